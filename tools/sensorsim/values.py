@@ -1,0 +1,80 @@
+"""Sources of the measured values of one channel (signed counts)."""
+
+import math
+
+from blocks import as_int
+
+KINDS = ("constant", "ramp", "sine", "list")
+
+
+def clamp16(v):
+    return max(-32768, min(32767, int(round(v))))
+
+
+class Source:
+    """A value source; sample(t) gives the next value at time t (seconds).
+
+    constant: value
+    ramp: start + step * n, wrapped into min..max (n = samples taken)
+    sine: offset + amplitude * sin(2 pi (t - t0) / period)
+    list: values[n], repeated when repeat is true (default), else the last
+    """
+
+    def __init__(self, spec, t0=0.0):
+        spec = dict(spec)
+        self.spec = dict(spec)
+        self.kind = spec.pop("kind", None)
+        if self.kind not in KINDS:
+            raise ValueError("source kind must be one of %s" % ", ".join(KINDS))
+        self.t0, self.n = t0, 0
+        try:
+            self._init(spec)
+        except (TypeError, ValueError, KeyError) as e:
+            raise ValueError("%s source: %s" % (self.kind, e))
+        if spec:
+            raise ValueError("%s source: unknown keys %s" % (self.kind, ", ".join(spec)))
+
+    def _init(self, spec):
+        if self.kind == "constant":
+            self.value = float(spec.pop("value"))
+        elif self.kind == "ramp":
+            self.start = float(spec.pop("start", 0))
+            self.step = float(spec.pop("step", 1))
+            self.lo = as_int(spec.pop("min", -32768))
+            self.hi = as_int(spec.pop("max", 32767))
+            if self.lo >= self.hi:
+                raise ValueError("min must be below max")
+        elif self.kind == "sine":
+            self.amplitude = float(spec.pop("amplitude", 10000))
+            self.offset = float(spec.pop("offset", 0))
+            self.period = float(spec.pop("period", 1.0))
+            if self.period <= 0:
+                raise ValueError("period must be positive")
+        else:
+            self.values = [float(v) for v in spec.pop("values")]
+            self.repeat = bool(spec.pop("repeat", True))
+            if not self.values:
+                raise ValueError("values must not be empty")
+
+    def sample(self, t):
+        n = self.n
+        self.n += 1
+        if self.kind == "constant":
+            v = self.value
+        elif self.kind == "ramp":
+            span = self.hi - self.lo + 1
+            v = self.lo + (self.start - self.lo + self.step * n) % span
+        elif self.kind == "sine":
+            v = self.offset + self.amplitude * math.sin(
+                2 * math.pi * (t - self.t0) / self.period)
+        elif self.repeat:
+            v = self.values[n % len(self.values)]
+        else:
+            v = self.values[min(n, len(self.values) - 1)]
+        return clamp16(v)
+
+
+DEFAULT_SOURCES = {
+    "A": {"kind": "sine", "amplitude": 8000, "offset": 0, "period": 4.0},
+    "B": {"kind": "sine", "amplitude": 4000, "offset": 0, "period": 1.0},
+}
