@@ -173,6 +173,8 @@ class Controller:
     def do_reset(self, builtin=False):
         from config import Config
         self.sensor.reset(Config() if builtin else None)
+        if not self.line.is_open:
+            self.line.open()
         return {}
 
     def do_save(self, path=None):
