@@ -1,5 +1,6 @@
 #include "framework/CInvalidArgException.h"
 #include "framework/CString.h"
+#include "RaisesFrameworkException.h"
 
 #include <gtest/gtest.h>
 
@@ -262,22 +263,16 @@ TEST(CString, BufferAccess)
 TEST(CString, InvalidArgumentsRaiseTheFrameworksException)
 {
     const CString s("ab");
-    for (int index : {-1, 2})
-    {
-        try
-        {
-            (void)s.GetAt(index);
-            ADD_FAILURE() << index;
-        }
-        catch (CException* e)
-        {
-            EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)));
-            e->Delete();
-        }
-    }
-    EXPECT_THROW(CString("x", -1), CException*);
+    const CRuntimeClass* pInvalidArg = RUNTIME_CLASS(CInvalidArgException);
+    EXPECT_TRUE(Raises(pInvalidArg, [&] { (void)s.GetAt(-1); }));
+    EXPECT_TRUE(Raises(pInvalidArg, [&] { (void)s[2]; }));
+    EXPECT_TRUE(Raises(pInvalidArg, [&] { (void)s[static_cast<size_t>(-1)]; }));
+    EXPECT_TRUE(Raises(pInvalidArg, [&] { (void)CString("x", -1); }));
     CString t("ab");
-    EXPECT_THROW(t.SetAt(5, 'x'), CException*);
+    EXPECT_TRUE(Raises(pInvalidArg, [&] { t.SetAt(5, 'x'); }));
+    EXPECT_TRUE(Raises(pInvalidArg, [&] { t.GetBuffer(-1); }));
+    EXPECT_TRUE(Raises(pInvalidArg, [&] { t.ReleaseBuffer(3); }));
+    EXPECT_EQ(t, "ab");
 }
 
 TEST(CString, LoadsFromTheStringTable)
