@@ -37,9 +37,9 @@ class Log:
         entry = {"t": round(self.clock() - self.t0, 6), "dir": direction}
         entry.update(fields)
         last = self.entries[-1] if self.entries else None
-        if direction == "event" and fields.get("event") == "noise" and last \
-                and last.get("event") == "noise" and last.get("rate") == fields.get("rate"):
-            last["bytes"] += fields["bytes"]  # coalesce line noise
+        if fields.get("event") in ("noise", "unheard") and last \
+                and last.get("event") == fields["event"] and last.get("rate") == fields["rate"]:
+            last["bytes"] += fields["bytes"]  # one entry per spell of a wrong rate
             return
         self.entries.append(entry)
         if self.verbose:
