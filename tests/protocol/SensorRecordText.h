@@ -155,4 +155,43 @@ inline std::string RecordText(const SensorStruct& s)
 }
 
 #undef PROTOCOL_TEST_FIELD
+
+// What the record shows after a block of number ucNumber failed its check with iCheck: its check
+// state, and for the software configuration "not valid".
+inline void ApplyFailedBlock(SensorStruct& s, int ucNumber, int iCheck)
+{
+    switch (ucNumber)
+    {
+        case 0:
+            s.iStHeaderCheck = iCheck;
+            break;
+        case 1:
+            s.iStHardwareCheck = iCheck;
+            break;
+        case 2:
+            s.iStOperationCheck = iCheck;
+            break;
+        case 3:
+            s.iSwCfgCheck = iCheck;
+            s.ucSwCfgValid = 0;
+            s.ucSwCfgRead = 1;
+            if (s.ucSwCfg7 != 1)
+                s.ucSwCfgActive = 0;
+            break;
+        case 128:
+            s.iRtHeaderCheck = iCheck;
+            break;
+        case 129:
+            s.sFactoryCalib.iCalibCheck = iCheck;
+            break;
+        case 130:
+            s.sUserCalib.iCalibCheck = iCheck;
+            break;
+        case 131:
+            s.iRtOperationCheck = iCheck;
+            break;
+        default:
+            break;
+    }
+}
 } // namespace protocol_test

@@ -203,34 +203,7 @@ TEST_F(BlockContentTest, FailedBlockLeavesTheRecordAndSaysSo)
         const CString strDamaged = WithByte(Bytes(known.pszRead), 12, 0x77);
         const int iCheck = send.TerSend_ReadBlockIntoSensor(strDamaged, known.ucNumber, sensor);
         EXPECT_EQ(iCheck, 12);
-        switch (known.ucNumber)
-        {
-            case 0:
-                expected.iStHeaderCheck = iCheck;
-                break;
-            case 1:
-                expected.iStHardwareCheck = iCheck;
-                break;
-            case 2:
-                expected.iStOperationCheck = iCheck;
-                break;
-            case 3:
-                expected.iSwCfgCheck = iCheck;
-                expected.ucSwCfgValid = 0;
-                break;
-            case 128:
-                expected.iRtHeaderCheck = iCheck;
-                break;
-            case 129:
-                expected.sFactoryCalib.iCalibCheck = iCheck;
-                break;
-            case 130:
-                expected.sUserCalib.iCalibCheck = iCheck;
-                break;
-            default:
-                expected.iRtOperationCheck = iCheck;
-                break;
-        }
+        ApplyFailedBlock(expected, known.ucNumber, iCheck);
         EXPECT_EQ(RecordText(sensor), RecordText(expected));
         const BlockDescriptor& descriptor = send.m_sBlock[CTervane_Send::TerSend_BlockIndex(known.ucNumber)];
         EXPECT_EQ(descriptor.strRead, strDamaged);
