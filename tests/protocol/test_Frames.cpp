@@ -54,6 +54,7 @@ TEST_F(FramesTest, RequestsAtInterfaceAddress6)
         {"stream B", [](CTervane_Send& s, CString& out) { s.TerSend_StartMeasureB(out); },
          "02 5A 06 FF 05 03 19 00 00 42 C2 2A", 0x5A, -1},
     };
+    send.TerSend_SetMeasuringRate(6);
     for (const RequestCase& c : cases)
     {
         SCOPED_TRACE(c.pszName);
