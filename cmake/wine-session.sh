@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# One Wine session per build tree: prefix, Xvfb display, sensor simulator on COM5, persistent wineserver.
+#   wine-session.sh start|ensure|stop BUILD_DIR
+# "start" and "ensure" are idempotent; "stop" ends what "start" began.
+set -uo pipefail
+cmd=$1
+build=$(cd "$2" && pwd)
+src=$(cd "$(dirname "$0")/.." && pwd)
+state=$build/wine
+export WINEPREFIX=$state/prefix
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$state/logs"
+
+alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }
+
+start_display() {
+    if [ "${TQ5_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
+        echo "$DISPLAY" >"$state/display"
+        return
+    fi
+    alive "$state/xvfb.pid" && return
+    rm -f "$state/display.num"
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$state/display.num" \
+        >"$state/logs/xvfb.log" 2>&1 9>&- &
+    echo $! >"$state/xvfb.pid"
+    for _ in $(seq 100); do [ -s "$state/display.num" ] && break; sleep 0.05; done
+    echo ":$(cat "$state/display.num")" >"$state/display"
+}
+
+start_sim() {
+    [ -f "$src/tools/sensorsim/sensorsim.py" ] || return 0
+    alive "$state/sim.pid" && return
+    rm -f "$state/sim.out"
+    python3 "$src/tools/sensorsim/sensorsim.py" --link "$state/com5" --control 0 \
+        >"$state/sim.out" 2>"$state/logs/sensorsim.log" 9>&- &
+    echo $! >"$state/sim.pid"
+    for _ in $(seq 100); do grep -q READY "$state/sim.out" 2>/dev/null && break; sleep 0.05; done
+    sed -n 's/.*control=\([0-9]*\).*/\1/p' "$state/sim.out" | head -1 >"$state/sim.port"
+}
+
+init_prefix() {
+    [ -f "$WINEPREFIX/system.reg" ] && return
+    DISPLAY=$(cat "$state/display") wineboot -i >"$state/logs/wineboot.log" 2>&1 9>&-
+    # A pty behind a stable link becomes COM5 once the wineserver restarts.
+    wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$state/com5" /f >>"$state/logs/wineboot.log" 2>&1 9>&-
+    # Without a window manager (Xvfb) Wine draws captions and frames itself.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$state/logs/wineboot.log" 2>&1 9>&-
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >>"$state/logs/wineboot.log" 2>&1 9>&-
+    wineserver -w 9>&-
+}
+
+start_server() {
+    alive "$state/wineserver.pid" && return
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    wineserver -f -p >"$state/logs/wineserver.log" 2>&1 9>&- &
+    echo $! >"$state/wineserver.pid"
+    # Start Wine's services now, away from the caller's pipes: processes that outlive a test
+    # would otherwise hold ctest's output open.
+    DISPLAY=$(cat "$state/display") wine cmd.exe /c exit >>"$state/logs/wineserver.log" 2>&1 9>&- </dev/null
+}
+
+stop_all() {
+    wineserver -k >/dev/null 2>&1
+    for p in wineserver sim xvfb; do
+        if alive "$state/$p.pid"; then
+            kill "$(cat "$state/$p.pid")" 2>/dev/null
+            for _ in $(seq 40); do alive "$state/$p.pid" || break; sleep 0.05; done
+            alive "$state/$p.pid" && kill -9 "$(cat "$state/$p.pid")" 2>/dev/null
+        fi
+        rm -f "$state/$p.pid"
+    done
+}
+
+case $cmd in
+    start | ensure)
+        exec 9>"$state/lock"
+        flock 9
+        start_display
+        start_sim
+        init_prefix
+        start_server
+        ;;
+    stop) stop_all ;;
+    *) echo "usage: $0 start|ensure|stop BUILD_DIR" >&2; exit 2 ;;
+esac
+exit 0

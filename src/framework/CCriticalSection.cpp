@@ -1,0 +1,23 @@
+#include "framework/CCriticalSection.h"
+
+CCriticalSection::CCriticalSection()
+{
+    ::InitializeCriticalSection(&m_sect);
+}
+
+CCriticalSection::~CCriticalSection()
+{
+    ::DeleteCriticalSection(&m_sect);
+}
+
+BOOL CCriticalSection::Lock(DWORD)
+{
+    ::EnterCriticalSection(&m_sect);
+    return TRUE;
+}
+
+BOOL CCriticalSection::Unlock()
+{
+    ::LeaveCriticalSection(&m_sect);
+    return TRUE;
+}

@@ -1,0 +1,75 @@
+#include "framework/CWnd.h"
+#include "framework/CWinApp.h"
+#include "support/ScriptedMessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+TEST(Profile, ValuesRoundTripThroughTheRegistry)
+{
+    CWinApp* pApp = AfxGetApp();
+    ASSERT_NE(pApp, nullptr);
+    EXPECT_TRUE(pApp->WriteProfileInt("Language", "Language", 1000));
+    EXPECT_TRUE(pApp->WriteProfileInt("Language", "Negative", -5));
+    EXPECT_TRUE(pApp->WriteProfileString("DespiteReset", "Prefix", "Messung_\xE4"));
+    const BYTE data[] = {0x00, 0x02, 0xFF, 0x10, 0x00};
+    EXPECT_TRUE(
+        pApp->WriteProfileBinary("AllViewState\\Configs", "Record", const_cast<BYTE*>(data), sizeof(data)));
+
+    EXPECT_EQ(pApp->GetProfileInt("Language", "Language", 0), 1000u);
+    EXPECT_EQ((int)pApp->GetProfileInt("Language", "Negative", 0), -5);
+    EXPECT_EQ(pApp->GetProfileString("DespiteReset", "Prefix"), "Messung_\xE4");
+    LPBYTE pData = nullptr;
+    UINT nBytes = 0;
+    ASSERT_TRUE(pApp->GetProfileBinary("AllViewState\\Configs", "Record", &pData, &nBytes));
+    std::unique_ptr<BYTE[]> owner(pData);
+    ASSERT_EQ(nBytes, sizeof(data));
+    EXPECT_EQ(memcmp(pData, data, sizeof(data)), 0);
+
+    HKEY hKey = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TQ5Test\\TQ5\\AllViewState\\Configs", 0, KEY_READ,
+                              &hKey),
+              ERROR_SUCCESS);
+    ::RegCloseKey(hKey);
+}
+
+TEST(Profile, MissingOrMistypedValuesGiveTheDefault)
+{
+    CWinApp* pApp = AfxGetApp();
+    EXPECT_EQ(pApp->GetProfileInt("Nowhere", "Nothing", 17), 17u);
+    EXPECT_EQ(pApp->GetProfileString("Nowhere", "Nothing", "dflt"), "dflt");
+    LPBYTE pData = reinterpret_cast<LPBYTE>(1);
+    UINT nBytes = 99;
+    EXPECT_FALSE(pApp->GetProfileBinary("Nowhere", "Nothing", &pData, &nBytes));
+    EXPECT_EQ(pData, nullptr);
+    EXPECT_EQ(nBytes, 0u);
+
+    pApp->WriteProfileString("Typed", "Number", "12");
+    EXPECT_EQ(pApp->GetProfileInt("Typed", "Number", 3), 3u);
+    EXPECT_FALSE(pApp->GetProfileBinary("Typed", "Number", &pData, &nBytes));
+}
+
+TEST(Profile, NullEntryDeletesTheSectionAndNullValueTheEntry)
+{
+    CWinApp* pApp = AfxGetApp();
+    pApp->WriteProfileString("ToDelete\\Sub", "A", "1");
+    pApp->WriteProfileString("ToDelete", "B", "2");
+    EXPECT_TRUE(pApp->WriteProfileString("ToDelete", "B", nullptr));
+    EXPECT_EQ(pApp->GetProfileString("ToDelete", "B", "gone"), "gone");
+    EXPECT_TRUE(pApp->WriteProfileString("ToDelete", nullptr, nullptr));
+    EXPECT_EQ(pApp->GetProfileString("ToDelete\\Sub", "A", "gone"), "gone");
+}
+
+TEST(MsgBox, ScriptedAnswersAreReturnedAndTextsRecorded)
+{
+    ScriptedMessageBoxes boxes({IDNO, IDRETRY});
+    EXPECT_EQ(AfxMessageBox("Erste Frage", MB_YESNO), IDNO);
+    CWnd wnd;
+    EXPECT_EQ(wnd.MessageBox("Zweite", "Titel", MB_RETRYCANCEL), IDRETRY);
+    EXPECT_EQ(AfxMessageBox("Dritte"), IDOK);
+    ASSERT_EQ(boxes.Calls().size(), 3u);
+    EXPECT_EQ(boxes.Calls()[0].strText, "Erste Frage");
+    EXPECT_EQ(boxes.Calls()[0].nType, (UINT)MB_YESNO);
+    EXPECT_EQ(boxes.Calls()[1].strCaption, "Titel");
+}
