@@ -67,6 +67,8 @@ public:
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
     virtual void DoDataExchange(CDataExchange* pDX);
+    // Moves values between controls and members through DoDataExchange (defined with CDataExchange).
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
