@@ -9,7 +9,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 state=$build/wine
 export WINEPREFIX=$state/prefix
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No interactive debugger on a crash: the process ends and the test fails instead of hanging.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winedbg.exe=d"}
 export DISPLAY=$(cat "$state/display")
 export LANG=${TQ5_LANG:-de_DE.UTF-8}
 export LC_ALL=$LANG

@@ -38,7 +38,7 @@ unsigned __stdcall CWinThread::ThreadEntry(void* pParam)
         nResult = (UINT)pThread->Run();
     else
         nResult = (UINT)pThread->ExitInstance();
-    CWnd::DeleteTempMap();
+    CWnd::DeleteThreadState();
     t_pThread = nullptr;
     if (pThread->m_bAutoDelete)
         pThread->Delete();

@@ -21,10 +21,14 @@ struct ThreadWndState
     MSG lastSentMsg = {};
 };
 
+// A plain pointer: thread_local objects with destructors crash mingw-w64 programs at thread exit.
+thread_local ThreadWndState* t_pState = nullptr;
+
 ThreadWndState& State()
 {
-    thread_local ThreadWndState s_state;
-    return s_state;
+    if (t_pState == nullptr)
+        t_pState = new ThreadWndState;
+    return *t_pState;
 }
 
 // Command-enable probe: a menu or accelerator command runs only when its update handler enables it.
@@ -198,8 +202,21 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     return pResult;
 }
 
+void CWnd::DeleteThreadState()
+{
+    if (t_pState == nullptr)
+        return;
+    DeleteTempMap();
+    if (t_pState->hHookCbt != nullptr)
+        ::UnhookWindowsHookEx(t_pState->hHookCbt);
+    delete t_pState;
+    t_pState = nullptr;
+}
+
 void CWnd::DeleteTempMap()
 {
+    if (t_pState == nullptr)
+        return;
     auto& temp = State().temporary;
     for (auto& entry : temp)
         entry.second->m_hWnd = nullptr;

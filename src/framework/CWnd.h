@@ -31,6 +31,8 @@ public:
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
     static void DeleteTempMap();
+    // Frees the calling thread's maps when a framework thread ends.
+    static void DeleteThreadState();
     BOOL Attach(HWND hWndNew);
     HWND Detach();
     BOOL SubclassWindow(HWND hWnd);
