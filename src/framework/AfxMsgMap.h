@@ -315,3 +315,69 @@ protected:                                                                      
 #define ON_WM_ENDSESSION() AFX_ON_VOID(WM_ENDSESSION, p->OnEndSession((BOOL)c.wParam))
 #define ON_WM_CANCELMODE() AFX_ON_VOID(WM_CANCELMODE, p->OnCancelMode())
 #define ON_WM_MOUSELEAVE() AFX_ON_VOID(WM_MOUSELEAVE, p->OnMouseLeave())
+#define ON_WM_ERASEBKGND() AFX_ON_RESULT(WM_ERASEBKGND, p->OnEraseBkgnd(CDC::FromHandle((HDC)c.wParam)))
+#define ON_WM_INITMENUPOPUP()                                                                                \
+    AFX_ON_VOID(WM_INITMENUPOPUP, p->OnInitMenuPopup(CMenu::FromHandle((HMENU)c.wParam), LOWORD(c.lParam),   \
+                                                     (BOOL)HIWORD(c.lParam)))
+#define ON_WM_MENUCHAR()                                                                                     \
+    AFX_ON_RESULT(WM_MENUCHAR,                                                                               \
+                  p->OnMenuChar(LOWORD(c.wParam), HIWORD(c.wParam), CMenu::FromHandle((HMENU)c.lParam)))
+
+// Owner draw answers TRUE. The base handlers (CWnd::OnDrawItem, OnMeasureItem) pass menu items to their
+// CMenu and reflect the others to the control.
+#define ON_WM_DRAWITEM()                                                                                     \
+    {                                                                                                        \
+        WM_DRAWITEM, 0, 0, 0, nullptr,                                                                       \
+            AFX_THUNK(p->OnDrawItem((int)c.wParam, reinterpret_cast<LPDRAWITEMSTRUCT>(c.lParam));            \
+                      c.lResult = TRUE; return TRUE)                                                         \
+    }                                                                                                        \
+    ,
+#define ON_WM_MEASUREITEM()                                                                                  \
+    {                                                                                                        \
+        WM_MEASUREITEM, 0, 0, 0, nullptr,                                                                    \
+            AFX_THUNK(p->OnMeasureItem((int)c.wParam, reinterpret_cast<LPMEASUREITEMSTRUCT>(c.lParam));      \
+                      c.lResult = TRUE; return TRUE)                                                         \
+    }                                                                                                        \
+    ,
+
+// One entry for every WM_CTLCOLORxxx; nCtlColor is CTLCOLOR_MSGBOX ... CTLCOLOR_STATIC.
+#define ON_WM_CTLCOLOR()                                                                                     \
+    AFX_ON_RESULT(WM_CTLCOLOR,                                                                               \
+                  p->OnCtlColor(CDC::FromHandle((HDC)c.wParam), CWnd::FromHandle((HWND)c.lParam), c.nID))
+// pScrollBar is the control that scrolled (null for a window's own scroll bar).
+#define ON_WM_HSCROLL()                                                                                      \
+    AFX_ON_VOID(WM_HSCROLL, p->OnHScroll(LOWORD(c.wParam), HIWORD(c.wParam),                                 \
+                                         reinterpret_cast<CScrollBar*>(CWnd::FromHandle((HWND)c.lParam))))
+#define ON_WM_VSCROLL()                                                                                      \
+    AFX_ON_VOID(WM_VSCROLL, p->OnVScroll(LOWORD(c.wParam), HIWORD(c.wParam),                                 \
+                                         reinterpret_cast<CScrollBar*>(CWnd::FromHandle((HWND)c.lParam))))
+
+// --- window messages reflected to the control's own map -----------------------------------------
+// HBRUSH CtlColor(CDC* pDC, UINT nCtlColor): a null brush lets the parent colour the control.
+#define ON_WM_CTLCOLOR_REFLECT()                                                                             \
+    {                                                                                                        \
+        WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0, 0, nullptr,                                                     \
+            AFX_THUNK(HBRUSH hbr = p->CtlColor(CDC::FromHandle((HDC)c.wParam), c.nID);                       \
+                      c.lResult = (LRESULT)hbr; return hbr != nullptr)                                       \
+    }                                                                                                        \
+    ,
+// void DrawItem(LPDRAWITEMSTRUCT), void MeasureItem(LPMEASUREITEMSTRUCT)
+#define ON_WM_DRAWITEM_REFLECT()                                                                             \
+    {                                                                                                        \
+        WM_REFLECT_BASE + WM_DRAWITEM, 0, 0, 0, nullptr,                                                     \
+            AFX_THUNK(p->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(c.lParam)); c.lResult = TRUE;           \
+                      return TRUE)                                                                           \
+    }                                                                                                        \
+    ,
+#define ON_WM_MEASUREITEM_REFLECT()                                                                          \
+    {                                                                                                        \
+        WM_REFLECT_BASE + WM_MEASUREITEM, 0, 0, 0, nullptr,                                                  \
+            AFX_THUNK(p->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(c.lParam)); c.lResult = TRUE;     \
+                      return TRUE)                                                                           \
+    }                                                                                                        \
+    ,
+// void HScroll(UINT nSBCode, UINT nPos), void VScroll(UINT nSBCode, UINT nPos)
+#define ON_WM_HSCROLL_REFLECT()                                                                              \
+    AFX_ON_VOID(WM_REFLECT_BASE + WM_HSCROLL, p->HScroll(LOWORD(c.wParam), HIWORD(c.wParam)))
+#define ON_WM_VSCROLL_REFLECT()                                                                              \
+    AFX_ON_VOID(WM_REFLECT_BASE + WM_VSCROLL, p->VScroll(LOWORD(c.wParam), HIWORD(c.wParam)))

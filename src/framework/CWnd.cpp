@@ -1,6 +1,9 @@
 #include "framework/CWnd.h"
 
+#include "framework/CFont.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CGdiObject.h"
+#include "framework/CImageList.h"
 #include "framework/CWinApp.h"
 
 #include <memory>
@@ -17,6 +20,7 @@ struct ThreadWndState
     std::unordered_map<HWND, CWnd*> permanent;
     std::unordered_map<HWND, std::unique_ptr<CWnd>> temporary;
     CWnd* pWndInit = nullptr;
+    HWND hWndHooked = nullptr; // the window the hook attached last
     HHOOK hHookCbt = nullptr;
     MSG lastSentMsg = {};
 };
@@ -117,6 +121,7 @@ LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
         CWnd* pWnd = s.pWndInit;
         s.pWndInit = nullptr;
         HWND hWnd = reinterpret_cast<HWND>(wParam);
+        s.hWndHooked = hWnd;
         pWnd->Attach(hWnd);
         pWnd->PreSubclassWindow();
         auto oldProc = reinterpret_cast<WNDPROC>(
@@ -221,6 +226,10 @@ void CWnd::DeleteTempMap()
     for (auto& entry : temp)
         entry.second->m_hWnd = nullptr;
     temp.clear();
+    CDC::DeleteTempMap();
+    CGdiObject::DeleteTempMap();
+    CMenu::DeleteTempMap();
+    CImageList::DeleteTempMap();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
@@ -312,17 +321,24 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         return FALSE;
     }
     AfxHookWindowCreate(this);
+    State().hWndHooked = nullptr;
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    AfxUnhookWindowCreate();
-    if (hWnd == nullptr)
+    const BOOL bAttached = AfxUnhookWindowCreate();
+    if (hWnd != nullptr)
+        return TRUE;
+    if (!bAttached)
     {
-        // A window that failed during WM_CREATE was attached and is already gone.
-        if (m_hWnd != nullptr)
-            Detach();
+        // No window was ever made: the object ends as it would after WM_NCDESTROY.
+        PostNcDestroy();
         return FALSE;
     }
-    return TRUE;
+    // The window failed during its creation messages. When it passed WM_NCDESTROY, AfxWndProc has detached
+    // the object and run PostNcDestroy (which may have deleted it): only a still attached object is touched.
+    HWND hWndFailed = State().hWndHooked;
+    if (FromHandlePermanent(hWndFailed) == this)
+        Detach();
+    return FALSE;
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
@@ -418,6 +434,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(nLookup, 0, 0);
     if (pEntry == nullptr)
     {
+        if (DispatchMenuOwnerDraw(message, lParam))
+        {
+            *pResult = TRUE;
+            return TRUE;
+        }
         // No handler here: a reflectable message goes to the control it is about.
         HWND hWndChild = ReflectTarget(m_hWnd, message, wParam, lParam);
         return hWndChild != nullptr && ReflectLastMsg(hWndChild, pResult);
@@ -719,6 +740,46 @@ HFONT CWnd::GetFontHandle() const
     return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
 }
 
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
+{
+    SetFont(pFont != nullptr ? static_cast<HFONT>(pFont->m_hObject) : nullptr, bRedraw);
+}
+
+CFont* CWnd::GetFont() const
+{
+    return CFont::FromHandle(GetFontHandle());
+}
+
+CDC* CWnd::GetDC()
+{
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+
+CDC* CWnd::GetWindowDC()
+{
+    return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
+
+int CWnd::ReleaseDC(CDC* pDC)
+{
+    return pDC != nullptr ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0;
+}
+
+CMenu* CWnd::GetMenu() const
+{
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+
+BOOL CWnd::SetMenu(CMenu* pMenu)
+{
+    return ::SetMenu(m_hWnd, pMenu != nullptr ? pMenu->m_hMenu : nullptr);
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
 // --- relatives and focus --------------------------------------------------------------------------
 
 CWnd* CWnd::GetParent() const
@@ -778,6 +839,24 @@ CWnd* CWnd::GetWindow(UINT nCmd) const
 CWnd* CWnd::GetDlgItem(int nID) const
 {
     return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    if (HWND hChild = ::GetDlgItem(m_hWnd, nID))
+    {
+        CWnd* pWnd = bOnlyPerm ? FromHandlePermanent(hChild) : FromHandle(hChild);
+        if (pWnd != nullptr)
+            return pWnd;
+    }
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        if (::GetTopWindow(hChild) == nullptr)
+            continue;
+        if (CWnd* pWnd = FromHandle(hChild)->GetDescendantWindow(nID, bOnlyPerm))
+            return pWnd;
+    }
+    return nullptr;
 }
 
 int CWnd::SetDlgCtrlID(int nID)
@@ -1074,4 +1153,95 @@ void CWnd::OnCancelMode()
 void CWnd::OnMouseLeave()
 {
     Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)
+{
+    Default();
+}
+LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*)
+{
+    return Default();
+}
+
+// --- owner draw, colours and scrolling: menu dispatch and reflection --------------------------------
+
+BOOL CWnd::DispatchMenuOwnerDraw(UINT message, LPARAM lParam)
+{
+    if (message == WM_DRAWITEM)
+    {
+        auto* pDIS = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (pDIS->CtlType != ODT_MENU)
+            return FALSE;
+        // For a menu item hwndItem is the menu that holds it.
+        CMenu* pMenu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(pDIS->hwndItem));
+        if (pMenu == nullptr)
+            return FALSE;
+        pMenu->DrawItem(pDIS);
+        return TRUE;
+    }
+    if (message == WM_MEASUREITEM)
+    {
+        auto* pMIS = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (pMIS->CtlType != ODT_MENU)
+            return FALSE;
+        // The item is looked for in the popup being tracked, then in the window's own menu.
+        CMenu* pMenu = CMenu::FindPopupMenuFromID(CMenu::GetTrackingMenu(), pMIS->itemID);
+        if (pMenu == nullptr)
+            pMenu = CMenu::FindPopupMenuFromID(::GetMenu(m_hWnd), pMIS->itemID);
+        if (pMenu == nullptr || CMenu::FromHandlePermanent(pMenu->m_hMenu) != pMenu)
+            return FALSE;
+        pMenu->MeasureItem(pMIS);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (lpDrawItemStruct->CtlType == ODT_MENU ? DispatchMenuOwnerDraw(WM_DRAWITEM, (LPARAM)lpDrawItemStruct)
+                                              : ReflectLastMsg(lpDrawItemStruct->hwndItem))
+        return;
+    Default();
+}
+
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    if (lpMeasureItemStruct->CtlType == ODT_MENU)
+    {
+        if (DispatchMenuOwnerDraw(WM_MEASUREITEM, (LPARAM)lpMeasureItemStruct))
+            return;
+    }
+    else if (HWND hWndCtrl = ::GetDlgItem(m_hWnd, (int)lpMeasureItemStruct->CtlID))
+    {
+        if (ReflectLastMsg(hWndCtrl))
+            return;
+    }
+    Default();
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
+{
+    LRESULT lResult = 0;
+    if (pWnd != nullptr && ReflectLastMsg(pWnd->m_hWnd, &lResult))
+        return reinterpret_cast<HBRUSH>(lResult);
+    return reinterpret_cast<HBRUSH>(Default());
+}
+
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*)
+{
+    // The control is the lParam of the message being handled.
+    HWND hWndCtrl = reinterpret_cast<HWND>(State().lastSentMsg.lParam);
+    if (hWndCtrl == nullptr || !ReflectLastMsg(hWndCtrl))
+        Default();
+}
+
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*)
+{
+    HWND hWndCtrl = reinterpret_cast<HWND>(State().lastSentMsg.lParam);
+    if (hWndCtrl == nullptr || !ReflectLastMsg(hWndCtrl))
+        Default();
 }

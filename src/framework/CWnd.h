@@ -4,12 +4,16 @@
 #include "framework/AfxWin32.h"
 #include "framework/CCmdTarget.h"
 #include "framework/CCmdUI.h"
+#include "framework/CDC.h"
+#include "framework/CMenu.h"
 #include "framework/CRect.h"
 #include "framework/CString.h"
 
 class CCreateContext;
 class CDataExchange;
+class CFont;
 class CFrameWnd;
+class CScrollBar;
 
 class CWnd : public CCmdTarget
 {
@@ -30,6 +34,8 @@ public:
     // Handle maps (per thread): permanent objects, and temporary wrappers freed at idle time.
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // Frees the thread's temporary wrappers of every kind (windows, device contexts, GDI objects, menus,
+    // image lists).
     static void DeleteTempMap();
     // Frees the calling thread's maps when a framework thread ends.
     static void DeleteThreadState();
@@ -114,7 +120,14 @@ public:
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     void SetFont(HFONT hFont, BOOL bRedraw = TRUE);
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     HFONT GetFontHandle() const;
+    CFont* GetFont() const;
+
+    // Device contexts: GetDC/GetWindowDC give temporary wrappers the caller hands back to ReleaseDC.
+    CDC* GetDC();
+    CDC* GetWindowDC();
+    int ReleaseDC(CDC* pDC);
 
     // Relatives and focus
     CWnd* GetParent() const;
@@ -125,6 +138,8 @@ public:
     CFrameWnd* GetTopLevelFrame() const;
     CWnd* GetWindow(UINT nCmd) const;
     CWnd* GetDlgItem(int nID) const;
+    // The child, grandchild, ... with control id nID (only framework objects with bOnlyPerm), or null.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     int SetDlgCtrlID(int nID);
     static CWnd* GetFocus();
@@ -152,6 +167,9 @@ public:
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     HMENU GetMenuHandle() const { return ::GetMenu(m_hWnd); }
+    CMenu* GetMenu() const;
+    BOOL SetMenu(CMenu* pMenu);
+    CMenu* GetSystemMenu(BOOL bRevert) const;
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
@@ -201,6 +219,20 @@ protected:
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnCancelMode();
     afx_msg void OnMouseLeave();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
+    // Menu items (ODT_MENU) go to the CMenu attached to the menu that holds them; other items are
+    // reflected to the control; what neither takes gets the default processing.
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    // Reflected to the control first (its ON_WM_CTLCOLOR_REFLECT / _HSCROLL_REFLECT / ...), else default.
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+
+    // Owner-draw dispatch of a menu item's WM_DRAWITEM / WM_MEASUREITEM; FALSE when no menu took it.
+    BOOL DispatchMenuOwnerDraw(UINT message, LPARAM lParam);
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);

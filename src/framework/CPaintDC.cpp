@@ -1,0 +1,18 @@
+#include "framework/CPaintDC.h"
+
+#include "framework/CResourceException.h"
+#include "framework/CWnd.h"
+
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
+{
+    if (!Attach(::BeginPaint(m_hWnd, &m_ps)))
+        AfxThrowResourceException();
+}
+
+CPaintDC::~CPaintDC()
+{
+    ::EndPaint(m_hWnd, &m_ps);
+    Detach();
+}
