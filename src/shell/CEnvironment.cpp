@@ -1,0 +1,576 @@
+#include "shell/CEnvironment.h"
+
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
+#include "shell/CEnvironmentSource.h"
+
+#include <shlobj.h>
+
+namespace
+{
+constexpr const char* MARKER_0 = "649671726937360450STR_FIRST_TIME_OF_APP_0";
+constexpr const char* MARKER_1 = "666666176937360451STR_FIRST_TIME_OF_APP_1";
+constexpr const char* MARKER_2 = "649671726937360452STR_FIRST_TIME_OF_APP_2";
+constexpr const char* MARKER_3 = "649671726937360453STR_FIRST_TIME_OF_APP_3";
+constexpr const char* MARKER_DONE = "\"Hello World!\"STR_FIRST_T_NO_ITS_NOT";
+
+struct LanguageEntry
+{
+    WORD wId;
+    const char* pszName;
+    const char* pszCode;
+    int iOffset;
+};
+
+const LanguageEntry s_languages[] = {
+    {1031, "German (Standard)", "de", 0},
+    {2055, "German (Switzerland)", "de", 0},
+    {3079, "German (Austria)", "de", 0},
+    {4103, "German (Luxembourg)", "de", 0},
+    {5127, "German (Liechtenstein)", "de", 0},
+    {1033, "English (United States)", "en", 1000},
+    {2057, "English (United Kingdom)", "en", 1000},
+    {3081, "English (Australian)", "en", 1000},
+    {4105, "English (Canadian)", "en", 1000},
+    {5129, "English (New Zealand)", "en", 1000},
+    {6153, "English (Ireland)", "en", 1000},
+    {7177, "English (South Africa)", "en", 1000},
+    {8201, "English (Jamaica)", "en", 1000},
+    {9225, "English (Caribbean)", "en", 1000},
+    {10249, "English (Belize)", "en", 1000},
+    {11273, "English (Trinidad)", "en", 1000},
+    {12297, "Windows 98/Me, Windows 2000/XP: English (Zimbabwe)", "en", 1000},
+    {13321, "Windows 98/Me, Windows 2000/XP: English (Philippines)", "en", 1000},
+    {1036, "French (Standard)", "fr", 2000},
+    {2060, "French (Belgian)", "fr", 2000},
+    {3084, "French (Canadian)", "fr", 2000},
+    {4108, "French (Switzerland)", "fr", 2000},
+    {5132, "French (Luxembourg)", "fr", 2000},
+    {6156, "Windows 98/Me, Windows 2000/XP: French (Monaco)", "fr", 2000},
+    {1034, "Spanish (Spain, Traditional Sort)", "es", 3000},
+    {2058, "Spanish (Mexican)", "es", 3000},
+    {3082, "Spanish (Spain, Modern Sort)", "es", 3000},
+    {4106, "Spanish (Guatemala)", "es", 3000},
+    {5130, "Spanish (Costa Rica)", "es", 3000},
+    {6154, "Spanish (Panama)", "es", 3000},
+    {7178, "Spanish (Dominican Republic)", "es", 3000},
+    {8202, "Spanish (Venezuela)", "es", 3000},
+    {9226, "Spanish (Colombia)", "es", 3000},
+    {10250, "Spanish (Peru)", "es", 3000},
+    {11274, "Spanish (Argentina)", "es", 3000},
+    {12298, "Spanish (Ecuador)", "es", 3000},
+    {13322, "Spanish (Chile)", "es", 3000},
+    {14346, "Spanish (Uruguay)", "es", 3000},
+    {15370, "Spanish (Paraguay)", "es", 3000},
+    {16394, "Spanish (Bolivia)", "es", 3000},
+    {17418, "Spanish (El Salvador)", "es", 3000},
+    {18442, "Spanish (Honduras)", "es", 3000},
+    {19466, "Spanish (Nicaragua)", "es", 3000},
+    {20490, "Spanish (Puerto Rico)", "es", 3000},
+};
+
+struct EditionEntry
+{
+    DWORD dwType;
+    const char* pszText;
+};
+
+const EditionEntry s_editions[] = {
+    {1, "Ultimate Edition"},
+    {2, "Home Basic Edition"},
+    {3, "Home Premium Edition"},
+    {4, "Enterprise Edition"},
+    {6, "Business Edition"},
+    {7, "Standard Edition"},
+    {8, "Datacenter Edition"},
+    {9, "Small Business Server"},
+    {10, "Enterprise Edition Server"},
+    {11, "Starter Edition"},
+    {12, "Datacenter Edition (core installation)"},
+    {13, "Standard Edition (core installation)"},
+    {14, "Enterprise Edition (core installation)"},
+    {15, "Enterprise Edition for Itanium-based Systems"},
+    {17, "Web Server Edition"},
+    {18, "Cluster Server Edition"},
+    {25, "Small Business Server Premium Edition"},
+    {48, "Professional"},
+};
+
+CString DashLine(int nDashes)
+{
+    return CString("\t\t") + CString('-', nDashes);
+}
+
+CString EnvText(LPCSTR lpszName)
+{
+    CString strValue;
+    if (!CEnvironmentSource::Current().GetEnvVariable(lpszName, strValue) || strValue.IsEmpty())
+        return CString(lpszName) + " n.a.";
+    strValue.Trim();
+    strValue.MakeLower();
+    return strValue;
+}
+
+void AppendName(CString& strText, int& iCode, const char* pszName, int iNameCode)
+{
+    strText += pszName;
+    iCode = iNameCode;
+}
+
+// Windows 2003 family: name, version code and (on servers) edition.
+void DescribeVersion52(const EnvOsFacts& f, CString& strText, int& iCode, int& iProc)
+{
+    const bool bWorkstation = f.wProductType == VER_NT_WORKSTATION;
+    const WORD wSuite = f.wSuiteMask;
+    const WORD wArch = f.wProcessorArchitecture;
+    if (f.bServerR2)
+        AppendName(strText, iCode, "Windows Server 2003 R2, ", 5);
+    else if (wSuite == VER_SUITE_STORAGE_SERVER)
+        AppendName(strText, iCode, "Windows Storage Server 2003", 7);
+    else if (bWorkstation && wArch == PROCESSOR_ARCHITECTURE_AMD64)
+    {
+        AppendName(strText, iCode, "Windows XP Professional x64 Edition", 8);
+        iProc = 2;
+    }
+    else
+        AppendName(strText, iCode, "Windows Server 2003, ", 7);
+    if (bWorkstation)
+        return;
+    if (wArch == PROCESSOR_ARCHITECTURE_IA64)
+    {
+        if (wSuite & VER_SUITE_DATACENTER)
+            strText += "Datacenter Edition for Itanium-based Systems";
+        else if (wSuite & VER_SUITE_ENTERPRISE)
+            strText += "Enterprise Edition for Itanium-based Systems";
+        iProc = 2;
+    }
+    else if (wArch == PROCESSOR_ARCHITECTURE_AMD64)
+    {
+        if (wSuite & VER_SUITE_DATACENTER)
+            strText += "Datacenter x64 Edition";
+        else if (!(wSuite & VER_SUITE_ENTERPRISE))
+            strText += "Standard x64 Edition";
+        iProc = 2;
+    }
+    else
+    {
+        if (wSuite & VER_SUITE_COMPUTE_SERVER)
+            strText += "Compute Cluster Edition";
+        else if (wSuite & VER_SUITE_DATACENTER)
+            strText += "Datacenter Edition";
+        else if (wSuite & VER_SUITE_ENTERPRISE)
+            strText += "Enterprise Edition";
+        else if (wSuite & VER_SUITE_BLADE)
+            strText += "Web Edition";
+        else
+            strText += "Standard Edition";
+        iProc = 1;
+    }
+}
+
+// Vista / Windows 7 family: name, version code, edition and bitness.
+void DescribeVersion6(const EnvOsFacts& f, CString& strText, int& iCode, int& iProc)
+{
+    const bool bWorkstation = f.wProductType == VER_NT_WORKSTATION;
+    if (f.dwMinorVersion == 0)
+        AppendName(strText, iCode, bWorkstation ? "Windows Vista " : "Windows Server 2008 ",
+                   bWorkstation ? 3 : 4);
+    else if (f.dwMinorVersion == 1)
+        AppendName(strText, iCode, bWorkstation ? "Windows 7 " : "Windows Server 2008 R2 ",
+                   bWorkstation ? 1 : 2);
+    for (const EditionEntry& e : s_editions)
+        if (e.dwType == f.dwEditionType)
+            strText += e.pszText;
+    if (f.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64)
+    {
+        strText += ", 64-bit";
+        iProc = 2;
+    }
+    else if (f.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_INTEL)
+    {
+        strText += ", 32-bit";
+        iProc = 1;
+    }
+}
+
+// Windows 2000 and XP: name and version code; 32-bit only.
+void DescribeVersion5(const EnvOsFacts& f, CString& strText, int& iCode, int& iProc)
+{
+    const WORD wSuite = f.wSuiteMask;
+    if (f.dwMinorVersion == 1)
+    {
+        strText += "Windows XP ";
+        if (wSuite & VER_SUITE_PERSONAL)
+            AppendName(strText, iCode, "Home Edition", 10);
+        else
+            AppendName(strText, iCode, "Professional", 9);
+    }
+    else
+    {
+        strText += "Windows 2000 ";
+        if (f.wProductType == VER_NT_WORKSTATION)
+            AppendName(strText, iCode, "Professional", 13);
+        else if (wSuite & VER_SUITE_DATACENTER)
+            AppendName(strText, iCode, "Datacenter Server", 14);
+        else if (wSuite & VER_SUITE_ENTERPRISE)
+            AppendName(strText, iCode, "Advanced Server", 15);
+        else
+            AppendName(strText, iCode, "Server", 16);
+    }
+    iProc = 1;
+}
+} // namespace
+
+CEnvironment::CEnvironment() = default;
+
+CEnvironment::~CEnvironment() = default;
+
+// ---- Separator ids
+
+void CEnvironment::SetDecimalSeparatorIds(int iIdComma, int iIdPoint)
+{
+    m_iDecSepId[0] = iIdComma;
+    m_iDecSepId[1] = iIdPoint;
+    m_bDecSepIdsSet = 1;
+}
+
+void CEnvironment::SetColumnSeparatorIds(int iIdTab, int iIdSemicolon, int iIdComma, int iIdPoint,
+                                         int iIdBlank)
+{
+    const int ids[5] = {iIdTab, iIdSemicolon, iIdComma, iIdPoint, iIdBlank};
+    for (int i = 0; i < 5; ++i)
+        m_iColSepId[i] = ids[i];
+    m_bColSepIdsSet = 1;
+}
+
+int CEnvironment::GetDecimalSeparatorId(const CString& strSeparator) const
+{
+    if (!m_bDecSepIdsSet)
+        return -2;
+    static const char* const separators[2] = {",", "."};
+    for (int i = 0; i < 2; ++i)
+        if (strSeparator == separators[i])
+            return m_iDecSepId[i];
+    return -1;
+}
+
+int CEnvironment::GetColumnSeparatorId(const CString& strSeparator) const
+{
+    if (!m_bColSepIdsSet)
+        return -2;
+    static const char* const separators[5] = {"\t", ";", ",", ".", " "};
+    for (int i = 0; i < 5; ++i)
+        if (strSeparator == separators[i])
+            return m_iColSepId[i];
+    return -1;
+}
+
+// ---- System information
+
+BOOL CEnvironment::CollectSystemInfo(CWinApp* pApp, HWND hWndOwner)
+{
+    EnvRegStruct& r = m_sEnvReg;
+    r.iNumberOfMonitors = GetNumberOfMonitors();
+    r.rectVirtualScreen = GetVirtualScreen(r.rectSystemScreen[0], r.rectSystemScreen[1]);
+    r.rectWorkArea = GetWorkArea();
+    r.strUserName = GetEnvUserName();
+    r.strComputerName = GetEnvComputerName();
+    r.strDomainName = GetEnvDomainName();
+    r.strLogonserver = GetEnvLogonServer();
+    r.strHomePath = GetEnvHomePath();
+    r.langidSysLanguage = CEnvironmentSource::Current().GetUserDefaultLangId();
+    GetLanguageInfo(r.langidSysLanguage, r.strLanguageName, r.strLanguageCode, r.iSysLanguageOffset);
+    const CRect& wa = r.rectWorkArea;
+    r.iWorkArea = GetMonitorIndexOfRect(wa.left, wa.top, wa.right, wa.bottom);
+    r.rectVirtualWorkArea = GetVirtualWorkArea();
+    GetOsVersionText();
+    r.strLocaleDecimalSeparator = GetLocaleText(LOCALE_SDECIMAL);
+    r.strLocaleColumnSeparator = GetLocaleText(LOCALE_SLIST);
+    r.iIdOfDecSep = GetDecimalSeparatorId(r.strLocaleDecimalSeparator);
+    r.iIdOfColSep = GetColumnSeparatorId(r.strLocaleColumnSeparator);
+    CString strFolder;
+    GetApplicationFolder(strFolder);
+    GetLocalAppDataPath(hWndOwner, strFolder);
+    GetPersonalFolderPath(hWndOwner, strFolder);
+    BuildSystemInfoText();
+    return CheckFirstTimeOfApp(pApp);
+}
+
+void CEnvironment::BuildSystemInfoText()
+{
+    const EnvRegStruct& r = m_sEnvReg;
+    const CString strDash = DashLine(148);
+    auto rectText = [](const CRect& rc)
+    {
+        CString s;
+        s.Format("(%4d|%4d|%4d|%4d)", (int)rc.left, (int)rc.top, rc.Width(), rc.Height());
+        return s;
+    };
+    CString& t = m_strSystemInfo;
+    t = strDash + "\n\t\tSystem Informationen\n" + strDash + "\n";
+    t.AppendFormat("\t\tm_sEnvReg.iNumberOfProcessors\t\t= %d\n", r.iNumberOfProcessors);
+    t.AppendFormat("\t\tm_sEnvReg.iNumberOfMonitors\t\t= %d\n", r.iNumberOfMonitors);
+    t.AppendFormat("\t\tm_sEnvReg.rectSystemScreen[0]\t\t= %s\n", (LPCSTR)rectText(r.rectSystemScreen[0]));
+    t.AppendFormat("\t\tm_sEnvReg.rectSystemScreen[1]\t\t= %s\n", (LPCSTR)rectText(r.rectSystemScreen[1]));
+    t.AppendFormat("\t\tm_sEnvReg.rectWorkArea\t\t\t= %s\n", (LPCSTR)rectText(r.rectWorkArea));
+    t.AppendFormat("\t\tm_sEnvReg.strComputerName \t\t= %s\n", (LPCSTR)r.strComputerName);
+    t.AppendFormat("\t\tm_sEnvReg.strDomainName   \t\t= %s\n", (LPCSTR)r.strDomainName);
+    t.AppendFormat("\t\tm_sEnvReg.strLogonserver  \t\t= %s\n", (LPCSTR)r.strLogonserver);
+    t.AppendFormat("\t\tm_sEnvReg.strHomePath     \t\t= %s\n", (LPCSTR)r.strHomePath);
+    t.AppendFormat("\t\tm_sEnvReg.strUserName\t\t\t= %s\n", (LPCSTR)r.strUserName);
+    t.AppendFormat("\t\tm_sEnvReg.langidSysLanguage\t\t= %d | %s\n", (int)r.langidSysLanguage,
+                   (LPCSTR)r.strLanguageName);
+    t.AppendFormat("\t\tm_sEnvReg.iWorkArea\t\t\t= %d\n", r.iWorkArea);
+    t.AppendFormat("\t\tm_sEnvReg.rectVirtualScreen\t\t\t= %s\n", (LPCSTR)rectText(r.rectVirtualScreen));
+    t.AppendFormat("\t\tm_sEnvReg.strVersionOS\t\t\t= %s\n", (LPCSTR)r.strVersionOS);
+    t.AppendFormat("\t\tm_sEnvReg.iVersionOS\t\t\t= %d\n", r.iVersionOS);
+    t.AppendFormat("\t\tm_sEnvReg.iServicePackOS\t\t\t= %d\n", r.iServicePackOS);
+    t.AppendFormat("\t\tm_sEnvReg.iVersionOSProc\t\t\t= %d\n", r.iVersionOSProc);
+    t += "\n\n";
+    t.AppendFormat("\t\tm_sEnvReg.strLocaleDecimalSeparator\t\t= '%s'\n",
+                   (LPCSTR)r.strLocaleDecimalSeparator);
+    t.AppendFormat("\t\tm_sEnvReg.iIdOfDecSep \t\t\t= %d\n", r.iIdOfDecSep);
+    t.AppendFormat("\t\tm_sEnvReg.strLocaleColumnSeparator\t\t= '%s'\n", (LPCSTR)r.strLocaleColumnSeparator);
+    t.AppendFormat("\t\tm_sEnvReg.iIdOfColSep \t\t\t= %d\n", r.iIdOfColSep);
+    t += "\n\n";
+    t.AppendFormat("\t\tm_strPathApplicationWhereExecuted\t\t= %s\n",
+                   (LPCSTR)m_strPathApplicationWhereExecuted);
+    t.AppendFormat("\t\tm_strPathUserNameAppdataLocalTemp\t\t= %s\n",
+                   (LPCSTR)m_strPathUserNameAppdataLocalTemp);
+    t.AppendFormat("\t\tm_strPathUserNameOwnFiles\t\t\t= %s\n", (LPCSTR)m_strPathUserNameOwnFiles);
+    t += "\n" + strDash + "\n\n";
+}
+
+BOOL CEnvironment::CheckFirstTimeOfApp(CWinApp* pApp)
+{
+    if (!pApp)
+        return FALSE;
+    static const char* const next[][2] = {
+        {MARKER_0, MARKER_1}, {MARKER_1, MARKER_2}, {MARKER_2, MARKER_3}, {MARKER_3, MARKER_DONE}};
+    m_sEnvReg.strFirstTimeMarker = pApp->GetProfileString("Language", "IsFirstTimeOfApp", MARKER_0);
+    for (int i = 0; i < 4; ++i)
+    {
+        if (m_sEnvReg.strFirstTimeMarker != next[i][0])
+            continue;
+        pApp->WriteProfileString("Language", "IsFirstTimeOfApp", next[i][1]);
+        if (i > 0)
+            return FALSE;
+        m_sEnvReg.bIsFirstTimeOfApp = 1;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+int CEnvironment::SaveSystemInfo(CWnd* pMainWnd, CWinApp* pApp)
+{
+    if (!pApp)
+        return 1;
+    EnvRegStruct& r = m_sEnvReg;
+    if (pMainWnd && pMainWnd->GetSafeHwnd())
+    {
+        CRect rect;
+        pMainWnd->GetWindowRect(&rect);
+        pApp->WriteProfileInt("DespiteReset", "ClosedScreen",
+                              GetMonitorIndexOfRect(rect.left, rect.top, rect.right, rect.bottom));
+    }
+    pApp->WriteProfileInt("DespiteReset", "IsRegResetedFromView", r.bIsRegResetedFromView);
+
+    r.rectWorkArea = GetWorkArea();
+    const char* const pszSection = "AllViewState\\Configs\\SystemInfo";
+    pApp->WriteProfileInt(pszSection, "Monitor_WorkArea__X", r.rectWorkArea.left);
+    pApp->WriteProfileInt(pszSection, "Monitor_WorkArea__Y", r.rectWorkArea.top);
+    pApp->WriteProfileInt(pszSection, "Monitor_WorkArea_CX", r.rectWorkArea.Width());
+    pApp->WriteProfileInt(pszSection, "Monitor_WorkArea_CY", r.rectWorkArea.Height());
+    pApp->WriteProfileInt(pszSection, "WinUser_Sprach_ID", r.langidSysLanguage);
+    pApp->WriteProfileString(pszSection, "WinUser_Sprach_Str_F", r.strLanguageName);
+    pApp->WriteProfileString(pszSection, "WinUser_Sprach_Str_S", r.strLanguageCode);
+    pApp->WriteProfileInt(pszSection, "WinUser_Sprach_App_SUM", r.iSysLanguageOffset);
+    pApp->WriteProfileString(pszSection, "SystemEnvBenutzer", r.strUserName);
+    pApp->WriteProfileInt(pszSection, "Monitor_Anzahl", r.iNumberOfMonitors);
+    for (int i = 0; i < 2; ++i)
+    {
+        const CRect& rc = r.rectSystemScreen[i];
+        const int values[4] = {(int)rc.left, (int)rc.top, rc.Width(), rc.Height()};
+        static const char* const suffixes[4] = {"__X", "__Y", "_CX", "_CY"};
+        for (int k = 0; k < 4; ++k)
+        {
+            CString strEntry;
+            strEntry.Format("Monitor_%d%s", i, suffixes[k]);
+            pApp->WriteProfileInt(pszSection, strEntry, values[k]);
+        }
+    }
+    return 1;
+}
+
+bool CEnvironment::GetLanguageInfo(LANGID langId, CString& strName, CString& strCode, int& iOffset)
+{
+    for (const LanguageEntry& e : s_languages)
+    {
+        if (e.wId == langId)
+        {
+            strName = e.pszName;
+            strCode = e.pszCode;
+            iOffset = e.iOffset;
+            return true;
+        }
+    }
+    strName = langId == 0 ? "Language Neutral" : "english (default)";
+    strCode = "en";
+    iOffset = 1000;
+    return langId == 0;
+}
+
+bool CEnvironment::GetOsVersionText()
+{
+    EnvRegStruct& r = m_sEnvReg;
+    r.strVersionOS.Empty();
+    r.iVersionOS = r.iServicePackOS = r.iVersionOSProc = 0;
+    EnvOsFacts f;
+    if (!CEnvironmentSource::Current().GetOsFacts(f))
+        return false;
+    r.iNumberOfProcessors = static_cast<int>(f.dwNumberOfProcessors);
+    if (f.dwPlatformId != VER_PLATFORM_WIN32_NT || f.dwMajorVersion <= 4)
+    {
+        r.strVersionOS = "This sample does not support this version of Windows.\n";
+        return false;
+    }
+    CString strText = "Microsoft ";
+    if (f.dwMajorVersion == 6)
+        DescribeVersion6(f, strText, r.iVersionOS, r.iVersionOSProc);
+    else if (f.dwMajorVersion == 5 && f.dwMinorVersion == 2)
+        DescribeVersion52(f, strText, r.iVersionOS, r.iVersionOSProc);
+    else if (f.dwMajorVersion == 5 && f.dwMinorVersion <= 1)
+        DescribeVersion5(f, strText, r.iVersionOS, r.iVersionOSProc);
+    if (!f.strServicePack.IsEmpty())
+    {
+        strText += " " + f.strServicePack;
+        for (char ch = '1'; ch <= '9'; ++ch)
+        {
+            if (f.strServicePack.Find(ch) >= 0)
+            {
+                r.iServicePackOS = ch - '0';
+                break;
+            }
+        }
+    }
+    strText.AppendFormat(" (build %d)", (int)f.dwBuildNumber);
+    r.strVersionOS = strText;
+    return true;
+}
+
+CString CEnvironment::GetLocaleText(LCTYPE lcType)
+{
+    return CEnvironmentSource::Current().GetLocaleText(lcType);
+}
+
+CString CEnvironment::GetEnvUserName()
+{
+    return EnvText("USERNAME");
+}
+
+CString CEnvironment::GetEnvComputerName()
+{
+    return EnvText("COMPUTERNAME");
+}
+
+CString CEnvironment::GetEnvDomainName()
+{
+    return EnvText("USERDOMAIN");
+}
+
+CString CEnvironment::GetEnvLogonServer()
+{
+    return EnvText("LOGONSERVER");
+}
+
+CString CEnvironment::GetEnvHomePath()
+{
+    return EnvText("HOMEPATH");
+}
+
+// ---- Settings-record check
+
+BOOL CEnvironment::CheckStructSum(const void* pRecord, int iSize, int* piSizeOfStruct, int* piSumOfStruct,
+                                  int* piWeightedSumOfStruct, int iMode)
+{
+    if ((iMode != 0 && iMode != 1) || !pRecord || iSize < 0 || !piSizeOfStruct || !piSumOfStruct ||
+        !piWeightedSumOfStruct)
+        return FALSE;
+    const BYTE* pBytes = static_cast<const BYTE*>(pRecord);
+    const BYTE* const checkInts[3] = {reinterpret_cast<const BYTE*>(piSizeOfStruct),
+                                      reinterpret_cast<const BYTE*>(piSumOfStruct),
+                                      reinterpret_cast<const BYTE*>(piWeightedSumOfStruct)};
+    auto isCheckByte = [&](const BYTE* p)
+    {
+        for (const BYTE* pInt : checkInts)
+            if (p >= pInt && p < pInt + sizeof(int))
+                return true;
+        return false;
+    };
+    // 32-bit sums that wrap.
+    UINT uSum = 0;
+    UINT uWeighted = 0;
+    for (int i = 0; i < iSize; ++i)
+    {
+        if (isCheckByte(pBytes + i))
+            continue;
+        uSum += pBytes[i];
+        uWeighted += uSum;
+    }
+    const int iSum = static_cast<int>(uSum);
+    const int iWeighted = static_cast<int>(uWeighted);
+    if (iMode == 1)
+    {
+        *piSizeOfStruct = iSize;
+        *piSumOfStruct = iSum;
+        *piWeightedSumOfStruct = iWeighted;
+        return FALSE;
+    }
+    return *piSizeOfStruct == iSize && *piSumOfStruct == iSum && *piWeightedSumOfStruct == iWeighted;
+}
+
+// ---- Folders
+
+bool CEnvironment::GetApplicationFolder(CString& strFolder)
+{
+    strFolder = CEnvironmentSource::Current().GetExecutablePath();
+    const int iSlash = strFolder.ReverseFind('\\');
+    strFolder = iSlash >= 0 ? strFolder.Left(iSlash) : CString();
+    m_strPathApplicationWhereExecuted = strFolder;
+    return !strFolder.IsEmpty();
+}
+
+bool CEnvironment::GetLocalAppDataPath(HWND hWndOwner, CString& strPath)
+{
+    const bool bOk = CEnvironmentSource::Current().GetShellFolder(hWndOwner, CSIDL_LOCAL_APPDATA, strPath);
+    m_strPathUserNameAppdataLocalTemp = strPath;
+    return bOk;
+}
+
+bool CEnvironment::GetPersonalFolderPath(HWND hWndOwner, CString& strPath)
+{
+    const bool bOk = CEnvironmentSource::Current().GetShellFolder(hWndOwner, CSIDL_PERSONAL, strPath);
+    m_strPathUserNameOwnFiles = strPath;
+    return bOk;
+}
+
+CString CEnvironment::CreateLocalAppDataFolder(HWND hWndOwner, LPCSTR lpszName)
+{
+    CString strBase;
+    if (GetLocalAppDataPath(hWndOwner, strBase))
+    {
+        const CString strPath = strBase + "\\" + lpszName;
+        if (::CreateDirectoryA(strPath, nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS)
+            return strPath;
+        if (::GetLastError() != ERROR_PATH_NOT_FOUND)
+        {
+            AfxShowMessageBox(hWndOwner, "Error: 84833 SE Path could not be found!", AfxGetAppName(),
+                              MB_OK | MB_ICONERROR);
+            return strBase;
+        }
+    }
+    // Also when the application-data folder itself is unknown: nothing is created at the drive's root.
+    AfxShowMessageBox(hWndOwner, "Error: 84866 Path could not be found!", AfxGetAppName(),
+                      MB_OK | MB_ICONERROR);
+    return strBase;
+}
