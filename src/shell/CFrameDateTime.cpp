@@ -1,0 +1,132 @@
+#include "shell/CFrameDateTime.h"
+
+#include "shell/CDateTimeText.h"
+
+namespace
+{
+constexpr int LANG_OFFSET_GERMAN = 0;
+constexpr int LANG_OFFSET_ENGLISH = 1000;
+constexpr int LANG_OFFSET_FRENCH = 2000;
+constexpr int LANG_OFFSET_SPANISH = 3000;
+
+bool LocalTime(__time64_t tTime, tm& t)
+{
+    return _localtime64_s(&t, &tTime) == 0;
+}
+
+// Hours, minutes and optionally seconds, each zero-filled to two places, joined by the separator.
+CString ClockFields(char chSep, long long llHours, int iMinutes, int iSeconds, bool bSeconds)
+{
+    CString str;
+    str.Format("%2lli%c%2i", llHours, chSep, iMinutes);
+    if (bSeconds)
+        str.AppendFormat("%c%2i", chSep, iSeconds);
+    str.Replace(' ', '0');
+    return str;
+}
+
+// One blank, the clock fields in the form of the language, and the language's end.
+CString ClockText(int iLanguage, const tm& t, bool bSeconds)
+{
+    switch (iLanguage)
+    {
+        case LANG_OFFSET_GERMAN:
+            return " " + ClockFields(':', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " Uhr";
+        case LANG_OFFSET_ENGLISH:
+        {
+            // 12-hour clock: the noon hour is PM, the midnight hour AM (shown as 00).
+            const int iHour = t.tm_hour > 12 ? t.tm_hour - 12 : t.tm_hour;
+            return " " + ClockFields(':', iHour, t.tm_min, t.tm_sec, bSeconds) +
+                   (t.tm_hour >= 12 ? " PM" : " AM");
+        }
+        case LANG_OFFSET_FRENCH:
+            return " " + ClockFields('.', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " h";
+        case LANG_OFFSET_SPANISH:
+            return " " + ClockFields(':', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " h";
+    }
+    return " " + ClockFields(':', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " ";
+}
+} // namespace
+
+CString CFrameDateTime::FormatDate(int iLanguage, int iDay, int iMonth, int iYear)
+{
+    if (iDay < 1 || iDay > 31 || iMonth < 1 || iMonth > 12 || iYear < 1970 || iYear > 3000)
+        return "n.a.";
+    CString strDate;
+    if (iLanguage == LANG_OFFSET_ENGLISH)
+        strDate.Format("%2i/%2i/%4i", iMonth, iDay, iYear);
+    else
+        strDate.Format("%2i.%2i.%4i", iDay, iMonth, iYear);
+    strDate.Replace(' ', '0');
+    return " " + strDate + " ";
+}
+
+CString CFrameDateTime::FormatTime(int iLanguage, __time64_t tTime)
+{
+    tm t{};
+    return LocalTime(tTime, t) ? ClockText(iLanguage, t, true) : CString("n.a.");
+}
+
+CString CFrameDateTime::FormatDuration(int iLanguage, long long llSeconds)
+{
+    const bool bNegative = llSeconds < 0;
+    // Magnitude of the most negative value still fits once taken as unsigned.
+    const unsigned long long ull = bNegative ? 0ull - static_cast<unsigned long long>(llSeconds) : llSeconds;
+    const long long llHours = static_cast<long long>(ull / 3600);
+    const int iMinutes = static_cast<int>(ull / 60 % 60);
+    const int iSeconds = static_cast<int>(ull % 60);
+    const char chSep = iLanguage == LANG_OFFSET_FRENCH ? '.' : ':';
+    return CString(bNegative ? " -" : " ") + ClockFields(chSep, llHours, iMinutes, iSeconds, true);
+}
+
+CString CFrameDateTime::LocalizeDecimalSeparator(int iLanguage, const CString& strText)
+{
+    if (strText.Find("n.a.") >= 0)
+        return strText;
+    CString strResult = strText;
+    switch (iLanguage)
+    {
+        case LANG_OFFSET_GERMAN:
+        case LANG_OFFSET_FRENCH:
+        case LANG_OFFSET_SPANISH:
+            strResult.Replace('.', ',');
+            return strResult;
+        case LANG_OFFSET_ENGLISH:
+            strResult.Replace(',', '.');
+            return strResult;
+    }
+    return "Language Fehler 34242334";
+}
+
+CString CFrameDateTime::FormatPaneTime(int iLanguage, __time64_t tTime)
+{
+    tm t{};
+    return LocalTime(tTime, t) ? ClockText(iLanguage, t, false) : CString("n.a.");
+}
+
+CString CFrameDateTime::FormatPaneDate(int iLanguage, __time64_t tTime)
+{
+    tm t{};
+    if (!LocalTime(tTime, t))
+        return "n.a.";
+    return FormatDate(iLanguage, t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
+}
+
+CString CFrameDateTime::FormatPaneWeekday(int iLanguage, __time64_t tTime)
+{
+    CDateTimeText text(LANG_OFFSET_GERMAN, LANG_OFFSET_ENGLISH, LANG_OFFSET_FRENCH, LANG_OFFSET_ENGLISH,
+                       iLanguage, 0, true);
+    return " " + text.GetWeekdayText(tTime, false, nullptr) + " ";
+}
+
+bool CFrameDateTime::IsDateDue(__time64_t tTime)
+{
+    tm t{};
+    if (!LocalTime(tTime, t))
+        return false;
+    const int iDay = (t.tm_year + 1900) * 10000 + (t.tm_mon + 1) * 100 + t.tm_mday;
+    if (iDay == m_iShownDay)
+        return false;
+    m_iShownDay = iDay;
+    return true;
+}

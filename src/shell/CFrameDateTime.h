@@ -1,0 +1,32 @@
+// The main frame's date, time, duration and decimal-separator texts in its interface language
+// (LanguageOffset 0 German, 1000 English, 2000 French, 3000 Spanish), and the status panes' texts.
+// Times are local times of the machine.
+#pragma once
+
+#include "framework/AfxTypes.h"
+#include "framework/CString.h"
+
+#include <ctime>
+
+class CFrameDateTime
+{
+public:
+    // " 05.03.2014 " (" 03/05/2014 " in English); "n.a." for a day, month or year out of range.
+    static CString FormatDate(int iLanguage, int iDay, int iMonth, int iYear);
+    // " 14:05:09 Uhr", " 02:05:09 PM", " 14.05.09 h", ...
+    static CString FormatTime(int iLanguage, __time64_t tTime);
+    // " hh:mm:ss" (" hh.mm.ss" in French) with all hours, days included; negative durations with "-".
+    static CString FormatDuration(int iLanguage, long long llSeconds);
+    // The decimal separator of the language: ',' for 0, 2000, 3000, '.' for 1000; "n.a." texts stay.
+    static CString LocalizeDecimalSeparator(int iLanguage, const CString& strText);
+
+    // Status panes: time of day as hours and minutes, the date, the short weekday.
+    static CString FormatPaneTime(int iLanguage, __time64_t tTime);
+    static CString FormatPaneDate(int iLanguage, __time64_t tTime);
+    static CString FormatPaneWeekday(int iLanguage, __time64_t tTime);
+    // True on the first call and whenever the local day of tTime is not the day last shown.
+    bool IsDateDue(__time64_t tTime);
+
+private:
+    int m_iShownDay = 0; // year * 10000 + month * 100 + day of the date shown; 0: none yet
+};
