@@ -1,0 +1,25 @@
+// Ids of the dialog templates and controls in test_dialogs.rc.
+#pragma once
+
+#define IDD_TEST_EXCHANGE 60300
+#define IDD_TEST_MODAL 60301
+#define IDD_TEST_HOST 60302
+#define IDD_TEST_CONTROLS 60303
+
+#define IDC_TEST_STRING 1001
+#define IDC_TEST_INT 1002
+#define IDC_TEST_DOUBLE 1003
+#define IDC_TEST_UINT 1004
+#define IDC_TEST_CHECK 1005
+#define IDC_TEST_RADIO0 1006
+#define IDC_TEST_RADIO1 1007
+#define IDC_TEST_RADIO2 1008
+#define IDC_TEST_CBINDEX 1009
+#define IDC_TEST_CBSTRING 1010
+#define IDC_TEST_LIST 1011
+#define IDC_TEST_SLIDER 1012
+#define IDC_TEST_EDIT 1013
+#define IDC_TEST_OPEN 1014
+#define IDC_TEST_LISTVIEW 1015
+#define IDC_TEST_OWNERDRAW 1016
+#define IDC_TEST_RICHEDIT 1017
