@@ -1,0 +1,37 @@
+#include "framework/CComboBox.h"
+
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
+BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+int CComboBox::GetLBText(int nIndex, CString& rString) const
+{
+    rString.Empty();
+    const int nLen = GetLBTextLen(nIndex);
+    if (nLen == CB_ERR)
+        return CB_ERR;
+    char* p = rString.GetBuffer(nLen + 1);
+    const int nGot = (int)SendMessage(CB_GETLBTEXT, (WPARAM)nIndex, (LPARAM)p);
+    rString.ReleaseBuffer(nGot == CB_ERR ? 0 : nGot);
+    return nGot;
+}
+
+void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
+
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+
+BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_DRAWITEM)
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    else if (message == WM_MEASUREITEM)
+        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+    else
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    if (pResult != nullptr)
+        *pResult = TRUE;
+    return TRUE;
+}

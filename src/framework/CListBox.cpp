@@ -1,0 +1,44 @@
+#include "framework/CListBox.h"
+
+IMPLEMENT_DYNAMIC(CListBox, CWnd)
+
+BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+int CListBox::GetText(int nIndex, CString& rString) const
+{
+    rString.Empty();
+    const int nLen = GetTextLen(nIndex);
+    if (nLen == LB_ERR)
+        return LB_ERR;
+    char* p = rString.GetBuffer(nLen + 1);
+    const int nGot = (int)SendMessage(LB_GETTEXT, (WPARAM)nIndex, (LPARAM)p);
+    rString.ReleaseBuffer(nGot == LB_ERR ? 0 : nGot);
+    return nGot;
+}
+
+UINT CListBox::ItemFromPoint(POINT pt, BOOL& bOutside) const
+{
+    const DWORD dw = (DWORD)SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    bOutside = HIWORD(dw) != 0;
+    return LOWORD(dw);
+}
+
+void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
+
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_DRAWITEM)
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    else if (message == WM_MEASUREITEM)
+        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+    else
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    if (pResult != nullptr)
+        *pResult = TRUE;
+    return TRUE;
+}

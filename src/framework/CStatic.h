@@ -1,0 +1,23 @@
+// Static text, frame and picture control.
+#pragma once
+
+#include "framework/CWnd.h"
+
+class CStatic : public CWnd
+{
+    DECLARE_DYNAMIC(CStatic)
+
+public:
+    CStatic() = default;
+
+    virtual BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID = 0xFFFF);
+
+    HBITMAP SetBitmap(HBITMAP hBitmap)
+    {
+        return (HBITMAP)SendMessage(STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap);
+    }
+    HBITMAP GetBitmap() const { return (HBITMAP)SendMessage(STM_GETIMAGE, IMAGE_BITMAP, 0); }
+    HICON SetIcon(HICON hIcon) { return (HICON)SendMessage(STM_SETICON, (WPARAM)hIcon, 0); }
+    HICON GetIcon() const { return (HICON)SendMessage(STM_GETICON, 0, 0); }
+};
