@@ -19,6 +19,8 @@ const CRuntimeClass* CObject::GetRuntimeClass() const
     return &classCObject;
 }
 
+void CObject::Serialize(CArchive&) {}
+
 bool CObject::IsKindOf(const CRuntimeClass* pClass) const
 {
     return GetRuntimeClass()->IsDerivedFrom(pClass);

@@ -2,6 +2,7 @@
 #pragma once
 
 class CObject;
+class CArchive;
 
 struct CRuntimeClass
 {
@@ -60,6 +61,8 @@ public:
 
     virtual ~CObject() = default;
     virtual const CRuntimeClass* GetRuntimeClass() const;
+    // Stores or loads the object's data (CArchive::WriteObject / ReadObject); the base has none.
+    virtual void Serialize(CArchive& ar);
     bool IsKindOf(const CRuntimeClass* pClass) const;
 
 protected:
