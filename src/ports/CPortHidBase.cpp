@@ -1,0 +1,105 @@
+#include "ports/CPortHidBase.h"
+
+#include "ports/CRxRingBuffer.h"
+
+#include <cstring>
+
+namespace
+{
+constexpr DWORD WRITE_WAIT_MS = 5000;
+constexpr DWORD COMPLETION_WAIT_MS = 1000;
+} // namespace
+
+CPortHidBase::~CPortHidBase()
+{
+    CPortHidBase::Close(false);
+}
+
+bool CPortHidBase::Open(const CString& strDevicePath, const DCB*, CPortDataCallback* pDataCallback,
+                        unsigned int, CPortEventCallback* pEventCallback, unsigned long ulEventMask)
+{
+    if (IsOpen())
+        return true;
+    m_hPort = CreateFileA(strDevicePath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                          nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    if (!IsOpen())
+        return false;
+    HIDP_CAPS caps = {};
+    PHIDP_PREPARSED_DATA pPreparsed = nullptr;
+    if (HidD_GetPreparsedData(m_hPort, &pPreparsed))
+    {
+        HidP_GetCaps(pPreparsed, &caps);
+        HidD_FreePreparsedData(pPreparsed);
+    }
+    TakeCaps(caps);
+    ULONG ulBuffers = 0;
+    if (HidD_GetNumInputBuffers(m_hPort, &ulBuffers))
+        HidD_SetNumInputBuffers(m_hPort, ulBuffers + m_uiExtraInputBuffers);
+    SetCallbacks(pDataCallback, m_caps.InputReportByteLength + 1u, pEventCallback, ulEventMask);
+    return IsOpen();
+}
+
+void CPortHidBase::TakeCaps(const HIDP_CAPS& caps)
+{
+    m_caps = caps;
+    m_abOutReport.assign(m_caps.OutputReportByteLength + 1u, 0);
+    m_uiChunkSize = m_caps.InputReportByteLength + 1u;
+}
+
+bool CPortHidBase::SetCallbacks(CPortDataCallback* pDataCallback, unsigned int uiBufferSize,
+                                CPortEventCallback* pEventCallback, unsigned long ulEventMask)
+{
+    m_uiChunkSize = uiBufferSize;
+    return CPort::SetCallbacks(pDataCallback, m_caps.InputReportByteLength, pEventCallback, ulEventMask);
+}
+
+bool CPortHidBase::Close(bool)
+{
+    if (!IsOpen())
+        return true;
+    StopReader(true);
+    CloseHandle(m_hPort);
+    m_pRing->Wake();
+    m_hPort = INVALID_HANDLE_VALUE;
+    m_abOutReport.clear();
+    return true;
+}
+
+bool CPortHidBase::WriteReport(const unsigned char* pData, unsigned int uiCount, const unsigned char* pHeader,
+                               unsigned int uiHeaderLength)
+{
+    unsigned int uiLength = OutputReportLength();
+    if (!IsOpen() || uiCount >= uiLength || uiHeaderLength + uiCount > uiLength ||
+        m_abOutReport.size() < uiLength)
+        return false;
+    std::fill(m_abOutReport.begin(), m_abOutReport.end(), 0);
+    memcpy(m_abOutReport.data(), pHeader, uiHeaderLength);
+    memcpy(m_abOutReport.data() + uiHeaderLength, pData, uiCount);
+    return WriteRaw(m_abOutReport.data(), uiLength);
+}
+
+// A write that does not finish in time is cancelled, so the OVERLAPPED is free for the next one.
+bool CPortHidBase::WriteRaw(const unsigned char* pBytes, unsigned int uiCount)
+{
+    if (!IsOpen())
+        return false;
+    EnterCriticalSection(&m_csWrite);
+    m_olWrite.Offset = 0;
+    m_olWrite.OffsetHigh = 0;
+    DWORD dwWritten = 0;
+    bool bWritten = false;
+    if (WriteFile(m_hPort, pBytes, uiCount, &dwWritten, &m_olWrite))
+        bWritten = dwWritten == uiCount;
+    else if (GetLastError() == ERROR_IO_PENDING)
+    {
+        if (WaitForMultipleObjects(2, m_ahWriteWait, FALSE, WRITE_WAIT_MS) == WAIT_OBJECT_0 + 1)
+            bWritten = GetOverlappedResult(m_hPort, &m_olWrite, &dwWritten, FALSE) && dwWritten == uiCount;
+        else
+        {
+            CancelIo(m_hPort);
+            WaitForSingleObject(m_olWrite.hEvent, COMPLETION_WAIT_MS);
+        }
+    }
+    LeaveCriticalSection(&m_csWrite);
+    return bWritten;
+}

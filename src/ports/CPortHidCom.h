@@ -1,0 +1,20 @@
+// HID device carrying a byte stream: reports hold a count and the bytes.
+#pragma once
+
+#include "ports/CPortHidBase.h"
+
+class CHidInfo;
+
+class CPortHidCom : public CPortHidBase
+{
+public:
+    using CPortHidBase::CPortHidBase;
+
+    static CPort* Create(CPortMan* pOwner, unsigned char ucPortFlag);
+    static bool Probe(CHidInfo& info);
+
+    bool ApplySettings() override;
+    bool WriteByte(unsigned char ucByte) override;
+    bool Write(const unsigned char* pBytes, unsigned int uiCount) override;
+    void OnReceived(unsigned char* pBytes, unsigned int uiCount) override;
+};

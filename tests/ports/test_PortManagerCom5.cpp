@@ -1,0 +1,245 @@
+// The port manager against the sensor simulator on COM5 (a pseudo-terminal under Wine).
+#include "PortTestSupport.h"
+
+#include "framework/CString.h"
+#include "framework/CWnd.h"
+#include "ports/CPortDirectory.h"
+#include "ports/CPortManGui.h"
+#include "support/PumpUntil.h"
+#include "support/SimClient.h"
+
+#include <dbt.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr int STATUS_ANSWER_BYTES = 21;
+constexpr unsigned int STREAM_BYTES = 25000;
+constexpr int RECORD_BYTES = 5;
+constexpr unsigned int ACK_BYTES = 7;
+constexpr unsigned char STATUS_REQUEST = 0x42;
+constexpr unsigned char STREAM_START = 0x5A;
+constexpr unsigned char RATE_BYTE_5000 = 1; // 5000 records per second
+} // namespace
+
+class PortManagerCom5 : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_sim.Connect()) << "sensor simulator not reachable (SENSORSIM_PORT)";
+        ASSERT_TRUE(m_sim.Reset());
+        m_pManager =
+            std::make_unique<CPortManGui>(m_owner.GetHwnd(), WM_PORTMAN_EVENT, WM_PORTMAN_DATA, true, 0);
+        ASSERT_TRUE(m_pManager->SetEventCallback(nullptr, EV_PNP_ARRIVE | EV_PNP_REMOVE));
+    }
+
+    void TearDown() override
+    {
+        m_pManager->ClosePort(false);
+        Sleep(200); // EXPERIMENT
+        m_pManager.reset();
+        m_sim.Reset();
+    }
+
+    bool OpenAt(DWORD dwRate, const char* pszName = "COM5")
+    {
+        m_pManager->m_dcb.BaudRate = dwRate;
+        m_pManager->m_dcb.ByteSize = 8;
+        m_pManager->m_dcb.Parity = 0;
+        m_pManager->m_dcb.StopBits = 0;
+        return m_pManager->OpenConnection(pszName, nullptr, 256);
+    }
+
+    // Sends the status request and waits for the 21-byte answer through WM_PORTMAN_DATA.
+    std::vector<unsigned char> AskStatus()
+    {
+        m_owner.Clear();
+        if (!Write(RequestFrame(STATUS_REQUEST)))
+            return {};
+        PumpUntil([this] { return Unstuffed(m_owner.m_abData).size() >= STATUS_ANSWER_BYTES; });
+        return Unstuffed(m_owner.m_abData);
+    }
+
+    void StartStream()
+    {
+        m_owner.Clear();
+        ASSERT_TRUE(Write(RequestFrame(STREAM_START, {0x03, RATE_BYTE_5000, 0x00, 0x00, 'C'})));
+    }
+
+    // Ends the stream and takes the records still on the line, so the next test starts quiet.
+    void StopStream()
+    {
+        for (int i = 0; i < 10; ++i)
+            m_pManager->WriteByte(0x02);
+        size_t nSeen = 0;
+        PumpUntil(
+            [&]
+            {
+                bool bQuiet = nSeen == m_owner.m_abData.size();
+                nSeen = m_owner.m_abData.size();
+                PumpFor(50);
+                return bQuiet;
+            },
+            3000);
+    }
+
+    bool Write(const std::vector<unsigned char>& abFrame)
+    {
+        return m_pManager->WriteString(
+            CString(reinterpret_cast<const char*>(abFrame.data()), static_cast<int>(abFrame.size())));
+    }
+
+    int Deliver(UINT uiEvent, const char* pszPort)
+    {
+        CPortNotification notification(pszPort);
+        HWND hReceiver = m_pManager->GetDeviceChangeWindow();
+        return static_cast<int>(SendMessageA(hReceiver, WM_DEVICECHANGE, uiEvent, notification.AsLParam()));
+    }
+
+    int State() const { return m_pManager->m_iState; }
+
+    CSimClient m_sim;
+    CPortOwnerWindow m_owner;
+    std::unique_ptr<CPortManGui> m_pManager;
+};
+
+TEST_F(PortManagerCom5, PortListShowsComFiveWithItsDeviceName)
+{
+    HWND hCombo = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST, 0, 0, 200, 200, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, hCombo);
+    CWnd combo;
+    combo.Attach(hCombo);
+    CPortManGui::FillPortCombo(&combo, "", true);
+    int iCount = static_cast<int>(SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
+    std::vector<std::string> astrItems;
+    for (int i = 0; i < iCount; ++i)
+    {
+        char achText[256] = {};
+        SendMessageA(hCombo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(achText));
+        astrItems.emplace_back(achText);
+    }
+    EXPECT_EQ(0, SendMessageA(hCombo, CB_GETCURSEL, 0, 0)); // an empty name selects the first port
+    CPortManGui::FillPortCombo(&combo, "com5", true);
+    int iSelected = static_cast<int>(SendMessageA(hCombo, CB_GETCURSEL, 0, 0));
+    combo.Detach();
+    DestroyWindow(hCombo);
+    ASSERT_GE(iSelected, 0);
+    EXPECT_EQ("COM5   \\Device\\Serial4", astrItems.at(iSelected));
+}
+
+TEST_F(PortManagerCom5, OpensAtBothRatesAndTheSensorSeesTheRate)
+{
+    for (DWORD dwRate : {115200u, 230400u})
+    {
+        ASSERT_TRUE(OpenAt(dwRate)) << dwRate;
+        EXPECT_EQ(PORT_OPEN, State());
+        EXPECT_EQ(CString("COM5   \\Device\\Serial4"), m_pManager->GetCurrentDisplayName());
+        EXPECT_EQ(std::to_string(dwRate), CSimClient::FindValue(m_sim.GetState(), "line_rate"));
+        ASSERT_TRUE(m_pManager->ClosePort(false));
+        EXPECT_EQ(CString("OffLine"), m_pManager->GetCurrentDisplayName());
+    }
+}
+
+TEST_F(PortManagerCom5, StatusAnswerReachesTheOwnerWindow)
+{
+    ASSERT_TRUE(OpenAt(115200, "COM5   \\Device\\Serial4"));
+    EXPECT_TRUE(OpenAt(115200)); // the same port again: stays open as it is
+    std::vector<unsigned char> abAnswer = AskStatus();
+    ASSERT_EQ(static_cast<size_t>(STATUS_ANSWER_BYTES), abAnswer.size());
+    EXPECT_EQ((std::vector<unsigned char>{0x02, 0x42, 0xFF, 0x01, 14}),
+              std::vector<unsigned char>(abAnswer.begin(), abAnswer.begin() + 5));
+    EXPECT_TRUE(HasRightCheckBytes(abAnswer));
+}
+
+TEST_F(PortManagerCom5, StreamArrivesCompleteAndInOrder)
+{
+    ASSERT_TRUE(m_sim.SetRamp('A', 0, 1));
+    ASSERT_TRUE(m_sim.SetConstant('B', -2));
+    ASSERT_TRUE(OpenAt(115200));
+    StartStream();
+    ASSERT_TRUE(PumpUntil([this] { return m_owner.m_abData.size() >= ACK_BYTES + STREAM_BYTES; }, 20000))
+        << m_owner.m_abData.size() << " bytes";
+    StopStream();
+    const std::vector<unsigned char>& ab = m_owner.m_abData;
+    ASSERT_EQ(0x06, ab[1]) << "the stream starts with the acknowledgement";
+    EXPECT_LE(m_owner.m_uiLargestChunk, 256u);
+    for (unsigned int i = 0; i < STREAM_BYTES / RECORD_BYTES; ++i)
+    {
+        const unsigned char* pRecord = ab.data() + ACK_BYTES + i * RECORD_BYTES;
+        ASSERT_EQ(static_cast<unsigned char>(i), pRecord[0]) << "record " << i;
+        ASSERT_EQ(static_cast<int>(i), pRecord[1] << 8 | pRecord[2]) << "record " << i;
+        ASSERT_EQ(0xFFFE, pRecord[3] << 8 | pRecord[4]) << "record " << i;
+    }
+}
+
+TEST_F(PortManagerCom5, ClosingWhileDataFlowsReturns)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    StartStream();
+    ASSERT_TRUE(PumpUntil([this] { return m_owner.m_abData.size() > 2000; }, 10000));
+    EXPECT_TRUE(m_pManager->ClosePort(false));
+    EXPECT_EQ(PORT_CLOSED, State());
+    size_t nReceived = m_owner.m_abData.size();
+    PumpFor(100);
+    EXPECT_EQ(nReceived, m_owner.m_abData.size()) << "no chunk after the close";
+    unsigned char ucByte = 0x02;
+    EXPECT_FALSE(m_pManager->WriteBuffer(&ucByte, 1));
+    ASSERT_TRUE(OpenAt(115200));
+    StopStream();
+}
+
+TEST_F(PortManagerCom5, RemovalClosesAsLostAndArrivalReopens)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    ASSERT_EQ(static_cast<size_t>(STATUS_ANSWER_BYTES), AskStatus().size());
+    ASSERT_TRUE(m_sim.Unplug());
+    EXPECT_EQ(-1, Deliver(DBT_DEVICEREMOVEPENDING, "COM5"));
+    EXPECT_EQ(-1, Deliver(DBT_DEVICEREMOVECOMPLETE, "COM5"));
+    CPortNotification forwarded("COM5"); // the main frame forwards its own notification too
+    EXPECT_EQ(-1, m_pManager->HandleDeviceChange(DBT_DEVICEREMOVECOMPLETE, forwarded.AsLParam()));
+    EXPECT_EQ(0, Deliver(DBT_DEVICEREMOVECOMPLETE, "COM77"));
+    EXPECT_EQ(PORT_LOST, State());
+    EXPECT_EQ(CString("OffLine"), m_pManager->GetCurrentDisplayName());
+    PumpFor(100);
+    EXPECT_EQ(1, m_owner.CountEvents(EV_PNP_REMOVE));
+    EXPECT_FALSE(m_pManager->WriteByte(0x02));
+
+    ASSERT_TRUE(m_sim.Replug());
+    EXPECT_EQ(1, Deliver(DBT_DEVICEARRIVAL, "COM5"));
+    EXPECT_EQ(PORT_OPEN, State());
+    ASSERT_TRUE(PumpUntil([this] { return m_owner.CountEvents(EV_PNP_ARRIVE) == 1; }));
+    EXPECT_EQ(static_cast<size_t>(STATUS_ANSWER_BYTES), AskStatus().size());
+}
+
+TEST_F(PortManagerCom5, PortClosedByTheProgramStaysClosedOnArrival)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    ASSERT_TRUE(m_pManager->ClosePort(false));
+    EXPECT_EQ(0, Deliver(DBT_DEVICEARRIVAL, "COM5"));
+    EXPECT_EQ(PORT_CLOSED, State());
+    EXPECT_EQ(-1, Deliver(DBT_DEVICEREMOVECOMPLETE, "COM5"));
+    EXPECT_EQ(PORT_CLOSED, State());
+    PumpFor(50);
+    EXPECT_TRUE(m_owner.m_aulEvents.empty());
+}
+
+TEST_F(PortManagerCom5, OpenFailuresKeepOrCloseTheState)
+{
+    EXPECT_FALSE(m_pManager->OpenConnection("", nullptr, 256));
+    EXPECT_EQ(PORT_REOPENING, State());
+    EXPECT_FALSE(m_pManager->OpenConnection("COM99", nullptr, 256)); // unknown: the null port never opens
+    EXPECT_EQ(PORT_REOPENING, State());
+    EXPECT_EQ(CString("Bad Config"), m_pManager->GetCurrentDisplayName());
+    EXPECT_FALSE(m_pManager->WriteString(CString("x")));
+
+    ASSERT_TRUE(OpenAt(115200));
+    EXPECT_FALSE(m_pManager->OpenConnection("COM99", nullptr, 256));
+    EXPECT_EQ(PORT_CLOSED, State()) << "a failed open that replaced the open port";
+    EXPECT_EQ(CString("OffLine"), m_pManager->GetCurrentDisplayName());
+}
