@@ -296,48 +296,111 @@ BOOL CEnvironment::CollectSystemInfo(CWinApp* pApp, HWND hWndOwner)
     return CheckFirstTimeOfApp(pApp);
 }
 
-void CEnvironment::BuildSystemInfoText()
+CString CEnvironment::GetSystemInfoLine(int nLine) const
 {
     const EnvRegStruct& r = m_sEnvReg;
-    const CString strDash = DashLine(148);
     auto rectText = [](const CRect& rc)
     {
         CString s;
         s.Format("(%4d|%4d|%4d|%4d)", (int)rc.left, (int)rc.top, rc.Width(), rc.Height());
         return s;
     };
+    CString t;
+    switch (nLine)
+    {
+        case 4:
+            t.Format("\t\tm_sEnvReg.iNumberOfProcessors\t\t= %d", r.iNumberOfProcessors);
+            break;
+        case 5:
+            t.Format("\t\tm_sEnvReg.iNumberOfMonitors\t\t= %d", r.iNumberOfMonitors);
+            break;
+        case 6:
+            t.Format("\t\tm_sEnvReg.rectSystemScreen[0]\t\t= %s", (LPCSTR)rectText(r.rectSystemScreen[0]));
+            break;
+        case 7:
+            t.Format("\t\tm_sEnvReg.rectSystemScreen[1]\t\t= %s", (LPCSTR)rectText(r.rectSystemScreen[1]));
+            break;
+        case 8:
+            t.Format("\t\tm_sEnvReg.rectWorkArea\t\t\t= %s", (LPCSTR)rectText(r.rectWorkArea));
+            break;
+        case 9:
+            t.Format("\t\tm_sEnvReg.strComputerName \t\t= %s", (LPCSTR)r.strComputerName);
+            break;
+        case 10:
+            t.Format("\t\tm_sEnvReg.strDomainName   \t\t= %s", (LPCSTR)r.strDomainName);
+            break;
+        case 11:
+            t.Format("\t\tm_sEnvReg.strLogonserver  \t\t= %s", (LPCSTR)r.strLogonserver);
+            break;
+        case 12:
+            t.Format("\t\tm_sEnvReg.strHomePath     \t\t= %s", (LPCSTR)r.strHomePath);
+            break;
+        case 13:
+            t.Format("\t\tm_sEnvReg.strUserName\t\t\t= %s", (LPCSTR)r.strUserName);
+            break;
+        case 14:
+            t.Format("\t\tm_sEnvReg.langidSysLanguage\t\t= %d | %s", (int)r.langidSysLanguage,
+                     (LPCSTR)r.strLanguageName);
+            break;
+        case 15:
+            t.Format("\t\tm_sEnvReg.iWorkArea\t\t\t= %d", r.iWorkArea);
+            break;
+        case 16:
+            t.Format("\t\tm_sEnvReg.rectVirtualScreen\t\t\t= %s", (LPCSTR)rectText(r.rectVirtualScreen));
+            break;
+        case 17:
+            t.Format("\t\tm_sEnvReg.strVersionOS\t\t\t= %s", (LPCSTR)r.strVersionOS);
+            break;
+        case 18:
+            t.Format("\t\tm_sEnvReg.iVersionOS\t\t\t= %d", r.iVersionOS);
+            break;
+        case 19:
+            t.Format("\t\tm_sEnvReg.iServicePackOS\t\t\t= %d", r.iServicePackOS);
+            break;
+        case 20:
+            t.Format("\t\tm_sEnvReg.iVersionOSProc\t\t\t= %d", r.iVersionOSProc);
+            break;
+        case 22:
+            t.Format("\t\tm_sEnvReg.strLocaleDecimalSeparator\t\t= '%s'",
+                     (LPCSTR)r.strLocaleDecimalSeparator);
+            break;
+        case 23:
+            t.Format("\t\tm_sEnvReg.iIdOfDecSep \t\t\t= %d", r.iIdOfDecSep);
+            break;
+        case 24:
+            t.Format("\t\tm_sEnvReg.strLocaleColumnSeparator\t\t= '%s'", (LPCSTR)r.strLocaleColumnSeparator);
+            break;
+        case 25:
+            t.Format("\t\tm_sEnvReg.iIdOfColSep \t\t\t= %d", r.iIdOfColSep);
+            break;
+        case 27:
+            t.Format("\t\tm_strPathApplicationWhereExecuted\t\t= %s",
+                     (LPCSTR)m_strPathApplicationWhereExecuted);
+            break;
+        case 28:
+            t.Format("\t\tm_strPathUserNameAppdataLocalTemp\t\t= %s",
+                     (LPCSTR)m_strPathUserNameAppdataLocalTemp);
+            break;
+        case 29:
+            t.Format("\t\tm_strPathUserNameOwnFiles\t\t\t= %s", (LPCSTR)m_strPathUserNameOwnFiles);
+            break;
+    }
+    return t;
+}
+
+void CEnvironment::BuildSystemInfoText()
+{
+    const CString strDash = DashLine(148);
     CString& t = m_strSystemInfo;
     t = strDash + "\n\t\tSystem Informationen\n" + strDash + "\n";
-    t.AppendFormat("\t\tm_sEnvReg.iNumberOfProcessors\t\t= %d\n", r.iNumberOfProcessors);
-    t.AppendFormat("\t\tm_sEnvReg.iNumberOfMonitors\t\t= %d\n", r.iNumberOfMonitors);
-    t.AppendFormat("\t\tm_sEnvReg.rectSystemScreen[0]\t\t= %s\n", (LPCSTR)rectText(r.rectSystemScreen[0]));
-    t.AppendFormat("\t\tm_sEnvReg.rectSystemScreen[1]\t\t= %s\n", (LPCSTR)rectText(r.rectSystemScreen[1]));
-    t.AppendFormat("\t\tm_sEnvReg.rectWorkArea\t\t\t= %s\n", (LPCSTR)rectText(r.rectWorkArea));
-    t.AppendFormat("\t\tm_sEnvReg.strComputerName \t\t= %s\n", (LPCSTR)r.strComputerName);
-    t.AppendFormat("\t\tm_sEnvReg.strDomainName   \t\t= %s\n", (LPCSTR)r.strDomainName);
-    t.AppendFormat("\t\tm_sEnvReg.strLogonserver  \t\t= %s\n", (LPCSTR)r.strLogonserver);
-    t.AppendFormat("\t\tm_sEnvReg.strHomePath     \t\t= %s\n", (LPCSTR)r.strHomePath);
-    t.AppendFormat("\t\tm_sEnvReg.strUserName\t\t\t= %s\n", (LPCSTR)r.strUserName);
-    t.AppendFormat("\t\tm_sEnvReg.langidSysLanguage\t\t= %d | %s\n", (int)r.langidSysLanguage,
-                   (LPCSTR)r.strLanguageName);
-    t.AppendFormat("\t\tm_sEnvReg.iWorkArea\t\t\t= %d\n", r.iWorkArea);
-    t.AppendFormat("\t\tm_sEnvReg.rectVirtualScreen\t\t\t= %s\n", (LPCSTR)rectText(r.rectVirtualScreen));
-    t.AppendFormat("\t\tm_sEnvReg.strVersionOS\t\t\t= %s\n", (LPCSTR)r.strVersionOS);
-    t.AppendFormat("\t\tm_sEnvReg.iVersionOS\t\t\t= %d\n", r.iVersionOS);
-    t.AppendFormat("\t\tm_sEnvReg.iServicePackOS\t\t\t= %d\n", r.iServicePackOS);
-    t.AppendFormat("\t\tm_sEnvReg.iVersionOSProc\t\t\t= %d\n", r.iVersionOSProc);
-    t += "\n\n";
-    t.AppendFormat("\t\tm_sEnvReg.strLocaleDecimalSeparator\t\t= '%s'\n",
-                   (LPCSTR)r.strLocaleDecimalSeparator);
-    t.AppendFormat("\t\tm_sEnvReg.iIdOfDecSep \t\t\t= %d\n", r.iIdOfDecSep);
-    t.AppendFormat("\t\tm_sEnvReg.strLocaleColumnSeparator\t\t= '%s'\n", (LPCSTR)r.strLocaleColumnSeparator);
-    t.AppendFormat("\t\tm_sEnvReg.iIdOfColSep \t\t\t= %d\n", r.iIdOfColSep);
-    t += "\n\n";
-    t.AppendFormat("\t\tm_strPathApplicationWhereExecuted\t\t= %s\n",
-                   (LPCSTR)m_strPathApplicationWhereExecuted);
-    t.AppendFormat("\t\tm_strPathUserNameAppdataLocalTemp\t\t= %s\n",
-                   (LPCSTR)m_strPathUserNameAppdataLocalTemp);
-    t.AppendFormat("\t\tm_strPathUserNameOwnFiles\t\t\t= %s\n", (LPCSTR)m_strPathUserNameOwnFiles);
+    for (int nLine = 4; nLine <= 29; ++nLine)
+    {
+        // Lines 21 and 26 are two empty lines each.
+        if (nLine == 21 || nLine == 26)
+            t += "\n\n";
+        else
+            t += GetSystemInfoLine(nLine) + "\n";
+    }
     t += "\n" + strDash + "\n\n";
 }
 

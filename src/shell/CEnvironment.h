@@ -65,6 +65,9 @@ public:
     // True only on the very first start; advances the marker over the first four starts.
     BOOL CheckFirstTimeOfApp(CWinApp* pApp);
     int SaveSystemInfo(CWnd* pMainWnd, CWinApp* pApp);
+    // Line nLine (4 to 29, without its line break) of the system-information text; empty for the
+    // dash, title and empty lines.
+    CString GetSystemInfoLine(int nLine) const;
 
     // Name, code ("de", "en", "fr", "es") and language offset of a Windows language id; false for an
     // id not in the table (then English).
