@@ -1,6 +1,6 @@
 #include "ports/CPortManGui.h"
 
-#include "framework/CWnd.h"
+#include "framework/CComboBox.h"
 #include "ports/CPortDirectory.h"
 #include "ports/PortEnumeration.h"
 
@@ -30,34 +30,28 @@ CPortManGui::CPortManGui(HWND hOwner, UINT uiEventMessage, UINT uiDataMessage, b
 {
 }
 
-void CPortManGui::FillPortCombo(CWnd* pComboBox, const CString& strName, bool bClearFirst)
+void CPortManGui::FillPortCombo(CComboBox* pComboBox, const CString& strName, bool bClearFirst)
 {
-    HWND hComboBox = pComboBox != nullptr ? pComboBox->GetSafeHwnd() : nullptr;
-    if (hComboBox == nullptr)
+    if (pComboBox == nullptr || pComboBox->GetSafeHwnd() == nullptr)
         return;
     EnumerateAllPorts();
     CPortDirectory& directory = GetPortDirectory();
-    FillPortComboList(directory, hComboBox, bClearFirst);
+    FillPortComboList(directory, pComboBox, bClearFirst);
     CString strDisplayName = directory.GetDisplayName(strName);
     // An empty text is the start of every item; Wine's CB_FINDSTRING finds none for it.
-    LRESULT lIndex = strDisplayName.IsEmpty()
-                         ? 0
-                         : SendMessageA(hComboBox, CB_FINDSTRING, static_cast<WPARAM>(-1),
-                                        reinterpret_cast<LPARAM>(strDisplayName.GetString()));
-    SendMessageA(hComboBox, CB_SETCURSEL, static_cast<WPARAM>(lIndex), 0);
+    int iIndex = strDisplayName.IsEmpty() ? 0 : pComboBox->FindString(-1, strDisplayName);
+    pComboBox->SetCurSel(iIndex);
 }
 
-void CPortManGui::FillPortComboList(CPortDirectory& directory, HWND hComboBox, bool bClearFirst)
+void CPortManGui::FillPortComboList(CPortDirectory& directory, CComboBox* pComboBox, bool bClearFirst)
 {
     if (bClearFirst)
-        SendMessageA(hComboBox, CB_RESETCONTENT, 0, 0);
+        pComboBox->ResetContent();
     CStringArray astrKeys;
     directory.GetListedKeys(astrKeys);
     for (int i = 0; i < astrKeys.GetSize(); ++i)
-        SendMessageA(hComboBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(astrKeys.GetAt(i).GetString()));
-    CString strCurrent = directory.GetCurrentName();
-    SendMessageA(hComboBox, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(strCurrent.GetString()));
+        pComboBox->AddString(astrKeys.GetAt(i));
+    pComboBox->SelectString(-1, directory.GetCurrentName());
 }
 
 CString CPortManGui::GetBaudRateText()

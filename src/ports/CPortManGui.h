@@ -3,8 +3,8 @@
 
 #include "ports/CPortMan.h"
 
+class CComboBox;
 class CPortDirectory;
-class CWnd;
 
 class CPortManGui : public CPortMan
 {
@@ -12,8 +12,8 @@ public:
     CPortManGui(HWND hOwner, UINT uiEventMessage, UINT uiDataMessage, bool bOwnDeviceChangeThread,
                 unsigned char ucPortFlag);
 
-    // Lists the machine's ports in the combo box (any CComboBox) and selects the given one.
-    static void FillPortCombo(CWnd* pComboBox, const CString& strName, bool bClearFirst);
-    static void FillPortComboList(CPortDirectory& directory, HWND hComboBox, bool bClearFirst);
+    // Lists the machine's ports in the combo box and selects the given one.
+    static void FillPortCombo(CComboBox* pComboBox, const CString& strName, bool bClearFirst);
+    static void FillPortComboList(CPortDirectory& directory, CComboBox* pComboBox, bool bClearFirst);
     CString GetBaudRateText();
 };

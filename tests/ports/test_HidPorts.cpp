@@ -1,4 +1,5 @@
 #include "ports/CHidInfo.h"
+#include "ports/CPortBulk.h"
 #include "ports/CPortHidCom.h"
 #include "ports/CPortHidPos.h"
 #include "ports/CPortHidSurePosFlash.h"
@@ -212,4 +213,18 @@ TEST(HidPorts, RingKeepsBytesWithoutCallbackAndDropsWhatDoesNotFit)
     unsigned char abOut[4];
     EXPECT_EQ(0u, flash.Read(abOut, 4));
     EXPECT_TRUE(flash.PurgeBuffers());
+}
+
+TEST(BulkPorts, DeliverRawBytesAndWriteNothingWhileClosed)
+{
+    CPortBulk port(nullptr, 0);
+    Bytes abData = Counting(5);
+    port.OnReceived(abData.data(), 5);
+    Bytes abOut(8);
+    abOut.resize(port.ReadAvailable(abOut.data(), 8));
+    EXPECT_EQ(abData, abOut);
+    EXPECT_FALSE(port.WriteByte(1));
+    EXPECT_FALSE(port.Open("\\\\?\\usb#vid_1234&pid_0001#none#{00873fdf-61a8-11d1-aa5e-00c04fb1728b}",
+                           nullptr, nullptr, 256, nullptr, 0));
+    EXPECT_TRUE(port.Close(false));
 }

@@ -2,7 +2,7 @@
 #include "PortTestSupport.h"
 
 #include "framework/CString.h"
-#include "framework/CWnd.h"
+#include "framework/CComboBox.h"
 #include "ports/CPortDirectory.h"
 #include "ports/CPortManGui.h"
 #include "support/PumpUntil.h"
@@ -11,8 +11,10 @@
 #include <dbt.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace
@@ -113,7 +115,7 @@ TEST_F(PortManagerCom5, PortListShowsComFiveWithItsDeviceName)
     HWND hCombo = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST, 0, 0, 200, 200, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, hCombo);
-    CWnd combo;
+    CComboBox combo;
     combo.Attach(hCombo);
     CPortManGui::FillPortCombo(&combo, "", true);
     int iCount = static_cast<int>(SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
@@ -192,6 +194,41 @@ TEST_F(PortManagerCom5, ClosingWhileDataFlowsReturns)
     EXPECT_FALSE(m_pManager->WriteBuffer(&ucByte, 1));
     ASSERT_TRUE(OpenAt(115200));
     StopStream();
+}
+
+// The protocol writes from the interface thread and from the multimedia-timer thread.
+TEST_F(PortManagerCom5, WritesFromTwoThreadsArriveWhole)
+{
+    constexpr int REQUESTS_PER_THREAD = 40;
+    ASSERT_TRUE(OpenAt(115200));
+    ASSERT_TRUE(m_sim.ClearLog());
+    std::vector<unsigned char> abFrame = RequestFrame(STATUS_REQUEST);
+    std::atomic<int> iFailed = 0;
+    auto fnWriter = [&]
+    {
+        for (int i = 0; i < REQUESTS_PER_THREAD; ++i)
+        {
+            if (!Write(abFrame))
+                ++iFailed;
+        }
+    };
+    std::atomic<bool> bTimerDone = false;
+    std::thread timerThread(
+        [&]
+        {
+            fnWriter();
+            bTimerDone = true;
+        });
+    fnWriter();
+    PumpUntil([&] { return bTimerDone.load(); });
+    timerThread.join();
+    EXPECT_EQ(0, iFailed.load());
+    ASSERT_TRUE(
+        PumpUntil([this] { return Unstuffed(m_owner.m_abData).size() >= 2 * REQUESTS_PER_THREAD * 21u; }));
+    std::string strLog = m_sim.GetLog();
+    EXPECT_EQ(2 * REQUESTS_PER_THREAD, CSimClient::CountMember(strLog, "check", "\"ok\""));
+    EXPECT_EQ(0, CSimClient::CountMember(strLog, "event", "\"broken\""));
+    EXPECT_EQ(0, CSimClient::CountMember(strLog, "event", "\"skipped\""));
 }
 
 TEST_F(PortManagerCom5, RemovalClosesAsLostAndArrivalReopens)
