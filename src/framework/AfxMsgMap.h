@@ -43,6 +43,16 @@ struct AFX_MSGCALL
     void* pExtra;
 };
 
+// What WM_SIZEPARENT carries in lParam: each bar takes its part off rect, adds its size to sizeTotal
+// and moves itself through AfxRepositionWindow (hDWP is null when the layout is only queried).
+struct AFX_SIZEPARENTPARAMS
+{
+    HDWP hDWP;
+    RECT rect;
+    SIZE sizeTotal;
+    BOOL bStretch;
+};
+
 // Notification data passed as pExtra when a WM_NOTIFY is routed as a command.
 struct AFX_NOTIFY
 {

@@ -1,8 +1,13 @@
-// Top-level frame window: resources (menu, icon, title, accelerators), accelerator translation,
-// closing and self-deletion.
+// Top-level frame window: resources (menu, icon, title, accelerators), the client view made from a
+// CCreateContext, the layout of bars and view (WM_SIZEPARENT), command routing (active view, its
+// document, the frame, the application), menu item updates through CCmdUI when a popup opens, the
+// status text (prompts of menu items, WM_SETMESSAGESTRING), closing and self-deletion.
 #pragma once
 
 #include "framework/CWnd.h"
+
+class CDocument;
+class CView;
 
 class CFrameWnd : public CWnd
 {
@@ -16,10 +21,38 @@ public:
     BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
                 const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCSTR lpszMenuName = nullptr,
                 DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
-    // Creates the frame from resource nIDResource: menu, accelerators, icon and title (string).
+    // Creates the frame from resource nIDResource: menu, accelerators, icon and title (string up to the
+    // first "\n"); pContext (may be null) names the view to create. A frame that fails deletes itself.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW,
                            CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
 
+    // The client: a view of pContext->m_pNewViewClass with id AFX_IDW_PANE_FIRST (nothing without one).
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    CWnd* CreateView(CCreateContext* pContext, UINT nID);
+    // Makes the pane view active, sends WM_INITIALUPDATE to every descendant framework window and shows
+    // the frame (the main window with the application's m_nCmdShow, once).
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    virtual void ActivateFrame(int nCmdShow = -1);
+    // With FWS_ADDTOTITLE the title is "<document> - <frame title>".
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+
+    // Bars take their places (WM_SIZEPARENT), the view gets the rest.
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // RecalcLayout at the next idle time.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+
+    CView* GetActiveView() const { return m_pViewActive; }
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    virtual CDocument* GetActiveDocument();
+
+    // The status prompt of a command: its string up to the first "\n" (empty when there is none).
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    void SetMessageText(LPCSTR lpszText);
+    void SetMessageText(UINT nID);
+    // The status bar (child id AFX_IDW_STATUS_BAR), or null.
+    virtual CWnd* GetMessageBar();
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void PostNcDestroy() override;
 
@@ -28,12 +61,34 @@ public:
 
     HACCEL m_hAccelTable = nullptr;
     UINT m_nIDHelp = 0;
+    HMENU m_hMenuDefault = nullptr; // the menu the window is given back when it is destroyed
+    BOOL m_bAutoMenuEnable = TRUE;  // menu items without a handler are disabled
 
 protected:
-    CString m_strTitle;
+    enum IdleFlags
+    {
+        idleLayout = 1,
+        idleTitle = 2
+    };
 
+    CString m_strTitle;
+    CView* m_pViewActive = nullptr;
+    UINT m_nIDTracking = 0;    // prompt id of the menu item under the cursor
+    UINT m_nIDLastMessage = 0; // prompt id shown last
+    UINT m_nIdleFlags = 0;
+    BOOL m_bInRecalcLayout = FALSE;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
     afx_msg void OnClose();
     afx_msg void OnNcDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    // wParam a prompt id or lParam a text; returns the prompt id shown before.
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

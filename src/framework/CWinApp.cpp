@@ -1,10 +1,21 @@
 #include "framework/CWinApp.h"
 
+#include "framework/AfxRes.h"
+#include "framework/CCommandLineInfo.h"
+#include "framework/CDocTemplate.h"
+#include "framework/CDocument.h"
+#include "framework/CPrintDialog.h"
 #include "framework/CWnd.h"
+
+#include <cstdlib>
 
 #include <memory>
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
 
 namespace
 {
@@ -35,6 +46,12 @@ CWinApp::CWinApp(LPCSTR lpszAppName) : m_pPrevApp(s_pApp)
 
 CWinApp::~CWinApp()
 {
+    for (POSITION pos = m_templateList.GetHeadPosition(); pos != nullptr;)
+        delete static_cast<CDocTemplate*>(m_templateList.GetNext(pos));
+    if (m_hDevMode != nullptr)
+        ::GlobalFree(m_hDevMode);
+    if (m_hDevNames != nullptr)
+        ::GlobalFree(m_hDevNames);
     if (s_pApp == this)
         s_pApp = m_pPrevApp;
 }
@@ -73,6 +90,95 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
         m_pMainWnd->IsWindowEnabled())
         hWndOwner = m_pMainWnd->m_hWnd;
     return AfxShowMessageBox(hWndOwner, lpszPrompt, m_strAppName, nType);
+}
+
+// --- documents and the command line -------------------------------------------------------------
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    if (pTemplate != nullptr)
+        m_templateList.AddTail(pTemplate);
+}
+
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& rPosition) const
+{
+    return static_cast<CDocTemplate*>(m_templateList.GetNext(rPosition));
+}
+
+CDocument* CWinApp::OpenDocumentFile(LPCSTR lpszFileName)
+{
+    if (m_templateList.IsEmpty())
+        return nullptr;
+    return static_cast<CDocTemplate*>(m_templateList.GetHead())->OpenDocumentFile(lpszFileName);
+}
+
+void CWinApp::OnFileNew()
+{
+    OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
+        m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    for (int i = 1; i < __argc; ++i)
+    {
+        const char* pszParam = __argv[i];
+        const BOOL bFlag = pszParam[0] == '-' || pszParam[0] == '/';
+        rCmdInfo.ParseParam(bFlag ? pszParam + 1 : pszParam, bFlag, i == __argc - 1);
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+{
+    switch (rCmdInfo.m_nShellCommand)
+    {
+        case CCommandLineInfo::FileNew:
+            // The application's map decides what a new document is (normally CWinApp::OnFileNew).
+            if (!OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr, nullptr))
+                OnFileNew();
+            return m_pMainWnd != nullptr;
+        case CCommandLineInfo::FileOpen:
+            return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr && m_pMainWnd != nullptr;
+        case CCommandLineInfo::FileNothing:
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+BOOL CWinApp::GetPrinterDeviceDefaults(tagPDA* pPrintDlg)
+{
+    if (m_hDevNames == nullptr)
+    {
+        PRINTDLGA pd = {};
+        pd.lStructSize = sizeof(pd);
+        pd.Flags = PD_RETURNDEFAULT;
+        if (!::PrintDlgA(&pd))
+            return FALSE;
+        m_hDevMode = pd.hDevMode;
+        m_hDevNames = pd.hDevNames;
+    }
+    pPrintDlg->hDevMode = m_hDevMode;
+    pPrintDlg->hDevNames = m_hDevNames;
+    return TRUE;
+}
+
+void CWinApp::OnFilePrintSetup()
+{
+    CPrintDialog dlg(TRUE);
+    dlg.m_pd.hDevMode = m_hDevMode;
+    dlg.m_pd.hDevNames = m_hDevNames;
+    dlg.DoModal();
+    // The settings stay the application's whatever the operator chose.
+    m_hDevMode = dlg.m_pd.hDevMode;
+    m_hDevNames = dlg.m_pd.hDevNames;
+    dlg.m_pd.hDevMode = nullptr;
+    dlg.m_pd.hDevNames = nullptr;
 }
 
 // --- profile --------------------------------------------------------------------------------------
@@ -314,6 +420,8 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
     pApp->m_hInstance = hInstance;
     pApp->m_lpCmdLine = lpCmdLine;
     pApp->m_nCmdShow = nCmdShow;
+    if (pApp->m_strAppName.IsEmpty())
+        pApp->m_strAppName.LoadString(AFX_IDS_APP_TITLE);
     if (pApp->m_strAppName.IsEmpty())
     {
         char szPath[MAX_PATH] = {};

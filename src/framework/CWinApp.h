@@ -1,10 +1,16 @@
 // The application object: start-up, message loop, profile settings in the registry, message boxes.
 #pragma once
 
+#include "framework/CPtrList.h"
 #include "framework/CString.h"
 #include "framework/CWinThread.h"
 
 #include <functional>
+
+class CCommandLineInfo;
+class CDocTemplate;
+class CDocument;
+struct tagPDA;
 
 class CWinApp : public CWinThread
 {
@@ -36,6 +42,22 @@ public:
     // Keeps the number of recent-file entries; the list itself lives in the profile.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
 
+    // Document templates: the application owns them from AddDocTemplate on and deletes them at its end.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const { return m_templateList.GetHeadPosition(); }
+    CDocTemplate* GetNextDocTemplate(POSITION& rPosition) const;
+    virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+
+    // The command line after the program name, one ParseParam call per argument.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // Runs what the command line asks for (a new document, or opening a file); FALSE when that failed or
+    // left the application without a main window.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+    // The printer settings of the application (the default printer until a print setup chose another);
+    // fills hDevMode and hDevNames, which stay the application's. FALSE when there is no printer.
+    BOOL GetPrinterDeviceDefaults(tagPDA* pPrintDlg);
+
     HICON LoadIcon(UINT nIDResource) const;
     HCURSOR LoadCursor(UINT nIDResource) const;
     HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const;
@@ -50,6 +72,19 @@ public:
     CString m_strRegistryKey;
     CString m_strProfileName;
     UINT m_nMaxMRU = 0;
+
+    // Standard commands: ID_FILE_NEW (a new document of the first template), ID_FILE_PRINT_SETUP and
+    // ID_APP_EXIT (closes the main window). ID_APP_EXIT is in the application's own map.
+    afx_msg void OnFileNew();
+    afx_msg void OnFilePrintSetup();
+    afx_msg void OnAppExit();
+
+protected:
+    CPtrList m_templateList;
+    HGLOBAL m_hDevMode = nullptr;
+    HGLOBAL m_hDevNames = nullptr;
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     CWinApp* m_pPrevApp = nullptr;

@@ -780,6 +780,61 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
     return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
 }
 
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
+                          LPCRECT lpRectClient, BOOL bStretch)
+{
+    AFX_SIZEPARENTPARAMS layout = {};
+    layout.bStretch = bStretch;
+    if (lpRectClient != nullptr)
+        layout.rect = *lpRectClient;
+    else
+        ::GetClientRect(m_hWnd, &layout.rect);
+    if (nFlags != reposQuery)
+        layout.hDWP = ::BeginDeferWindowPos(8);
+    HWND hWndLeftOver = nullptr;
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        const UINT nID = (UINT)::GetDlgCtrlID(hChild);
+        if (nID == nIDLeftOver)
+            hWndLeftOver = hChild;
+        else if (nID >= nIDFirst && nID <= nIDLast)
+            ::SendMessageA(hChild, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+    }
+    if (nFlags == reposQuery)
+    {
+        if (lpRectParam != nullptr)
+            *lpRectParam = layout.rect;
+        return;
+    }
+    if (nFlags == reposExtra && lpRectParam != nullptr)
+    {
+        layout.rect.left += lpRectParam->left;
+        layout.rect.top += lpRectParam->top;
+        layout.rect.right -= lpRectParam->right;
+        layout.rect.bottom -= lpRectParam->bottom;
+    }
+    if (hWndLeftOver != nullptr)
+        AfxRepositionWindow(&layout, hWndLeftOver, &layout.rect);
+    if (layout.hDWP != nullptr)
+        ::EndDeferWindowPos(layout.hDWP);
+}
+
+void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)
+{
+    CRect rectOld;
+    ::GetWindowRect(hWnd, &rectOld);
+    ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<LPPOINT>(&rectOld), 2);
+    if (rectOld == *lpRect)
+        return;
+    const UINT nFlags = SWP_NOACTIVATE | SWP_NOZORDER;
+    if (lpLayout != nullptr && lpLayout->hDWP != nullptr)
+        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top,
+                                          lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, nFlags);
+    else
+        ::SetWindowPos(hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                       lpRect->bottom - lpRect->top, nFlags);
+}
+
 // --- relatives and focus --------------------------------------------------------------------------
 
 CWnd* CWnd::GetParent() const

@@ -166,6 +166,18 @@ public:
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
+    // Layout of bars: every child with an id in nIDFirst..nIDLast gets WM_SIZEPARENT and takes its part of
+    // the client area (lpRectClient, or the client rectangle); the child nIDLeftOver gets what is left.
+    // reposQuery only returns that rest in lpRectParam; reposExtra shrinks it by lpRectParam's edges.
+    enum RepositionFlags
+    {
+        reposDefault = 0,
+        reposQuery = 1,
+        reposExtra = 2
+    };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
+
     HMENU GetMenuHandle() const { return ::GetMenu(m_hWnd); }
     CMenu* GetMenu() const;
     BOOL SetMenu(CMenu* pMenu);
@@ -244,6 +256,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 void AfxHookWindowCreate(CWnd* pWnd);
 // Removes the hook; FALSE when no window was created (and attached) since AfxHookWindowCreate.
 BOOL AfxUnhookWindowCreate();
+
+// Moves hWnd to lpRect (client coordinates of its parent) within a WM_SIZEPARENT layout, deferred
+// through lpLayout->hDWP when there is one.
+void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
 
 // Registers (once) a window class with these attributes and returns its generated name.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
