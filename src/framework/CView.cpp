@@ -101,7 +101,11 @@ void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
 
 void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
 {
-    if (bActivate && pActivateView == this && ::GetFocus() != m_hWnd && !::IsChild(m_hWnd, ::GetFocus()))
+    // The view takes the focus only while its top-level window is the active one.
+    CWnd* pTop = GetTopLevelParent();
+    if (!bActivate || pActivateView != this || pTop == nullptr || pTop->m_hWnd != ::GetActiveWindow())
+        return;
+    if (::GetFocus() != m_hWnd && !::IsChild(m_hWnd, ::GetFocus()))
         SetFocus();
 }
 

@@ -3,6 +3,7 @@
 #include "framework/CCommandLineInfo.h"
 #include "framework/CDataExchange.h"
 #include "framework/CDocument.h"
+#include "framework/CEditView.h"
 #include "framework/CFormView.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CSingleDocTemplate.h"
@@ -140,6 +141,23 @@ ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
 ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
 ON_UPDATE_COMMAND_UI(ID_TEST_INDICATOR_B, OnUpdateIndicatorB)
 END_MESSAGE_MAP()
+
+// The program's main view: a read-only edit surface without scroll bars.
+class CTestEditView : public CEditView
+{
+    DECLARE_DYNCREATE(CTestEditView)
+
+public:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        if (!CEditView::PreCreateWindow(cs))
+            return FALSE;
+        cs.style &= ~(WS_HSCROLL | WS_VSCROLL | ES_AUTOHSCROLL);
+        cs.style |= ES_READONLY | ES_NOHIDESEL;
+        return TRUE;
+    }
+};
+IMPLEMENT_DYNCREATE(CTestEditView, CEditView)
 
 class CRoutingApp : public CWinApp
 {
@@ -317,4 +335,32 @@ TEST(DocViewRouting, ACommandReachesTheViewThenTheDocumentThenTheFrameThenTheApp
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     EXPECT_TRUE(g_bDocDeleted);
     DrainQuit();
+}
+
+TEST(DocViewEdit, EditViewIsAnEditControlInTheFramesClientArea)
+{
+    AfxGetApp()->m_nCmdShow = SW_HIDE;
+    CSingleDocTemplate docTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CFrameWnd),
+                                   RUNTIME_CLASS(CTestEditView));
+    CDocument* pDoc = docTemplate.OpenDocumentFile(nullptr);
+    ASSERT_NE(pDoc, nullptr);
+    auto* pFrame = static_cast<CFrameWnd*>(AfxGetApp()->m_pMainWnd);
+    CView* pView = pFrame->GetActiveView();
+    ASSERT_NE(pView, nullptr);
+    EXPECT_TRUE(pView->IsKindOf(RUNTIME_CLASS(CEditView)));
+    char szClass[32] = {};
+    ::GetClassNameA(pView->m_hWnd, szClass, sizeof(szClass));
+    EXPECT_EQ(::lstrcmpiA(szClass, "Edit"), 0);
+    const DWORD dwStyle = pView->GetStyle();
+    EXPECT_TRUE(dwStyle & ES_READONLY);
+    EXPECT_TRUE(dwStyle & ES_MULTILINE);
+    EXPECT_FALSE(dwStyle & WS_HSCROLL);
+    pView->SetWindowText("Messen");
+    pView->UpdateWindow();
+    CString strText;
+    pView->GetWindowText(strText);
+    EXPECT_EQ(strText, "Messen");
+    pFrame->SendMessage(WM_CLOSE);
+    DrainQuit();
+    AfxGetApp()->m_nCmdShow = SW_SHOWNORMAL;
 }

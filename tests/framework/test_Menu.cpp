@@ -111,6 +111,39 @@ TEST(OwnerDrawnMenu, BaseHandlerOfAMapEntryDispatchesToTheMenuObject)
     wnd.DestroyWindow();
 }
 
+namespace
+{
+// Ends the popup menu that TrackPopupMenu runs as soon as the popup has been drawn.
+class CTrackingWnd : public CWnd
+{
+protected:
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        KillTimer(nIDEvent);
+        ::EndMenu();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CTrackingWnd, CWnd)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(OwnerDrawnMenu, TrackedPopupIsMeasuredAndDrawnByItsMenuObject)
+{
+    CTrackingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "track", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
+    CTestOwnerMenu popup;
+    ASSERT_TRUE(popup.CreatePopupMenu());
+    ASSERT_TRUE(popup.AppendMenu(MF_OWNERDRAW, ID_ITEM_OWNERDRAWN));
+    wnd.SetTimer(1, 200);
+    popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 10, 10, &wnd);
+    EXPECT_EQ(popup.m_nMeasuredID, ID_ITEM_OWNERDRAWN);
+    EXPECT_EQ(popup.m_nDrawnID, ID_ITEM_OWNERDRAWN);
+    EXPECT_EQ(CMenu::GetTrackingMenu(), nullptr);
+    wnd.DestroyWindow();
+}
+
 TEST(Menu, HandleMapKeepsAttachedObjectsAndWrapsOthers)
 {
     CMenu menu;
