@@ -155,13 +155,18 @@ BOOL CWinApp::GetPrinterDeviceDefaults(tagPDA* pPrintDlg)
 {
     if (m_hDevNames == nullptr)
     {
-        PRINTDLGA pd = {};
-        pd.lStructSize = sizeof(pd);
-        pd.Flags = PD_RETURNDEFAULT;
-        if (!::PrintDlgA(&pd))
+        // The default printer, without showing the dialog.
+        CPrintDialog dlg(TRUE, PD_RETURNDEFAULT);
+        const bool bFound = dlg.DoModal() == IDOK && dlg.m_pd.hDevNames != nullptr;
+        if (bFound)
+        {
+            m_hDevMode = dlg.m_pd.hDevMode;
+            m_hDevNames = dlg.m_pd.hDevNames;
+            dlg.m_pd.hDevMode = nullptr;
+            dlg.m_pd.hDevNames = nullptr;
+        }
+        if (!bFound)
             return FALSE;
-        m_hDevMode = pd.hDevMode;
-        m_hDevNames = pd.hDevNames;
     }
     pPrintDlg->hDevMode = m_hDevMode;
     pPrintDlg->hDevNames = m_hDevNames;

@@ -6,6 +6,8 @@
 #include "framework/CEditView.h"
 #include "framework/CFormView.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CPrintDialog.h"
+#include "framework/CPrintInfo.h"
 #include "framework/CSingleDocTemplate.h"
 #include "framework/CStatusBar.h"
 #include "framework/CView.h"
@@ -141,6 +143,26 @@ ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
 ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
 ON_UPDATE_COMMAND_UI(ID_TEST_INDICATOR_B, OnUpdateIndicatorB)
 END_MESSAGE_MAP()
+
+// Records the printing steps a print command runs.
+class CPrintingView : public CView
+{
+    DECLARE_DYNCREATE(CPrintingView)
+
+public:
+    void OnDraw(CDC*) override { g_log.push_back("draw"); }
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
+        g_log.push_back("prepare");
+        return CView::OnPreparePrinting(pInfo);
+    }
+    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override
+    {
+        g_log.push_back(pDC->IsPrinting() ? "begin printing" : "begin");
+    }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { g_log.push_back("end"); }
+};
+IMPLEMENT_DYNCREATE(CPrintingView, CView)
 
 // The program's main view: a read-only edit surface without scroll bars.
 class CTestEditView : public CEditView
@@ -363,4 +385,65 @@ TEST(DocViewEdit, EditViewIsAnEditControlInTheFramesClientArea)
     pFrame->SendMessage(WM_CLOSE);
     DrainQuit();
     AfxGetApp()->m_nCmdShow = SW_SHOWNORMAL;
+}
+
+TEST(DocViewPrinting, PrintCommandAsksForThePrinterAndEndsEveryStartedJob)
+{
+    AfxGetApp()->m_nCmdShow = SW_HIDE;
+    CSingleDocTemplate docTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CFrameWnd),
+                                   RUNTIME_CLASS(CPrintingView));
+    ASSERT_NE(docTemplate.OpenDocumentFile(nullptr), nullptr);
+    CWnd* pFrame = AfxGetApp()->m_pMainWnd;
+
+    // Cancelled: nothing is printed.
+    INT_PTR nAnswer = IDCANCEL;
+    AFX_PRINTDIALOG_HOOK previous = CPrintDialog::SetModalHook(
+        [&](CPrintDialog& dlg)
+        {
+            if (nAnswer == IDOK)
+                dlg.m_pd.hDC = ::CreateCompatibleDC(nullptr); // a context no document can start on
+            return nAnswer;
+        });
+    g_log.clear();
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    EXPECT_EQ(g_log, (std::vector<CString>{"prepare"}));
+
+    // A job that cannot start is aborted, and its hooks still end.
+    nAnswer = IDOK;
+    g_log.clear();
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    EXPECT_EQ(g_log, (std::vector<CString>{"prepare", "begin printing", "end"}));
+
+    CPrintDialog::SetModalHook(previous);
+    pFrame->SendMessage(WM_CLOSE);
+    DrainQuit();
+    AfxGetApp()->m_nCmdShow = SW_SHOWNORMAL;
+}
+
+TEST(DocViewPrinting, ApplicationKeepsThePrinterSettingsOfDefaultAndSetup)
+{
+    CRoutingApp app;
+    int nDialogs = 0;
+    AFX_PRINTDIALOG_HOOK previous = CPrintDialog::SetModalHook(
+        [&](CPrintDialog& dlg)
+        {
+            ++nDialogs;
+            EXPECT_TRUE(dlg.m_pd.Flags & PD_PRINTSETUP);
+            dlg.m_pd.hDevNames = ::GlobalAlloc(GMEM_MOVEABLE, 64);
+            dlg.m_pd.hDevMode = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(DEVMODEA));
+            return (INT_PTR)IDOK;
+        });
+    PRINTDLGA pd = {};
+    ASSERT_TRUE(app.GetPrinterDeviceDefaults(&pd));
+    const HGLOBAL hDefaultNames = pd.hDevNames;
+    EXPECT_NE(hDefaultNames, nullptr);
+    ASSERT_TRUE(app.GetPrinterDeviceDefaults(&pd)); // asked once only
+    EXPECT_EQ(pd.hDevNames, hDefaultNames);
+    EXPECT_EQ(nDialogs, 1);
+
+    app.OnFilePrintSetup(); // the operator's choice replaces the default
+    ASSERT_TRUE(app.GetPrinterDeviceDefaults(&pd));
+    EXPECT_EQ(nDialogs, 2);
+    EXPECT_NE(::GlobalSize(pd.hDevMode), 0u);
+    CPrintDialog::SetModalHook(previous);
 }
