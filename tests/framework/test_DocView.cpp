@@ -447,3 +447,21 @@ TEST(DocViewPrinting, ApplicationKeepsThePrinterSettingsOfDefaultAndSetup)
     EXPECT_NE(::GlobalSize(pd.hDevMode), 0u);
     CPrintDialog::SetModalHook(previous);
 }
+
+TEST(DocViewCommandLine, ArgumentsAfterTheProgramNameAreParsedAsFlagsOrAFileName)
+{
+    char szProgram[] = "TQ5.exe", szRestart[] = "--Restart", szFile[] = "C:\\daten\\messung.tq5",
+         szLogo[] = "/nologo";
+    char* args[] = {szProgram, szRestart, szFile, szLogo, nullptr};
+    const int nOldArgc = __argc;
+    char** pOldArgv = __argv;
+    __argc = 4;
+    __argv = args;
+    CCommandLineInfo cmdInfo;
+    AfxGetApp()->ParseCommandLine(cmdInfo);
+    __argc = nOldArgc;
+    __argv = pOldArgv;
+    EXPECT_EQ(cmdInfo.m_nShellCommand, CCommandLineInfo::FileOpen);
+    EXPECT_EQ(cmdInfo.m_strFileName, szFile);
+    EXPECT_FALSE(cmdInfo.m_bShowSplash);
+}
