@@ -48,13 +48,9 @@ BOOL CDialog::CreateDlgWindow(CWnd* pWnd, LPCSTR lpszTemplateName, CWnd* pParent
     HWND hWnd = ::CreateDialogParamA(AfxGetResourceHandle(), lpszTemplateName,
                                      pParentWnd ? pParentWnd->m_hWnd : nullptr, AfxDlgProc, 0);
     AfxUnhookWindowCreate();
-    if (hWnd == nullptr)
-    {
-        // A window that failed during its creation was attached and is already gone.
-        pWnd->Detach();
-        return FALSE;
-    }
-    return TRUE;
+    // A window that failed during its creation passed WM_NCDESTROY, where AfxWndProc detached the
+    // object (and a self-deleting object is gone): it is not touched here.
+    return hWnd != nullptr;
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
