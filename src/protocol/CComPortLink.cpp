@@ -1,0 +1,72 @@
+// The engine's calls into the port manager: create, open with serial settings, write, close.
+#include "protocol/CComPort.h"
+
+#include "framework/CComboBox.h"
+#include "ports/CPortManGui.h"
+
+namespace
+{
+constexpr unsigned int RECEIVE_BUFFER_SIZE = 256;
+}
+
+void CComPort::COM_CreatePortManager(CWnd* pMainWnd)
+{
+    COM_DeletePortManager();
+    m_pPort = new CPortManGui(pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr, WM_PORTMAN_EVENT, WM_PORTMAN_DATA,
+                              true, 0);
+    m_pPort->SetEventCallback(nullptr, EV_PNP_ARRIVE | EV_PNP_REMOVE);
+    m_pPort->ClosePort(false);
+    m_strClosedPortName = m_pPort->GetCurrentDisplayName();
+}
+
+void CComPort::COM_DeletePortManager()
+{
+    delete m_pPort;
+    m_pPort = nullptr;
+}
+
+// The serial settings go into the port manager's record, which the next opening applies.
+bool CComPort::COM_OpenPort(const CString& strKey, LONG lBaudrate)
+{
+    if (!m_pPort)
+        return false;
+    m_pPort->m_dcb.BaudRate = static_cast<DWORD>(lBaudrate);
+    m_pPort->m_dcb.ByteSize = 8;
+    m_pPort->m_dcb.Parity = NOPARITY;
+    m_pPort->m_dcb.StopBits = ONESTOPBIT;
+    return m_pPort->OpenConnection(strKey, nullptr, RECEIVE_BUFFER_SIZE);
+}
+
+bool CComPort::COM_ClosePort()
+{
+    return !m_pPort || m_pPort->ClosePort(false);
+}
+
+bool CComPort::COM_Write(const CString& strFrame)
+{
+    if (m_writeSink)
+        return m_writeSink(strFrame);
+    return m_pPort && m_pPort->WriteString(strFrame);
+}
+
+bool CComPort::COM_WriteByte(BYTE ucByte)
+{
+    if (m_writeSink)
+        return m_writeSink(CString(static_cast<char>(ucByte)));
+    return m_pPort && m_pPort->WriteByte(ucByte);
+}
+
+CString CComPort::COM_GetPortDisplayName()
+{
+    return m_pPort ? m_pPort->GetCurrentDisplayName() : m_strClosedPortName;
+}
+
+LONG CComPort::COM_GetPortBaudrate()
+{
+    return m_pPort ? static_cast<LONG>(m_pPort->m_dcb.BaudRate) : m_lDefaultBaudrate;
+}
+
+void CComPort::COM_FillPortCombo(CComboBox* pComboBox)
+{
+    CPortManGui::FillPortCombo(pComboBox, CString(), true);
+}

@@ -1,0 +1,105 @@
+// The steps of the main frame's protocol timers. Each one-shot timer is stopped before its step;
+// TIMER_RETRY_SW_CONFIG_BLOCK keeps firing while a measurement runs.
+#include "protocol/CComPort.h"
+
+#include "protocol/CComPortHost.h"
+#include "protocol/ComPortTimers.h"
+
+namespace
+{
+constexpr UINT SEARCH_END_CONNECT_MS = 200;
+constexpr UINT BAUDRATE_RESEARCH_MS = 100;
+} // namespace
+
+bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
+{
+    CComPortHost* pHost = m_pMainFrame;
+    if (!pHost)
+        return false;
+    auto stop = [pHost, nIdEvent] { pHost->Frame_KillTimer(nIdEvent); };
+    switch (nIdEvent)
+    {
+        case TIMER_SEARCH_PORT_NO_ANSWER:
+            stop();
+            ZMQBXUSBTQ5_PortDoesNotAnswer();
+            return true;
+        case TIMER_SEARCH_STATUS_LONG:
+            stop();
+            // The scan has ended: the answer of the interface address is analysed as if just received.
+            m_iZMCOMConfgFlow = ZM_CHECK_IF_QBX_USB_TQ5_IS_CONNECTED;
+            ZMCOMConfg_ClearReceiveBuffer();
+            m_strReceiveCOM =
+                COM_Entry(m_iCountHits).strAddressAnswer[COM_Entry(m_iCountHits).ucInterfaceAddress];
+            ZMCOMConfg_AnalyseStatusLong();
+            return true;
+        case TIMER_SEARCH_NEXT_PORT:
+            stop();
+            if (COM_ClosePort())
+                ZMQBXUSBTQ5_AvailablePorts();
+            return true;
+        case TIMER_SEARCH_END:
+            stop();
+            COM_MarkSearchActivity();
+            COM_ClosePort();
+            pHost->Frame_SetTimer(TIMER_SEARCH_END_CONNECT, SEARCH_END_CONNECT_MS);
+            return true;
+        case TIMER_SEARCH_END_CONNECT:
+            stop();
+            COM_CheckConnection(3);
+            return true;
+        case TIMER_SEARCH_TEST_PORT:
+            stop();
+            ZMQBXUSBTQ5_TestPort();
+            return true;
+        case TIMER_START_SEARCH:
+            stop();
+            COM_CheckConnectionIfQbxUsbTyp(4);
+            return true;
+        case TIMER_BAUDRATE_CLOSE:
+            ZMCOMConfg_ClearReceiveBuffer();
+            stop();
+            COM_ClosePort();
+            pHost->Frame_SetTimer(TIMER_BAUDRATE_RESEARCH, BAUDRATE_RESEARCH_MS);
+            return true;
+        case TIMER_BAUDRATE_RESEARCH:
+            ZMCOMConfg_ClearReceiveBuffer();
+            stop();
+            COM_CheckConnectionIfQbxUsbTyp(2);
+            return true;
+        case TIMER_BAUDRATE_RESTART:
+            ZMCOMConfg_ClearReceiveBuffer();
+            stop();
+            COM_ZMCOMConfgNewBaudrateIsSetRestartThatDevice();
+            return true;
+        case TIMER_WAIT_UPDATE_MSR_RATE_SW_CONFIG_BLOCK:
+            stop();
+            pHost->Frame_StoreDisplaySettings();
+            COM_ZMCOMConfgSetSoftwareConfigBlock(ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS);
+            return true;
+        case TIMER_WAIT_UPDATE_SERIAL_NO_ROT_OPERATION:
+            stop();
+            COM_ZMCOMConfgSetSerialNumberRotorOperation(-1);
+            return true;
+        case TIMER_RETRY_SW_CONFIG_BLOCK:
+            if (pHost->Panel_IsRunning())
+                return true;
+            COM_ZMCOMConfgSetSoftwareConfigBlock(ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS);
+            stop();
+            return true;
+        case TIMER_INIT_DONE_SINGLE_SHOT:
+            stop();
+            pHost->Panel_OnBtnSingleShot();
+            return true;
+        case TIMER_INACCURACY_RESTART:
+            stop();
+            COM_ZMCOMConfgRestartSensor();
+            return true;
+        case TIMER_LOW_PASS_RESTART:
+            ZMCOMConfg_ClearReceiveBuffer();
+            stop();
+            COM_ZMCOMConfgNewLowPassFilterIsSetRestartThatDevice();
+            return true;
+        default:
+            return false;
+    }
+}
