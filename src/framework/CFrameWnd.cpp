@@ -2,10 +2,18 @@
 
 #include "framework/AfxBarStyles.h"
 #include "framework/AfxRes.h"
+#include "framework/CControlBar.h"
 #include "framework/CCreateContext.h"
+#include "framework/CDockBar.h"
+#include "framework/CDockContext.h"
+#include "framework/CDockState.h"
 #include "framework/CDocument.h"
+#include "framework/CMiniDockFrameWnd.h"
 #include "framework/CView.h"
 #include "framework/CWinApp.h"
+
+#include <algorithm>
+#include <map>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -188,13 +196,14 @@ void CFrameWnd::OnSize(UINT nType, int cx, int cy)
         RecalcLayout();
 }
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
     if (m_nIdleFlags & idleLayout)
         RecalcLayout();
     if (m_nIdleFlags & idleTitle)
         OnUpdateFrameTitle(TRUE);
     m_nIdleFlags = 0;
+    UpdateFloatingFrames(wParam);
     return 0;
 }
 
@@ -365,4 +374,358 @@ void CFrameWnd::OnNcDestroy()
 void CFrameWnd::PostNcDestroy()
 {
     delete this;
+}
+
+// --- docking ----------------------------------------------------------------------------------------
+
+namespace
+{
+struct DockSide
+{
+    DWORD dwAlign;
+    UINT nID;
+};
+// Top and bottom first, so they span the whole width and the left and right sides fit between them.
+constexpr DockSide kDockSides[] = {{CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP},
+                                   {CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM},
+                                   {CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT},
+                                   {CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT}};
+// How far an empty side reaches into the frame for a bar dragged over it.
+constexpr int kDockHotZone = 12;
+
+// A point on some monitor: a stored place off every monitor moves to the primary work area.
+CPoint PointOnScreen(CPoint pt)
+{
+    if (::MonitorFromPoint(pt, MONITOR_DEFAULTTONULL) != nullptr)
+        return pt;
+    RECT rcWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    return CPoint(rcWork.left, rcWork.top);
+}
+} // namespace
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    for (const DockSide& side : kDockSides)
+    {
+        if (!(dwDockStyle & side.dwAlign) || GetDockBar(side.nID) != nullptr)
+            continue;
+        auto* pDockBar = new CDockBar;
+        if (pDockBar->Create(this, WS_CHILD | WS_VISIBLE | side.dwAlign, side.nID))
+            pDockBar->m_bAutoDelete = TRUE; // deleted with its window from now on
+        else
+            delete pDockBar;
+    }
+}
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    if (m_listControlBars.Find(pBar) == nullptr)
+        m_listControlBars.AddTail(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    if (POSITION pos = m_listControlBars.Find(pBar))
+        m_listControlBars.RemoveAt(pos);
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        auto* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->m_hWnd != nullptr && (UINT)pBar->GetDlgCtrlID() == nID)
+            return pBar;
+    }
+    return nullptr;
+}
+
+CDockBar* CFrameWnd::GetDockBar(UINT nDockBarID)
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        auto* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->IsDockBar() && !static_cast<CDockBar*>(pBar)->m_bFloating && pBar->m_hWnd != nullptr &&
+            (UINT)pBar->GetDlgCtrlID() == nDockBarID)
+            return static_cast<CDockBar*>(pBar);
+    }
+    return nullptr;
+}
+
+CDockBar* CFrameWnd::FindDockBarFor(CControlBar* pBar)
+{
+    for (const DockSide& side : kDockSides)
+        if (pBar->m_dwDockStyle & side.dwAlign)
+            if (CDockBar* pDockBar = GetDockBar(side.nID))
+                return pDockBar;
+    return nullptr;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    CDockBar* pDockBar = nDockBarID != 0 ? GetDockBar(nDockBarID) : nullptr;
+    if (pDockBar == nullptr || !(pDockBar->m_dwStyle & pBar->m_dwDockStyle & CBRS_ALIGN_ANY))
+        pDockBar = FindDockBarFor(pBar);
+    DockControlBar(pBar, pDockBar, lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pDockBar == nullptr)
+        return;
+    // A bar docked on purpose forgets the place it left when it floated.
+    const UINT nID = pBar->GetDlgCtrlID();
+    for (const DockSide& side : kDockSides)
+        if (CDockBar* pSide = GetDockBar(side.nID); pSide != nullptr && pSide != pDockBar)
+            pSide->RemovePlaceHolder(nID);
+    pDockBar->DockControlBar(pBar, lpRect);
+    RecalcLayout();
+}
+
+void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pDockBar == nullptr)
+        return;
+    pDockBar->ReDockControlBar(pBar, lpRect);
+    const UINT nID = pBar->GetDlgCtrlID();
+    for (const DockSide& side : kDockSides)
+        if (CDockBar* pSide = GetDockBar(side.nID); pSide != nullptr && pSide != pDockBar)
+            pSide->RemovePlaceHolder(nID);
+    RecalcLayout();
+}
+
+CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
+{
+    const CRuntimeClass* pClass =
+        m_pFloatingFrameClass != nullptr ? m_pFloatingFrameClass : RUNTIME_CLASS(CMiniDockFrameWnd);
+    CObject* pObject = pClass->CreateObject();
+    auto* pFrame = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, pObject);
+    if (pFrame == nullptr)
+    {
+        delete pObject;
+        return nullptr;
+    }
+    if (!pFrame->Create(this, dwStyle))
+    {
+        delete pFrame;
+        return nullptr;
+    }
+    return pFrame;
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    dwStyle = (dwStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI)) | (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC);
+    CMiniDockFrameWnd* pFrame = nullptr;
+    if (pBar->IsFloating() && pBar->m_pDockBar->GetDockedCount() == 1)
+        pFrame = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, pBar->m_pDockBar->GetParent());
+    if (pFrame == nullptr && (pFrame = CreateFloatingFrame(dwStyle)) == nullptr)
+        return;
+    point = PointOnScreen(point);
+    pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (pBar->m_pDockBar != &pFrame->m_wndDockBar)
+        pFrame->m_wndDockBar.DockControlBar(pBar);
+    pFrame->RecalcLayout();
+    RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    CFrameWnd* pBarFrame = pBar->IsFloating() ? pBar->GetParentFrame() : this;
+    if (bDelay)
+    {
+        pBar->DelayShow(bShow);
+        DelayRecalcLayout();
+        if (pBarFrame != nullptr)
+            pBarFrame->DelayRecalcLayout();
+        return;
+    }
+    pBar->m_nStateFlags &= ~(CControlBar::delayHide | CControlBar::delayShow);
+    pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                           (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    if (pBarFrame != nullptr)
+        pBarFrame->RecalcLayout();
+}
+
+CDockBar* CFrameWnd::CanDock(const CRect& rect, DWORD dwDockStyle)
+{
+    CDockBar* pBest = nullptr;
+    long nBestArea = 0;
+    for (const DockSide& side : kDockSides)
+    {
+        CDockBar* pDockBar = (dwDockStyle & side.dwAlign) ? GetDockBar(side.nID) : nullptr;
+        if (pDockBar == nullptr)
+            continue;
+        CRect rcHot;
+        pDockBar->GetWindowRect(rcHot);
+        if (side.dwAlign == CBRS_ALIGN_TOP)
+            rcHot.bottom = std::max(rcHot.bottom, rcHot.top + kDockHotZone);
+        else if (side.dwAlign == CBRS_ALIGN_BOTTOM)
+            rcHot.top = std::min(rcHot.top, rcHot.bottom - kDockHotZone);
+        else if (side.dwAlign == CBRS_ALIGN_LEFT)
+            rcHot.right = std::max(rcHot.right, rcHot.left + kDockHotZone);
+        else
+            rcHot.left = std::min(rcHot.left, rcHot.right - kDockHotZone);
+        CRect rcOverlap;
+        if (rcOverlap.IntersectRect(rect, rcHot) && (long)rcOverlap.Width() * rcOverlap.Height() > nBestArea)
+        {
+            nBestArea = (long)rcOverlap.Width() * rcOverlap.Height();
+            pBest = pDockBar;
+        }
+    }
+    return pBest;
+}
+
+void CFrameWnd::UpdateFloatingFrames(WPARAM wParam)
+{
+    CPtrList listEmpty, listFrames;
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        auto* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (!pBar->IsDockBar() || !static_cast<CDockBar*>(pBar)->m_bFloating)
+            continue;
+        CWnd* pFrame = pBar->GetParent();
+        (static_cast<CDockBar*>(pBar)->GetDockedCount() == 0 ? listEmpty : listFrames).AddTail(pFrame);
+    }
+    while (!listEmpty.IsEmpty())
+        static_cast<CWnd*>(listEmpty.RemoveHead())->DestroyWindow();
+    while (!listFrames.IsEmpty())
+    {
+        auto* pFrame = static_cast<CWnd*>(listFrames.RemoveHead());
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, wParam);
+        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE, TRUE);
+    }
+}
+
+// --- dock state -----------------------------------------------------------------------------------
+
+namespace
+{
+UINT BarEntryID(const void* pEntry)
+{
+    if (pEntry == nullptr)
+        return 0;
+    if (CDockBar::IsPlaceHolder(pEntry))
+        return (UINT)(UINT_PTR)pEntry | CControlBarInfo::PLACEHOLDER_FLAG;
+    auto* pBar = static_cast<const CControlBar*>(pEntry);
+    const UINT nID = (UINT)pBar->GetDlgCtrlID();
+    return pBar->IsVisible() ? nID : nID | CControlBarInfo::PLACEHOLDER_FLAG;
+}
+} // namespace
+
+void CFrameWnd::GetDockState(CDockState& state)
+{
+    state.Clear();
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        auto* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        const UINT nID = pBar->m_hWnd != nullptr ? (UINT)pBar->GetDlgCtrlID() : 0;
+        if (nID == 0 || nID > 0xFFFF)
+            continue;
+        auto* pInfo = new CControlBarInfo;
+        pInfo->m_nBarID = nID;
+        pInfo->m_bVisible = pBar->IsVisible();
+        pInfo->m_nMRUWidth = pBar->m_nMRUWidth;
+        if (pBar->IsDockBar())
+        {
+            auto* pDockBar = static_cast<CDockBar*>(pBar);
+            pInfo->m_bDockBar = TRUE;
+            pInfo->m_bFloating = pDockBar->m_bFloating;
+            for (int i = 1; i < (int)pDockBar->m_arrBars.GetSize(); ++i)
+                pInfo->m_arrBarID.Add(BarEntryID(pDockBar->m_arrBars[i]));
+        }
+        pInfo->m_bHorz = pBar->IsFloating() ? (pBar->m_pDockBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0
+                                            : (pBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+        if (pBar->IsFloating() || (pBar->IsDockBar() && pInfo->m_bFloating))
+        {
+            pInfo->m_bFloating = TRUE;
+            CRect rcFrame;
+            (pBar->IsDockBar() ? pBar->GetParent() : pBar->m_pDockBar->GetParent())->GetWindowRect(rcFrame);
+            pInfo->m_pointPos = rcFrame.TopLeft();
+        }
+        if (CDockContext* pContext = pBar->m_pDockContext)
+        {
+            pInfo->m_uMRUDockID = pContext->m_uMRUDockID;
+            pInfo->m_rectMRUDockPos = pContext->m_rectMRUDockPos;
+            pInfo->m_dwMRUFloatStyle = pContext->m_dwMRUFloatStyle;
+            pInfo->m_ptMRUFloatPos = pContext->m_ptMRUFloatPos;
+            pInfo->m_bMRUFloatPosSet = pContext->m_bMRUFloatPosSet;
+        }
+        state.m_arrBarInfo.Add(pInfo);
+    }
+}
+
+void CFrameWnd::SetDockState(const CDockState& state)
+{
+    // The bars named in the state; the dock bars of the sides take their rows from it, a bar that
+    // floats in the state leaves only its placeholder there.
+    std::map<UINT, const CControlBarInfo*> bars;
+    for (int i = 0; i < (int)state.m_arrBarInfo.GetSize(); ++i)
+    {
+        const CControlBarInfo* pInfo = state.GetBarInfo(i);
+        CControlBar* pBar = pInfo->m_bDockBar ? nullptr : GetControlBar(pInfo->m_nBarID);
+        if (pBar != nullptr && !pBar->IsDockBar())
+            bars[pInfo->m_nBarID] = pInfo;
+    }
+    for (int i = 0; i < (int)state.m_arrBarInfo.GetSize(); ++i)
+    {
+        const CControlBarInfo* pInfo = state.GetBarInfo(i);
+        CDockBar* pDockBar = pInfo->m_bDockBar && !pInfo->m_bFloating ? GetDockBar(pInfo->m_nBarID) : nullptr;
+        if (pDockBar == nullptr)
+            continue;
+        CPtrArray arrEntries;
+        for (int j = 0; j < (int)pInfo->m_arrBarID.GetSize(); ++j)
+        {
+            const UINT nEntry = pInfo->m_arrBarID[j];
+            const UINT nID = nEntry & 0xFFFF;
+            auto it = bars.find(nID);
+            if (nEntry == 0)
+                arrEntries.Add(nullptr);
+            else if (it != bars.end() && it->second->m_bFloating)
+                arrEntries.Add(reinterpret_cast<void*>((UINT_PTR)nID));
+            else if (it != bars.end())
+            {
+                arrEntries.Add(GetControlBar(nID));
+                bars.erase(it); // one place per bar
+            }
+        }
+        pDockBar->SetEntries(arrEntries);
+    }
+    for (int i = 0; i < (int)state.m_arrBarInfo.GetSize(); ++i)
+    {
+        const CControlBarInfo* pInfo = state.GetBarInfo(i);
+        CControlBar* pBar = pInfo->m_bDockBar ? nullptr : GetControlBar(pInfo->m_nBarID);
+        if (pBar == nullptr || pBar->IsDockBar())
+            continue;
+        pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
+        if (CDockContext* pContext = pBar->m_pDockContext)
+        {
+            pContext->m_uMRUDockID = pInfo->m_uMRUDockID;
+            pContext->m_rectMRUDockPos = pInfo->m_rectMRUDockPos;
+            if (pInfo->m_dwMRUFloatStyle != 0)
+                pContext->m_dwMRUFloatStyle = pInfo->m_dwMRUFloatStyle;
+            pContext->m_ptMRUFloatPos = pInfo->m_ptMRUFloatPos;
+            pContext->m_bMRUFloatPosSet = pInfo->m_bMRUFloatPosSet;
+        }
+        if (pInfo->m_bFloating)
+            FloatControlBar(pBar, pInfo->m_pointPos, pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+        ShowControlBar(pBar, pInfo->m_bVisible, FALSE);
+    }
+    RecalcLayout();
+}
+
+void CFrameWnd::LoadBarState(LPCSTR lpszProfileName)
+{
+    CDockState state;
+    state.LoadState(lpszProfileName);
+    SetDockState(state);
+}
+
+void CFrameWnd::SaveBarState(LPCSTR lpszProfileName)
+{
+    CDockState state;
+    GetDockState(state);
+    state.SaveState(lpszProfileName);
 }

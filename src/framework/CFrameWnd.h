@@ -1,12 +1,19 @@
 // Top-level frame window: resources (menu, icon, title, accelerators), the client view made from a
 // CCreateContext, the layout of bars and view (WM_SIZEPARENT), command routing (active view, its
 // document, the frame, the application), menu item updates through CCmdUI when a popup opens, the
-// status text (prompts of menu items, WM_SETMESSAGESTRING), closing and self-deletion.
+// status text (prompts of menu items, WM_SETMESSAGESTRING), closing and self-deletion; docking of
+// control bars on its sides and in floating frames, and their layout kept in the profile.
 #pragma once
 
+#include "framework/AfxBarStyles.h"
+#include "framework/CPtrList.h"
 #include "framework/CWnd.h"
 
+class CControlBar;
+class CDockBar;
+class CDockState;
 class CDocument;
+class CMiniDockFrameWnd;
 class CView;
 
 class CFrameWnd : public CWnd
@@ -64,6 +71,45 @@ public:
     HMENU m_hMenuDefault = nullptr; // the menu the window is given back when it is destroyed
     BOOL m_bAutoMenuEnable = TRUE;  // menu items without a handler are disabled
 
+    // --- docking ---
+    // Creates a dock bar (AFX_IDW_DOCKBAR_xxx) for each side in dwDockStyle (CBRS_ALIGN_xxx).
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks pBar on side nDockBarID (0: the first side it may dock to, in the order top, bottom,
+    // left, right), in the row at lpRect (screen) or in a new last row; a side the bar may not dock
+    // to is replaced by one it may. The layout is recalculated.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Docks pBar back at the place it left in pDockBar when it floated (or as DockControlBar).
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats pBar in a floating frame at point (screen); dwStyle: CBRS_ALIGN_TOP or CBRS_ALIGN_LEFT
+    // for the orientation, CBRS_FLOAT_MULTI.
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // Shows or hides pBar now, or at the next idle layout with bDelay; a hidden docked bar keeps its
+    // place.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // The control bar with control id nID, or null.
+    CControlBar* GetControlBar(UINT nID);
+    // The dock bar of a side (AFX_IDW_DOCKBAR_TOP ... _BOTTOM), or null.
+    CDockBar* GetDockBar(UINT nDockBarID);
+    // The first side pBar may dock to, or null.
+    CDockBar* FindDockBarFor(CControlBar* pBar);
+    // The side (of those in dwDockStyle) a bar of rectangle rect (screen) would dock to, or null.
+    CDockBar* CanDock(const CRect& rect, DWORD dwDockStyle);
+    // The frame's list of control bars (a bar enters it when its window is created).
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    // The docking layout of the bars, and its storage in the profile under lpszProfileName.
+    void GetDockState(CDockState& state);
+    void SetDockState(const CDockState& state);
+    void LoadBarState(LPCSTR lpszProfileName);
+    void SaveBarState(LPCSTR lpszProfileName);
+    // A new, hidden floating frame of m_pFloatingFrameClass (null when it cannot be created).
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+
+    CPtrList m_listControlBars;
+    // The class of the floating frames (a CMiniDockFrameWnd); null: CMiniDockFrameWnd.
+    const CRuntimeClass* m_pFloatingFrameClass = nullptr;
+
 protected:
     enum IdleFlags
     {
@@ -89,6 +135,8 @@ protected:
     // wParam a prompt id or lParam a text; returns the prompt id shown before.
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // Destroys floating frames left without bars and gives the others their idle update.
+    void UpdateFloatingFrames(WPARAM wParam);
 
     DECLARE_MESSAGE_MAP()
 };
