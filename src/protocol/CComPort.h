@@ -164,7 +164,7 @@ public:
     int m_iPortBeforeSearch = -1;
     bool m_bPortListOutdated = false;
     CString m_strUsbPortTag;
-    void (CComPort::*m_pSearchStep)() = nullptr;
+    ZMHandler m_pSearchStep = nullptr;
     bool m_COM_bDeviceIsArrivedJustOneOfIt = false;
     CString m_strUsbPortDescription = "Tervane USB sensor interface port";
     bool m_bPageSwitchLocked = false;
@@ -281,7 +281,6 @@ private:
     void ZMCOMConfg_CalculateCalibration();
 
     WriteSink m_writeSink;
-    CString m_strStoredAnswer;
     int m_iFrameInBuffer = 0;
     bool m_bReceiving = false;
     bool m_bMoreReceived = false;

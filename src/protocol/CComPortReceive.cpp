@@ -65,13 +65,17 @@ int CComPort::COM_OnReceiveData(UINT uiCount, const BYTE* pucBytes)
         m_bMoreReceived = true;
         return 0;
     }
-    m_bReceiving = true;
+    struct CReceiving
+    {
+        bool& m_bFlag;
+        explicit CReceiving(bool& bFlag) : m_bFlag(bFlag) { m_bFlag = true; }
+        ~CReceiving() { m_bFlag = false; }
+    } receiving(m_bReceiving);
     do
     {
         m_bMoreReceived = false;
         ZMCOMConfg_ProcessReceiveBuffer();
     } while (m_bMoreReceived);
-    m_bReceiving = false;
     return 0;
 }
 

@@ -204,6 +204,7 @@ bool CComPort::COM_ZMCOMConfgStartMeasure(int iState, bool bNewDiagram)
     m_pMainFrame->Panel_BeginRunning();
     m_bStreamInSync = 1;
     m_bDeliverTwice = 0;
+    m_iZMCOMConfgFlowNext = -1;
     m_iStreamConsumed = 0;
     if (m_bStreamMode == 0)
     {
@@ -414,9 +415,8 @@ bool CComPort::COM_ZMCOMConfgSetSerialNumberRotorOperation(int iWhich)
     return COM_WriteBlock(m_strRtOperationBlock, FALSE);
 }
 
-bool CComPort::COM_ZMCOMConfgSetNewBaudrate(int Row, int ucLUT)
+bool CComPort::COM_ZMCOMConfgSetNewBaudrate([[maybe_unused]] int Row, int ucLUT)
 {
-    (void)Row;
     SensorStruct& s = m_sSensor;
     const bool bBlockUsable = TerSend_CheckBlock(m_strStOperationBlock) == BLOCK_OK;
     s.ucBaudCode = static_cast<BYTE>(ucLUT);

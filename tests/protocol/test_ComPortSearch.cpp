@@ -89,7 +89,9 @@ TEST_F(SearchTest, ConnectionChoice)
         EXPECT_EQ(engine.m_iChosenPort, c.iChosen);
         EXPECT_TRUE(engine.m_strLastUsedComPort.IsEmpty()) << "the stored port steers the first choice only";
         if (c.iChosen < 0)
+        {
             EXPECT_EQ(engine.m_strActivePortKey, c.pszLastUsedAfter);
+        }
         EXPECT_EQ(host.m_rows.size(), 3u);
         EXPECT_EQ(host.m_rows.at(0).astrCell[0], "\\Device\\Serial0   [COM1]");
         EXPECT_TRUE(host.Has("Panel_OnSensorDisconnected")) << "no port could be opened here";
