@@ -18,17 +18,17 @@ BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
                     FWS_SNAPTOBARS;
     if (!(dwBarStyle & CBRS_SIZE_DYNAMIC))
         dwStyle |= MFS_MOVEFRAME;
-    return CreateFrame(pParent, dwStyle, dwBarStyle);
+    return CreateFrame(pParent, dwStyle, WS_EX_TOOLWINDOW, dwBarStyle);
 }
 
-BOOL CMiniDockFrameWnd::CreateFrame(CWnd* pParent, DWORD dwStyle, DWORD dwBarStyle)
+BOOL CMiniDockFrameWnd::CreateFrame(CWnd* pParent, DWORD dwStyle, DWORD dwExStyle, DWORD dwBarStyle)
 {
     LPCSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // The MFS_ bits stay in the style's low word, which a window of our own class does not use.
     if (dwStyle & (MFS_4THICKFRAME | MFS_THICKFRAME))
         dwStyle |= WS_THICKFRAME;
-    if (!CreateEx(WS_EX_TOOLWINDOW, lpszClass, "", dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+    if (!CreateEx(dwExStyle, lpszClass, "", dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                   pParent != nullptr ? pParent->m_hWnd : nullptr, nullptr))
         return FALSE;
     m_wndDockBar.m_pDockSite = DYNAMIC_DOWNCAST(CFrameWnd, pParent);

@@ -34,8 +34,8 @@ public:
     CDockBar m_wndDockBar;
 
 protected:
-    // Creates the window with dwStyle (window and MFS_ bits) and the dock bar.
-    BOOL CreateFrame(CWnd* pParent, DWORD dwStyle, DWORD dwBarStyle);
+    // Creates the window with dwStyle (window and MFS_ bits) and dwExStyle, and the dock bar.
+    BOOL CreateFrame(CWnd* pParent, DWORD dwStyle, DWORD dwExStyle, DWORD dwBarStyle);
     // Deletes the frame once it was created; after a failed Create the caller deletes it.
     void PostNcDestroy() override;
 
