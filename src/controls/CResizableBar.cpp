@@ -115,17 +115,21 @@ void CResizableBar::SaveSizes(LPCSTR lpszProfileName)
 void CResizableBar::LoadAllSizes(CFrameWnd* pFrame, LPCSTR lpszProfileName)
 {
     for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
-        if (auto* pBar = DYNAMIC_DOWNCAST(CResizableBar,
-                                          static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos))))
-            pBar->LoadSizes(lpszProfileName);
+    {
+        auto* pBar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
+        if (auto* pSizingBar = DYNAMIC_DOWNCAST(CResizableBar, pBar))
+            pSizingBar->LoadSizes(lpszProfileName);
+    }
 }
 
 void CResizableBar::SaveAllSizes(CFrameWnd* pFrame, LPCSTR lpszProfileName)
 {
     for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
-        if (auto* pBar = DYNAMIC_DOWNCAST(CResizableBar,
-                                          static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos))))
-            pBar->SaveSizes(lpszProfileName);
+    {
+        auto* pBar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
+        if (auto* pSizingBar = DYNAMIC_DOWNCAST(CResizableBar, pBar))
+            pSizingBar->SaveSizes(lpszProfileName);
+    }
 }
 
 // --- docking state ----------------------------------------------------------------------------------

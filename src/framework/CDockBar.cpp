@@ -153,7 +153,7 @@ BOOL CDockBar::RemoveControlBar(CControlBar* pBar, BOOL bAddPlaceHolder)
     if (nPos < 0)
         return FALSE;
     const UINT nID = pBar->m_hWnd != nullptr ? pBar->GetDlgCtrlID() : 0;
-    if (bAddPlaceHolder && nID != 0 && nID <= 0xFFFF)
+    if (bAddPlaceHolder && nID != 0 && nID <= 0xFFFF && FindPlaceHolder(nID) < 0)
         m_arrBars[nPos] = reinterpret_cast<void*>((UINT_PTR)nID);
     else
         m_arrBars.RemoveAt(nPos);
@@ -183,7 +183,9 @@ void CDockBar::SetEntries(const CPtrArray& arrEntries)
     };
     std::vector<CControlBar*> arrKept;
     for (int i = 0; i < (int)m_arrBars.GetSize(); ++i)
-        if (CControlBar* pBar = GetDockedControlBar(i); pBar != nullptr && !contains(pBar))
+        if (CControlBar* pBar = GetDockedControlBar(i);
+            pBar != nullptr && !contains(pBar) &&
+            !contains(reinterpret_cast<void*>((UINT_PTR)pBar->GetDlgCtrlID())))
             arrKept.push_back(pBar);
     m_arrBars.RemoveAll();
     m_arrBars.Add(nullptr);

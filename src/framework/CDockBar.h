@@ -41,7 +41,8 @@ public:
     BOOL RemoveControlBar(CControlBar* pBar, BOOL bAddPlaceHolder = FALSE);
     void RemovePlaceHolder(UINT nID);
     // Replaces the rows by arrEntries (bars, placeholders and row ends, without the leading null),
-    // taking the bars from their dock bars; bars here that arrEntries leaves out keep a last row.
+    // taking the bars from their dock bars; bars here that arrEntries names neither as bar nor as
+    // placeholder get rows of their own at the end.
     void SetEntries(const CPtrArray& arrEntries);
 
     BOOL IsDockBar() const override { return TRUE; }

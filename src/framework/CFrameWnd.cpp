@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -659,16 +660,13 @@ void CFrameWnd::GetDockState(CDockState& state)
 
 void CFrameWnd::SetDockState(const CDockState& state)
 {
-    // The bars named in the state; the dock bars of the sides take their rows from it, a bar that
-    // floats in the state leaves only its placeholder there.
-    std::map<UINT, const CControlBarInfo*> bars;
+    // The sides take their rows from the state: a bar that floats in the state leaves only its
+    // placeholder there; ids of bars this frame does not have are dropped.
+    std::map<UINT, const CControlBarInfo*> infos;
     for (int i = 0; i < (int)state.m_arrBarInfo.GetSize(); ++i)
-    {
-        const CControlBarInfo* pInfo = state.GetBarInfo(i);
-        CControlBar* pBar = pInfo->m_bDockBar ? nullptr : GetControlBar(pInfo->m_nBarID);
-        if (pBar != nullptr && !pBar->IsDockBar())
-            bars[pInfo->m_nBarID] = pInfo;
-    }
+        if (!state.GetBarInfo(i)->m_bDockBar)
+            infos[state.GetBarInfo(i)->m_nBarID] = state.GetBarInfo(i);
+    std::set<CControlBar*> placed;
     for (int i = 0; i < (int)state.m_arrBarInfo.GetSize(); ++i)
     {
         const CControlBarInfo* pInfo = state.GetBarInfo(i);
@@ -678,25 +676,27 @@ void CFrameWnd::SetDockState(const CDockState& state)
         CPtrArray arrEntries;
         for (int j = 0; j < (int)pInfo->m_arrBarID.GetSize(); ++j)
         {
-            const UINT nEntry = pInfo->m_arrBarID[j];
-            const UINT nID = nEntry & 0xFFFF;
-            auto it = bars.find(nID);
-            if (nEntry == 0)
+            const UINT nID = pInfo->m_arrBarID[j] & 0xFFFF;
+            CControlBar* pBar = nID != 0 ? GetControlBar(nID) : nullptr;
+            auto it = infos.find(nID);
+            if (pInfo->m_arrBarID[j] == 0)
                 arrEntries.Add(nullptr);
-            else if (it != bars.end() && it->second->m_bFloating)
+            else if (pBar == nullptr || pBar->IsDockBar())
+                continue;
+            else if ((it != infos.end() && it->second->m_bFloating) || placed.count(pBar) != 0)
                 arrEntries.Add(reinterpret_cast<void*>((UINT_PTR)nID));
-            else if (it != bars.end())
+            else
             {
-                arrEntries.Add(GetControlBar(nID));
-                bars.erase(it); // one place per bar
+                arrEntries.Add(pBar);
+                placed.insert(pBar);
             }
         }
         pDockBar->SetEntries(arrEntries);
     }
-    for (int i = 0; i < (int)state.m_arrBarInfo.GetSize(); ++i)
+    for (const auto& entry : infos)
     {
-        const CControlBarInfo* pInfo = state.GetBarInfo(i);
-        CControlBar* pBar = pInfo->m_bDockBar ? nullptr : GetControlBar(pInfo->m_nBarID);
+        const CControlBarInfo* pInfo = entry.second;
+        CControlBar* pBar = GetControlBar(pInfo->m_nBarID);
         if (pBar == nullptr || pBar->IsDockBar())
             continue;
         pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
