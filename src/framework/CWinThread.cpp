@@ -166,25 +166,12 @@ int CWinThread::Run()
     }
 }
 
-CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
-                           DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+namespace
 {
-    auto* pThread = new CWinThread(pfnThreadProc, pParam);
-    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
-    {
-        pThread->Delete();
-        return nullptr;
-    }
-    pThread->SetThreadPriority(nPriority);
-    if (!(dwCreateFlags & CREATE_SUSPENDED))
-        pThread->ResumeThread();
-    return pThread;
-}
-
-CWinThread* AfxBeginThread(const CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize,
-                           DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+// Starts pThread suspended, sets its priority and lets it run unless the caller wants it suspended.
+CWinThread* StartThread(CWinThread* pThread, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
+                        LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
-    auto* pThread = static_cast<CWinThread*>(pThreadClass->CreateObject());
     if (pThread == nullptr)
         return nullptr;
     if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
@@ -196,6 +183,21 @@ CWinThread* AfxBeginThread(const CRuntimeClass* pThreadClass, int nPriority, UIN
     if (!(dwCreateFlags & CREATE_SUSPENDED))
         pThread->ResumeThread();
     return pThread;
+}
+} // namespace
+
+CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
+                           DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+{
+    return StartThread(new CWinThread(pfnThreadProc, pParam), nPriority, nStackSize, dwCreateFlags,
+                       lpSecurityAttrs);
+}
+
+CWinThread* AfxBeginThread(const CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize,
+                           DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+{
+    return StartThread(static_cast<CWinThread*>(pThreadClass->CreateObject()), nPriority, nStackSize,
+                       dwCreateFlags, lpSecurityAttrs);
 }
 
 CWinThread* AfxGetThread()
