@@ -4,12 +4,6 @@
 
 #include <new>
 
-namespace
-{
-constexpr DWORD WRITE_WAIT_MS = 5000;
-constexpr DWORD COMPLETION_WAIT_MS = 1000;
-} // namespace
-
 CPortBulk::~CPortBulk()
 {
     CPortBulk::Close(false);
@@ -59,31 +53,9 @@ bool CPortBulk::WriteByte(unsigned char ucByte)
     return Write(&ucByte, 1);
 }
 
-// A write that is aborted or does not finish in time is cancelled before the OVERLAPPED is reused.
 bool CPortBulk::Write(const unsigned char* pBytes, unsigned int uiCount)
 {
-    if (m_hWritePipe == INVALID_HANDLE_VALUE)
-        return false;
-    EnterCriticalSection(&m_csWrite);
-    m_olWrite.Offset = 0;
-    m_olWrite.OffsetHigh = 0;
-    DWORD dwWritten = 0;
-    bool bWritten = false;
-    if (WriteFile(m_hWritePipe, pBytes, uiCount, &dwWritten, &m_olWrite))
-        bWritten = dwWritten == uiCount;
-    else if (GetLastError() == ERROR_IO_PENDING)
-    {
-        if (WaitForMultipleObjects(2, m_ahWriteWait, FALSE, WRITE_WAIT_MS) == WAIT_OBJECT_0 + 1)
-            bWritten =
-                GetOverlappedResult(m_hWritePipe, &m_olWrite, &dwWritten, FALSE) && dwWritten == uiCount;
-        else
-        {
-            CancelIo(m_hWritePipe);
-            WaitForSingleObject(m_olWrite.hEvent, COMPLETION_WAIT_MS);
-        }
-    }
-    LeaveCriticalSection(&m_csWrite);
-    return bWritten;
+    return m_hWritePipe != INVALID_HANDLE_VALUE && WriteWaited(m_hWritePipe, pBytes, uiCount);
 }
 
 void CPortBulk::OnReceived(unsigned char* pBytes, unsigned int uiCount)

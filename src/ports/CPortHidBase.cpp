@@ -4,12 +4,6 @@
 
 #include <cstring>
 
-namespace
-{
-constexpr DWORD WRITE_WAIT_MS = 5000;
-constexpr DWORD COMPLETION_WAIT_MS = 1000;
-} // namespace
-
 CPortHidBase::~CPortHidBase()
 {
     CPortHidBase::Close(false);
@@ -78,28 +72,7 @@ bool CPortHidBase::WriteReport(const unsigned char* pData, unsigned int uiCount,
     return WriteRaw(m_abOutReport.data(), uiLength);
 }
 
-// A write that does not finish in time is cancelled, so the OVERLAPPED is free for the next one.
 bool CPortHidBase::WriteRaw(const unsigned char* pBytes, unsigned int uiCount)
 {
-    if (!IsOpen())
-        return false;
-    EnterCriticalSection(&m_csWrite);
-    m_olWrite.Offset = 0;
-    m_olWrite.OffsetHigh = 0;
-    DWORD dwWritten = 0;
-    bool bWritten = false;
-    if (WriteFile(m_hPort, pBytes, uiCount, &dwWritten, &m_olWrite))
-        bWritten = dwWritten == uiCount;
-    else if (GetLastError() == ERROR_IO_PENDING)
-    {
-        if (WaitForMultipleObjects(2, m_ahWriteWait, FALSE, WRITE_WAIT_MS) == WAIT_OBJECT_0 + 1)
-            bWritten = GetOverlappedResult(m_hPort, &m_olWrite, &dwWritten, FALSE) && dwWritten == uiCount;
-        else
-        {
-            CancelIo(m_hPort);
-            WaitForSingleObject(m_olWrite.hEvent, COMPLETION_WAIT_MS);
-        }
-    }
-    LeaveCriticalSection(&m_csWrite);
-    return bWritten;
+    return IsOpen() && WriteWaited(m_hPort, pBytes, uiCount);
 }

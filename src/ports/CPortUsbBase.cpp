@@ -8,6 +8,7 @@ namespace
 {
 constexpr unsigned int DEFAULT_RING_BYTES = 10240;
 constexpr DWORD COMPLETION_WAIT_MS = 1000;
+constexpr DWORD WRITE_WAIT_MS = 5000;
 } // namespace
 
 CPortUsbBase::CPortUsbBase(CPortMan* pOwner, unsigned char ucPortFlag)
@@ -154,4 +155,28 @@ DWORD CPortUsbBase::ReaderLoop()
     }
     delete[] pBuffer;
     return dwResult;
+}
+
+// A write that is aborted or does not finish in time is cancelled before the OVERLAPPED is reused.
+bool CPortUsbBase::WriteWaited(HANDLE hTarget, const unsigned char* pBytes, unsigned int uiCount)
+{
+    EnterCriticalSection(&m_csWrite);
+    m_olWrite.Offset = 0;
+    m_olWrite.OffsetHigh = 0;
+    DWORD dwWritten = 0;
+    bool bWritten = false;
+    if (WriteFile(hTarget, pBytes, uiCount, &dwWritten, &m_olWrite))
+        bWritten = dwWritten == uiCount;
+    else if (GetLastError() == ERROR_IO_PENDING)
+    {
+        if (WaitForMultipleObjects(2, m_ahWriteWait, FALSE, WRITE_WAIT_MS) == WAIT_OBJECT_0 + 1)
+            bWritten = GetOverlappedResult(hTarget, &m_olWrite, &dwWritten, FALSE) && dwWritten == uiCount;
+        else
+        {
+            CancelIo(hTarget);
+            WaitForSingleObject(m_olWrite.hEvent, COMPLETION_WAIT_MS);
+        }
+    }
+    LeaveCriticalSection(&m_csWrite);
+    return bWritten;
 }

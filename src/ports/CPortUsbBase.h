@@ -29,6 +29,8 @@ protected:
     // To the data callback when there is one, else into the ring.
     void Deliver(unsigned char* pBytes, unsigned int uiCount);
     void WaitReadCancelled();
+    // One overlapped write to hTarget under the write lock, waited for at most 5 s.
+    bool WriteWaited(HANDLE hTarget, const unsigned char* pBytes, unsigned int uiCount);
 
     COMMTIMEOUTS m_timeouts;
     DWORD m_dwLoopWait = INFINITE;
