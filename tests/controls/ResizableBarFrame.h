@@ -14,13 +14,13 @@ constexpr UINT ID_RESBAR_B = 125;
 constexpr UINT ID_RESBAR_C = 122;
 constexpr UINT ID_RESBAR_NAVI = 127;
 
-template <class TBar> class CResizableTestFrame
+template <class TBar, class TFrame = CFrameWnd> class CResizableTestFrame
 {
 public:
     // Creates the frame with a client area of cx x cy; the bars are docked unless bDock is FALSE.
     BOOL Create(int cx, int cy, BOOL bDock = TRUE)
     {
-        m_pFrame = new CFrameWnd;
+        m_pFrame = new TFrame;
         CRect rect(0, 0, cx, cy);
         ::AdjustWindowRectEx(rect, WS_OVERLAPPEDWINDOW, FALSE, 0);
         rect.OffsetRect(30 - rect.left, 30 - rect.top);
@@ -78,7 +78,7 @@ public:
     }
     CDockBar* Side(UINT nID) const { return m_pFrame->GetDockBar(nID); }
 
-    CFrameWnd* m_pFrame = nullptr;
+    TFrame* m_pFrame = nullptr;
     CStatusBar m_wndStatusBar;
     CWnd m_wndView;
     TBar m_bars[4];
