@@ -49,6 +49,12 @@ TEST_F(ResizableBarFloatTest, TheFloatingFrameShowsTheBarAtItsFloatingSize)
     CDockBar* pRight = m_frame.Side(AFX_IDW_DOCKBAR_RIGHT);
     EXPECT_EQ(DockEntries(pRight), (std::vector<UINT>{ID_RESBAR_A, ID_RESBAR_B, ID_RESBAR_C, 0}));
     EXPECT_EQ(Bar(0).m_szVert.cy - 2 + Bar(2).m_szVert.cy - 2, RectIn(pRight, m_frame.m_pFrame).Height() - 2);
+    // The floating frame's caption follows the bar's title.
+    Bar(1).SetWindowText("Kanal B2");
+    m_frame.Settle();
+    CString strTitle;
+    pMini->GetWindowText(strTitle);
+    EXPECT_EQ(strTitle, "Kanal B2");
     SaveScreenshot(m_frame.m_pFrame, "resbar_floating");
 }
 

@@ -75,6 +75,16 @@ TEST_F(DockLayoutTest, RowsOfTheSidesAndTheViewTakeTheClientArea)
     for (CDockTestBar& bar : m_bars)
         EXPECT_EQ(bar.m_dwStyle & CBRS_ALIGN_ANY,
                   &bar == &m_bars[3] ? (DWORD)CBRS_ALIGN_LEFT : (DWORD)CBRS_ALIGN_RIGHT);
+    // Docked bars draw a 3-D border on every side: shadow outside, highlight inside.
+    m_bars[1].RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+    HDC hDC = ::GetWindowDC(m_bars[1].m_hWnd);
+    EXPECT_EQ(::GetPixel(hDC, 0, 40), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(::GetPixel(hDC, 1, 40), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(::GetPixel(hDC, 49, 40), ::GetSysColor(COLOR_BTNSHADOW));
+    ::ReleaseDC(m_bars[1].m_hWnd, hDC);
+    CRect rcClient;
+    m_bars[1].GetClientRect(rcClient);
+    EXPECT_EQ(rcClient.Size(), CSize(50 - 4, 80 - 4));
     SaveScreenshot(m_pFrame, "dock_rows");
 }
 
