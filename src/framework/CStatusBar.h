@@ -3,12 +3,13 @@
 // through WM_SIZEPARENT; at idle time every pane asks the frame's command routing for its state
 // through a CCmdUI (ON_UPDATE_COMMAND_UI of the indicator id: Enable, SetText, SetCheck); a disabled pane
 // shows no text.
-// SetWindowText sets the message pane (pane 0).
+// SetWindowText sets the message pane (pane 0). As a control bar it is one of the frame's bars
+// (GetControlBar, ShowControlBar, the bar state); the status control draws its own border.
 #pragma once
 
 #include "framework/AfxBarStyles.h"
 #include "framework/AfxRes.h"
-#include "framework/CWnd.h"
+#include "framework/CControlBar.h"
 
 #include <vector>
 
@@ -22,7 +23,7 @@ class CFrameWnd;
 #define SBPS_DISABLED 0x04000000
 #define SBPS_STRETCH 0x08000000
 
-class CStatusBar : public CWnd
+class CStatusBar : public CControlBar
 {
     DECLARE_DYNAMIC(CStatusBar)
 
@@ -48,13 +49,11 @@ public:
     void GetPaneText(int nIndex, CString& rString) const { rString = GetPaneText(nIndex); }
     BOOL SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate = TRUE);
 
-    DWORD GetBarStyle() const { return m_dwStyle; }
-    void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
     // The bar's size: the width it is given (bStretch) and the height of one text line with borders.
-    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     // Updates every pane through the bar's own map, else pTarget's command routing; a pane without an update
     // handler keeps its state and text (whatever bDisableIfNoHndler says).
-    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
     struct Pane
@@ -71,7 +70,6 @@ protected:
     bool IsValidIndex(int nIndex) const { return nIndex >= 0 && nIndex < (int)m_panes.size(); }
 
     std::vector<Pane> m_panes;
-    DWORD m_dwStyle = 0;
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
@@ -81,5 +79,7 @@ protected:
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
+    // The status control's own non-client area (not the control bar's borders).
+    afx_msg LRESULT OnNcDefault(WPARAM, LPARAM) { return Default(); }
     DECLARE_MESSAGE_MAP()
 };

@@ -129,6 +129,23 @@ TEST_F(ResizableBarFrameTest, AHiddenBarLeavesItsPlaceholderAndComesBackToTheSam
     SaveScreenshot(m_frame.m_pFrame, "resbar_shown_again");
 }
 
+TEST_F(ResizableBarFrameTest, TheStatusBarIsOneOfTheFramesBarsAndItsSpaceGoesToTheOthersWhenHidden)
+{
+    CFrameWnd* pFrame = m_frame.m_pFrame;
+    ASSERT_EQ(pFrame->GetControlBar(AFX_IDW_STATUS_BAR), &m_frame.m_wndStatusBar);
+    const int nStatus = RectIn(&m_frame.m_wndStatusBar, pFrame).Height();
+    ASSERT_GT(nStatus, 0);
+    pFrame->ShowControlBar(&m_frame.m_wndStatusBar, FALSE, FALSE);
+    m_frame.Settle();
+    EXPECT_EQ(RectIn(&m_frame.m_wndView, pFrame).bottom, 600);
+    EXPECT_EQ(Bar(3).m_szVert.cy, 600);
+    EXPECT_EQ(RectIn(&Bar(2), m_frame.Side(AFX_IDW_DOCKBAR_RIGHT)).bottom, 598);
+    pFrame->ShowControlBar(&m_frame.m_wndStatusBar, TRUE, FALSE);
+    m_frame.Settle();
+    EXPECT_EQ(RectIn(&m_frame.m_wndView, pFrame).bottom, 600 - nStatus);
+    EXPECT_EQ(Bar(3).m_szVert.cy, 600 - nStatus);
+}
+
 TEST_F(ResizableBarFrameTest, RowsTooShortForTheMinimumsAreSplit)
 {
     for (int i = 0; i < 3; ++i)
