@@ -295,6 +295,25 @@ TEST_F(ResizableBarCaptionTest, TheCloseButtonHidesTheBarAndKeepsTheFramesRecord
     EXPECT_EQ(Bar(0).SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptFormer.x, ptFormer.y)), HTCLIENT);
 }
 
+TEST_F(ResizableBarCaptionTest, AClickFocusesTheBarAndAQuietHideIsReportedToTheFrame)
+{
+    Paint(Bar(1));
+    Bar(1).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_TRUE(Bar(1).m_bActive);
+    EXPECT_EQ(::GetFocus(), m_panes[1].m_hWnd);
+    EXPECT_EQ(Bar(1).m_pDockBar, m_frame.Side(AFX_IDW_DOCKBAR_RIGHT)); // no drag without the button
+
+    // A hide without redrawing goes to the frame's handler for hidden bars; a plain hide does not.
+    Paint(Bar(2));
+    ASSERT_FALSE(Bar(2).m_bSuspended);
+    Bar(2).SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
+    EXPECT_TRUE(Host().m_log.empty());
+    Paint(Bar(0));
+    Bar(0).SetWindowPos(nullptr, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW | SWP_NOREDRAW);
+    EXPECT_EQ(Host().m_log, (std::vector<std::string>{"hidden"}));
+}
+
 TEST_F(ResizableBarCaptionTest, TheCaptionIsOneColourAndTurnsActiveWithTheFocusInside)
 {
     // Docked right: the caption runs across the top, from the client's left to the button.

@@ -146,6 +146,23 @@ TEST_F(ResizableBarFrameTest, TheStatusBarIsOneOfTheFramesBarsAndItsSpaceGoesToT
     EXPECT_EQ(Bar(3).m_szVert.cy, 600 - nStatus);
 }
 
+TEST_F(ResizableBarFrameTest, ShownEdgesTakeClientSpaceAndTheFirstChildFillsTheClientArea)
+{
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, "tree", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &Bar(3), 10000));
+    Bar(3).m_dwSizingStyle |= RBS_SHOWEDGES | RBS_SIZECHILD;
+    Bar(3).SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_frame.m_pFrame->RecalcLayout();
+    m_frame.Settle();
+    CRect rcWindow, rcClient;
+    Bar(3).GetWindowRect(rcWindow);
+    Bar(3).GetClientRect(rcClient);
+    // Docked left: 5 pixels on every side, and the right edge's 5 as well.
+    EXPECT_EQ(rcClient.Size(), rcWindow.Size() - CSize(15, 10));
+    EXPECT_RECT(RectIn(&child, &Bar(3)), rcClient);
+    child.DestroyWindow();
+}
+
 TEST_F(ResizableBarFrameTest, RowsTooShortForTheMinimumsAreSplit)
 {
     for (int i = 0; i < 3; ++i)
