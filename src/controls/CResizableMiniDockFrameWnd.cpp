@@ -1,6 +1,7 @@
 #include "controls/CResizableMiniDockFrameWnd.h"
 
 #include "controls/CResizableBar.h"
+#include "framework/AfxDockRes.h"
 
 IMPLEMENT_DYNCREATE(CResizableMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -21,6 +22,7 @@ BOOL CResizableMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
     const BOOL bCreated = CreateFrame(pParent, dwStyle, 0, dwBarStyle);
     if (bCreated)
     {
+        // The close item hides the bar: it says so when the resources hold the text.
         CString strHide;
         HMENU hSysMenu = ::GetSystemMenu(m_hWnd, FALSE);
         if (strHide.LoadString(AFX_IDS_HIDE) && hSysMenu != nullptr)

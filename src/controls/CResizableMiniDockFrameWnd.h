@@ -6,9 +6,6 @@
 
 class CResizableBar;
 
-// The framework's "&Hide" text for the floating frame's close item, when the resources hold it.
-#define AFX_IDS_HIDE 0xF011
-
 class CResizableMiniDockFrameWnd : public CMiniDockFrameWnd
 {
     DECLARE_DYNCREATE(CResizableMiniDockFrameWnd)

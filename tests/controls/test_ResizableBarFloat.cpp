@@ -49,6 +49,10 @@ TEST_F(ResizableBarFloatTest, TheFloatingFrameShowsTheBarAtItsFloatingSize)
     CDockBar* pRight = m_frame.Side(AFX_IDW_DOCKBAR_RIGHT);
     EXPECT_EQ(DockEntries(pRight), (std::vector<UINT>{ID_RESBAR_A, ID_RESBAR_B, ID_RESBAR_C, 0}));
     EXPECT_EQ(Bar(0).m_szVert.cy - 2 + Bar(2).m_szVert.cy - 2, RectIn(pRight, m_frame.m_pFrame).Height() - 2);
+    // Its close item hides the bar, and says so.
+    char szItem[32] = {};
+    ::GetMenuStringA(::GetSystemMenu(pMini->m_hWnd, FALSE), SC_CLOSE, szItem, sizeof(szItem), MF_BYCOMMAND);
+    EXPECT_STREQ(szItem, "&Hide");
     // The floating frame's caption follows the bar's title.
     Bar(1).SetWindowText("Kanal B2");
     m_frame.Settle();
