@@ -25,8 +25,6 @@ ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
 ON_WM_RBUTTONDOWN()
 ON_WM_CAPTURECHANGED()
-ON_WM_LBUTTONDOWN()
-ON_WM_LBUTTONDBLCLK()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_SETTINGCHANGE()
 ON_WM_SIZE()
@@ -850,27 +848,6 @@ int CResizableBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CResizableBar::OnPaint()
 {
     CPaintDC dc(this); // validates the client area; the bar's children paint themselves
-}
-
-void CResizableBar::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    if (m_pDockBar != nullptr && m_pDockContext != nullptr)
-    {
-        ClientToScreen(&point);
-        m_pDockContext->StartDrag(point);
-        return;
-    }
-    CWnd::OnLButtonDown(nFlags, point);
-}
-
-void CResizableBar::OnLButtonDblClk(UINT nFlags, CPoint point)
-{
-    if (m_pDockBar != nullptr && m_pDockContext != nullptr)
-    {
-        m_pDockContext->ToggleDocking();
-        return;
-    }
-    CWnd::OnLButtonDblClk(nFlags, point);
 }
 
 void CResizableBar::OnWindowPosChanging(WINDOWPOS* lpwndpos)
