@@ -71,6 +71,9 @@ protected:
     CObject& operator=(const CObject&) = default;
 };
 
-#define DYNAMIC_DOWNCAST(class_name, object)                                                                 \
-    ((object) != nullptr && (object)->IsKindOf(RUNTIME_CLASS(class_name)) ? static_cast<class_name*>(object) \
-                                                                          : nullptr)
+// Casts to class_name* when the object is of that class (or derived), else null; evaluates object once.
+template <class T> T* AfxDynamicDownCast(const CRuntimeClass* pClass, CObject* pObject)
+{
+    return pObject != nullptr && pObject->IsKindOf(pClass) ? static_cast<T*>(pObject) : nullptr;
+}
+#define DYNAMIC_DOWNCAST(class_name, object) AfxDynamicDownCast<class_name>(RUNTIME_CLASS(class_name), object)
