@@ -225,18 +225,18 @@ def describe(kind, image):
     return {"hex": codec.hexs(image)}
 
 
-def image_from_spec(kind, spec, base=None):
+def image_from_desc(kind, desc, base=None):
     """Block image from its JSON form: {"empty": true}, {"hex": "40 bytes"}
     or fields (merged over base, or over the defaults), optionally
     "switched_off": true."""
-    spec = dict(spec)
-    if spec.pop("empty", False):
-        if spec:
+    desc = dict(desc)
+    if desc.pop("empty", False):
+        if desc:
             raise ValueError("block %s: 'empty' takes no other keys" % kind.name)
         return empty_image(kind)
-    if "hex" in spec:
-        raw = codec.from_hex(spec.pop("hex"))
-        if spec:
+    if "hex" in desc:
+        raw = codec.from_hex(desc.pop("hex"))
+        if desc:
             raise ValueError("block %s: 'hex' takes no other keys" % kind.name)
         if len(raw) != codec.BLOCK_LEN:
             raise ValueError("block %s: hex must hold 40 bytes, not %d"
@@ -244,10 +244,10 @@ def image_from_spec(kind, spec, base=None):
         image = new_image(kind)
         image[5:38] = raw[5:38]
         return image
-    off = bool(spec.pop("switched_off", False))
+    off = bool(desc.pop("switched_off", False))
     if base is None or all(b == 0xFF for b in base[6:38]):
         base = fields_image(kind)
-    image = apply_fields(kind, bytearray(base), spec)
+    image = apply_fields(kind, bytearray(base), desc)
     image[6] = kind.block_id
     return codec.seal_block(image, off)
 

@@ -42,10 +42,10 @@ class Config:
                              % (", ".join(sorted(unknown)), ", ".join(TOP_KEYS)))
         if "status" in doc:
             self.set_status(doc["status"])
-        for name, spec in (doc.get("blocks") or {}).items():
-            self.set_block(name, spec)
-        for ch, spec in (doc.get("values") or {}).items():
-            self.set_source(ch, spec)
+        for name, desc in (doc.get("blocks") or {}).items():
+            self.set_block(name, desc)
+        for ch, desc in (doc.get("values") or {}).items():
+            self.set_source(ch, desc)
         for ch, delta in (doc.get("control_delta") or {}).items():
             self.set_control_delta(ch, delta)
         if "rate" in doc:
@@ -66,22 +66,22 @@ class Config:
         blocks.check_status(fields)
         self.status.update(fields)
 
-    def set_block(self, block, spec):
+    def set_block(self, block, desc):
         kind = blocks.kind_of(block)
-        if not isinstance(spec, dict):
+        if not isinstance(desc, dict):
             raise ValueError("block %s must be an object" % kind.name)
-        if spec.get("absent"):
-            if len(spec) != 1:
+        if desc.get("absent"):
+            if len(desc) != 1:
                 raise ValueError("block %s: 'absent' takes no other keys" % kind.name)
             self.absent.add(kind.number)
             return
-        self.images[kind.number] = blocks.image_from_spec(
-            kind, spec, self.images[kind.number])
+        self.images[kind.number] = blocks.image_from_desc(
+            kind, desc, self.images[kind.number])
         self.absent.discard(kind.number)
 
-    def set_source(self, channel, spec):
-        values.Source(spec)  # validates
-        self.sources[_channel(channel)] = dict(spec)
+    def set_source(self, channel, desc):
+        values.Source(desc)  # validates
+        self.sources[_channel(channel)] = dict(desc)
 
     def set_control_delta(self, channel, delta):
         delta = blocks.as_int(delta)

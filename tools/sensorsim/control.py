@@ -94,12 +94,12 @@ class Controller:
         if len(given) > 1 or (switched_off and given and given != ["fields"]):
             raise ValueError("give one of fields, hex, empty, absent")
         if hex is not None:
-            spec = {"hex": hex}
+            desc = {"hex": hex}
         elif empty or absent:
-            spec = {"empty" if empty else "absent": True}
+            desc = {"empty" if empty else "absent": True}
         else:
-            spec = dict(fields or {}, switched_off=bool(switched_off))
-        self._edit(lambda cfg: cfg.set_block(block, spec))
+            desc = dict(fields or {}, switched_off=bool(switched_off))
+        self._edit(lambda cfg: cfg.set_block(block, desc))
         self._apply_boot_settings()
         return self.do_get_block(block)
 
@@ -125,8 +125,8 @@ class Controller:
         self.sensor.reset_sources()
         return {}
 
-    def do_fault(self, **spec):
-        fault = Fault(spec)
+    def do_fault(self, **desc):
+        fault = Fault(desc)
         self.sensor.faults.append(fault)
         self.sensor.log.add("event", event="fault", **fault.describe())
         return {"faults": [x.describe() for x in self.sensor.faults]}

@@ -53,27 +53,27 @@ class Fault:
     KINDS = ("no_answer", "wrong_cs", "wrong_wcs", "nak", "partial", "garbage",
              "delay", "stream_gap")
 
-    def __init__(self, spec):
-        spec = dict(spec)
-        self.spec = dict(spec)
-        self.kind = spec.pop("kind", None)
+    def __init__(self, desc):
+        desc = dict(desc)
+        self.desc = dict(desc)
+        self.kind = desc.pop("kind", None)
         if self.kind not in self.KINDS:
             raise ValueError("fault kind must be one of %s" % ", ".join(self.KINDS))
-        count = spec.pop("count", 1)
+        count = desc.pop("count", 1)
         self.count = None if count in (None, "all") else blocks.as_int(count)
         if self.count is not None and self.count < 1:
             raise ValueError("count must be 1 or more, or \"all\"")
-        command = spec.pop("command", None)
+        command = desc.pop("command", None)
         self.command = None if command is None else codec.parse_code(command)
-        reason = spec.pop("reason", NAK_UNKNOWN)
+        reason = desc.pop("reason", NAK_UNKNOWN)
         self.reason = ord(reason) if isinstance(reason, str) and len(reason) == 1 \
             else blocks.as_int(reason)
-        self.nbytes = spec.pop("bytes", None)
-        self.data = codec.from_hex(spec.pop("data", "00 FF 13 55"))
-        self.ms = blocks.as_int(spec.pop("ms", 100))
-        self.records = blocks.as_int(spec.pop("records", 1))
-        if spec:
-            raise ValueError("fault %s: unknown keys %s" % (self.kind, ", ".join(spec)))
+        self.nbytes = desc.pop("bytes", None)
+        self.data = codec.from_hex(desc.pop("data", "00 FF 13 55"))
+        self.ms = blocks.as_int(desc.pop("ms", 100))
+        self.records = blocks.as_int(desc.pop("records", 1))
+        if desc:
+            raise ValueError("fault %s: unknown keys %s" % (self.kind, ", ".join(desc)))
 
     def matches(self, code):
         return self.kind != "stream_gap" and self.command in (None, code)
@@ -87,7 +87,7 @@ class Fault:
         return self.count == 0
 
     def describe(self):
-        d = dict(self.spec)
+        d = dict(self.desc)
         d["remaining"] = "all" if self.count is None else self.count
         return d
 
@@ -139,7 +139,7 @@ class Sensor:
 
     def reset_sources(self):
         now = self.loop.time()
-        self.sources = {ch: Source(spec, now) for ch, spec in self.cfg.sources.items()}
+        self.sources = {ch: Source(desc, now) for ch, desc in self.cfg.sources.items()}
 
     def reset(self, cfg=None):
         """Back to the start configuration (or cfg): faults, log, state."""

@@ -20,39 +20,39 @@ class Source:
     list: values[n], repeated when repeat is true (default), else the last
     """
 
-    def __init__(self, spec, t0=0.0):
-        spec = dict(spec)
-        self.spec = dict(spec)
-        self.kind = spec.pop("kind", None)
+    def __init__(self, desc, t0=0.0):
+        desc = dict(desc)
+        self.desc = dict(desc)
+        self.kind = desc.pop("kind", None)
         if self.kind not in KINDS:
             raise ValueError("source kind must be one of %s" % ", ".join(KINDS))
         self.t0, self.n = t0, 0
         try:
-            self._init(spec)
+            self._init(desc)
         except (TypeError, ValueError, KeyError) as e:
             raise ValueError("%s source: %s" % (self.kind, e))
-        if spec:
-            raise ValueError("%s source: unknown keys %s" % (self.kind, ", ".join(spec)))
+        if desc:
+            raise ValueError("%s source: unknown keys %s" % (self.kind, ", ".join(desc)))
 
-    def _init(self, spec):
+    def _init(self, desc):
         if self.kind == "constant":
-            self.value = float(spec.pop("value"))
+            self.value = float(desc.pop("value"))
         elif self.kind == "ramp":
-            self.start = float(spec.pop("start", 0))
-            self.step = float(spec.pop("step", 1))
-            self.lo = as_int(spec.pop("min", -32768))
-            self.hi = as_int(spec.pop("max", 32767))
+            self.start = float(desc.pop("start", 0))
+            self.step = float(desc.pop("step", 1))
+            self.lo = as_int(desc.pop("min", -32768))
+            self.hi = as_int(desc.pop("max", 32767))
             if self.lo >= self.hi:
                 raise ValueError("min must be below max")
         elif self.kind == "sine":
-            self.amplitude = float(spec.pop("amplitude", 10000))
-            self.offset = float(spec.pop("offset", 0))
-            self.period = float(spec.pop("period", 1.0))
+            self.amplitude = float(desc.pop("amplitude", 10000))
+            self.offset = float(desc.pop("offset", 0))
+            self.period = float(desc.pop("period", 1.0))
             if self.period <= 0:
                 raise ValueError("period must be positive")
         else:
-            self.values = [float(v) for v in spec.pop("values")]
-            self.repeat = bool(spec.pop("repeat", True))
+            self.values = [float(v) for v in desc.pop("values")]
+            self.repeat = bool(desc.pop("repeat", True))
             if not self.values:
                 raise ValueError("values must not be empty")
 

@@ -144,32 +144,32 @@ class BlockFieldTest(unittest.TestCase):
             with self.subTest(block=kind.name):
                 expect = 255 if kind.name in blocks.DEFAULT_EMPTY else 0
                 self.assertEqual(codec.check_block(image), expect)
-                spec = blocks.describe(kind, image)
-                self.assertEqual(blocks.image_from_spec(kind, spec), image)
+                desc = blocks.describe(kind, image)
+                self.assertEqual(blocks.image_from_desc(kind, desc), image)
 
     def test_fields_land_on_their_bytes(self):
         kind = blocks.kind_of("stator_operation")
-        image = blocks.image_from_spec(kind, {"bus_address": 7, "baud_code": 16,
+        image = blocks.image_from_desc(kind, {"bus_address": 7, "baud_code": 16,
                                               "lowpass_a": 300, "op15": 0xA5})
         self.assertEqual((image[13], image[16], image[19:21], image[15]),
                          (7, 16, h("01 2C"), 0xA5))
         kind = blocks.kind_of(3)
-        image = blocks.image_from_spec(kind, {"decimals_a": 5, "sign_b": 1, "unit_a": "kN·m"})
+        image = blocks.image_from_desc(kind, {"decimals_a": 5, "sign_b": 1, "unit_a": "kN·m"})
         self.assertEqual(image[26] >> 5, 5)
         self.assertEqual(image[29] & 0x80, 0x80)
         self.assertEqual(image[16:21], b"kN\xb7m ")  # code page 1252
 
     def test_bad_fields_are_refused(self):
         kind = blocks.kind_of(130)
-        for spec in ({"gain": 1}, {"offset_a": 40000}, {"digits_a": -1}):
-            with self.subTest(spec=spec), self.assertRaises(ValueError):
-                blocks.image_from_spec(kind, spec)
+        for desc in ({"gain": 1}, {"offset_a": 40000}, {"digits_a": -1}):
+            with self.subTest(desc=desc), self.assertRaises(ValueError):
+                blocks.image_from_desc(kind, desc)
 
     def test_switched_off_block_describes_itself(self):
         kind = blocks.kind_of("rotor_user_calib")
-        image = blocks.image_from_spec(kind, {"offset_a": -12, "switched_off": True})
-        spec = blocks.describe(kind, image)
-        self.assertEqual((spec["offset_a"], spec["switched_off"]), (-12, True))
+        image = blocks.image_from_desc(kind, {"offset_a": -12, "switched_off": True})
+        desc = blocks.describe(kind, image)
+        self.assertEqual((desc["offset_a"], desc["switched_off"]), (-12, True))
         self.assertEqual(codec.check_block(image), 12)
 
     def test_status_byte_six(self):
