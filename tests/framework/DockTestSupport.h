@@ -71,6 +71,24 @@ inline CFrameWnd* CreateDockTestFrame(int cxClient = 600, int cyClient = 400)
     return pFrame;
 }
 
+// Creates three test bars with the given ids and docks them on the right, one below the other.
+inline bool DockRightColumn(CFrameWnd* pFrame, CDockTestBar (&bars)[3], const UINT (&ids)[3])
+{
+    for (int i = 0; i < 3; ++i)
+    {
+        if (!bars[i].Create(pFrame, ids[i]))
+            return false;
+    }
+    pFrame->DockControlBar(&bars[0], AFX_IDW_DOCKBAR_RIGHT);
+    for (int i = 1; i < 3; ++i)
+    {
+        CRect rect;
+        bars[i - 1].GetWindowRect(rect);
+        rect.OffsetRect(0, 1);
+        pFrame->DockControlBar(&bars[i], AFX_IDW_DOCKBAR_RIGHT, rect);
+    }
+    return true;
+}
 // What the message loop does when it runs out of messages: the frame's and its bars' idle update.
 inline void IdleUpdate(CWnd* pFrame)
 {

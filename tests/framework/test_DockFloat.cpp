@@ -21,16 +21,7 @@ protected:
         m_pFrame = CreateDockTestFrame(600, 400);
         ASSERT_NE(m_pFrame, nullptr);
         const UINT ids[] = {ID_BAR_A, ID_BAR_B, ID_BAR_C};
-        for (int i = 0; i < 3; ++i)
-            ASSERT_TRUE(m_bars[i].Create(m_pFrame, ids[i]));
-        m_pFrame->DockControlBar(&m_bars[0], AFX_IDW_DOCKBAR_RIGHT);
-        for (int i = 1; i < 3; ++i)
-        {
-            CRect rect;
-            m_bars[i - 1].GetWindowRect(rect);
-            rect.OffsetRect(0, 1);
-            m_pFrame->DockControlBar(&m_bars[i], AFX_IDW_DOCKBAR_RIGHT, rect);
-        }
+        ASSERT_TRUE(DockRightColumn(m_pFrame, m_bars, ids));
     }
     void TearDown() override
     {
