@@ -537,8 +537,9 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 {
     for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
-        if (CWnd* pWnd = FromHandlePermanent(hChild))
-            pWnd->WindowProc(message, wParam, lParam);
+        // Through AfxWndProc, so the handler's current message (Default, reflection) is this one.
+        if (FromHandlePermanent(hChild) != nullptr)
+            AfxWndProc(hChild, message, wParam, lParam);
         else if (!bOnlyPerm)
             ::SendMessageA(hChild, message, wParam, lParam);
         if (bDeep && ::GetTopWindow(hChild) != nullptr)

@@ -218,3 +218,48 @@ TEST(FrameWnd, LoadFrameTakesTitleFromResourcesAndCloseDeletesTheObject)
     pFrame->SendMessage(WM_CLOSE);
     EXPECT_TRUE(bDeleted);
 }
+
+namespace
+{
+// Takes WM_SETTEXT through its map and leaves the work to the default procedure.
+class CDefaultTextWnd : public CWnd
+{
+public:
+    UINT m_nCurrentMessage = 0;
+
+protected:
+    afx_msg LRESULT OnSetTextMsg(WPARAM, LPARAM)
+    {
+        m_nCurrentMessage = GetCurrentMessage()->message;
+        return Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CDefaultTextWnd, CWnd)
+ON_MESSAGE(WM_SETTEXT, OnSetTextMsg)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(MessageMapDescendants, HandlersSeeTheMessageTheyWereSentAsCurrent)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+    CDefaultTextWnd child;
+    ASSERT_TRUE(child.Create(nullptr, "old", WS_CHILD, CRect(0, 0, 50, 20), &parent, 100));
+    CDefaultTextWnd grandchild;
+    ASSERT_TRUE(grandchild.Create(nullptr, "old", WS_CHILD, CRect(0, 0, 20, 10), &child, 101));
+    for (BOOL bOnlyPerm : {TRUE, FALSE})
+    {
+        child.m_nCurrentMessage = grandchild.m_nCurrentMessage = 0;
+        parent.SendMessageToDescendants(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("new"), TRUE, bOnlyPerm);
+        for (CDefaultTextWnd* pWnd : {&child, &grandchild})
+        {
+            EXPECT_EQ(pWnd->m_nCurrentMessage, (UINT)WM_SETTEXT);
+            CString strText;
+            pWnd->GetWindowText(strText);
+            EXPECT_EQ(strText, "new");
+            pWnd->SetWindowText("old");
+        }
+    }
+    parent.DestroyWindow();
+}
