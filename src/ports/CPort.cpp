@@ -245,11 +245,16 @@ DWORD CPort::RunReader()
     return dwResult;
 }
 
+// The reader may be inside SendMessage to a window of this thread: sent messages are handled meanwhile.
 void CPort::UpdateReader()
 {
     m_updatePair.Request();
     HANDLE ahWait[2] = {m_updatePair.GetAckEvent(), m_stopPair.GetAckEvent()};
-    WaitForMultipleObjects(2, ahWait, FALSE, INFINITE);
+    while (MsgWaitForMultipleObjects(2, ahWait, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 2)
+    {
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
 }
 
 bool CPort::StopReader(bool bPump)

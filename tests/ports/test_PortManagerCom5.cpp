@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <thread>
@@ -157,6 +158,30 @@ TEST_F(PortManagerCom5, StatusAnswerReachesTheOwnerWindow)
     EXPECT_EQ((std::vector<unsigned char>{0x02, 0x42, 0xFF, 0x01, 14}),
               std::vector<unsigned char>(abAnswer.begin(), abAnswer.begin() + 5));
     EXPECT_TRUE(HasRightCheckBytes(abAnswer));
+}
+
+// The reader waits in SendMessage for this thread while the new event mask asks it to update.
+TEST_F(PortManagerCom5, EventMaskChangeWhileTheReaderDeliversReturns)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    m_owner.Clear();
+    ASSERT_TRUE(Write(RequestFrame(STATUS_REQUEST)));
+    Sleep(500); // the answer is in; the reader is blocked in the data message
+    HANDLE hDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread watchdog(
+        [hDone]
+        {
+            if (WaitForSingleObject(hDone, 10000) != WAIT_OBJECT_0)
+            {
+                fprintf(stderr, "SetEventCallback deadlocked with the reader\n");
+                ExitProcess(3);
+            }
+        });
+    EXPECT_TRUE(m_pManager->SetEventCallback(nullptr, EV_STATUS | EV_PNP_ARRIVE | EV_PNP_REMOVE));
+    SetEvent(hDone);
+    watchdog.join();
+    CloseHandle(hDone);
+    EXPECT_TRUE(PumpUntil([this] { return Unstuffed(m_owner.m_abData).size() >= STATUS_ANSWER_BYTES; }));
 }
 
 TEST_F(PortManagerCom5, StreamArrivesCompleteAndInOrder)
