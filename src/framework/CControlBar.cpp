@@ -22,6 +22,10 @@ END_MESSAGE_MAP()
 
 CControlBar::~CControlBar()
 {
+    // A bar deleted with its window alive: destroyed here, where OnDestroy still takes it out of its dock
+    // bar and frame (and PostNcDestroy must not delete it again).
+    m_bAutoDelete = FALSE;
+    DestroyWindow();
     delete m_pDockContext;
 }
 

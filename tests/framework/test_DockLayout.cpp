@@ -185,6 +185,22 @@ TEST_F(DockLayoutTest, TopAndBottomSidesSpanTheWidthAndTheLeftAndRightFitBetween
     EXPECT_RECT(RectIn(&m_wndView, m_pFrame), CRect(30, 32, 600, 360));
 }
 
+TEST_F(DockLayoutTest, ABarDeletedWithItsWindowAliveLeavesItsDockBarAndFrame)
+{
+    DockFour();
+    CDockBar* pRight = m_pFrame->GetDockBar(AFX_IDW_DOCKBAR_RIGHT);
+    auto* pBar = new CDockTestBar;
+    ASSERT_TRUE(pBar->Create(m_pFrame, 205));
+    m_pFrame->DockControlBar(pBar, pRight);
+    HWND hWndBar = pBar->m_hWnd;
+    delete pBar;
+    EXPECT_FALSE(::IsWindow(hWndBar));
+    // Only the pointer values are compared: the object is gone.
+    EXPECT_EQ(m_pFrame->m_listControlBars.Find(pBar), nullptr);
+    ASSERT_LT(pRight->FindBar(pBar), 0);
+    EXPECT_EQ(DockEntries(pRight), (std::vector<UINT>{ID_BAR_A, ID_BAR_B, ID_BAR_C, 0}));
+}
+
 // The row array without windows: row bounds, row breaks and placeholders.
 TEST(DockBarRows, BoundsBreaksAndPlaceholders)
 {
