@@ -154,6 +154,8 @@ void CTervane_Send::TerSend_PrepareWriteBlock(CString& strBlock, BYTE ucBlockNr)
 CString CTervane_Send::TerSend_FinishWriteBlock(const CString& strBlock, BOOL bSwitchOff)
 {
     ConfigBlock block = ConfigBlock::FromString(strBlock);
+    // The frame always carries the 33 data bytes of a block, whatever the string's length byte says.
+    block.At(4) = ConfigBlock::DATA_LENGTH;
     StoreBlockSums(block);
     if (bSwitchOff)
     {

@@ -118,6 +118,16 @@ TEST(BlockWrite, PrepareTurnsAnyStringIntoARequest)
     EXPECT_EQ(CTervane_Send::TerSend_CheckAnswer(strFrame, TRUE), 0);
 }
 
+TEST(BlockWrite, FinishWritesA33ByteFrameWhateverTheLengthByteHolds)
+{
+    CString strBlock = KnownBlockRead(2);
+    strBlock.SetAt(4, (char)0xFF);
+    const CString strFrame = Unstuff(CTervane_Send::TerSend_FinishWriteBlock(strBlock, FALSE));
+    ASSERT_EQ(strFrame.GetLength(), 40);
+    EXPECT_EQ((BYTE)strFrame[4], 33);
+    EXPECT_EQ(CTervane_Send::TerSend_CheckAnswer(strFrame, TRUE), 0);
+}
+
 TEST(BlockWrite, SwitchOffLowersTheBlockCheckBytesAndIsUndone)
 {
     CTervane_Send send;
