@@ -209,28 +209,25 @@ void CComPort::ZMCOMConfg_FinishCalibReading()
         CalibValuesStruct& c = m_sCalibValues[iChannel];
         const double dRaw = rings.adAverage[iChannel];
         const double dValue = rings.adAverage[2 + iChannel];
+        // One reading: the averaged raw count and value, each also rounded, and its taken flag.
+        auto store = [&](double& dRawOut, int& iRawOut, double& dValOut, int& iValOut, BYTE& bRead)
+        {
+            dRawOut = dRaw;
+            iRawOut = Rounded(dRaw);
+            dValOut = dValue;
+            iValOut = Rounded(dValue);
+            bRead = 1;
+        };
         switch (m_iCalibReadingKind)
         {
             case CALIB_ZERO:
-                c.dRawZero = dRaw;
-                c.iRawZero = Rounded(dRaw);
-                c.dValZero = dValue;
-                c.iValZero = Rounded(dValue);
-                c.bZeroRead = 1;
+                store(c.dRawZero, c.iRawZero, c.dValZero, c.iValZero, c.bZeroRead);
                 break;
             case CALIB_SCALE:
-                c.dRawScale = dRaw;
-                c.iRawScale = Rounded(dRaw);
-                c.dValScale = dValue;
-                c.iValScale = Rounded(dValue);
-                c.bScaleRead = 1;
+                store(c.dRawScale, c.iRawScale, c.dValScale, c.iValScale, c.bScaleRead);
                 break;
             case CALIB_CONTROL:
-                c.dRawCtrl = dRaw;
-                c.iRawCtrl = Rounded(dRaw);
-                c.dValCtrl = dValue;
-                c.iValCtrl = Rounded(dValue);
-                c.bCtrlRead = 1;
+                store(c.dRawCtrl, c.iRawCtrl, c.dValCtrl, c.iValCtrl, c.bCtrlRead);
                 break;
             default:
                 break;
