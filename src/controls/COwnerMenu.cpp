@@ -4,6 +4,7 @@
 #include "framework/CBitmap.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
+#include "framework/CImageList.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 
@@ -57,6 +58,15 @@ std::wstring ItemText(HMENU hMenu, int nPos)
         return std::wstring();
     str.resize(mii.cch);
     return str;
+}
+
+// GetMenuState cannot tell: for a popup its high byte is the item count.
+bool IsOwnerDrawn(HMENU hMenu, int nPos)
+{
+    MENUITEMINFOW mii = {};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_FTYPE;
+    return ::GetMenuItemInfoW(hMenu, (UINT)nPos, TRUE, &mii) && (mii.fType & MFT_OWNERDRAW);
 }
 
 // An owner-drawn item's record travels where a string item has its text.
@@ -675,6 +685,48 @@ COwnerMenuData* COwnerMenu::NewRecord(int nPos, LPCWSTR lpszText, UINT nFlags, U
     return pData;
 }
 
+COwnerMenuData* COwnerMenu::StepPopupItem(int nPos, HMENU hPopup, UINT nState)
+{
+    const std::wstring strText = ItemText(m_hMenu, nPos);
+    const UINT nFlags = LOBYTE(nState) | MF_BYPOSITION | MF_POPUP | MF_OWNERDRAW;
+    COwnerMenuData* pRecord = ClaimRecord(MenuId(hPopup));
+    if (pRecord == nullptr)
+        return NewRecord(nPos, strText.c_str(), nFlags, MenuId(hPopup));
+    if (!IsOwnerDrawn(m_hMenu, nPos))
+    {
+        // A new text turned the item into a string item: owner-drawn again, with that text.
+        pRecord->SetWideText(strText.c_str());
+        pRecord->uFlags = nFlags;
+        ::ModifyMenuW(m_hMenu, nPos, nFlags, (UINT_PTR)hPopup, AsItemData(pRecord));
+    }
+    return pRecord;
+}
+
+COwnerMenuData* COwnerMenu::StepSeparator(int nPos, UINT nState)
+{
+    COwnerMenuData* pRecord = ClaimRecord(0);
+    if (pRecord == nullptr)
+        return NewRecord(nPos, L"", nState | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0);
+    ::ModifyMenuW(m_hMenu, nPos, pRecord->uFlags | MF_BYPOSITION, 0, AsItemData(pRecord));
+    return pRecord;
+}
+
+COwnerMenuData* COwnerMenu::StepCommand(int nPos, UINT nState)
+{
+    const UINT nID = GetMenuItemID(nPos);
+    const std::wstring strText = ItemText(m_hMenu, nPos);
+    const UINT nFlags = nState | MF_BYPOSITION | MF_OWNERDRAW;
+    COwnerMenuData* pRecord = ClaimRecord(nID);
+    if (pRecord == nullptr)
+        return NewRecord(nPos, strText.c_str(), nFlags, nID);
+    // The check and enable state the framework set just before.
+    pRecord->uFlags = nFlags;
+    if (!strText.empty())
+        pRecord->SetWideText(strText.c_str());
+    ::ModifyMenuW(m_hMenu, nPos, nFlags, nID, AsItemData(pRecord));
+    return pRecord;
+}
+
 void COwnerMenu::RefreshItems()
 {
     for (const auto& pRecord : m_records)
@@ -686,44 +738,11 @@ void COwnerMenu::RefreshItems()
         const UINT nState = ::GetMenuState(m_hMenu, nPos, MF_BYPOSITION);
         COwnerMenuData* pRecord = nullptr;
         if (HMENU hPopup = ::GetSubMenu(m_hMenu, nPos))
-        {
-            const std::wstring strText = ItemText(m_hMenu, nPos);
-            const UINT nFlags = LOBYTE(nState) | MF_BYPOSITION | MF_POPUP | MF_OWNERDRAW;
-            pRecord = ClaimRecord(MenuId(hPopup));
-            if (pRecord == nullptr)
-                pRecord = NewRecord(nPos, strText.c_str(), nFlags, MenuId(hPopup));
-            else if (!(nState & MF_OWNERDRAW))
-            {
-                // A new text turned the item into a string item: owner-drawn again, with that text.
-                pRecord->SetWideText(strText.c_str());
-                pRecord->uFlags = nFlags;
-                ::ModifyMenuW(m_hMenu, nPos, nFlags, (UINT_PTR)hPopup, AsItemData(pRecord));
-            }
-        }
+            pRecord = StepPopupItem(nPos, hPopup, nState);
         else if (nState & MF_SEPARATOR)
-        {
-            pRecord = ClaimRecord(0);
-            if (pRecord != nullptr)
-                ::ModifyMenuW(m_hMenu, nPos, pRecord->uFlags | MF_BYPOSITION, 0, AsItemData(pRecord));
-            else
-                pRecord = NewRecord(nPos, L"", nState | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0);
-        }
+            pRecord = StepSeparator(nPos, nState);
         else
-        {
-            const UINT nID = GetMenuItemID(nPos);
-            const std::wstring strText = ItemText(m_hMenu, nPos);
-            const UINT nFlags = nState | MF_BYPOSITION | MF_OWNERDRAW;
-            pRecord = ClaimRecord(nID);
-            if (pRecord == nullptr)
-                pRecord = NewRecord(nPos, strText.c_str(), nFlags, nID);
-            else
-            {
-                pRecord->uFlags = nFlags;
-                if (!strText.empty())
-                    pRecord->SetWideText(strText.c_str());
-                ::ModifyMenuW(m_hMenu, nPos, nFlags, nID, AsItemData(pRecord));
-            }
-        }
+            pRecord = StepCommand(nPos, nState);
         order.push_back(pRecord);
     }
     // Records no item claimed go; the others follow the items' order.

@@ -6,7 +6,6 @@
 // User-interface thread only.
 #pragma once
 
-#include "framework/CImageList.h"
 #include "framework/CMenu.h"
 
 #include <memory>
@@ -17,6 +16,7 @@
 class CBitmap;
 class CDC;
 class CFont;
+class CImageList;
 class CRect;
 class COwnerMenuData;
 
@@ -140,5 +140,10 @@ protected:
 
 private:
     COwnerMenu* FindItemExcept(UINT nID, int& nPos, const std::vector<ItemRef>& excluded);
+    // The first record with id nID that no item has claimed yet, now claimed; null when none.
     COwnerMenuData* ClaimRecord(UINT nID);
+    // The record of the item at nPos, claimed or new, the item owner-drawn with it.
+    COwnerMenuData* StepPopupItem(int nPos, HMENU hPopup, UINT nState);
+    COwnerMenuData* StepSeparator(int nPos, UINT nState);
+    COwnerMenuData* StepCommand(int nPos, UINT nState);
 };

@@ -8,6 +8,7 @@
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
+#include "framework/CImageList.h"
 #include "framework/CPen.h"
 
 #include <algorithm>

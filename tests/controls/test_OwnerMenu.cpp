@@ -297,6 +297,8 @@ TEST_F(OwnerMenuTest, OpeningAPopupBringsItsRecordsInStepWithItsItems)
     const HMENU hAdjust = ::GetSubMenu(pMode->m_hMenu, 0);
     pMode->DeleteMenu(ID_OM_DIAGNOSTIC, MF_BYCOMMAND);
     pMode->InsertMenu(0, MF_BYPOSITION | MF_STRING, ID_OM_INFO, "&Zusatz");
+    // Three items: the popup's state word then carries 0x300, which must not read as owner-drawn.
+    ::AppendMenuA(hAdjust, MF_STRING, ID_OM_MEASURE, "Dritter");
     pMode->ModifyMenu(1, MF_BYPOSITION | MF_POPUP | MF_STRING, (UINT_PTR)hAdjust, "Konfigurationsmodus");
     COwnerMenu::UpdatePopup(pMode);
     ExpectRecordsOnItems(pMode);
