@@ -127,6 +127,8 @@ void CMyTreeCtrl::OnPaint()
     CPaintDC dc(this);
     CRect rcClient;
     GetClientRect(&rcClient);
+    if (rcClient.IsRectEmpty())
+        return;
     CRect rcClip;
     dc.GetClipBox(&rcClip);
 

@@ -156,6 +156,19 @@ TEST_F(RichEditExtended, KeepsALongTraceWhole)
     EXPECT_EQ(Text().Right(1000), strLine + "\r\n");
 }
 
+TEST_F(RichEditExtended, ItsFontIsTheMessageFontOneUnitTaller)
+{
+    NONCLIENTMETRICSA ncm{};
+    ncm.cbSize = sizeof(ncm);
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
+    ASSERT_LT(ncm.lfMessageFont.lfHeight, 0); // a character height
+    CHARFORMATA cf{};
+    m_edit.GetDefaultCharFormat(cf);
+    EXPECT_STREQ(cf.szFaceName, ncm.lfMessageFont.lfFaceName);
+    EXPECT_EQ(cf.yHeight, (-ncm.lfMessageFont.lfHeight + 1) * 1440 / 96); // twips at 96 dpi
+    EXPECT_FALSE(cf.dwEffects & CFE_BOLD);
+}
+
 TEST_F(RichEditExtended, ControlBoundByDataExchangeGetsTheRaisedLimit)
 {
     // A control of a dialog template, made by the system.
