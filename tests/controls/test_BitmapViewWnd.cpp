@@ -4,6 +4,7 @@
 
 #include "ClientShot.h"
 #include "PictureTestIds.h"
+#include "QuadrantPicture.h"
 #include "framework/CBrush.h"
 #include "support/PumpUntil.h"
 
@@ -13,24 +14,7 @@
 
 namespace
 {
-constexpr COLORREF RED = RGB(255, 0, 0);
-constexpr COLORREF BLUE = RGB(0, 0, 255);
-constexpr COLORREF GREEN = RGB(0, 255, 0);
-constexpr COLORREF YELLOW = RGB(255, 255, 0);
 constexpr COLORREF MARGIN = RGB(0, 128, 128);
-
-// A bitmap of cx x cy in four coloured quadrants: red, blue above; green, yellow below.
-HBITMAP MakeQuadrants(int cx, int cy)
-{
-    std::vector<DWORD> bits((size_t)cx * cy);
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x)
-        {
-            const COLORREF c = y < cy / 2 ? (x < cx / 2 ? RED : BLUE) : (x < cx / 2 ? GREEN : YELLOW);
-            bits[(size_t)y * cx + x] = RGB(GetBValue(c), GetGValue(c), GetRValue(c));
-        }
-    return ::CreateBitmap(cx, cy, 1, 32, bits.data());
-}
 
 bool IsGdiObject(HGDIOBJ h)
 {
@@ -98,7 +82,7 @@ TEST(BitmapViewConstruction, Defaults)
 
 TEST_F(BitmapView, LayoutTable)
 {
-    m_view.SetBitmap(MakeQuadrants(100, 50), TRUE);
+    m_view.SetBitmap(MakeQuadrantBitmap(100, 50), TRUE);
     const struct
     {
         int nFit, nAlignX, nAlignY;
@@ -151,7 +135,7 @@ TEST_F(BitmapView, LayoutTable)
 
 TEST_F(BitmapView, FitModeSetterRepaintsOnlyOnAChange)
 {
-    m_view.SetBitmap(MakeQuadrants(100, 50), TRUE);
+    m_view.SetBitmap(MakeQuadrantBitmap(100, 50), TRUE);
     for (int nMode : {0, 9})
     {
         m_view.SetFitMode(6);
@@ -168,8 +152,8 @@ TEST_F(BitmapView, FitModeSetterRepaintsOnlyOnAChange)
 
 TEST_F(BitmapView, DeletesOnlyTheBitmapsItOwns)
 {
-    HBITMAP hOwned = MakeQuadrants(10, 10);
-    HBITMAP hLent = MakeQuadrants(20, 10);
+    HBITMAP hOwned = MakeQuadrantBitmap(10, 10);
+    HBITMAP hLent = MakeQuadrantBitmap(20, 10);
     m_view.SetBitmap(hOwned, TRUE);
     m_view.SetBitmap(hOwned, FALSE); // the one shown: nothing changes
     EXPECT_EQ(m_view.m_bOwnBitmap, 1);
@@ -200,7 +184,7 @@ TEST_F(BitmapView, TakesTheStaticControlsPlace)
     CWnd picture;
     ASSERT_TRUE(picture.CreateEx(WS_EX_STATICEDGE, "STATIC", "logo", WS_CHILD | WS_VISIBLE | SS_BITMAP,
                                  CRect(12, 14, 112, 64), &m_parent, 1253));
-    HBITMAP hLogo = MakeQuadrants(100, 50);
+    HBITMAP hLogo = MakeQuadrantBitmap(100, 50);
     picture.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hLogo));
     CRect rcStatic;
     picture.GetWindowRect(&rcStatic);
@@ -280,7 +264,7 @@ TEST_F(BitmapView, PictureFittedInsideAndCentredWithMargins)
 {
     CBrush brush(MARGIN);
     m_view.SetBackgroundBrush(&brush);
-    m_view.SetBitmap(MakeQuadrants(100, 50), TRUE);
+    m_view.SetBitmap(MakeQuadrantBitmap(100, 50), TRUE);
     m_view.m_iAlignY = CBitmapViewWnd::ALIGN_CENTER;
     m_view.SetFitMode(CBitmapViewWnd::FIT_INSIDE);
     EXPECT_EQ(m_view.m_rcDest, Rect(0, 75, 300, 225));

@@ -7,6 +7,7 @@
 
 #include "ClientShot.h"
 #include "PictureTestIds.h"
+#include "QuadrantPicture.h"
 #include "framework/CMemoryException.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +16,6 @@
 
 namespace
 {
-constexpr COLORREF RED = RGB(255, 0, 0);
-constexpr COLORREF BLUE = RGB(0, 0, 255);
-constexpr COLORREF GREEN = RGB(0, 255, 0);
-constexpr COLORREF YELLOW = RGB(255, 255, 0);
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF BLACK = RGB(0, 0, 0);
 
@@ -58,17 +55,9 @@ CString WriteResourceFile(UINT nID, const char* lpszName)
     return strPath;
 }
 
-// A picture of cx x cy in four quadrants: red, blue above; green, yellow below.
 void MakeQuadrants(CPictureBitmap& picture, int cx, int cy)
 {
-    std::vector<DWORD> bits((size_t)cx * cy);
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x)
-        {
-            const COLORREF c = y < cy / 2 ? (x < cx / 2 ? RED : BLUE) : (x < cx / 2 ? GREEN : YELLOW);
-            bits[(size_t)y * cx + x] = RGB(GetBValue(c), GetGValue(c), GetRValue(c));
-        }
-    ASSERT_TRUE(picture.Attach(::CreateBitmap(cx, cy, 1, 32, bits.data())));
+    ASSERT_TRUE(picture.Attach(MakeQuadrantBitmap(cx, cy)));
 }
 
 CSize SizeOf(const CPictureBitmap& picture)
