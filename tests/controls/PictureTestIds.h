@@ -6,3 +6,4 @@
 #define IDR_TEST_QUADRANTS_BMP 29121
 #define IDR_TEST_GIF 29122  // 8 x 4: left half red, right half transparent
 #define IDR_TEST_JPEG 29123 // 16 x 8: left 8 x 8 (200, 30, 30), right (30, 30, 200)
+#define IDR_TEST_ICO 29124  // 16 x 16: left half red, right half transparent

@@ -1,4 +1,4 @@
-// Picture loading and rotation: the kind by the file name, BMP, GIF and JPEG files on a background,
+// Picture loading and rotation: the kind by the file name, BMP, GIF, icon and JPEG files on a background,
 // the rotated sizes and corner pixels, interpolation, processor chains, pixel buffers, and a picture
 // of a rotated bitmap.
 #include "controls/CBitmapViewWnd.h"
@@ -145,19 +145,32 @@ TEST(PictureBitmap, LoadsABitmapFileOnce)
 
 TEST(PictureBitmap, TransparentPartsTakeTheBackground)
 {
-    const CString strGif = WriteResourceFile(IDR_TEST_GIF, "controls_half_transparent.gif");
-    CPictureBitmap onWhite(WHITE);
-    ASSERT_TRUE(onWhite.LoadImageFile(strGif));
-    CPictureBitmap onBlack(WHITE);
-    ASSERT_TRUE(onBlack.LoadImageFile(strGif, BLACK));
-    for (const CPictureBitmap* p : {&onWhite, &onBlack})
+    // Both pictures: left half red, right half transparent.
+    const struct
     {
-        const CPixels pixels(*p);
-        ASSERT_EQ(pixels.m_size, CSize(8, 4));
-        EXPECT_EQ(pixels(0, 0), RED);
-        EXPECT_EQ(pixels(3, 3), RED);
-        EXPECT_EQ(pixels(4, 0), p == &onWhite ? WHITE : BLACK);
-        EXPECT_EQ(pixels(7, 3), p == &onWhite ? WHITE : BLACK);
+        UINT nID;
+        const char* lpszName;
+        CSize size;
+    } cases[] = {{IDR_TEST_GIF, "controls_half_transparent.gif", CSize(8, 4)},
+                 {IDR_TEST_ICO, "controls_half_transparent.ico", CSize(16, 16)}};
+    for (const auto& c : cases)
+    {
+        const CString strPath = WriteResourceFile(c.nID, c.lpszName);
+        CPictureBitmap onWhite(WHITE);
+        ASSERT_TRUE(onWhite.LoadImageFile(strPath)) << c.lpszName;
+        CPictureBitmap onBlack(WHITE);
+        ASSERT_TRUE(onBlack.LoadImageFile(strPath, BLACK)) << c.lpszName;
+        for (const CPictureBitmap* p : {&onWhite, &onBlack})
+        {
+            const CPixels pixels(*p);
+            const COLORREF back = p == &onWhite ? WHITE : BLACK;
+            const int cxHalf = c.size.cx / 2;
+            ASSERT_EQ(pixels.m_size, c.size) << c.lpszName;
+            EXPECT_EQ(pixels(0, 0), RED) << c.lpszName;
+            EXPECT_EQ(pixels(cxHalf - 1, c.size.cy - 1), RED) << c.lpszName;
+            EXPECT_EQ(pixels(cxHalf, 0), back) << c.lpszName;
+            EXPECT_EQ(pixels(c.size.cx - 1, c.size.cy - 1), back) << c.lpszName;
+        }
     }
 }
 
