@@ -34,12 +34,16 @@ HBITMAP LoadOlePicture(LPCSTR lpszFileName, COLORREF color)
         return nullptr;
     std::vector<WCHAR> wszName(nChars);
     ::MultiByteToWideChar(CP_THREAD_ACP, 0, lpszFileName, -1, wszName.data(), nChars);
+    // The loader binds the path through a moniker, which needs COM on this thread.
+    const HRESULT hrInit = ::CoInitialize(nullptr);
     IPicture* pPicture = nullptr;
-    if (FAILED(::OleLoadPicturePath(wszName.data(), nullptr, 0, color, IID_IPicture,
-                                    reinterpret_cast<void**>(&pPicture))) ||
-        pPicture == nullptr)
-        return nullptr;
-    return CPictureBitmap::RenderPicture(pPicture, color);
+    const HRESULT hr = ::OleLoadPicturePath(wszName.data(), nullptr, 0, color, IID_IPicture,
+                                            reinterpret_cast<void**>(&pPicture));
+    HBITMAP hBitmap =
+        SUCCEEDED(hr) && pPicture != nullptr ? CPictureBitmap::RenderPicture(pPicture, color) : nullptr;
+    if (SUCCEEDED(hrInit))
+        ::CoUninitialize();
+    return hBitmap;
 }
 } // namespace
 
