@@ -88,4 +88,3 @@ private:
     HGDIOBJ m_hOld = nullptr;
     DWORD* m_pBits = nullptr;
 };
-
