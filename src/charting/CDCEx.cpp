@@ -106,12 +106,8 @@ void CDCEx::DrawFocusRect(LPCRECT lpRect)
 
 BOOL CDCEx::Ellipse(int x1, int y1, int x2, int y2)
 {
-    if (m_bScaling)
-    {
-        ScaleXY(x1, y1);
-        ScaleXY(x2, y2);
-    }
-    return CDC::Ellipse(x1, y1, x2, y2);
+    const CRect rect = Scaled(CRect(x1, y1, x2, y2));
+    return CDC::Ellipse(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 BOOL CDCEx::Ellipse(LPCRECT lpRect)
@@ -132,12 +128,8 @@ BOOL CDCEx::Polygon(const POINT* lpPoints, int nCount)
 
 BOOL CDCEx::Rectangle(int x1, int y1, int x2, int y2)
 {
-    if (m_bScaling)
-    {
-        ScaleXY(x1, y1);
-        ScaleXY(x2, y2);
-    }
-    return CDC::Rectangle(x1, y1, x2, y2);
+    const CRect rect = Scaled(CRect(x1, y1, x2, y2));
+    return CDC::Rectangle(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 BOOL CDCEx::Rectangle(LPCRECT lpRect)

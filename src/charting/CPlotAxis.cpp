@@ -115,6 +115,24 @@ AxisMarker ReadMarker(CArchive& ar)
     return marker;
 }
 
+// Puts an element at nIndex: appended at the end, replacing below it; false for other indices.
+template <class T> bool PutAt(std::vector<T>& items, int nIndex, const T& item)
+{
+    if (nIndex < 0 || static_cast<size_t>(nIndex) > items.size())
+        return false;
+    if (static_cast<size_t>(nIndex) == items.size())
+        items.push_back(item);
+    else
+        items[static_cast<size_t>(nIndex)] = item;
+    return true;
+}
+
+template <class T> void EraseAt(std::vector<T>& items, int nIndex)
+{
+    if (nIndex >= 0 && static_cast<size_t>(nIndex) < items.size())
+        items.erase(items.begin() + nIndex);
+}
+
 AxisColorRange ReadColorRange(CArchive& ar)
 {
     AxisColorRange range;
@@ -187,6 +205,12 @@ void CPlotAxis::CopyFrom(const CPlotAxis& other)
     m_iGridStyle = other.m_iGridStyle;
 }
 
+bool CPlotAxis::IsChartShown() const
+{
+    return m_pGraph != nullptr && m_pGraph->GetPlotWnd() != nullptr &&
+           m_pGraph->GetPlotWnd()->IsWindowVisible();
+}
+
 CRect CPlotAxis::PlotRect() const
 {
     return m_pGraph != nullptr ? m_pGraph->GetPlotRect() : CRect();
@@ -233,8 +257,7 @@ bool CPlotAxis::SetRange(double dMin, double dMax)
     SwitchToExponentFormat();
     if (!m_bLinear)
         m_dStep = 0;
-    else if (m_pGraph != nullptr && m_pGraph->GetPlotWnd() != nullptr &&
-             m_pGraph->GetPlotWnd()->IsWindowVisible())
+    else if (IsChartShown())
         UpdateStep();
     else
         m_dStep = (dMax - dMin) / 10;
@@ -252,8 +275,7 @@ bool CPlotAxis::SetCurrentRange(double dMin, double dMax, double dStep)
         m_dStep = 0;
     else if (dStep != 0)
         m_dStep = dStep;
-    else if (m_pGraph != nullptr && m_pGraph->GetPlotWnd() != nullptr &&
-             m_pGraph->GetPlotWnd()->IsWindowVisible())
+    else if (IsChartShown())
         UpdateStep();
     else
         m_dStep = (dMax - dMin) / 10;
@@ -531,23 +553,16 @@ bool CPlotAxis::CurvePointToPixel(CPlotHost* pGraph, int nCurve, const CurvePoin
 void CPlotAxis::SetColorRange(int nIndex, double dFrom, double dTo, COLORREF crColor, COLORREF crColor2,
                               CString strLabel, int nStyle)
 {
-    if (nIndex < 0 || static_cast<size_t>(nIndex) > m_ColorRanges.size())
-        return;
     AxisColorRange range = {dFrom, dTo, crColor, crColor2, nStyle, {}};
     const size_t nLen = std::min(static_cast<size_t>(strLabel.GetLength()), sizeof(range.szLabel) - 1);
     std::memcpy(range.szLabel, strLabel.GetString(), nLen);
-    if (static_cast<size_t>(nIndex) == m_ColorRanges.size())
-        m_ColorRanges.push_back(range);
-    else
-        m_ColorRanges[static_cast<size_t>(nIndex)] = range;
-    if (m_pGraph != nullptr && m_pGraph->GetPlotWnd() != nullptr)
-        m_pGraph->GetPlotWnd()->Invalidate(TRUE);
+    if (PutAt(m_ColorRanges, nIndex, range))
+        InvalidateChart();
 }
 
 void CPlotAxis::DeleteColorRange(int nIndex)
 {
-    if (nIndex >= 0 && static_cast<size_t>(nIndex) < m_ColorRanges.size())
-        m_ColorRanges.erase(m_ColorRanges.begin() + nIndex);
+    EraseAt(m_ColorRanges, nIndex);
 }
 
 void CPlotAxis::DeleteAllColorRanges()
@@ -557,8 +572,6 @@ void CPlotAxis::DeleteAllColorRanges()
 
 void CPlotAxis::SetAxisMarker(int nIndex, double dValue, COLORREF crColor, int nPenStyle)
 {
-    if (nIndex < 0 || static_cast<size_t>(nIndex) > m_AxisMarkers.size())
-        return;
     AxisMarker marker;
     marker.dValue = dValue;
     marker.crColor = crColor;
@@ -570,18 +583,19 @@ void CPlotAxis::SetAxisMarker(int nIndex, double dValue, COLORREF crColor, int n
         marker.lfFont.lfOrientation = 900;
         marker.lfFont.lfClipPrecision = CLIP_LH_ANGLES;
     }
-    if (static_cast<size_t>(nIndex) == m_AxisMarkers.size())
-        m_AxisMarkers.push_back(marker);
-    else
-        m_AxisMarkers[static_cast<size_t>(nIndex)] = marker;
-    if (m_pGraph != nullptr && m_pGraph->GetPlotWnd() != nullptr)
-        m_pGraph->GetPlotWnd()->Invalidate(TRUE);
+    if (PutAt(m_AxisMarkers, nIndex, marker))
+        InvalidateChart();
 }
 
 void CPlotAxis::DeleteAxisMarker(int nIndex)
 {
-    if (nIndex >= 0 && static_cast<size_t>(nIndex) < m_AxisMarkers.size())
-        m_AxisMarkers.erase(m_AxisMarkers.begin() + nIndex);
+    EraseAt(m_AxisMarkers, nIndex);
+}
+
+void CPlotAxis::InvalidateChart()
+{
+    if (m_pGraph != nullptr && m_pGraph->GetPlotWnd() != nullptr)
+        m_pGraph->GetPlotWnd()->Invalidate(TRUE);
 }
 
 // ---------------------------------------------------------------------------------------------------

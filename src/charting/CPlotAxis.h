@@ -171,6 +171,9 @@ private:
     bool IsYAxis() const { return m_iType != 0; }
     bool IsLeft() const { return m_iSide == 0; }
     CRect PlotRect() const;
+    bool IsChartShown() const;
+    // Redraws the chart window, erasing it first.
+    void InvalidateChart();
     void CopyFrom(const CPlotAxis& other);
     // Range rules shared by SetRange and SetCurrentRange; false when the range is refused.
     bool NormalizeRange(double& dMin, double& dMax) const;

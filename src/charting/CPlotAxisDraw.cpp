@@ -39,6 +39,26 @@ CSize MeasureText(CDC* pDC, CFont* pFont, const CString& str)
     return size;
 }
 
+// The bold Arial on a transparent background in which bands and marker lines write, for one scope.
+class MarkTextScope
+{
+public:
+    explicit MarkTextScope(CDCEx* pDC)
+        : m_font("Arial", 12, FW_BOLD, false), m_select(&m_font, pDC, true), m_pDC(pDC),
+          m_nOldMode(pDC->SetBkMode(TRANSPARENT))
+    {
+    }
+    ~MarkTextScope() { m_pDC->SetBkMode(m_nOldMode); }
+    MarkTextScope(const MarkTextScope&) = delete;
+    MarkTextScope& operator=(const MarkTextScope&) = delete;
+
+private:
+    CQuickFont m_font;
+    CFontSelector m_select;
+    CDCEx* m_pDC;
+    int m_nOldMode;
+};
+
 int ClampPixel(int v, int nLow, int nHigh)
 {
     return std::max(nLow, std::min(v, nHigh));
@@ -422,9 +442,7 @@ void CPlotAxis::DrawAxisMarkers(CDCEx* pDC)
 {
     if (m_AxisMarkers.empty())
         return;
-    CQuickFont font("Arial", 12, FW_BOLD, false);
-    CFontSelector select(&font, pDC, true);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    MarkTextScope text(pDC);
     const CRect rcPlot = PlotRect();
     for (const AxisMarker& marker : m_AxisMarkers)
     {
@@ -471,16 +489,13 @@ void CPlotAxis::DrawAxisMarkers(CDCEx* pDC)
             pDC->TextOut(rect.left - sizeW.cy, rect.top + sizeW.cx, marker.strLabel);
         }
     }
-    pDC->SetBkMode(nOldMode);
 }
 
 void CPlotAxis::DrawColorRanges(CDCEx* pDC)
 {
     if (m_ColorRanges.empty())
         return;
-    CQuickFont font("Arial", 12, FW_BOLD, false);
-    CFontSelector select(&font, pDC, true);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    MarkTextScope text(pDC);
     const CRect rcPlot = PlotRect();
     for (const AxisColorRange& range : m_ColorRanges)
     {
@@ -514,5 +529,4 @@ void CPlotAxis::DrawColorRanges(CDCEx* pDC)
             pDC->DrawText(CString(range.szLabel), rcLabel, 0);
         }
     }
-    pDC->SetBkMode(nOldMode);
 }

@@ -81,6 +81,17 @@ TEST_F(AxisDrawTest, YAxisTicksAndLabelsSitWhereTheMappingPutsTheirValues)
     EXPECT_EQ(m_y.m_rcObject, CRect(54, 20, 64, 220));
 }
 
+TEST_F(AxisDrawTest, LabelsAreWrittenOnTheInnerAreaColour)
+{
+    m_canvas.Fill(kWhite);
+    m_y.Draw(&m_canvas.m_dc);
+    for (double v = 0; v <= 10; v += 2)
+    {
+        const int nRow = TickRow(m_y, v);
+        EXPECT_GT(m_canvas.Count(CRect(0, nRow - 8, 54, nRow + 9), kInner), 10) << v;
+    }
+}
+
 TEST_F(AxisDrawTest, GridLinesCrossThePlotExceptAtTheOrigin)
 {
     m_y.m_bGrid = true;
