@@ -106,8 +106,8 @@ void CDCEx::DrawFocusRect(LPCRECT lpRect)
 
 BOOL CDCEx::Ellipse(int x1, int y1, int x2, int y2)
 {
-    const CRect rect = Scaled(CRect(x1, y1, x2, y2));
-    return CDC::Ellipse(rect.left, rect.top, rect.right, rect.bottom);
+    const CRect rect(x1, y1, x2, y2);
+    return Ellipse(&rect);
 }
 
 BOOL CDCEx::Ellipse(LPCRECT lpRect)
@@ -128,8 +128,8 @@ BOOL CDCEx::Polygon(const POINT* lpPoints, int nCount)
 
 BOOL CDCEx::Rectangle(int x1, int y1, int x2, int y2)
 {
-    const CRect rect = Scaled(CRect(x1, y1, x2, y2));
-    return CDC::Rectangle(rect.left, rect.top, rect.right, rect.bottom);
+    const CRect rect(x1, y1, x2, y2);
+    return Rectangle(&rect);
 }
 
 BOOL CDCEx::Rectangle(LPCRECT lpRect)
