@@ -403,7 +403,7 @@ TEST(AxisArchive, StoresAndLoadsEveryField)
         CArchive ar(&out, CArchive::store);
         axis.Serialize(ar);
         ar.Close();
-        // 3 bools, 2 strings, 5 doubles, 5 ints, 3 colours and style, ... : fixed part plus records.
+        // The fixed fields, one band (288 bytes), one marker line (88) and the two font records (60 each).
         EXPECT_EQ(out.GetLength(),
                   3u + (1 + 5) + (1 + 10) + 40 + 20 + 12 + 8 + 1 + 16 + 12 + 1 + 4 + 288 + 4 + 88 + 120);
     }
