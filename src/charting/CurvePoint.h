@@ -1,4 +1,4 @@
-// A point of a curve (x, then y); curves are plain contiguous arrays of it.
+// One point of a curve: x then y. Curves keep their points in contiguous arrays of it.
 #pragma once
 
 struct CurvePoint
@@ -6,4 +6,4 @@ struct CurvePoint
     double x;
     double y;
 };
-static_assert(sizeof(CurvePoint) == 16, "curve arrays are 16 bytes per point");
+static_assert(sizeof(CurvePoint) == 16);
