@@ -38,7 +38,7 @@ int CDataManager::addPoint(int iCurve, double x, double y, CCurveStoreOwner* pOw
         return Refuse(iCurve);
     const uint32_t n = m_nCount[iCurve];
     CurvePoint* pPoints = m_pCurve[iCurve].get();
-    if (n > 0 && x < pPoints[n - 1].x)
+    if (n > 0 && !(x >= pPoints[n - 1].x)) // a NaN x ends the order too
         m_bDescending[iCurve] = true;
     pPoints[n] = {x, y};
     m_nCount[iCurve] = n + 1;
