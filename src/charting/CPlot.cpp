@@ -328,6 +328,23 @@ CPlotLabel* CPlot::InsertLabel(const CRect& rect, const CString& strText)
     return pLabel.release();
 }
 
+void CPlot::OnNoMode()
+{
+    m_CursorLabel.m_bVisible = false;
+    m_iMode = PLOT_MODE_NONE;
+    Redraw();
+}
+
+void CPlot::OnResetZoom()
+{
+    m_CursorLabel.m_bVisible = false;
+    for (CPlotAxis& axis : m_YAxes)
+        axis.ResetRange();
+    for (CPlotAxis& axis : m_XAxes)
+        axis.ResetRange();
+    Redraw();
+}
+
 void CPlot::Redraw()
 {
     if (m_hWnd != nullptr)

@@ -141,6 +141,10 @@ public:
     bool GetSnapToCurve() const { return m_bSnapToCurve; }
     CPoint GetMousePosition() const { return m_ptMouse; }
     void SetMode(int iMode) { m_iMode = iMode; }
+    // Leaves any mode: the cursor label hidden, mode none, redrawn.
+    void OnNoMode();
+    // Every y axis, then every x axis, back to its full range (zoom histories stay); redrawn.
+    void OnResetZoom();
 
     // --- painting and output ---
     // Renders the whole chart into the caller's device, over its whole resolution.
