@@ -233,9 +233,9 @@ public:
         Start(0);
         for (int i = 1; i < m_serie.m_iCount; ++i)
         {
-            const CPoint pt = Pixel(i);
-            if (pt.x != m_last.x)
-                Next(pt);
+            const int x = Column(i);
+            if (x != m_last.x)
+                Next(CPoint(x, m_pYAxis->ValueToPixel(m_serie.m_pData[i]).y));
         }
     }
 
