@@ -439,3 +439,33 @@ TEST_F(DiagramTest, BitmapShowsBothCurvesInTheirColours)
         EXPECT_EQ(bmp.Pixel(ptRed.x, ptRed.y), kRed) << x;
     }
 }
+
+TEST(DiagramInPane, SubclassedStaticControlTakesTheChildrenAndEndsWithItsParent)
+{
+    // As the diagram pane does: a static control of its form becomes the diagram window.
+    auto pParent = std::make_unique<CWnd>();
+    ASSERT_TRUE(
+        pParent->CreateEx(0, nullptr, "pane", WS_POPUP | WS_VISIBLE, 40, 40, 420, 320, nullptr, nullptr));
+    const HWND hStatic =
+        ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 9, 9, 380, 280, *pParent,
+                          reinterpret_cast<HMENU>(1209), ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hStatic, nullptr);
+    auto pWnd = std::make_unique<CGraphicDisplayWnd>();
+    ASSERT_TRUE(pWnd->SubclassDlgItem(1209, pParent.get()));
+    ASSERT_TRUE(pWnd->create(pParent.get(), 1209, 0));
+    for (int i = 0; i < 50; ++i)
+        pWnd->addPoint(0, i, i % 7);
+    pWnd->showCurve(0, true, true, true);
+    pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CRect rc;
+    pWnd->GetChart()->GetWindowRect(&rc);
+    EXPECT_EQ(rc.Width(), 380);
+    EXPECT_EQ(rc.Height(), 240);
+    TempFile file("pane.bmp");
+    EXPECT_TRUE(pWnd->saveBitmap(file.Path()));
+    // The pane's window goes first, the objects after it.
+    pParent->DestroyWindow();
+    EXPECT_EQ(pWnd->GetSafeHwnd(), nullptr);
+    pWnd.reset();
+    pParent.reset();
+}
