@@ -5,6 +5,8 @@
 // 10 M points per curve. Goals: a 1 M-point paint under 16 ms, and the scrolling view's cost not
 // growing with the number of points (ratio of 10 M to 100 k near 1). For comparison it also paints
 // 1 M points whose x do not ascend, which the chart draws point by point.
+#include "BenchClock.h"
+
 #include "charting/CGraphicDisplayWnd.h"
 #include "charting/CPlot.h"
 #include "framework/AfxWin32.h"
@@ -20,28 +22,15 @@ constexpr double RATE = 5000.0;
 constexpr double BUDGET_MS = 16.0;
 constexpr int REPEATS = 9;
 
-double Now()
-{
-    static const double s_dFrequency = []
-    {
-        LARGE_INTEGER li;
-        QueryPerformanceFrequency(&li);
-        return static_cast<double>(li.QuadPart);
-    }();
-    LARGE_INTEGER li;
-    QueryPerformanceCounter(&li);
-    return static_cast<double>(li.QuadPart) / s_dFrequency;
-}
-
 // Median milliseconds of one synchronous repaint.
 double PaintMs(CGraphicDisplayWnd& wnd)
 {
     std::vector<double> times;
     for (int i = 0; i < REPEATS; ++i)
     {
-        const double dStart = Now();
+        const double dStart = BenchNow();
         wnd.redrawChart();
-        times.push_back((Now() - dStart) * 1e3);
+        times.push_back((BenchNow() - dStart) * 1e3);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];

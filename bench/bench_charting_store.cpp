@@ -5,6 +5,8 @@
 // the next one (cleared curves keep their arrays); the slowest single add (a growth, which copies the
 // array into fresh memory); the memory the store holds per point; and, to read these by, what touching
 // fresh memory costs on this machine.
+#include "BenchClock.h"
+
 #include "charting/CGraphicDisplayWnd.h"
 #include "framework/AfxWin32.h"
 
@@ -18,30 +20,17 @@ constexpr double GOAL_RATIO = 2000.0;
 constexpr int POINTS_PER_CURVE = 10'000'000;
 constexpr int ROUNDS = 3;
 
-double Now()
-{
-    static const double s_dFrequency = []
-    {
-        LARGE_INTEGER li;
-        QueryPerformanceFrequency(&li);
-        return static_cast<double>(li.QuadPart);
-    }();
-    LARGE_INTEGER li;
-    QueryPerformanceCounter(&li);
-    return static_cast<double>(li.QuadPart) / s_dFrequency;
-}
-
 // Adds n pairs to curves 0 and 1; returns the seconds taken.
 double AddPairs(CGraphicDisplayWnd& wnd, int n)
 {
-    const double dStart = Now();
+    const double dStart = BenchNow();
     for (int i = 0; i < n; ++i)
     {
         const double x = i / STREAM_PAIRS_PER_S;
         wnd.addPoint(0, x, 0.5 * x);
         wnd.addPoint(1, x, -x);
     }
-    return Now() - dStart;
+    return BenchNow() - dStart;
 }
 
 // Microseconds for the first write to a page of freshly committed memory.
@@ -51,10 +40,10 @@ double PageTouchMicroseconds()
     char* p = static_cast<char*>(VirtualAlloc(nullptr, nBytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     if (p == nullptr)
         return 0;
-    const double dStart = Now();
+    const double dStart = BenchNow();
     for (size_t i = 0; i < nBytes; i += 4096)
         p[i] = 1;
-    const double d = Now() - dStart;
+    const double d = BenchNow() - dStart;
     VirtualFree(p, 0, MEM_RELEASE);
     return d * 1e6 / (nBytes / 4096);
 }
@@ -96,9 +85,9 @@ int main()
     {
         const bool bGrows =
             wnd.GetDataManager()->getCount(0, "bench") == (int)wnd.GetDataManager()->getCapacity(0);
-        const double dStart = Now();
+        const double dStart = BenchNow();
         wnd.addPoint(0, i / STREAM_PAIRS_PER_S, 1.0);
-        const double d = Now() - dStart;
+        const double d = BenchNow() - dStart;
         if (d > dWorst)
         {
             dWorst = d;

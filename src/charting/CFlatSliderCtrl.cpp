@@ -33,17 +33,22 @@ void CFlatSliderCtrl::PostNotification(UINT nCode)
         pTarget->PostMessage(WM_HSCROLL, MAKEWPARAM(nCode, GetPos()), reinterpret_cast<LPARAM>(m_hWnd));
 }
 
+void CFlatSliderCtrl::FollowMouse(const CPoint& point)
+{
+    if (SetThumb(point))
+    {
+        m_bDragChanged = true;
+        PostNotification(TB_THUMBTRACK);
+    }
+}
+
 void CFlatSliderCtrl::OnLButtonDown(UINT, CPoint point)
 {
     m_bDragging = true;
     m_bDragChanged = false;
     SetCapture();
     SetFocus();
-    if (SetThumb(point))
-    {
-        m_bDragChanged = true;
-        PostNotification(TB_THUMBTRACK);
-    }
+    FollowMouse(point);
 }
 
 void CFlatSliderCtrl::OnMouseMove(UINT, CPoint point)
@@ -53,11 +58,7 @@ void CFlatSliderCtrl::OnMouseMove(UINT, CPoint point)
         Default();
         return;
     }
-    if (SetThumb(point))
-    {
-        m_bDragChanged = true;
-        PostNotification(TB_THUMBTRACK);
-    }
+    FollowMouse(point);
 }
 
 void CFlatSliderCtrl::OnLButtonUp(UINT, CPoint point)
@@ -69,11 +70,7 @@ void CFlatSliderCtrl::OnLButtonUp(UINT, CPoint point)
     }
     m_bDragging = false;
     ::ReleaseCapture();
-    if (SetThumb(point))
-    {
-        PostNotification(TB_THUMBTRACK);
-        m_bDragChanged = true;
-    }
+    FollowMouse(point);
     if (m_bDragChanged)
     {
         PostNotification(TB_THUMBPOSITION);

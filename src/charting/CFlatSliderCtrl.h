@@ -30,4 +30,6 @@ protected:
 
 private:
     void PostNotification(UINT nCode);
+    // Moves the thumb under the point; a move is noted and reported as TB_THUMBTRACK.
+    void FollowMouse(const CPoint& point);
 };

@@ -65,66 +65,37 @@ BOOL CIntervalSlider::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, 
 // ---------------------------------------------------------------------------------------------------
 // Values
 
+void CIntervalSlider::Store(double a, double b, double& dLow, double& dHigh) const
+{
+    dLow = m_bInverted ? -b : a;
+    dHigh = m_bInverted ? -a : b;
+}
+
 void CIntervalSlider::SetMinMax(double dMin, double dMax)
 {
     if (dMin > dMax)
         std::swap(dMin, dMax);
-    if (m_bInverted)
-    {
-        m_dMin = -dMax;
-        m_dMax = -dMin;
-    }
-    else
-    {
-        m_dMin = dMin;
-        m_dMax = dMax;
-    }
+    Store(dMin, dMax, m_dMin, m_dMax);
     NormalizeRange();
     Redraw();
 }
 
 void CIntervalSlider::SetRange(double dLeft, double dRight)
 {
-    if (m_bInverted)
-    {
-        m_dLeft = -dRight;
-        m_dRight = -dLeft;
-    }
-    else
-    {
-        m_dLeft = dLeft;
-        m_dRight = dRight;
-    }
+    Store(dLeft, dRight, m_dLeft, m_dRight);
     NormalizeRange();
     Redraw();
 }
 
 void CIntervalSlider::GetRange(double& dLeft, double& dRight) const
 {
-    if (m_bInverted)
-    {
-        dLeft = -m_dRight;
-        dRight = -m_dLeft;
-    }
-    else
-    {
-        dLeft = m_dLeft;
-        dRight = m_dRight;
-    }
+    // Negating and swapping is its own inverse.
+    Store(m_dLeft, m_dRight, dLeft, dRight);
 }
 
 void CIntervalSlider::SetVisibleRange(double dMin, double dMax)
 {
-    if (m_bInverted)
-    {
-        m_dVisibleMin = -dMax;
-        m_dVisibleMax = -dMin;
-    }
-    else
-    {
-        m_dVisibleMin = dMin;
-        m_dVisibleMax = dMax;
-    }
+    Store(dMin, dMax, m_dVisibleMin, m_dVisibleMax);
     NormalizeVisibleRange();
     Redraw();
 }

@@ -74,6 +74,8 @@ protected:
     CPoint m_ptClickOffset;
 
 private:
+    // A pair as held: negated and swapped in inverted mode.
+    void Store(double a, double b, double& dLow, double& dHigh) const;
     // A rectangle given along the slider (a0, a1) and across it (c0, c1).
     CRect Oriented(int a0, int c0, int a1, int c1) const;
     CPoint OrientedPoint(int a, int c) const;

@@ -250,6 +250,8 @@ private:
     // Draws the legend box and narrows the inner rectangle by it.
     void DrawLegend(CDCEx* pDC, CRect& rcInner);
     void TakeSnapshot(CDCEx* pDC, const CRect& rcDraw);
+    // The device's whole printable area, or pRect (in device pixels), on a printer or a preview.
+    void PrintToDevice(CDC* pDC, const CRect* pRect);
     // Paints onto a printer or preview device with the scaling set up; false when the document could
     // not be started.
     bool PrintOn(CDCEx* pDC, const CRect& rcPrint, bool bDocument);

@@ -190,31 +190,30 @@ void CPlot::OnPrint()
 
 void CPlot::PrintTo(CDC* pDC)
 {
-    const HDC hAttrib = pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : pDC->m_hDC;
-    CDCEx dc;
-    dc.Attach(pDC->m_hDC);
-    dc.SetAttribDC(hAttrib);
-    dc.ComputeScaleFactors(hAttrib);
-    const bool bPrinter = pDC->m_hDC == hAttrib;
-    const CRect rcPrint(0, 0, static_cast<int>(::GetDeviceCaps(hAttrib, HORZRES) / dc.m_fScaleX),
-                        static_cast<int>(::GetDeviceCaps(hAttrib, VERTRES) / dc.m_fScaleY));
-    dc.m_bScaling = true;
-    dc.m_bPreview = !bPrinter;
-    PrintOn(&dc, rcPrint, bPrinter);
-    dc.Detach();
+    PrintToDevice(pDC, nullptr);
 }
 
 void CPlot::PrintToRect(CDC* pDC, int nLeft, int nTop, int nRight, int nBottom)
+{
+    const CRect rect(nLeft, nTop, nRight, nBottom);
+    PrintToDevice(pDC, &rect);
+}
+
+void CPlot::PrintToDevice(CDC* pDC, const CRect* pRect)
 {
     const HDC hAttrib = pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : pDC->m_hDC;
     CDCEx dc;
     dc.Attach(pDC->m_hDC);
     dc.SetAttribDC(hAttrib);
     dc.ComputeScaleFactors(hAttrib);
+    // A preview draws on its own device with the printer as attribute device: no document there.
     const bool bPrinter = pDC->m_hDC == hAttrib;
-    const float f = dc.m_fScaleX;
-    const CRect rcPrint(static_cast<int>(nLeft / f), static_cast<int>(nTop / f), static_cast<int>(nRight / f),
-                        static_cast<int>(nBottom / f));
+    const float fx = dc.m_fScaleX;
+    const CRect rcPrint =
+        pRect != nullptr ? CRect(static_cast<int>(pRect->left / fx), static_cast<int>(pRect->top / fx),
+                                 static_cast<int>(pRect->right / fx), static_cast<int>(pRect->bottom / fx))
+                         : CRect(0, 0, static_cast<int>(::GetDeviceCaps(hAttrib, HORZRES) / fx),
+                                 static_cast<int>(::GetDeviceCaps(hAttrib, VERTRES) / dc.m_fScaleY));
     dc.m_bScaling = true;
     dc.m_bPreview = !bPrinter;
     PrintOn(&dc, rcPrint, bPrinter);
