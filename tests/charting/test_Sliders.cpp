@@ -284,14 +284,14 @@ TEST(FlatSlider, ThumbJumpsToTheClickAndReportsTrackThenPosition)
     const int xMiddle = (rcChannel.left + rcChannel.right) / 2;
     const int y = rcChannel.CenterPoint().y;
 
+    // No pumping while the slider holds the capture: the real pointer cannot move it meanwhile.
     slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(xMiddle, y));
     EXPECT_EQ(slider.GetPos(), 5000);
-    ASSERT_TRUE(PumpUntil([&] { return parent.m_scrolls.size() == 1; }));
+    slider.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(xMiddle, y));
+    ASSERT_TRUE(PumpUntil([&] { return parent.m_scrolls.size() == 2; }));
     EXPECT_EQ(parent.m_scrolls[0].nCode, (UINT)TB_THUMBTRACK);
     EXPECT_EQ(parent.m_scrolls[0].nPos, 5000u);
     EXPECT_EQ(parent.m_scrolls[0].hWnd, slider.m_hWnd);
-    slider.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(xMiddle, y));
-    ASSERT_TRUE(PumpUntil([&] { return parent.m_scrolls.size() == 2; }));
     EXPECT_EQ(parent.m_scrolls[1].nCode, (UINT)TB_THUMBPOSITION);
 
     // A click on the current position posts nothing.
