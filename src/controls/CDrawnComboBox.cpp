@@ -318,6 +318,13 @@ CRect CDrawnComboBox::GetDropButtonRect() const
 void CDrawnComboBox::OnPaint()
 {
     CPaintDC dc(this);
+    Paint(&dc);
+}
+
+void CDrawnComboBox::Paint(CDC* pDC)
+{
+    CDC& dc = *pDC;
+    const int nSavedDC = dc.SaveDC();
     const BOOL bEnabled = IsWindowEnabled();
     if (m_iCurSel != -1)
     {
@@ -353,6 +360,7 @@ void CDrawnComboBox::OnPaint()
         dc.Rectangle(rcClient);
         rcButton.OffsetRect(-1, 0);
         rcButton.DeflateRect(0, 1);
+        dc.SelectObject(pOldPen);
         if (!bEnabled)
         {
             COLORREF crFill = RGB(255, 255, 255);
@@ -360,12 +368,12 @@ void CDrawnComboBox::OnPaint()
                 crFill = RGB(255, 255, 255);
             CPen penFill(PS_SOLID, 1, crFill);
             CBrush brFace(::GetSysColor(COLOR_BTNFACE));
-            dc.SelectObject(&penFill);
+            pOldPen = dc.SelectObject(&penFill);
             CBrush* pOldBrush = dc.SelectObject(&brFace);
             dc.Rectangle(rcClient.left + 1, rcClient.top + 1, rcButton.left, rcClient.bottom - 1);
             dc.SelectObject(pOldBrush);
+            dc.SelectObject(pOldPen);
         }
-        dc.SelectObject(pOldPen);
         theme.DrawThemeBackground(hTheme, dc.m_hDC, CP_DROPDOWNBUTTON_PART, iState, &rcButton, nullptr);
         theme.CloseThemeData(hTheme);
     }
@@ -390,10 +398,12 @@ void CDrawnComboBox::OnPaint()
     {
         if (m_pEdit != nullptr)
             m_pEdit->SetFont(m_pFont.get(), TRUE);
+        dc.RestoreDC(nSavedDC);
         return;
     }
     rcText.InflateRect(2, 2, 1, 2);
-    CFont* pOldFont = m_pFont != nullptr ? dc.SelectObject(m_pFont.get()) : nullptr;
+    if (m_pFont != nullptr)
+        dc.SelectObject(m_pFont.get());
     dc.SetBkMode(TRANSPARENT);
     const bool bHighlight = m_bFocusHighlight && !IsDropped();
     dc.FillSolidRect(rcText, ::GetSysColor(!bEnabled    ? COLOR_BTNFACE
@@ -403,8 +413,7 @@ void CDrawnComboBox::OnPaint()
                                   : bHighlight ? COLOR_HIGHLIGHTTEXT
                                                : COLOR_BTNTEXT));
     dc.DrawText(m_strCurText, rcText, DT_SINGLELINE | DT_VCENTER);
-    if (pOldFont != nullptr)
-        dc.SelectObject(pOldFont);
+    dc.RestoreDC(nSavedDC);
 }
 
 // --- the drop-down list -------------------------------------------------------------------------------
@@ -746,8 +755,7 @@ void CDrawnComboBox::OnTimer(UINT_PTR nIDEvent)
         Default();
         return;
     }
-    CPoint pt;
-    ::GetCursorPos(&pt);
+    CPoint pt = GetPointerPos();
     ScreenToClient(&pt);
     CRect rcHot;
     if (IsDropDownStyle())
@@ -761,6 +769,13 @@ void CDrawnComboBox::OnTimer(UINT_PTR nIDEvent)
     m_bButtonHot = m_bHoverTimer = false;
     if (bWasHot)
         InvalidateRect(GetDropButtonRect());
+}
+
+CPoint CDrawnComboBox::GetPointerPos() const
+{
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    return pt;
 }
 
 BOOL CDrawnComboBox::OnMouseWheel(UINT, short zDelta, CPoint)

@@ -58,7 +58,6 @@ public:
     // The open drop-down window, or null.
     CDropWnd* GetDropWnd() const { return m_pDropWnd.get(); }
     CDrawnComboEdit* GetEditPart() const { return m_pEdit.get(); }
-    DWORD GetOptionBits() const { return m_dwOptions; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -69,6 +68,9 @@ public:
 protected:
     void PreSubclassWindow() override;
 
+    // The pointer's screen position (for the hover test).
+    virtual CPoint GetPointerPos() const;
+    void Paint(CDC* pDC);
     bool IsDropDownStyle() const;
     CRect GetDropButtonRect() const;
     // WM_COMMAND with the code to the notification window.

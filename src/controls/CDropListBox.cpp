@@ -148,18 +148,12 @@ int CDropListBox::RowFromPoint(CPoint point) const
     return GetRowItem(iRow) != nullptr ? iRow : -1;
 }
 
-void CDropListBox::ReturnCapture()
-{
-    ::ReleaseCapture();
-    ::SendMessageA(::GetParent(m_hWnd), WM_ACB_TAKE_CAPTURE, 0, 0);
-}
-
 void CDropListBox::OnMouseMove(UINT, CPoint point)
 {
     CRect rcClient;
     GetClientRect(rcClient);
     if (!rcClient.PtInRect(point))
-        ReturnCapture();
+        AcbReturnCaptureToParent(m_hWnd);
     const int iRow = RowFromPoint(point);
     if (iRow >= 0 && iRow != GetCurSel() && !IsRowDisabled(iRow))
         SetCurSel(iRow);
@@ -178,7 +172,7 @@ void CDropListBox::OnLButtonUp(UINT, CPoint point)
     CRect rcClient;
     GetClientRect(rcClient);
     if (!rcClient.PtInRect(point))
-        ReturnCapture();
+        AcbReturnCaptureToParent(m_hWnd);
     if (IsRowDisabled(RowFromPoint(point)))
         return;
     HWND hWndCombo = m_pCombo->m_hWnd;

@@ -43,7 +43,6 @@ public:
 protected:
     // The row under a client point, or -1 when the point is outside the list.
     int RowFromPoint(CPoint point) const;
-    void ReturnCapture();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

@@ -71,28 +71,24 @@ void CDropScrollBar::VScroll(UINT nSBCode, UINT nPos)
     SetScrollInfo(&si, TRUE);
 }
 
-void CDropScrollBar::ReturnCapture()
-{
-    ::ReleaseCapture();
-    ::SendMessageA(::GetParent(m_hWnd), WM_ACB_TAKE_CAPTURE, 0, 0);
-}
-
 void CDropScrollBar::OnMouseMove(UINT, CPoint point)
 {
-    CRect rcClient;
-    GetClientRect(rcClient);
-    if (!rcClient.PtInRect(point))
-        ReturnCapture();
+    ReturnCaptureOutside(point);
     Default();
 }
 
 void CDropScrollBar::OnLButtonDown(UINT, CPoint point)
 {
+    ReturnCaptureOutside(point);
+    Default();
+}
+
+void CDropScrollBar::ReturnCaptureOutside(CPoint point)
+{
     CRect rcClient;
     GetClientRect(rcClient);
     if (!rcClient.PtInRect(point))
-        ReturnCapture();
-    Default();
+        AcbReturnCaptureToParent(m_hWnd);
 }
 
 LRESULT CDropScrollBar::OnTakeCapture(WPARAM, LPARAM)

@@ -16,7 +16,8 @@ public:
     void SetListBox(CDropListBox* pListBox);
 
 protected:
-    void ReturnCapture();
+    // The pointer at point (client coordinates) has left the bar: the capture goes back to the window.
+    void ReturnCaptureOutside(CPoint point);
 
     afx_msg void VScroll(UINT nSBCode, UINT nPos);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

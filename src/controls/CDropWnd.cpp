@@ -177,6 +177,13 @@ void CDropWnd::LayOut(int cx, int cy)
 void CDropWnd::OnPaint()
 {
     CPaintDC dc(this);
+    Paint(&dc);
+}
+
+void CDropWnd::Paint(CDC* pDC)
+{
+    CDC& dc = *pDC;
+    const int nSavedDC = dc.SaveDC();
     CRect rcClient;
     GetClientRect(rcClient);
     // The gaps around the children and the frame are painted with the grip, so they survive being covered.
@@ -203,6 +210,7 @@ void CDropWnd::OnPaint()
         CRect rcGrip = m_rectGrip;
         dc.DrawFrameControl(rcGrip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
     }
+    dc.RestoreDC(nSavedDC);
 }
 
 // --- mouse --------------------------------------------------------------------------------------------

@@ -51,6 +51,7 @@ public:
 
 protected:
     void LayOut(int cx, int cy);
+    void Paint(CDC* pDC);
     bool IsOnGrip(CPoint point) const { return m_rectGrip.PtInRect(point) != FALSE; }
     // Hands the capture on by where the pointer is.
     void TrackPointer(CPoint point);

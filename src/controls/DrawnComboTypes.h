@@ -28,6 +28,13 @@ struct ComboItem
 #define WM_ACB_DROP_CAPTURE (WM_USER + 4)  // to a drop-down part: release the mouse capture
 #define WM_ACB_TOGGLE_LIST (WM_USER + 101) // to the box: open the list when closed, close it when open
 
+// A child of the drop-down window gives the mouse capture back to it (the pointer left the child).
+inline void AcbReturnCaptureToParent(HWND hWndChild)
+{
+    ::ReleaseCapture();
+    ::SendMessageA(::GetParent(hWndChild), WM_ACB_TAKE_CAPTURE, 0, 0);
+}
+
 // Control ids of the edit part and of the drop-down window and its children.
 #define ACB_ID_EDIT 108
 #define ACB_ID_DROPWND 6

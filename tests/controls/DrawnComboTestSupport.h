@@ -1,11 +1,13 @@
 // What the drawn combo box tests share: a parent that records the box's notifications, a box that
-// records its hooks, key and message helpers, and a screen capture.
+// records its hooks, key and message helpers, and pictures of windows.
 #pragma once
 
 #include "controls/CDrawnComboBox.h"
+#include "controls/CDropWnd.h"
 #include "support/PumpUntil.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -39,11 +41,26 @@ inline std::string ComboCodeName(UINT nCode)
 
 using EventLog = std::vector<std::string>;
 
+// Other test programs share the display and take the activation at any moment, which closes an open
+// list. The lists of these tests let WM_ACTIVATEAPP through only while a test sends it itself.
+inline bool g_bLetActivateAppThrough = false;
+
+inline LRESULT CALLBACK DropWndProcShielded(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == WM_ACTIVATEAPP && !g_bLetActivateAppThrough)
+        return 0;
+    return AfxWndProc(hWnd, nMsg, wParam, lParam);
+}
+
 // A top-level window that logs the combo-box notifications it receives.
 class CRecordingParent : public CWnd
 {
 public:
     explicit CRecordingParent(EventLog& log) : m_log(log) {}
+
+    // The focus notifications are logged only when a test asks: other programs sharing the display
+    // take the focus at any moment, and a click gives it back.
+    bool m_bLogFocus = false;
 
     BOOL Create(const CRect& rect)
     {
@@ -57,8 +74,15 @@ public:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
         CWnd* pSender = CWnd::FromHandlePermanent(reinterpret_cast<HWND>(lParam));
-        if (pSender != nullptr && pSender->IsKindOf(RUNTIME_CLASS(CDrawnComboBox)))
-            m_log.push_back(ComboCodeName(HIWORD(wParam)));
+        if (pSender == nullptr || !pSender->IsKindOf(RUNTIME_CLASS(CDrawnComboBox)))
+            return TRUE;
+        const UINT nCode = HIWORD(wParam);
+        if (m_bLogFocus || (nCode != CBN_SETFOCUS && nCode != CBN_KILLFOCUS))
+            m_log.push_back(ComboCodeName(nCode));
+        CDropWnd* pDropWnd = static_cast<CDrawnComboBox*>(pSender)->GetDropWnd();
+        if (nCode == CBN_DROPDOWN && pDropWnd != nullptr)
+            ::SetWindowLongPtrA(pDropWnd->m_hWnd, GWLP_WNDPROC,
+                                reinterpret_cast<LONG_PTR>(&DropWndProcShielded));
         return TRUE;
     }
 
@@ -74,6 +98,8 @@ public:
         : CDrawnComboBox(pNotifyWnd, dwOptions), m_log(log)
     {
     }
+    CPoint m_ptPointer{-1000, -1000}; // where the hover test finds the pointer
+
     void OnEscapeKey() override { m_log.push_back("escape hook"); }
     void OnReturnKey() override { m_log.push_back("return hook"); }
 
@@ -83,6 +109,20 @@ public:
     using CDrawnComboBox::m_iCurSel;
     using CDrawnComboBox::m_items;
     using CDrawnComboBox::m_strCurText;
+
+protected:
+    CPoint GetPointerPos() const override { return m_ptPointer; }
+
+    // The focus taken by another program sharing the display (the new focus is not in this thread) is
+    // not part of these tests: the box does not see its loss.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        const bool bFocusLost =
+            message == WM_KILLFOCUS || (message == WM_COMMAND && HIWORD(wParam) == EN_KILLFOCUS);
+        if (bFocusLost && ::GetFocus() == nullptr)
+            return 0;
+        return CDrawnComboBox::WindowProc(message, wParam, lParam);
+    }
 
 private:
     EventLog& m_log;
@@ -103,28 +143,56 @@ inline void PressKey(HWND hWnd, UINT nVirtKey, bool bAlt = false)
     PumpPosted();
 }
 
+// Gives pWnd the focus and lets what that posts run; again when another program took the focus meanwhile.
+inline bool TakeFocus(CWnd* pWnd)
+{
+    for (int i = 0; i < 5; ++i)
+    {
+        pWnd->SetFocus();
+        PumpPosted();
+        if (::GetFocus() == pWnd->m_hWnd)
+            return true;
+    }
+    return false;
+}
+
 inline LPARAM PointParam(int x, int y)
 {
     return MAKELPARAM((WORD)(short)x, (WORD)(short)y);
 }
 
-// The screen's pixels of rect, as 32-bit rows from the top; saved as a BMP file when lpszPath is given.
-inline std::vector<DWORD> CaptureScreen(const CRect& rect, const char* lpszPath = nullptr)
+// A picture of the top-level windows (in this order, each with its children) over the rectangle rcShot of
+// the screen, on a background of COLOR_BTNFACE, as 32-bit rows from the top; saved as a BMP file when
+// lpszPath is given. Each window is read from its own context, not from the screen, which other test
+// programs share and may cover.
+inline std::vector<DWORD> CaptureWindows(const CRect& rcShot, std::initializer_list<HWND> windows,
+                                         const char* lpszPath = nullptr)
 {
     HDC hScreen = ::GetDC(nullptr);
     HDC hMem = ::CreateCompatibleDC(hScreen);
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = rect.Width();
-    bmi.bmiHeader.biHeight = -rect.Height();
+    bmi.bmiHeader.biWidth = rcShot.Width();
+    bmi.bmiHeader.biHeight = -rcShot.Height();
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
     void* pBits = nullptr;
     HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    ::BitBlt(hMem, 0, 0, rect.Width(), rect.Height(), hScreen, rect.left, rect.top, SRCCOPY);
+    const RECT rcAll = {0, 0, rcShot.Width(), rcShot.Height()};
+    ::FillRect(hMem, &rcAll, ::GetSysColorBrush(COLOR_BTNFACE));
+    for (HWND hWnd : windows)
+    {
+        ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT rc;
+        ::GetWindowRect(hWnd, &rc);
+        HDC hdcWnd = ::GetWindowDC(hWnd);
+        ::BitBlt(hMem, rc.left - rcShot.left, rc.top - rcShot.top, rc.right - rc.left, rc.bottom - rc.top,
+                 hdcWnd, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hdcWnd);
+    }
     ::GdiFlush();
-    const size_t nPixels = (size_t)rect.Width() * (size_t)rect.Height();
+    const size_t nPixels = (size_t)rcShot.Width() * (size_t)rcShot.Height();
     const DWORD* p = static_cast<const DWORD*>(pBits);
     std::vector<DWORD> pixels(p, p + nPixels);
     if (lpszPath != nullptr)
@@ -148,7 +216,7 @@ inline std::vector<DWORD> CaptureScreen(const CRect& rect, const char* lpszPath 
     return pixels;
 }
 
-// A screen pixel as the capture holds it, as COLORREF.
+// A pixel of such a picture as COLORREF.
 inline COLORREF PixelAt(const std::vector<DWORD>& pixels, int cx, int x, int y)
 {
     const DWORD d = pixels[(size_t)y * (size_t)cx + (size_t)x];

@@ -22,11 +22,7 @@ constexpr UINT ID_COMBO = 1701;
 class DrawnCombo : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.Create(CRect(100, 100, 500, 400)));
-        ::SetForegroundWindow(m_parent.m_hWnd);
-    }
+    void SetUp() override { ASSERT_TRUE(m_parent.Create(CRect(100, 100, 500, 400))); }
     void TearDown() override
     {
         m_combo.DestroyWindow();
@@ -390,7 +386,9 @@ TEST_F(DrawnCombo, ClickOutsideAndLosingTheApplicationCloseWithoutAPick)
 
     m_log.clear();
     Press(VK_F4);
+    g_bLetActivateAppThrough = true;
     m_combo.GetDropWnd()->SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+    g_bLetActivateAppThrough = false;
     PumpPosted();
     EXPECT_EQ(m_log, (Log{"DROPDOWN", "SELENDCANCEL", "CLOSEUP"}));
     EXPECT_EQ(m_combo.GetCurSel(), 1);
@@ -563,6 +561,7 @@ TEST_F(DrawnCombo, SubclassingAWindowOfTheClassTakesItsItemsAndNotifiesTheGivenW
 
 TEST_F(DrawnCombo, FocusNotificationsOfBothStyles)
 {
+    m_parent.m_bLogFocus = true;
     CreateBox({"Eins", "Zwei"});
     CEdit other;
     ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, CRect(20, 200, 120, 220), &m_parent, 1799));
@@ -598,8 +597,7 @@ TEST_F(DrawnCombo, InlineCompletionAndSuggestionList)
     for (const char* psz : {"Eins", "Drei", "Dach"})
         combo.AddString(psz);
     CDrawnComboEdit* pEdit = combo.GetEditPart();
-    pEdit->SetFocus();
-    PumpPosted(); // the edit part selects all of its text when it takes the focus
+    ASSERT_TRUE(TakeFocus(pEdit)); // the completion runs with the focus in the edit part
     pEdit->SendMessage(WM_CHAR, 'D', 1);
     pEdit->SendMessage(WM_CHAR, 'r', 1);
     CString strText;
@@ -619,8 +617,7 @@ TEST_F(DrawnCombo, InlineCompletionAndSuggestionList)
         suggest.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 100, 220, 122), &m_parent, 1705));
     for (const char* psz : {"Eins", "Drei", "Dach"})
         suggest.AddString(psz);
-    suggest.GetEditPart()->SetFocus();
-    PumpPosted();
+    ASSERT_TRUE(TakeFocus(suggest.GetEditPart()));
     suggest.GetEditPart()->SendMessage(WM_CHAR, 'D', 1);
     ASSERT_TRUE(suggest.IsDropped());
     EXPECT_EQ(suggest.GetDropWnd()->GetListBox()->GetCount(), 2);
@@ -633,10 +630,12 @@ TEST_F(DrawnCombo, HoverLightsTheButtonUntilThePointerLeaves)
     CreateBox({"Eins"});
     CRect rcBox;
     m_combo.GetWindowRect(rcBox);
-    ::SetCursorPos(rcBox.left + 10, rcBox.top + 10);
+    m_combo.m_ptPointer = rcBox.TopLeft() + CSize(10, 10);
     m_combo.SendMessage(WM_MOUSEMOVE, 0, PointParam(10, 10));
     EXPECT_TRUE(m_combo.m_bButtonHot);
-    ::SetCursorPos(rcBox.left + 10, rcBox.bottom + 100);
+    PumpFor(120); // the timer finds the pointer still inside
+    EXPECT_TRUE(m_combo.m_bButtonHot);
+    m_combo.m_ptPointer = CPoint(rcBox.left + 10, rcBox.bottom + 100);
     EXPECT_TRUE(PumpUntil([&] { return !m_combo.m_bButtonHot; }, 2000));
 }
 
@@ -760,7 +759,7 @@ TEST_F(DrawnCombo, ThemedBoxDrawsItsButtonThroughTheHelper)
     EXPECT_EQ(g_themeCalls.drawn, (std::vector<std::pair<int, int>>{{1, 1}}));
     CRect rcBox;
     m_combo.GetWindowRect(rcBox);
-    std::vector<DWORD> pixels = CaptureScreen(rcBox);
+    std::vector<DWORD> pixels = CaptureWindows(rcBox, {m_parent.m_hWnd});
     EXPECT_EQ(PixelAt(pixels, rcBox.Width(), 0, 10), RGB(0, 0, 255)); // the theme's border colour
 
     Press(VK_F4);
@@ -785,11 +784,6 @@ TEST_F(DrawnCombo, PictureOfTheBoxAndItsOpenList)
     m_combo.SetCurSel(1);
     Press(VK_F4);
     Press(VK_DOWN);
-    CDropWnd* pDrop = m_combo.GetDropWnd();
-    m_parent.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
-    pDrop->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
-    PumpPosted();
-
     CRect rcParent, rcBox;
     m_parent.GetWindowRect(rcParent);
     m_combo.GetWindowRect(rcBox);
@@ -800,7 +794,8 @@ TEST_F(DrawnCombo, PictureOfTheBoxAndItsOpenList)
     const std::string strPath = pszBuild != nullptr && *pszBuild == '/'
                                     ? std::string("Z:") + pszBuild + "/tests/controls_drawn_combo_open.bmp"
                                     : std::string("controls_drawn_combo_open.bmp");
-    std::vector<DWORD> pixels = CaptureScreen(rcShot, strPath.c_str());
+    std::vector<DWORD> pixels =
+        CaptureWindows(rcShot, {m_parent.m_hWnd, m_combo.GetDropWnd()->m_hWnd}, strPath.c_str());
     auto pixel = [&](CPoint ptScreen)
     { return PixelAt(pixels, rcShot.Width(), ptScreen.x - rcShot.left, ptScreen.y - rcShot.top); };
 
