@@ -395,6 +395,20 @@ TEST_F(DrawnCombo, ClickOutsideAndLosingTheApplicationCloseWithoutAPick)
     EXPECT_EQ(::GetCapture(), nullptr);
 }
 
+TEST_F(DrawnCombo, ClickPassedOnToTheBoxMayCloseTheListInsideTheDropDownsOwnHandler)
+{
+    CreateBox({}); // one scroll-bar height: lower than the box
+    Press(VK_F4);
+    const int cyDrop = DropRect().Height();
+    ASSERT_LT(cyDrop, 21);
+    // Outside the drop-down, but in the box's own coordinates a click on the box: it closes the list and
+    // with it the window that passed the click on.
+    m_combo.GetDropWnd()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(5, cyDrop + 2));
+    EXPECT_FALSE(m_combo.IsDropped());
+    PumpPosted();
+    EXPECT_EQ(m_log, (Log{"DROPDOWN", "SELENDCANCEL", "CLOSEUP", "return hook"}));
+}
+
 TEST_F(DrawnCombo, EmptyListOpensOneScrollBarHighAndClosesWithoutAPick)
 {
     CreateBox({});

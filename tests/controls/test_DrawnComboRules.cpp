@@ -81,6 +81,7 @@ TEST(DrawnComboRules, PageMovesInTheOpenList)
         {18, 14, 5, 20, 19, 14}, // never beyond the last row
         {19, 15, 5, 20, 19, 15}, // on the last row: down does nothing
         {2, 2, 5, 20, 6, 0},     // never above row 0
+        {12, 0, 5, 20, 12, 0},   // selected below the page shown: down never moves it up
         {-1, 0, 5, 0, -1, -1},   // no rows
     };
     for (const Case& c : cases)
