@@ -6,10 +6,11 @@
 
 #include "framework/AfxWin32.h"
 #include "ports/CPortManGui.h"
-#include "protocol/CTervane_Send.h"
+#include "protocol/CComPort.h"
 #include "support/SimClient.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace bench_stream
@@ -121,6 +122,23 @@ inline Chunks SyntheticStream(const CString& strAck)
     return chunks;
 }
 
+// The recorded stream, or else the synthetic one after the engine's acknowledgement (address 1); the
+// benchmark's first line says which.
+inline Chunks LoadStream(CComPort& engine)
+{
+    engine.TerSend_SetAddress(1, 255);
+    CString strAck;
+    engine.TerSend_Ack(strAck, TRUE);
+    Chunks chunks = RecordFromSimulator();
+    const bool bRecorded = !chunks.empty();
+    if (!bRecorded)
+        chunks = SyntheticStream(strAck);
+    std::printf("stream: %s, %d records in %zu chunks\n",
+                bRecorded ? "recorded from the simulator on COM5" : "synthetic (simulator not reachable)",
+                RECORDED_RECORDS, chunks.size());
+    return chunks;
+}
+
 inline double Seconds(const FILETIME& ft)
 {
     return (static_cast<unsigned long long>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime) / 1e7;
@@ -134,5 +152,30 @@ inline double ThreadCpuSeconds()
     FILETIME ftUser;
     GetThreadTimes(GetCurrentThread(), &ftCreation, &ftExit, &ftKernel, &ftUser);
     return Seconds(ftKernel) + Seconds(ftUser);
+}
+struct Timing
+{
+    double dWall;
+    double dCpu;
+};
+
+// Starts a measurement and feeds the chunks as the port delivers them, iReplays times.
+inline Timing ReplayStream(CComPort& engine, const Chunks& chunks, int iReplays)
+{
+    LARGE_INTEGER liFrequency;
+    LARGE_INTEGER liStart;
+    LARGE_INTEGER liEnd;
+    QueryPerformanceFrequency(&liFrequency);
+    const double dCpuStart = ThreadCpuSeconds();
+    QueryPerformanceCounter(&liStart);
+    for (int iReplay = 0; iReplay < iReplays; ++iReplay)
+    {
+        engine.COM_ZMCOMConfgStartMeasure(-1, false);
+        for (const std::vector<unsigned char>& chunk : chunks)
+            engine.COM_OnReceiveData(static_cast<UINT>(chunk.size()), chunk.data());
+    }
+    QueryPerformanceCounter(&liEnd);
+    return {static_cast<double>(liEnd.QuadPart - liStart.QuadPart) / liFrequency.QuadPart,
+            ThreadCpuSeconds() - dCpuStart};
 }
 } // namespace bench_stream

@@ -18,7 +18,6 @@
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasureFakes.h"
 #include "measurement/PipelineComPortHost.h"
-#include "protocol/CComPort.h"
 #include "protocol/SensorStruct.h"
 #include "shell/CEnvironment.h"
 
@@ -160,17 +159,7 @@ int main()
     CPipelineComPortHost portHost(pipeline);
     engine.COM_AttachHost(&portHost);
     engine.COM_SetWriteSink([](const CString&) { return true; });
-    engine.TerSend_SetAddress(1, 255);
-    CString strAck;
-    engine.TerSend_Ack(strAck, TRUE);
-
-    Chunks chunks = RecordFromSimulator();
-    const bool bRecorded = !chunks.empty();
-    if (!bRecorded)
-        chunks = SyntheticStream(strAck);
-    std::printf("stream: %s, %d records in %zu chunks\n",
-                bRecorded ? "recorded from the simulator on COM5" : "synthetic (simulator not reachable)",
-                RECORDED_RECORDS, chunks.size());
+    const Chunks chunks = LoadStream(engine);
 
     CCurveStore store;
     CBenchFrame frame(pipeline, store, 1.0 / STREAM_RECORDS_PER_S);
@@ -200,22 +189,8 @@ int main()
         panel.m_iStarts = panel.m_iStops = 0;
         store.ClearCurves();
         frame.m_llRecords = 0;
-        LARGE_INTEGER liFrequency;
-        LARGE_INTEGER liStart;
-        LARGE_INTEGER liEnd;
-        QueryPerformanceFrequency(&liFrequency);
-        const double dCpuStart = ThreadCpuSeconds();
-        QueryPerformanceCounter(&liStart);
-        for (int iReplay = 0; iReplay < REPLAYS; ++iReplay)
-        {
-            engine.COM_ZMCOMConfgStartMeasure(-1, false);
-            for (const std::vector<unsigned char>& chunk : chunks)
-                engine.COM_OnReceiveData(static_cast<UINT>(chunk.size()), chunk.data());
-        }
-        QueryPerformanceCounter(&liEnd);
-        return Result{frame.m_llRecords,
-                      static_cast<double>(liEnd.QuadPart - liStart.QuadPart) / liFrequency.QuadPart,
-                      ThreadCpuSeconds() - dCpuStart};
+        const Timing timing = ReplayStream(engine, chunks, REPLAYS);
+        return Result{frame.m_llRecords, timing.dWall, timing.dCpu};
     };
     auto print = [&](const char* pszName, const Result& r)
     {

@@ -1,6 +1,6 @@
 #include "measurement/MeasureAdjustStruct.h"
 
-#include "shell/CEnvironment.h"
+#include "measurement/StoredRecord.h"
 
 #include <cstring>
 
@@ -106,21 +106,15 @@ void MeasureAdjustStruct::ResetTriggerSettings()
 
 void MeasureAdjustStruct::StoreCheckSums()
 {
-    CEnvironment::CheckStructSum(this, sizeof(*this), &iSizeOfStruct, &iSumOfStruct, &iWeightedSumOfStruct,
-                                 1);
+    StoreRecordCheckSums(*this);
 }
 
 bool MeasureAdjustStruct::HasValidCheckSums() const
 {
-    MeasureAdjustStruct copy = *this;
-    return CEnvironment::CheckStructSum(&copy, sizeof(copy), &copy.iSizeOfStruct, &copy.iSumOfStruct,
-                                        &copy.iWeightedSumOfStruct, 0) != FALSE;
+    return HasValidRecordCheckSums(*this);
 }
 
 bool MeasureAdjustStruct::TakeStoredBytes(const BYTE* pBytes, UINT nBytes)
 {
-    if (!pBytes || nBytes != sizeof(*this))
-        return false;
-    std::memcpy(this, pBytes, sizeof(*this));
-    return true;
+    return TakeStoredRecordBytes(*this, pBytes, nBytes);
 }
