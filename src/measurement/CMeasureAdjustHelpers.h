@@ -21,7 +21,6 @@ public:
     // Language argument of FormatMeasuredValue that selects the file language.
     static constexpr int FILE_LANGUAGE = -1;
     static constexpr int RATE_CODES = 20;
-    static constexpr int STREAMED_RATE_CODES = 13;
 
     // ---- Tables
     // String id of a MeasuringRateCode's text; 0 outside 0-19.
