@@ -15,6 +15,7 @@
 #include "protocol/ZMState.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class CComboBox;
@@ -147,7 +148,7 @@ public:
     CString m_strStSoftwareConfigBlock;
     CString m_strStSoftwareConfigBlockToWrite;
     CString m_strRtOperationBlock;
-    CPortManGui* m_pPort = nullptr;
+    std::unique_ptr<CPortManGui> m_pPort;
     CString m_strClosedPortName;
     CString m_strReceiveCOM;
     CString m_strActivePortKey;
@@ -192,7 +193,6 @@ public:
 private:
     // Port manager calls (CComPortLink.cpp).
     void COM_CreatePortManager(CWnd* pMainWnd);
-    void COM_DeletePortManager();
     bool COM_OpenPort(const CString& strKey, LONG lBaudrate);
     bool COM_ClosePort();
     bool COM_Write(const CString& strFrame);

@@ -11,18 +11,12 @@ constexpr unsigned int RECEIVE_BUFFER_SIZE = 256;
 
 void CComPort::COM_CreatePortManager(CWnd* pMainWnd)
 {
-    COM_DeletePortManager();
-    m_pPort = new CPortManGui(pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr, WM_PORTMAN_EVENT, WM_PORTMAN_DATA,
-                              true, 0);
+    m_pPort.reset();
+    m_pPort = std::make_unique<CPortManGui>(pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr, WM_PORTMAN_EVENT,
+                                            WM_PORTMAN_DATA, true, 0);
     m_pPort->SetEventCallback(nullptr, EV_PNP_ARRIVE | EV_PNP_REMOVE);
     m_pPort->ClosePort(false);
     m_strClosedPortName = m_pPort->GetCurrentDisplayName();
-}
-
-void CComPort::COM_DeletePortManager()
-{
-    delete m_pPort;
-    m_pPort = nullptr;
 }
 
 // The serial settings go into the port manager's record, which the next opening applies.

@@ -14,6 +14,8 @@
 #include <array>
 #include <ctime>
 #include <initializer_list>
+#include <cstddef>
+#include <memory>
 
 class CFloat32;
 struct ConfigBlock;
@@ -90,8 +92,13 @@ public:
 
     // CS and WCS over iCountLessOne + 1 bytes from pucFirst into pucOut[0] and pucOut[1].
     static void TerSend_CalcCheckBytes(const BYTE* pucFirst, BYTE* pucOut, int iCountLessOne);
-    // Writes frame bytes 0 to N + 6 (N = pucFrame[4]) doubled to strOut.
-    static void TerSend_FrameToString(CString& strOut, const BYTE* pucFrame);
+    // Writes frame bytes 0 to N + 6 (N = byte 4) doubled to strOut; FALSE, strOut empty, when the
+    // nSize bytes at pucFrame hold less than the frame its length byte announces.
+    static BOOL TerSend_FrameToString(CString& strOut, const BYTE* pucFrame, std::size_t nSize);
+    template <std::size_t N> static BOOL TerSend_FrameToString(CString& strOut, const BYTE (&aucFrame)[N])
+    {
+        return TerSend_FrameToString(strOut, aucFrame, N);
+    }
     // Doubles every 0x02 after the first byte in place; FALSE (buffer unchanged) when the result
     // would not fit into iCapacity bytes.
     static BOOL TerSend_StuffBuffer(BYTE* pucBuffer, int& iLength, int iCapacity);
@@ -261,7 +268,7 @@ protected:
     BYTE m_ucRate = 25;
     int m_iStartParam = 0;
     BYTE m_ucBitMask[2][8] = {};
-    CFloat32* m_pFloat32 = nullptr;
+    std::unique_ptr<CFloat32> m_pFloat32;
 
 private:
     // Builds the request for ucCode at the current addresses and returns it doubled.
