@@ -170,8 +170,8 @@ public:
                                                   int iLanguageOffset);
 
     // ---- Decoders. A null pointer skips its field. Each block decoder keeps the block in its
-    // descriptor (strRead, iReadCheck) and returns the block check result; the fields are written
-    // only when the block passed its check (result 0), so a failed block never reaches the record.
+    // descriptor (strRead, iReadCheck), decodes the fields whatever the check result and returns it;
+    // the readers consult the check. Only the software scalings read as off for a failed block.
     // Needs 19 bytes (status byte 18); FALSE, no field touched, for a shorter answer.
     BOOL TerSend_ReadStatusLongGetContent(const CString& strAnswer, BYTE* pucStatusAddress, BYTE* pucStatusOk,
                                           BYTE* pucAdjustment, BYTE* pucSupportInfo, BYTE* pucNoDigitalInput,
@@ -212,10 +212,10 @@ public:
 
     // Decodes into the record (see SensorStruct.h); FALSE for a status answer shorter than 19 bytes.
     BOOL TerSend_ReadStatusLongIntoSensor(const CString& strAnswer, SensorStruct& sSensor);
-    // Decodes block ucBlockNr into the record and stores the check result in the record's check field
-    // of that block; a block that fails keeps the record's previous contents. Also derives
-    // iStHw16Kind, iImpulsesPerRev and the software-configuration flags. Returns the check result,
-    // or -1 for a block number without contents (nothing changed).
+    // Decodes block ucBlockNr into the record, whatever its check result, and stores that result in
+    // the record's check field of the block. Also derives iStHw16Kind, iImpulsesPerRev and the
+    // software-configuration flags. Returns the check result, or -1 for a block number without
+    // contents (nothing changed).
     int TerSend_ReadBlockIntoSensor(const CString& strBlock, BYTE ucBlockNr, SensorStruct& sSensor,
                                     CString* pstrTrace = nullptr);
 
