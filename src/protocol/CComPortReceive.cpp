@@ -641,8 +641,6 @@ void CComPort::ZMCOMConfg_AnalyseStatusLong()
     if (ZMCOMConfg_FrameLength() < MIN_STATUS_BYTES)
         return;
     const CString strAnswer = ZMCOMConfg_CurrentFrame();
-    if (m_pMainFrame)
-        m_pMainFrame->Panel_KillTimer(TIMER_PANEL_START_ANSWER);
     const BOOL bDecoded = TerSend_ReadStatusLongIntoSensor(strAnswer, m_sSensor);
     ZMCOMConfg_TakeFrame();
     MAIN_FKTPTR = nullptr;

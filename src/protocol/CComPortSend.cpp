@@ -11,7 +11,6 @@
 
 namespace
 {
-constexpr UINT START_ANSWER_WAIT_MS = 100;
 // Waits for an answer before its request is repeated: status, raw values, blocks and the
 // acknowledgement of a control command; the acknowledgement of a block write (the sensor stores
 // it); the greeting of a restarted sensor.
@@ -57,12 +56,11 @@ bool CComPort::COM_ZMCOMConfgStartInit()
     m_iZMCOMConfgFlow = ZM_START_INIT;
     m_iChainRefusals = 0;
     MAIN_FKTPTR = &CComPort::ZMCOMConfg_AnalyseStatusLong;
-    if (m_pMainFrame)
-        m_pMainFrame->Panel_SetTimer(TIMER_PANEL_START_ANSWER, START_ANSWER_WAIT_MS);
     CString strRequest;
     TerSend_ReadStatusLong(strRequest);
     ZMCOMConfg_ClearReceiveBuffer();
-    const bool bWritten = COM_Write(strRequest);
+    // Guarded like every request; given up, it reports the connection lost (StartInitNoAnswer).
+    const bool bWritten = COM_WriteAwaited(strRequest, CODE_STATUS_LONG, ANSWER_WAIT_MS);
     if (bWritten && m_pMainFrame)
         m_pMainFrame->Frame_BeginWaitCursor();
     return bWritten;

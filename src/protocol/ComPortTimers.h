@@ -25,8 +25,7 @@ constexpr unsigned TIMER_ANSWER_WAIT = 43;
 constexpr unsigned TIMER_SEARCH_SCAN = 44;
 
 // Operator panel timers: 0 blinks the trigger LED, 1 starts a search that was put off, 5 is the
-// value watchdog, 9 waits for the status answer of an initialisation.
+// value watchdog.
 constexpr unsigned TIMER_PANEL_TRIGGER_LED = 0;
 constexpr unsigned TIMER_PANEL_DEFERRED_SEARCH = 1;
 constexpr unsigned TIMER_PANEL_WATCHDOG = 5;
-constexpr unsigned TIMER_PANEL_START_ANSWER = 9;
