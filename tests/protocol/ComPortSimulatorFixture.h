@@ -6,6 +6,7 @@
 
 #include "protocol/ComPortTimers.h"
 #include "support/PumpUntil.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "support/SimClient.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,18 @@ protected:
                                                     !Frame().FrameTimerRuns(TIMER_ANSWER_WAIT);
                                          },
                                          STEP_TIMEOUT_MS);
+    }
+
+    // The initialisation's outcome for a lost sensor: the message, the port closed and forgotten.
+    void ExpectConnectionReportedLost(const ScriptedMessageBoxes& boxes)
+    {
+        ASSERT_TRUE(PumpUntil([&boxes] { return !boxes.Calls().empty(); }, STEP_TIMEOUT_MS));
+        EXPECT_EQ(boxes.Calls()[0].strText,
+                  "The connection to the USB-Device is not stable. Please check the connection.");
+        EXPECT_FALSE(Frame().COM_IsPortOpen());
+        EXPECT_EQ(Frame().m_strActivePortKey, Frame().m_strClosedPortName);
+        EXPECT_EQ(Frame().COM_GetZMCOMConfgFlow(), ZM_STOP_MEASURE);
+        EXPECT_TRUE(Frame().Has("Panel_ResetToDisconnected"));
     }
 
     bool WaitForInitialisation(unsigned uiTimeoutMs)

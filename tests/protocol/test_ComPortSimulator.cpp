@@ -2,8 +2,6 @@
 // change, user calibration switched off and on, and a sensor that stops answering.
 #include "ComPortSimulatorFixture.h"
 
-#include "support/ScriptedMessageBoxes.h"
-
 using namespace protocol_test;
 
 TEST_F(ComPortSimulatorTest, SearchFindsTheSensorWithTheAddressScanAndInitialisesIt)
@@ -156,13 +154,7 @@ TEST_F(ComPortSimulatorTest, SensorThatStopsAnsweringIsReportedLost)
     ASSERT_TRUE(m_sim.InjectFault("no_answer", "all"));
     ScriptedMessageBoxes boxes;
     Frame().COM_ZMCOMConfgStartInit();
-    ASSERT_TRUE(PumpUntil([&boxes] { return !boxes.Calls().empty(); }, STEP_TIMEOUT_MS));
-    EXPECT_EQ(boxes.Calls()[0].strText,
-              "The connection to the USB-Device is not stable. Please check the connection.");
-    EXPECT_FALSE(Frame().COM_IsPortOpen());
-    EXPECT_EQ(Frame().m_strActivePortKey, Frame().m_strClosedPortName);
-    EXPECT_EQ(Frame().COM_GetZMCOMConfgFlow(), ZM_STOP_MEASURE);
-    EXPECT_TRUE(Frame().Has("Panel_ResetToDisconnected"));
+    ExpectConnectionReportedLost(boxes);
 }
 
 // A port whose writes fail counts as silent once per pass, when the no-answer timer runs out.

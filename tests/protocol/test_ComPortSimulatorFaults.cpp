@@ -3,8 +3,6 @@
 // faults are ridden out; stream gaps and an unplugged sensor during a stream.
 #include "ComPortSimulatorFixture.h"
 
-#include "support/ScriptedMessageBoxes.h"
-
 #include <algorithm>
 #include <tuple>
 
@@ -50,12 +48,7 @@ TEST_P(BlockAnswerNeverRight, EndsInTheLostSensorOutcome)
         ASSERT_TRUE(m_sim.ClearLog());
         ASSERT_TRUE(m_sim.InjectFault(answer.pszKind, "all", answer.pszMore));
         Frame().COM_ZMCOMConfgStartInit();
-        ASSERT_TRUE(PumpUntil([&boxes] { return !boxes.Calls().empty(); }, STEP_TIMEOUT_MS));
-        EXPECT_EQ(boxes.Calls()[0].strText,
-                  "The connection to the USB-Device is not stable. Please check the connection.");
-        EXPECT_FALSE(Frame().COM_IsPortOpen());
-        EXPECT_EQ(Frame().m_strActivePortKey, Frame().m_strClosedPortName);
-        EXPECT_EQ(Frame().COM_GetZMCOMConfgFlow(), ZM_STOP_MEASURE);
+        ExpectConnectionReportedLost(boxes);
         EXPECT_EQ(Received("B").size(), 1u);
     }
     else
