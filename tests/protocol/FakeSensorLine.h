@@ -1,6 +1,7 @@
 // A line of made-up ports for the sensor engine, each with a sensor behind it that answers status,
 // raw-value and block requests to its bus address at its baud rate. Answers reach the engine's window
-// as posted WM_PORTMAN_DATA, after the write that asked for them, as from a port's reader.
+// as posted WM_PORTMAN_DATA, after the write that asked for them, as from a port's reader; without a
+// window they are not sent.
 #pragma once
 
 #include "SensorAnswers.h"
@@ -156,6 +157,8 @@ private:
 
     void Post(const CString& strAnswer)
     {
+        if (!m_hEngineWnd)
+            return;
         const CString strWire = Wire(strAnswer);
         m_posted.emplace_back(strWire.GetString(), static_cast<size_t>(strWire.GetLength()));
         ::PostMessageA(m_hEngineWnd, WM_PORTMAN_DATA, m_posted.back().size(),
