@@ -3,6 +3,9 @@
 // tool tips.
 #include "CellListFixture.h"
 #include "ClientPicture.h"
+#include "framework/CBitmap.h"
+#include "framework/CClientDC.h"
+#include "framework/CImageList.h"
 
 namespace
 {
@@ -173,6 +176,59 @@ TEST_F(CellList, CellColoursAndProgressBarsAreDrawnByTheList)
             EXPECT_LT(CountRect(pic, rcBar, crBar), rcBar.Width() * rcBar.Height()) << "the text is drawn";
         }
     }
+}
+
+TEST_F(CellList, ASelectedRowTakesTheSelectionColoursButNotItsProgressCells)
+{
+    AddSensorRow(0, "COM5");
+    m_list.SetCellProgress(0, 6, FALSE, nullptr);
+    m_list.UpdateCellProgress(0, 6, 100);
+    m_list.SelectRow(0, TRUE);
+    const struct
+    {
+        bool bFocus;
+        COLORREF crBack;
+    } cases[] = {{true, ::GetSysColor(COLOR_HIGHLIGHT)}, {false, ::GetSysColor(COLOR_BTNFACE)}};
+    for (const auto& c : cases)
+    {
+        if (c.bFocus)
+            m_list.SetFocus();
+        else
+            m_parent.SetFocus();
+        CClientPicture pic(m_list.m_hWnd);
+        const CRect rc = CellRect(0, 2);
+        EXPECT_EQ(pic.At(rc.right - 3, rc.top + 2), c.crBack) << c.bFocus;
+        const CRect rcBar = CellRect(0, 6);
+        EXPECT_EQ(pic.At(rcBar.left + 1, rcBar.top + 3), BLACK) << "the track's frame";
+    }
+}
+
+TEST_F(CellList, AnImageCellDrawsItsImageBeforeTheText)
+{
+    AddSensorRow(0, "COM5");
+    CImageList images;
+    ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24, 1, 1));
+    CBitmap bitmap;
+    {
+        CClientDC dc(&m_list);
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 8, 8));
+        CDC memDC;
+        memDC.CreateCompatibleDC(&dc);
+        CBitmap* pOld = memDC.SelectObject(&bitmap);
+        memDC.FillSolidRect(0, 0, 8, 8, RGB(0, 200, 0));
+        memDC.SelectObject(pOld);
+    }
+    ASSERT_EQ(images.Add(&bitmap, (CBitmap*)nullptr), 0);
+    m_list.SetImageList(images, LVSIL_SMALL);
+    m_list.GetCell(0, 2)->imageIndex = 0;
+    CClientPicture pic(m_list.m_hWnd, "celllist_image");
+    const CRect rc = CellRect(0, 2);
+    const int yTop = rc.CenterPoint().y - 4;
+    EXPECT_EQ(pic.At(rc.left + 6, yTop), RGB(0, 200, 0));
+    EXPECT_EQ(pic.At(rc.left + 13, yTop + 7), RGB(0, 200, 0));
+    EXPECT_EQ(pic.At(rc.left + 5, yTop), WHITE);
+    EXPECT_EQ(pic.At(rc.left + 14, yTop), WHITE);
+    m_list.SetImageList(nullptr, LVSIL_SMALL);
 }
 
 TEST_F(CellList, ColumnZeroEndsAtTheNextColumnOfPositiveWidth)
@@ -367,11 +423,24 @@ TEST_F(CellList, KeysSkipDisabledRows)
     m_list.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(m_list.GetSelectedRow(), 0) << "no row enabled: the previous selection";
 
-    // A disabled row ignores clicks and is drawn in the grey-text colour.
+    // A disabled row ignores clicks of either button and is drawn in the grey-text colour: the same
+    // black text gives black pixels in an enabled row only.
+    m_list.GetCell(1, 0)->enabled = TRUE;
+    CClientPicture pic(m_list.m_hWnd);
+    EXPECT_GT(CountRect(pic, CellRect(1, 1), BLACK), 0);
+    EXPECT_EQ(CountRect(pic, CellRect(2, 1), BLACK), 0);
     m_list.GetCell(2, 3)->checkState = 0;
     ClickCell(2, 3);
     EXPECT_EQ(m_list.GetCell(2, 3)->checkState, 0);
     EXPECT_TRUE(m_parent.m_messages.empty());
+    for (int iRow : {2, 1})
+    {
+        const CPoint pt = CellRect(iRow, 1).CenterPoint();
+        // The list tracks a right button until its release is queued.
+        m_list.PostMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        m_list.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+        EXPECT_EQ(m_list.GetSelectedRow(), iRow == 2 ? 0 : 1);
+    }
 }
 
 namespace
