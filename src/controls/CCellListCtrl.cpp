@@ -1,5 +1,6 @@
 #include "controls/CCellListCtrl.h"
 
+#include "controls/CCellCombo.h"
 #include "controls/CCellEdit.h"
 #include "controls/CellListMessages.h"
 #include "framework/CFont.h"
@@ -29,6 +30,9 @@ ON_WM_ERASEBKGND()
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 ON_REGISTERED_MESSAGE(WM_CELLEDIT_KILL_FOCUS, OnCellEditKillFocus)
 ON_REGISTERED_MESSAGE(WM_CELLEDIT_VK_ESCAPE, OnCellEditEscape)
+ON_REGISTERED_MESSAGE(WM_CELLCOMBO_COMPLETE, OnCellComboComplete)
+ON_REGISTERED_MESSAGE(WM_CELLCOMBO_VK_ESCAPE, OnCellComboEscape)
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 namespace
@@ -712,6 +716,8 @@ void CCellListCtrl::OnLButtonDown(UINT, CPoint point)
     ListCell* pCell = GetCell(iRow, iCol);
     if (pCell == nullptr)
     {
+        if (m_pCombo != nullptr)
+            ArmComboClose(TIMER_COMBO_DROP);
         Default();
         return;
     }
@@ -720,11 +726,15 @@ void CCellListCtrl::OnLButtonDown(UINT, CPoint point)
         ToggleCheckCell(iRow, iCol, *pCell);
         Default();
     }
-    else if (pCell->editOn)
+    else if (pCell->comboOn || pCell->editOn)
     {
         // The list takes the click (and the focus) first; the editor opened after it keeps the focus.
+        const bool bCombo = pCell->comboOn;
         Default();
-        OpenCellEditor(iRow, iCol);
+        if (bCombo)
+            OpenCellCombo(iRow, iCol);
+        else
+            OpenCellEditor(iRow, iCol);
     }
     else
         Default();

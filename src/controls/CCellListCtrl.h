@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+class CCellCombo;
 class CCellEdit;
 class CStringArray;
 
@@ -25,7 +26,11 @@ class CCellListCtrl : public CListCtrl
 public:
     enum
     {
-        EDITOR_ID = 99, // control id of the in-place edit field
+        TIMER_COMBO_UNLOCK = 1, // window updates are unlocked when the combo has been open this long
+        TIMER_COMBO_DROP = 2,   // close the combo without taking its choice
+        TIMER_COMBO_TAKE = 3,   // take the combo's choice and close it
+        COMBO_TIMER_DELAY = 50, // ms
+        EDITOR_ID = 99,         // control id of the in-place edit field
         MIN_EDIT_COLUMN_WIDTH = 5
     };
 
@@ -71,8 +76,10 @@ public:
     void RedrawCell(int iRow, int iCol);
 
     // The in-place editors (a click on a combo or edit cell opens them); a previous one is closed first.
+    void OpenCellCombo(int iRow, int iCol);
     void OpenCellEditor(int iRow, int iCol);
     CCellEdit* GetEditor() const { return m_pEditor.get(); }
+    CCellCombo* GetCombo() const { return m_pCombo.get(); }
 
     // Tool of the cell at the point: row * 1000 + column + 1, text by callback; -1 off the labels.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
@@ -122,6 +129,12 @@ protected:
     void DiscardEditors();
     // Ends the edit keeping the typed text (bKeep) or restoring the old one.
     void EndEdit(bool bKeep);
+    void FillCombo(ListCell& cell, int iRow, int iCol);
+    // Arms the combo's closing timer unless a close is pending already: the first request decides.
+    void ArmComboClose(UINT_PTR nTimer);
+    // Closes the combo, taking its choice (bTake) or not.
+    void CloseCombo(bool bTake);
+    void UnlockUpdates();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -138,12 +151,22 @@ protected:
     afx_msg LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCellEditKillFocus(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCellEditEscape(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCellComboComplete(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCellComboEscape(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
     CString m_strInitialText; // cell text when the editor or combo opened
     std::unique_ptr<CCellEdit> m_pEditor;
     int m_iEditorRow = -1;
     int m_iEditorCol = -1;
+    int m_iComboRow = -1;
+    int m_iComboCol = -1;
+    CRect m_rectCombo; // screen rectangle the combo was created at
+    std::unique_ptr<CCellCombo> m_pCombo;
+    UINT_PTR m_nComboCloseTimer = 0; // the pending close of the combo; 0 for none
+    bool m_bUnlockPending = false;   // the unlock timer runs
+    bool m_bUpdatesLocked = false;   // the list's window updates are locked while a combo opens
 
     COLORREF m_crWindow;
     COLORREF m_crWindowText;
