@@ -28,12 +28,13 @@ inline void PrintTo(const CellMessage& m, std::ostream* os)
     *os << "{" << pszName << ", " << m.iRow << ", " << m.iCol << "}";
 }
 
-// Records the list's messages and the column clicks that reach it.
+// Records the list's messages and the clicks that reach it.
 class CCellListParent : public CWnd
 {
 public:
     std::vector<CellMessage> m_messages;
     std::vector<int> m_columnClicks;
+    int m_nClicks = 0; // NM_CLICK from the list
 
 protected:
     LRESULT Record(UINT nMessage, WPARAM wParam, LPARAM lParam)
@@ -53,6 +54,7 @@ protected:
     {
         return Record(WM_CELLLIST_CHECKBOX_CLICKED, wParam, lParam);
     }
+    afx_msg void OnClick(NMHDR*, LRESULT*) { ++m_nClicks; }
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT*)
     {
         m_columnClicks.push_back(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem);

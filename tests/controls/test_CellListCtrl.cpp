@@ -265,6 +265,7 @@ TEST_F(CellList, CheckBoxCellsToggleByClickAndTellTheParent)
                                                {WM_CELLLIST_CHECKBOX_CLICKED, 2, 2},
                                                {WM_CELLLIST_CHECKBOX_CLICKED, 0, 2}};
     EXPECT_EQ(m_parent.m_messages, expected);
+    EXPECT_EQ(m_parent.m_nClicks, 3) << "the parent still sees the clicks";
 
     // The box: at the cell's left with a text, centred without one; the tick of a ticked box.
     CClientPicture pic(m_list.m_hWnd, "celllist_checks");
@@ -377,6 +378,72 @@ TEST_F(CellList, TheHeaderPaintsItsFaceItemsDividersAndFrame)
     CClientPicture reordered(header.m_hWnd, "celllist_header_reordered");
     EXPECT_EQ(reordered.At(79, rc0.CenterPoint().y), crShadow);
     EXPECT_EQ(reordered.At(80, rc0.CenterPoint().y), crHighlight);
+}
+
+TEST_F(CellList, HeaderImagesBitmapsAndBorder)
+{
+    CCellHeaderCtrl& header = m_list.m_wndHeader;
+    // An image list: its image size is taken, and an item's index picks an image (0: none).
+    CImageList images;
+    ASSERT_TRUE(images.Create(13, 13, ILC_COLOR24, 3, 1));
+    CBitmap strip;
+    {
+        CClientDC dc(&m_list);
+        ASSERT_TRUE(strip.CreateCompatibleBitmap(&dc, 39, 13));
+        CDC memDC;
+        memDC.CreateCompatibleDC(&dc);
+        CBitmap* pOld = memDC.SelectObject(&strip);
+        memDC.FillSolidRect(0, 0, 13, 13, RGB(200, 0, 0));
+        memDC.FillSolidRect(13, 0, 26, 13, RGB(0, 0, 200));
+        memDC.SelectObject(pOld);
+    }
+    ASSERT_EQ(images.Add(&strip, (CBitmap*)nullptr), 0);
+    header.SetImageList(images);
+    EXPECT_EQ(header.GetImageSize(), CSize(13, 13));
+    m_list.SetHeaderCheckState(1, 1);
+    // A bitmap at the item's right edge.
+    CBitmap bitmap;
+    {
+        CClientDC dc(&m_list);
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 6, 6));
+        CDC memDC;
+        memDC.CreateCompatibleDC(&dc);
+        CBitmap* pOld = memDC.SelectObject(&bitmap);
+        memDC.FillSolidRect(0, 0, 6, 6, RGB(0, 150, 0));
+        memDC.SelectObject(pOld);
+    }
+    HDITEMA item = {};
+    item.mask = HDI_FORMAT | HDI_BITMAP;
+    item.fmt = HDF_STRING | HDF_BITMAP;
+    item.hbm = bitmap;
+    header.SetItem(2, &item);
+
+    CClientPicture pic(header.m_hWnd, "celllist_header_images");
+    CRect rc0, rc1, rc2;
+    header.GetItemRect(0, &rc0);
+    header.GetItemRect(1, &rc1);
+    header.GetItemRect(2, &rc2);
+    const int yImage = rc1.CenterPoint().y - 7;
+    EXPECT_EQ(pic.At(rc1.left + 6, yImage + 1), RGB(0, 0, 200));
+    EXPECT_EQ(pic.At(rc1.left + 18, yImage + 12), RGB(0, 0, 200));
+    EXPECT_NE(pic.At(rc0.left + 6, yImage + 1), RGB(200, 0, 0)) << "index 0 shows no image";
+    EXPECT_EQ(pic.At(rc2.right - 12, rc2.CenterPoint().y), RGB(0, 150, 0));
+    EXPECT_EQ(pic.At(rc2.right - 7, rc2.CenterPoint().y), RGB(0, 150, 0));
+    EXPECT_NE(pic.At(rc2.right - 6, rc2.CenterPoint().y), RGB(0, 150, 0));
+    header.SetImageList(nullptr);
+
+    // The static border widens the layout by two border widths.
+    auto layoutWidth = [&]
+    {
+        RECT rc = {0, 0, 300, 100};
+        WINDOWPOS wp = {};
+        HDLAYOUT layout = {&rc, &wp};
+        header.SendMessage(HDM_LAYOUT, 0, (LPARAM)&layout);
+        return wp.cx;
+    };
+    const int cxPlain = layoutWidth();
+    header.m_bStaticBorder = TRUE;
+    EXPECT_EQ(layoutWidth(), cxPlain + 2 * ::GetSystemMetrics(SM_CXBORDER));
 }
 
 TEST_F(CellList, AnEmptyListSaysSoBelowItsHeader)
