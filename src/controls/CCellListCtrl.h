@@ -129,6 +129,9 @@ protected:
     void DiscardEditors();
     // Ends the edit keeping the typed text (bKeep) or restoring the old one.
     void EndEdit(bool bKeep);
+    // Writes an editor's result into the cell, marks the cell when it differs from the text the editor
+    // opened with, and tells the parent.
+    void TakeEditorText(int iRow, int iCol, const CString& strText, UINT nMessage);
     void FillCombo(ListCell& cell, int iRow, int iCol);
     // Arms the combo's closing timer unless a close is pending already: the first request decides.
     void ArmComboClose(UINT_PTR nTimer);

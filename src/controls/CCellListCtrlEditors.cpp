@@ -107,14 +107,16 @@ void CCellListCtrl::EndEdit(bool bKeep)
         return;
     }
     // An emptied field keeps the old text.
-    if (strText.IsEmpty())
-        strText = m_strInitialText;
+    TakeEditorText(iRow, iCol, strText.IsEmpty() ? m_strInitialText : strText, WM_CELLLIST_EDIT_END);
+}
+
+void CCellListCtrl::TakeEditorText(int iRow, int iCol, const CString& strText, UINT nMessage)
+{
     SetCellText(iRow, iCol, strText);
     ListCell* pCell = GetCell(iRow, iCol);
     if (pCell != nullptr && strText.Compare(m_strInitialText) != 0)
         MarkModified(*pCell);
-    RedrawCell(iRow, iCol);
-    NotifyParent(WM_CELLLIST_EDIT_END, iRow, iCol);
+    NotifyParent(nMessage, iRow, iCol);
 }
 
 LRESULT CCellListCtrl::OnCellEditKillFocus(WPARAM, LPARAM)
@@ -237,11 +239,7 @@ void CCellListCtrl::CloseCombo(bool bTake)
     }
     if (iSel == -1 || !IsCellInRange(iRow, iCol))
         return;
-    SetCellText(iRow, iCol, strText);
-    ListCell* pCell = GetCell(iRow, iCol);
-    if (pCell != nullptr && strText.Compare(m_strInitialText) != 0)
-        MarkModified(*pCell);
-    NotifyParent(WM_CELLLIST_COMBO_SELECTION, iRow, iCol);
+    TakeEditorText(iRow, iCol, strText, WM_CELLLIST_COMBO_SELECTION);
 }
 
 LRESULT CCellListCtrl::OnCellComboComplete(WPARAM, LPARAM)

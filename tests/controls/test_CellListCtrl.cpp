@@ -17,6 +17,23 @@ int CountRow(const CClientPicture& pic, int y, int x0, int x1, COLORREF cr)
         n += pic.At(x, y) == cr;
     return n;
 }
+// A bitmap of vertical stripes, each cxStripe wide, in the colours given.
+void MakeStripes(CBitmap& bitmap, CWnd& wnd, int cxStripe, int cy, std::initializer_list<COLORREF> colours)
+{
+    CClientDC dc(&wnd);
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, cxStripe * (int)colours.size(), cy));
+    CDC memDC;
+    memDC.CreateCompatibleDC(&dc);
+    CBitmap* pOld = memDC.SelectObject(&bitmap);
+    int x = 0;
+    for (COLORREF cr : colours)
+    {
+        memDC.FillSolidRect(x, 0, cxStripe, cy, cr);
+        x += cxStripe;
+    }
+    memDC.SelectObject(pOld);
+}
+
 int CountRect(const CClientPicture& pic, const CRect& rc, COLORREF cr)
 {
     int n = 0;
@@ -209,15 +226,7 @@ TEST_F(CellList, AnImageCellDrawsItsImageBeforeTheText)
     CImageList images;
     ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24, 1, 1));
     CBitmap bitmap;
-    {
-        CClientDC dc(&m_list);
-        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 8, 8));
-        CDC memDC;
-        memDC.CreateCompatibleDC(&dc);
-        CBitmap* pOld = memDC.SelectObject(&bitmap);
-        memDC.FillSolidRect(0, 0, 8, 8, RGB(0, 200, 0));
-        memDC.SelectObject(pOld);
-    }
+    MakeStripes(bitmap, m_list, 8, 8, {RGB(0, 200, 0)});
     ASSERT_EQ(images.Add(&bitmap, (CBitmap*)nullptr), 0);
     m_list.SetImageList(images, LVSIL_SMALL);
     m_list.GetCell(0, 2)->imageIndex = 0;
@@ -387,31 +396,14 @@ TEST_F(CellList, HeaderImagesBitmapsAndBorder)
     CImageList images;
     ASSERT_TRUE(images.Create(13, 13, ILC_COLOR24, 3, 1));
     CBitmap strip;
-    {
-        CClientDC dc(&m_list);
-        ASSERT_TRUE(strip.CreateCompatibleBitmap(&dc, 39, 13));
-        CDC memDC;
-        memDC.CreateCompatibleDC(&dc);
-        CBitmap* pOld = memDC.SelectObject(&strip);
-        memDC.FillSolidRect(0, 0, 13, 13, RGB(200, 0, 0));
-        memDC.FillSolidRect(13, 0, 26, 13, RGB(0, 0, 200));
-        memDC.SelectObject(pOld);
-    }
+    MakeStripes(strip, m_list, 13, 13, {RGB(200, 0, 0), RGB(0, 0, 200), RGB(0, 0, 200)});
     ASSERT_EQ(images.Add(&strip, (CBitmap*)nullptr), 0);
     header.SetImageList(images);
     EXPECT_EQ(header.GetImageSize(), CSize(13, 13));
     m_list.SetHeaderCheckState(1, 1);
     // A bitmap at the item's right edge.
     CBitmap bitmap;
-    {
-        CClientDC dc(&m_list);
-        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 6, 6));
-        CDC memDC;
-        memDC.CreateCompatibleDC(&dc);
-        CBitmap* pOld = memDC.SelectObject(&bitmap);
-        memDC.FillSolidRect(0, 0, 6, 6, RGB(0, 150, 0));
-        memDC.SelectObject(pOld);
-    }
+    MakeStripes(bitmap, m_list, 6, 6, {RGB(0, 150, 0)});
     HDITEMA item = {};
     item.mask = HDI_FORMAT | HDI_BITMAP;
     item.fmt = HDF_STRING | HDF_BITMAP;
