@@ -763,7 +763,7 @@ void CCellListCtrl::ToggleHeaderCheck(int iCol)
         return;
     const int iNew = iState == 1 ? 2 : 1;
     SetHeaderCheckState(iCol, iNew);
-    m_wndHeader.UpdateWindow();
+    GetHeaderCtrl()->UpdateWindow();
     for (int iRow = 0; iRow < GetItemCount(); ++iRow)
     {
         ListCell* pCell = GetCell(iRow, iCol);

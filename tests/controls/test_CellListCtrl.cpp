@@ -43,6 +43,29 @@ int CountRect(const CClientPicture& pic, const CRect& rc, COLORREF cr)
 }
 } // namespace
 
+TEST(CellListMessages, AreRegisteredByTheirNames)
+{
+    const struct
+    {
+        LPCSTR lpszName;
+        UINT nMessage;
+    } messages[] = {{"WM_CELLLIST_COMBO_SELECTION", WM_CELLLIST_COMBO_SELECTION},
+                    {"WM_CELLLIST_EDIT_END", WM_CELLLIST_EDIT_END},
+                    {"WM_CELLLIST_CHECKBOX_CLICKED", WM_CELLLIST_CHECKBOX_CLICKED},
+                    {"WM_CELLEDIT_KILL_FOCUS", WM_CELLEDIT_KILL_FOCUS},
+                    {"WM_CELLEDIT_VK_ESCAPE", WM_CELLEDIT_VK_ESCAPE},
+                    {"WM_CELLCOMBO_COMPLETE", WM_CELLCOMBO_COMPLETE},
+                    {"WM_CELLCOMBO_VK_RETURN", WM_CELLCOMBO_VK_RETURN},
+                    {"WM_CELLCOMBO_VK_ESCAPE", WM_CELLCOMBO_VK_ESCAPE},
+                    {"WM_CELLCOMBO_KEYDOWN", WM_CELLCOMBO_KEYDOWN},
+                    {"WM_CELLCOMBO_LBUTTONUP", WM_CELLCOMBO_LBUTTONUP}};
+    for (const auto& m : messages)
+    {
+        EXPECT_GE(m.nMessage, 0xC000u) << m.lpszName;
+        EXPECT_EQ(m.nMessage, ::RegisterWindowMessageA(m.lpszName)) << m.lpszName;
+    }
+}
+
 TEST_F(CellList, OperationsCheckRowAndColumn)
 {
     AddSensorRow(0, "COM5");
