@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace
@@ -42,6 +43,7 @@ public:
     CSwatchButton m_btnColor;
     COLORREF m_crColor = kRed;
     std::vector<PickMessage> m_messages;
+    int m_nClicks = 0;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override
@@ -55,7 +57,12 @@ protected:
             m_messages.push_back({message, (COLORREF)wParam, lParam});
         return CDialog::WindowProc(message, wParam, lParam);
     }
+    afx_msg void OnColorClicked() { ++m_nClicks; }
+    DECLARE_MESSAGE_MAP()
 };
+BEGIN_MESSAGE_MAP(CPickerHostDlg, CDialog)
+ON_BN_CLICKED(IDC_PROP_COLOR, OnColorClicked)
+END_MESSAGE_MAP()
 
 class ColourPicker : public ::testing::Test
 {
@@ -185,6 +192,8 @@ TEST_F(ColourPicker, PopupOpensBelowTheButtonWithTheStartColourChosen)
         EXPECT_EQ(pPopup->GetHighlightedCell(), CPalettePopup::CELL_NONE);
         EXPECT_TRUE(m_dlg.m_btnColor.IsPopupOpen());
         EXPECT_EQ(m_dlg.m_messages, std::vector<PickMessage>{Reported(WM_COLORPICK_OPENED, c.crStart)});
+        // The button takes the click itself.
+        EXPECT_EQ(m_dlg.m_nClicks, 0);
         CRect rectButton, rectPopup;
         m_dlg.m_btnColor.GetWindowRect(&rectButton);
         pPopup->GetWindowRect(&rectPopup);
@@ -484,6 +493,20 @@ TEST_F(ColourPicker, PopupPaintsItsCellsWithTheChosenAndHighlightedMarks)
     EXPECT_EQ(shot.Pixel(rectRed.left + 2, rectRed.top + 2), ::GetSysColor(COLOR_3DHIGHLIGHT));
     EXPECT_EQ(shot.Pixel(rectBlue.left + 2, rectBlue.top + 2), ::GetSysColor(COLOR_BTNFACE));
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+}
+
+TEST(SwatchButton, DynamicallyCreatedButtonIsOwnerDrawn)
+{
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "Host", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
+    std::unique_ptr<CObject> pObject(RUNTIME_CLASS(CSwatchButton)->CreateObject());
+    auto* pButton = dynamic_cast<CSwatchButton*>(pObject.get());
+    ASSERT_NE(pButton, nullptr);
+    EXPECT_EQ(pButton->GetColor(), CLR_DEFAULT);
+    ASSERT_TRUE(pButton->Create("", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, CRect(5, 5, 80, 25), &host, 9));
+    EXPECT_EQ(pButton->GetStyle() & 0x0F, (DWORD)BS_OWNERDRAW);
+    pButton->DestroyWindow();
+    host.DestroyWindow();
 }
 
 TEST(PalettePopup, FailedCreationLeavesNoWindowAndTheObjectToTheCaller)
