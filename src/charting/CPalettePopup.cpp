@@ -169,24 +169,29 @@ int CPalettePopup::CellIndex(int iRow, int iColumn) const
     return iCell < m_iColourCount ? iCell : CELL_NONE;
 }
 
+bool CPalettePopup::IsTextCell(int iCell) const
+{
+    return (iCell == CELL_MORE_COLOURS && !m_strMoreColorsText.IsEmpty()) ||
+           (iCell == CELL_AUTOMATIC && !m_strAutomaticText.IsEmpty());
+}
+
+bool CPalettePopup::IsColourCell(int iCell) const
+{
+    return iCell >= 0 && iCell < m_iColourCount && m_iColumns != 0;
+}
+
 int CPalettePopup::CellRow(int iCell) const
 {
-    if ((iCell == CELL_MORE_COLOURS && !m_strMoreColorsText.IsEmpty()) ||
-        (iCell == CELL_AUTOMATIC && !m_strAutomaticText.IsEmpty()))
+    if (IsTextCell(iCell))
         return iCell;
-    if (iCell < 0 || iCell >= m_iColourCount || m_iColumns == 0)
-        return -1;
-    return iCell / m_iColumns;
+    return IsColourCell(iCell) ? iCell / m_iColumns : -1;
 }
 
 int CPalettePopup::CellColumn(int iCell) const
 {
-    if ((iCell == CELL_MORE_COLOURS && !m_strMoreColorsText.IsEmpty()) ||
-        (iCell == CELL_AUTOMATIC && !m_strAutomaticText.IsEmpty()))
+    if (IsTextCell(iCell))
         return iCell;
-    if (iCell < 0 || iCell >= m_iColourCount || m_iColumns == 0)
-        return -1;
-    return iCell % m_iColumns;
+    return IsColourCell(iCell) ? iCell % m_iColumns : -1;
 }
 
 BOOL CPalettePopup::CellRect(int iCell, CRect& rect) const
@@ -201,7 +206,7 @@ BOOL CPalettePopup::CellRect(int iCell, CRect& rect) const
         rect = m_rectAutomatic;
         return !m_strAutomaticText.IsEmpty();
     }
-    if (iCell < 0 || iCell >= m_iColourCount || m_iColumns == 0)
+    if (!IsColourCell(iCell))
         return FALSE;
     rect.left = CellColumn(iCell) * m_iCellSize + m_iMargin;
     rect.top = CellRow(iCell) * m_iCellSize + m_iMargin;

@@ -60,6 +60,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    bool IsTextCell(int iCell) const;
+    bool IsColourCell(int iCell) const;
     void InitPalette();
     BOOL Create(CPoint ptScreen, LPCSTR pszAutomaticText, LPCSTR pszMoreColorsText);
     void LayoutCells();
