@@ -98,7 +98,7 @@ void CPalettePopup::InitPalette()
     m_iHighlightCell = m_iChosenCell = CELL_NONE;
     m_pButton = nullptr;
     m_crStart = m_crCurrent = 0;
-    m_bColorDialogOpen = FALSE;
+    m_bPickEnded = FALSE;
     // Room for the swatch inside the cell's edges.
     if (m_iCellSize - 2 * m_iMargin - 2 < 5)
         m_iCellSize = 2 * m_iMargin + 7;
@@ -553,19 +553,19 @@ void CPalettePopup::OnKeyDown(UINT nChar, UINT, UINT)
 
 void CPalettePopup::FinishPick(BOOL bAccept)
 {
-    // A cancel (the application losing activation) while the colour dialog is open waits for the dialog.
-    if (m_bColorDialogOpen)
+    // A pick ends once: a deactivation while the colour dialog is open or while the window is being
+    // destroyed is no second ending.
+    if (m_bPickEnded)
         return;
+    m_bPickEnded = TRUE;
     ::ReleaseCapture();
     if (bAccept && m_iHighlightCell == CELL_MORE_COLOURS)
     {
-        m_bColorDialogOpen = TRUE;
         CColorDialog dlg(m_crStart, CC_FULLOPEN | CC_ANYCOLOR, this);
         if (dlg.DoModal() == IDOK)
             m_crCurrent = dlg.GetColor();
         else
             bAccept = FALSE;
-        m_bColorDialogOpen = FALSE;
     }
     if (!bAccept)
         m_crCurrent = m_crStart;

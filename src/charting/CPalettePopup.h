@@ -98,6 +98,6 @@ private:
     COLORREF m_crCurrent = 0;
     CToolTipCtrl m_tips;
     CWnd* m_pButton = nullptr;
-    BOOL m_bColorDialogOpen = FALSE;
+    BOOL m_bPickEnded = FALSE; // accepted or cancelled (the colour dialog may still be open)
     BOOL m_bDeleteWithWindow = FALSE;
 };

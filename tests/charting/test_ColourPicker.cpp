@@ -6,11 +6,11 @@
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
 #include "resource_chartdlg.h"
-#include "support/PumpUntil.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,6 +44,7 @@ public:
     COLORREF m_crColor = kRed;
     std::vector<PickMessage> m_messages;
     int m_nClicks = 0;
+    std::function<void(UINT)> m_onPickMessage; // runs as each message arrives
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override
@@ -54,7 +55,11 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message >= WM_COLORPICK_CHANGED && message <= WM_COLORPICK_CANCELLED)
+        {
             m_messages.push_back({message, (COLORREF)wParam, lParam});
+            if (m_onPickMessage)
+                m_onPickMessage(message);
+        }
         return CDialog::WindowProc(message, wParam, lParam);
     }
     afx_msg void OnColorClicked() { ++m_nClicks; }
@@ -307,7 +312,15 @@ TEST_F(ColourPicker, ReleasingOnACellAcceptsItsColour)
         m_dlg.m_btnColor.SetColor(c.crStart);
         CPalettePopup* pPopup = Open();
         ASSERT_NE(pPopup, nullptr);
+        // The application losing activation as the popup closes does not end the pick again.
+        const HWND hWndPopup = *pPopup;
+        m_dlg.m_onPickMessage = [hWndPopup](UINT nMessage)
+        {
+            if (nMessage == WM_COLORPICK_ACCEPTED)
+                ::SendMessageA(hWndPopup, WM_ACTIVATEAPP, FALSE, 0);
+        };
         ClickCell(pPopup, c.iCell);
+        m_dlg.m_onPickMessage = nullptr;
         EXPECT_EQ(Popup(), nullptr);
         EXPECT_EQ(m_dlg.m_btnColor.GetColor(), c.crResult);
         EXPECT_FALSE(m_dlg.m_btnColor.IsPopupOpen());
@@ -528,13 +541,12 @@ TEST_F(ColourPicker, PopupTakesTheMouseBackBeforeItHandlesAMessage)
 {
     CPalettePopup* pPopup = Open();
     ASSERT_NE(pPopup, nullptr);
-    m_dlg.SetCapture();
     const CPoint pt = CellCentre(pPopup, kBlueCell);
-    pPopup->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-    ASSERT_TRUE(PumpUntil([&] { return ::GetCapture() == pPopup->GetSafeHwnd(); }, 2000));
-    // The message that found the capture elsewhere was swallowed.
-    EXPECT_EQ(pPopup->GetHighlightedCell(), CPalettePopup::CELL_NONE);
-    pPopup->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-    EXPECT_TRUE(PumpUntil([&] { return pPopup->GetHighlightedCell() == kBlueCell; }, 2000));
+    MSG msg = {*pPopup, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y), 0, {0, 0}};
+    // Another window holds the mouse: the popup takes it back and swallows the message.
+    m_dlg.SetCapture();
+    EXPECT_TRUE(pPopup->PreTranslateMessage(&msg));
+    EXPECT_EQ(::GetCapture(), pPopup->GetSafeHwnd());
+    EXPECT_FALSE(pPopup->PreTranslateMessage(&msg));
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
 }
