@@ -229,11 +229,19 @@ TEST(ChartTemplates, PagesFitTheTabOfThePropertyWindow)
     pTab->GetClientRect(&rectDisplay);
     pTab->SendMessage(TCM_ADJUSTRECT, FALSE, (LPARAM)&rectDisplay);
 
-    for (UINT nIDPage : {IDD_CHART_PAGE, IDD_AXIS_PAGE, IDD_CURVE_PAGE})
+    // Each page's window text is its tab title.
+    const struct
     {
+        UINT nIDPage;
+        LPCSTR pszTitle;
+    } pages[] = {{IDD_CHART_PAGE, "Diagramm"}, {IDD_AXIS_PAGE, "Achse"}, {IDD_CURVE_PAGE, "Meßkurve"}};
+    for (const auto& p : pages)
+    {
+        const UINT nIDPage = p.nIDPage;
         CDialog page;
         ASSERT_TRUE(page.Create(nIDPage, pTab)) << nIDPage;
-        page.ModifyStyle(WS_CAPTION, 0);
+        EXPECT_EQ(TextOf(page), p.pszTitle);
+        EXPECT_FALSE(page.GetStyle() & WS_CAPTION);
         page.SetWindowPos(nullptr, 8, 25, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
         const CRect rectPage = RectIn(page, *pTab);
         CRect rectBoth;
