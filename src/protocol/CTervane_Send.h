@@ -14,6 +14,8 @@
 #include <array>
 #include <ctime>
 #include <initializer_list>
+#include <cstddef>
+#include <memory>
 
 class CFloat32;
 struct ConfigBlock;
@@ -90,8 +92,13 @@ public:
 
     // CS and WCS over iCountLessOne + 1 bytes from pucFirst into pucOut[0] and pucOut[1].
     static void TerSend_CalcCheckBytes(const BYTE* pucFirst, BYTE* pucOut, int iCountLessOne);
-    // Writes frame bytes 0 to N + 6 (N = pucFrame[4]) doubled to strOut.
-    static void TerSend_FrameToString(CString& strOut, const BYTE* pucFrame);
+    // Writes frame bytes 0 to N + 6 (N = byte 4) doubled to strOut; FALSE, strOut empty, when the
+    // nSize bytes at pucFrame hold less than the frame its length byte announces.
+    static BOOL TerSend_FrameToString(CString& strOut, const BYTE* pucFrame, std::size_t nSize);
+    template <std::size_t N> static BOOL TerSend_FrameToString(CString& strOut, const BYTE (&aucFrame)[N])
+    {
+        return TerSend_FrameToString(strOut, aucFrame, N);
+    }
     // Doubles every 0x02 after the first byte in place; FALSE (buffer unchanged) when the result
     // would not fit into iCapacity bytes.
     static BOOL TerSend_StuffBuffer(BYTE* pucBuffer, int& iLength, int iCapacity);
@@ -162,9 +169,50 @@ public:
                                                   int iInterfaceKind, int iDigitalInputBit,
                                                   int iLanguageOffset);
 
+    // ---- Values with their unit. A number text in the input unit of a TypeClass ('D' cN·m, 'K' N,
+    // 'W' g, 'X', 'd' mV/V, 'A' V, 'S' mA) is shown in the unit of its decade with the decimals of
+    // that decade; 0.01 to 9.99e15 are accepted, anything else gives "n.a." and writes no output.
+    // Unit codes and factors: torque 0 mN·m (10), 1 cN·m, 2 N·m (0.01), 3 kN·m (1e-5), 4 MN·m (1e-8);
+    // force 0 mN (1000), 2 N, 3 kN, 4 MN (1e-6); mass 0 mg (1000), 1 g, 2 kg, 3 t (1e-6); the other
+    // classes 0 with factor 1.
+    struct MagnitudeRow
+    {
+        int iUnit;             // 0 for the smallest unit of the class
+        double dShown;         // the number in that unit
+        int iDecimals;         // decimals of the text
+        int iReportedDecimals; // decimals reported to the caller
+    };
+    // The decade rows of both value formatters; bKiloTorqueToE10 keeps torque below 10^10 cN·m in kN·m.
+    static bool TerSend_FindMagnitudeRow(char cTypeClass, double dValue, bool bKiloTorqueToE10,
+                                         MagnitudeRow& row);
+    // "n.a. TypeClass Unkonwn" for another letter.
+    static CString TerSend_FormatValueWithUnit(CString strValue, char cTypeClass, int iLanguageOffset,
+                                               CString* pstrValue, CString* pstrUnit, int* piUnitCode,
+                                               double* pdFactor, int* piDecimals);
+    static CString TerSend_FormatTorque(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                        CString* pstrUnit, int* piUnitCode, double* pdFactor,
+                                        int* piDecimals);
+    static CString TerSend_FormatForce(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                       CString* pstrUnit, int* piUnitCode, double* pdFactor, int* piDecimals);
+    static CString TerSend_FormatMass(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                      CString* pstrUnit, int* piUnitCode, double* pdFactor, int* piDecimals);
+    static CString TerSend_FormatAdu(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                     CString* pstrUnit, int* piUnitCode, double* pdFactor, int* piDecimals);
+    static CString TerSend_FormatBridgeSignal(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                              CString* pstrUnit, int* piUnitCode, double* pdFactor,
+                                              int* piDecimals);
+    static CString TerSend_FormatVoltage(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                         CString* pstrUnit, int* piUnitCode, double* pdFactor,
+                                         int* piDecimals);
+    static CString TerSend_FormatCurrent(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                         CString* pstrUnit, int* piUnitCode, double* pdFactor,
+                                         int* piDecimals);
+    // ',' becomes '.' for 1000 (English); '.' becomes ',' for every other language.
+    static CString TerSend_LocalizeDecimalSeparator(int iLanguageOffset, CString strText);
+
     // ---- Decoders. A null pointer skips its field. Each block decoder keeps the block in its
-    // descriptor (strRead, iReadCheck) and returns the block check result; the fields are written
-    // only when the block passed its check (result 0), so a failed block never reaches the record.
+    // descriptor (strRead, iReadCheck), decodes the fields whatever the check result and returns it;
+    // the readers consult the check. Only the software scalings read as off for a failed block.
     // Needs 19 bytes (status byte 18); FALSE, no field touched, for a shorter answer.
     BOOL TerSend_ReadStatusLongGetContent(const CString& strAnswer, BYTE* pucStatusAddress, BYTE* pucStatusOk,
                                           BYTE* pucAdjustment, BYTE* pucSupportInfo, BYTE* pucNoDigitalInput,
@@ -205,10 +253,10 @@ public:
 
     // Decodes into the record (see SensorStruct.h); FALSE for a status answer shorter than 19 bytes.
     BOOL TerSend_ReadStatusLongIntoSensor(const CString& strAnswer, SensorStruct& sSensor);
-    // Decodes block ucBlockNr into the record and stores the check result in the record's check field
-    // of that block; a block that fails keeps the record's previous contents. Also derives
-    // iStHw16Kind, iImpulsesPerRev and the software-configuration flags. Returns the check result,
-    // or -1 for a block number without contents (nothing changed).
+    // Decodes block ucBlockNr into the record, whatever its check result, and stores that result in
+    // the record's check field of the block. Also derives iStHw16Kind, iImpulsesPerRev and the
+    // software-configuration flags. Returns the check result, or -1 for a block number without
+    // contents (nothing changed).
     int TerSend_ReadBlockIntoSensor(const CString& strBlock, BYTE ucBlockNr, SensorStruct& sSensor,
                                     CString* pstrTrace = nullptr);
 
@@ -261,7 +309,7 @@ protected:
     BYTE m_ucRate = 25;
     int m_iStartParam = 0;
     BYTE m_ucBitMask[2][8] = {};
-    CFloat32* m_pFloat32 = nullptr;
+    std::unique_ptr<CFloat32> m_pFloat32;
 
 private:
     // Builds the request for ucCode at the current addresses and returns it doubled.
