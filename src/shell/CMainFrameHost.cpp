@@ -1,0 +1,322 @@
+// The main frame as the host of the sensor engine, the view bars and the pages: each call goes to the
+// window concerned. The value pipeline, the operator panel's measurement, the connection page's list,
+// the information and calibration pages and the diagnostic log are built by their own issues; until
+// then the engine's calls for them find nothing to do here.
+#include "shell/CMainFrame.h"
+
+#include "measurement/CAFormChannelA.h"
+#include "measurement/CAFormChannelB.h"
+#include "measurement/CDlgMeasureAdjust.h"
+#include "measurement/CDlgMeasureDiagram.h"
+#include "measurement/MeasureAdjustStruct.h"
+#include "sensorpages/CDlgDiagnostic.h"
+#include "shell/TreeCtrlStruct.h"
+
+// ---- CViewBarHost and CPageHost -----------------------------------------------------------------------
+
+int CMainFrame::GetViewBarCheckState(int nBar)
+{
+    return nBar >= 0 && nBar < VIEW_BAR_COUNT ? m_psTreeCtrlStruct->iCheckState[nBar] : 0;
+}
+
+CWnd* CMainFrame::GetViewBar(int nBar)
+{
+    switch (nBar)
+    {
+        case VIEWBAR_CHANNEL_A:
+        case VIEWBAR_CHANNEL_B:
+        case VIEWBAR_CHANNEL_C:
+            return &m_wndViewBar[nBar];
+        case VIEWBAR_DIAGRAM:
+            return &m_wndViewBarDiagram;
+        case VIEWBAR_NAVIGATION:
+            return &m_wndViewBarNavi;
+        default:
+            return nullptr;
+    }
+}
+
+CWnd* CMainFrame::GetChannelPane(int nBar)
+{
+    if (nBar == VIEWBAR_CHANNEL_A)
+        return m_sPointer.pChannelA;
+    if (nBar == VIEWBAR_CHANNEL_B)
+        return m_sPointer.pChannelB;
+    return nullptr;
+}
+
+// The diagram bar keeps its pane frame over its client area; the pane has no layout of its own yet.
+void CMainFrame::ResizeDiagramInBar(CWnd*, const CRect&) {}
+
+void CMainFrame::SetTriggerThresholds(double dStartValue, double dStopValue)
+{
+    m_dTrgStartValue = dStartValue;
+    m_dTrgStopValue = dStopValue;
+}
+
+// ---- CComPortHost: main frame --------------------------------------------------------------------------
+
+void CMainFrame::Frame_Trace(const CString& strLine)
+{
+    if (m_dlgTrace.GetSafeHwnd())
+        m_dlgTrace.AddTraceLine(strLine);
+}
+
+void CMainFrame::Frame_SetTimer(UINT_PTR nIdEvent, UINT uiElapse)
+{
+    SetTimer(nIdEvent, uiElapse);
+}
+
+void CMainFrame::Frame_KillTimer(UINT_PTR nIdEvent)
+{
+    KillTimer(nIdEvent);
+}
+
+void CMainFrame::Frame_WriteDiagnosticLog(const SensorStruct&, const CString&, const CString&) {}
+
+// ---- CComPortHost: value pipeline and channel records --------------------------------------------------
+
+void CMainFrame::Frame_ProcessMeasuredValues(int) {}
+void CMainFrame::Frame_ResetMeanLists(int) {}
+void CMainFrame::Frame_ResetCalibLists() {}
+void CMainFrame::Frame_AddCalibSample(double, double, double, double) {}
+
+CalibRingAverages CMainFrame::Frame_GetCalibAverages()
+{
+    return CalibRingAverages();
+}
+
+void CMainFrame::Frame_SetupChannels(int iMode, SensorStruct*)
+{
+    if (iMode != 0)
+        return;
+    for (ChannelSettingsStruct& channel : m_sChannel)
+        ResetChannelStruct(channel);
+}
+
+void CMainFrame::Frame_AddSoftwareScalingUnit() {}
+
+void CMainFrame::Frame_SetSoftwareScalingUnit(int iChannel, double dFactor, const CString& strUnit)
+{
+    if (iChannel < 0 || iChannel > 1)
+        return;
+    ChannelSettingsStruct& channel = m_sChannel[iChannel];
+    if (channel.iUnitCount < 0 || channel.iUnitCount >= CHANNEL_UNIT_SLOTS)
+        return;
+    channel.dUnitFactor[channel.iUnitCount] = dFactor;
+    channel.strUnit[channel.iUnitCount] = strUnit;
+}
+
+int CMainFrame::Frame_GetUnitCount(int iChannel)
+{
+    return iChannel == 0 || iChannel == 1 ? m_sChannel[iChannel].iUnitCount : 0;
+}
+
+void CMainFrame::Frame_StoreDisplaySettings() {}
+
+bool CMainFrame::Frame_GetChannelScaleSource(int, ChannelScaleSource&)
+{
+    return false;
+}
+
+void CMainFrame::Frame_SetChannelScale(int iChannel, double dCountFactor, double dBaseCountFactor)
+{
+    if (iChannel < 0 || iChannel > 1)
+        return;
+    m_sChannel[iChannel].dCountFactor = dCountFactor;
+    m_sChannel[iChannel].dBaseCountFactor = dBaseCountFactor;
+}
+
+void CMainFrame::Frame_OnMeasureStarting(bool) {}
+
+// ---- CComPortHost: measure-configuration page -----------------------------------------------------------
+
+void CMainFrame::Adjust_GetChannelSelection(bool& bChannelA, bool& bChannelB)
+{
+    bChannelA = bChannelB = false;
+    if (m_sPointer.pDlgMeasureAdjust == nullptr)
+        return;
+    const MeasureAdjustStruct& adjust = *m_sPointer.pDlgMeasureAdjust->m_psMeasureAdjust;
+    bChannelA = adjust.bCheckedA != 0;
+    bChannelB = adjust.bCheckedB != 0;
+}
+
+void CMainFrame::Adjust_GetLowPassHz(int& iHzA, int& iHzB)
+{
+    iHzA = iHzB = 0;
+}
+
+bool CMainFrame::Adjust_IsSoftwareScalingChanged(int)
+{
+    return false;
+}
+
+void CMainFrame::Adjust_UpdateControls(int) {}
+void CMainFrame::Adjust_ShowCurrentValue(int, int) {}
+
+// ---- CComPortHost: operator panel -----------------------------------------------------------------------
+
+void CMainFrame::Panel_SetTimer(UINT_PTR nIdEvent, UINT uiElapse)
+{
+    if (m_sPointer.pDlgMeasureDiagram && m_sPointer.pDlgMeasureDiagram->GetSafeHwnd())
+        m_sPointer.pDlgMeasureDiagram->SetTimer(nIdEvent, uiElapse);
+}
+
+void CMainFrame::Panel_KillTimer(UINT_PTR nIdEvent)
+{
+    if (m_sPointer.pDlgMeasureDiagram && m_sPointer.pDlgMeasureDiagram->GetSafeHwnd())
+        m_sPointer.pDlgMeasureDiagram->KillTimer(nIdEvent);
+}
+
+bool CMainFrame::Panel_IsRunning()
+{
+    return false;
+}
+
+void CMainFrame::Panel_BeginRunning() {}
+void CMainFrame::Panel_EndRunning() {}
+
+bool CMainFrame::Panel_TakeControlRequest()
+{
+    return false;
+}
+
+void CMainFrame::Panel_ToggleControlSignal(int) {}
+void CMainFrame::Panel_ShowControlLed(bool) {}
+void CMainFrame::Panel_SetControlState(BYTE) {}
+void CMainFrame::Panel_SetConnectionState(int) {}
+
+void CMainFrame::Panel_OnSensorConnected()
+{
+    m_bPageSwitchLocked = false;
+    ShowStatusMessage(5270);
+    EndWaitCursorOnce();
+}
+
+void CMainFrame::Panel_OnSensorDisconnected()
+{
+    ShowStatusMessage(5271);
+    EndWaitCursorOnce();
+}
+
+void CMainFrame::Panel_ResetToDisconnected()
+{
+    ShowStatusMessage(5271);
+}
+
+void CMainFrame::Panel_OnBtnSingleShot() {}
+void CMainFrame::Panel_StartMeasureTimer(UINT) {}
+void CMainFrame::Panel_StopMeasureTimer() {}
+
+CString CMainFrame::Panel_GetButtonStateText()
+{
+    return CString();
+}
+
+// ---- CComPortHost: start-up dialog ----------------------------------------------------------------------
+
+void CMainFrame::StartUp_InitSearchProgress(int iPorts)
+{
+    m_dlgStartUp.InitSearchProgress(iPorts);
+}
+
+void CMainFrame::StartUp_SetSearchedPort(int iEntry)
+{
+    m_dlgStartUp.SetSearchedPort(iEntry);
+}
+
+void CMainFrame::StartUp_AdvanceSearchProgress(int iHow)
+{
+    m_dlgStartUp.AdvanceSearchProgress(iHow);
+}
+
+void CMainFrame::StartUp_ShowSearchFailed()
+{
+    m_dlgStartUp.ShowSearchFailed();
+}
+
+void CMainFrame::StartUp_HideSearchProgress()
+{
+    m_dlgStartUp.HideSearchProgress();
+}
+
+void CMainFrame::StartUp_Hide()
+{
+    if (m_dlgStartUp.GetSafeHwnd())
+        m_dlgStartUp.ShowWindow(SW_HIDE);
+}
+
+// ---- CComPortHost: connection, information, calibration, diagnostic and documentation pages --------------
+
+void CMainFrame::Connection_MarkAllPortsForSearch(int iValue)
+{
+    for (ComPortStruct& entry : m_sComPort)
+        entry.iSearch = iValue;
+    for (ComPortStruct& entry : m_sComPortPrev)
+        entry.iSearch = iValue;
+}
+
+void CMainFrame::Connection_FillPortList(int iTakeOver)
+{
+    if (iTakeOver == 1)
+        COM_TakeOverPrevSearchFlags();
+}
+
+void CMainFrame::Connection_BeginRefill() {}
+void CMainFrame::Connection_SetPortRow(const CString&, int, int, ULONG) {}
+void CMainFrame::Connection_EndRefill() {}
+
+int CMainFrame::Connection_GetRowCount()
+{
+    return 0;
+}
+
+CString CMainFrame::Connection_GetCellText(int, int)
+{
+    return CString();
+}
+
+void CMainFrame::Connection_SetCellText(int, int, const CString&) {}
+void CMainFrame::Connection_ResetListMarks() {}
+void CMainFrame::Connection_ClearBaudChangePending() {}
+void CMainFrame::Info_SetDataValid() {}
+void CMainFrame::Info_UpdatePage(bool) {}
+void CMainFrame::Calib_EnableCalibButtons(int) {}
+void CMainFrame::Calib_AdvanceCalibProgress(int) {}
+
+bool CMainFrame::Calib_CalcualteCalibValues(BYTE, BYTE, int& iErrorBits)
+{
+    iErrorBits = 0;
+    return false;
+}
+
+bool CMainFrame::Calib_IsNewCalibReady()
+{
+    return false;
+}
+
+bool CMainFrame::Calib_IsUncertaintyConfirmed()
+{
+    return false;
+}
+
+int CMainFrame::Calib_GetUncertaintyAction()
+{
+    return ID_INACCURACY_CH_A_CHANGE;
+}
+
+void CMainFrame::Calib_GetBlockValues(int& iCalib23, int& iCalib25)
+{
+    iCalib23 = iCalib25 = 0;
+}
+
+void CMainFrame::Calib_ClearCalibRunning() {}
+void CMainFrame::CalibZero_CloseFromProtocol() {}
+void CMainFrame::CalibEnd_CloseFromProtocol() {}
+
+CComboBox* CMainFrame::Diagnostic_GetPortCombo()
+{
+    return m_sPointer.pDlgDiagnostic ? &m_sPointer.pDlgDiagnostic->m_cbPorts : nullptr;
+}
+
+void CMainFrame::Documentation_SetStopTime(__time64_t) {}
