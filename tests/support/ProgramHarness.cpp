@@ -360,6 +360,45 @@ void CProgramHarness::Kill()
     m_dwProcessId = 0;
 }
 
+bool CProgramHarness::AttachToOtherInstance(DWORD dwTimeoutMs)
+{
+    const DWORD dwOldProcessId = m_dwProcessId;
+    DWORD dwNewProcessId = 0;
+    WindowQuery query = MainFrame();
+    query.bVisible = false;
+    const bool bFound = WaitFor("a main frame of another instance of TQ5.exe", dwTimeoutMs,
+                                [&]
+                                {
+                                    EnumState state{0, &query, {}};
+                                    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr;
+                                         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+                                    {
+                                        ::GetWindowThreadProcessId(hWnd, &state.dwProcessId);
+                                        if (state.dwProcessId != dwOldProcessId)
+                                            CollectWindow(hWnd, reinterpret_cast<LPARAM>(&state));
+                                        if (!state.found.empty())
+                                        {
+                                            dwNewProcessId = state.dwProcessId;
+                                            return true;
+                                        }
+                                    }
+                                    return false;
+                                });
+    if (!bFound)
+        return false;
+    HANDLE hProcess = ::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION |
+                                        PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                    FALSE, dwNewProcessId);
+    if (hProcess == nullptr)
+        return Fail("cannot open the other instance of TQ5.exe (error " + std::to_string(::GetLastError()) +
+                    ")");
+    if (m_hProcess != nullptr)
+        ::CloseHandle(m_hProcess);
+    m_hProcess = hProcess;
+    m_dwProcessId = dwNewProcessId;
+    return true;
+}
+
 // ---- Windows ----------------------------------------------------------------------------------------------
 
 std::vector<HWND> CProgramHarness::TopWindows(const WindowQuery& query) const

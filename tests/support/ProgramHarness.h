@@ -68,6 +68,9 @@ public:
     bool Close(DWORD dwTimeoutMs = DEFAULT_TIMEOUT_MS);
     // Ends the process at once (for a test that failed halfway).
     void Kill();
+    // Takes over another instance of the program (one this one started, as the restart does) once its
+    // main frame exists; the instance followed so far is let go.
+    bool AttachToOtherInstance(DWORD dwTimeoutMs = DEFAULT_TIMEOUT_MS);
 
     // ---- Windows
     std::vector<HWND> TopWindows(const WindowQuery& query) const;
