@@ -17,9 +17,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-// The trace grows until the user clears it; the rich edit's own limit (32K) would cut it.
-constexpr long TRACE_TEXT_LIMIT = 0x7FFFFFFF;
-
 CString DashLine()
 {
     return CString("\t\t") + CString('-', 216);
@@ -49,14 +46,13 @@ void CDlgTrace::DoDataExchange(CDataExchange* pDX)
 BOOL CDlgTrace::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_richEdit.LimitText(TRACE_TEXT_LIMIT);
     ClearText();
     return TRUE;
 }
 
 void CDlgTrace::ClearText()
 {
-    m_nNewLineCount = 0;
+    m_richEdit.ResetNewLineCount();
     if (m_richEdit.GetSafeHwnd())
         m_richEdit.SetWindowText("");
 }
@@ -109,18 +105,8 @@ void CDlgTrace::AppendAtEnd(const CString& strText)
     const bool bCaretAtEnd = crUser.cpMin == crUser.cpMax && crUser.cpMax >= nEnd;
 
     m_richEdit.SetSel(-1, -1);
-    if (!strText.IsEmpty())
-    {
-        // Black, not bold; the view moves down one line.
-        CHARFORMATA cf{};
-        cf.dwMask = CFM_COLOR | CFM_BOLD;
-        cf.crTextColor = RGB(0, 0, 0);
-        m_richEdit.SetSelectionCharFormat(cf);
-        m_richEdit.ReplaceSel(strText);
-        m_richEdit.LineScroll(1);
-    }
-    ++m_nNewLineCount;
-    m_richEdit.ReplaceSel("\r\n");
+    m_richEdit.AppendText(strText, 0, 0);
+    m_richEdit.AppendNewLines(1);
     if (!bCaretAtEnd)
         m_richEdit.SetSel(crUser);
 }
@@ -128,10 +114,11 @@ void CDlgTrace::AppendAtEnd(const CString& strText)
 int CDlgTrace::AddTraceLinePtr(LPCSTR lpszText)
 {
     if (!m_richEdit.GetSafeHwnd())
-        return m_nNewLineCount;
+        return m_richEdit.GetNewLineCount(FALSE);
     AppendAtEnd(lpszText ? CString(lpszText) : m_strTraceLine);
-    m_richEdit.LineScroll(m_nNewLineCount - 2);
-    return m_nNewLineCount;
+    const int nCount = m_richEdit.GetNewLineCount(FALSE);
+    m_richEdit.LineScroll(nCount - 2);
+    return nCount;
 }
 
 int CDlgTrace::AddTraceLine(CString strText)

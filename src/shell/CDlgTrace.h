@@ -3,8 +3,8 @@
 // OK, Cancel and the close box only hide it; "Feld löschen" empties it. Nothing goes to a file.
 #pragma once
 
+#include "controls/CRichEditCtrlExtended.h"
 #include "framework/CDialog.h"
-#include "framework/CRichEditCtrl.h"
 #include "framework/CString.h"
 
 class CEnvironment;
@@ -31,8 +31,7 @@ public:
 
     CEnvironment* m_pEnvironment = nullptr;
     CString m_strTraceLine;
-    CRichEditCtrl m_richEdit;
-    int m_nNewLineCount = 0; // line breaks appended since the last clearing
+    CRichEditCtrlExtended m_richEdit; // counts the line breaks appended since the last clearing
     BYTE m_bShown = 0;
 
 protected:

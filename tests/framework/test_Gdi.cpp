@@ -3,6 +3,7 @@
 #include "framework/CClientDC.h"
 #include "framework/CFont.h"
 #include "framework/CPen.h"
+#include "framework/CRectTracker.h"
 #include "framework/CWnd.h"
 
 #include <gtest/gtest.h>
@@ -135,4 +136,43 @@ TEST(DeviceContext, StateGoesToBothHandlesQueriesToTheAttributeAndDrawingToTheOu
     dc.Detach();
     out.SelectObject(pOldOut);
     attrib.SelectObject(pOldAttrib);
+}
+
+TEST_F(MemoryDCTest, TrackerHandlesAndHatchedBorderLieOutsideTheRectangle)
+{
+    constexpr COLORREF kBlack = RGB(0, 0, 0);
+    CRectTracker tracker(CRect(20, 8, 44, 24), CRectTracker::hatchedBorder | CRectTracker::resizeOutside);
+    CRect rcTrue;
+    tracker.GetTrueRect(&rcTrue);
+    EXPECT_EQ(rcTrue, CRect(13, 1, 51, 31));
+    EXPECT_EQ(tracker.GetHandleRect(0), CRect(13, 1, 20, 8));
+    EXPECT_EQ(tracker.GetHandleRect(2), CRect(44, 24, 51, 31));
+    EXPECT_EQ(tracker.GetHandleRect(5), CRect(44, 12, 51, 19));
+
+    const COLORREF crText = m_dc.GetTextColor();
+    tracker.Draw(&m_dc);
+    EXPECT_EQ(CountPixels(CRect(20, 8, 44, 24), kBlack), 0);
+    for (int i = 0; i < 8; ++i)
+    {
+        const CRect handle = tracker.GetHandleRect(i);
+        EXPECT_EQ(CountPixels(handle, kBlack), handle.Width() * handle.Height()) << "handle " << i;
+    }
+    const int nHatch = CountPixels(CRect(21, 1, 27, 8), kBlack); // between two handles
+    EXPECT_GT(nHatch, 0);
+    EXPECT_LT(nHatch, 42);
+    EXPECT_EQ(CountPixels(CRect(0, 0, 64, 1), kBlack), 0);
+    EXPECT_EQ(m_dc.GetTextColor(), crText);
+    EXPECT_EQ(m_dc.GetCurrentPen()->m_hObject, ::GetStockObject(BLACK_PEN));
+}
+
+TEST_F(MemoryDCTest, TrackerSolidFrameWithoutHandles)
+{
+    constexpr COLORREF kBlack = RGB(0, 0, 0);
+    CRectTracker tracker(CRect(44, 24, 20, 8), CRectTracker::solidLine); // drawn normalised
+    EXPECT_TRUE(tracker.GetHandleRect(0).IsRectEmpty());
+    tracker.Draw(&m_dc);
+    EXPECT_EQ(m_dc.GetPixel(20, 8), kBlack);
+    EXPECT_EQ(m_dc.GetPixel(43, 23), kBlack);
+    EXPECT_EQ(m_dc.GetPixel(30, 15), kWhite);
+    EXPECT_EQ(CountPixels(CRect(0, 0, 64, 8), kBlack), 0);
 }

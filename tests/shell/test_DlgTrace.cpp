@@ -100,7 +100,7 @@ TEST_F(Trace, CreatedHiddenAndEmpty)
     m_dlg.GetWindowText(strCaption);
     EXPECT_EQ(strCaption, "Ausgabefenster");
     EXPECT_EQ(Text(), "");
-    EXPECT_EQ(m_dlg.m_nNewLineCount, 0);
+    EXPECT_EQ(m_dlg.m_richEdit.GetNewLineCount(FALSE), 0);
 }
 
 TEST_F(Trace, LinesAreAppendedAsTheyAreAndCounted)
@@ -212,7 +212,7 @@ TEST_F(Trace, SystemInformationLines)
     const CString strClosing = "\r\n" + strDash + "\r\n\r\n\r\n";
     m_dlg.DumpSystemInfo(nullptr);
     EXPECT_EQ(Text(), strFrame + strClosing);
-    EXPECT_EQ(m_dlg.m_nNewLineCount, 9);
+    EXPECT_EQ(m_dlg.m_richEdit.GetNewLineCount(FALSE), 9);
 
     FakeEnvironmentSource fake;
     fake.SetMonitors({CRect(0, 0, 1920, 1080)}, CRect(0, 0, 1920, 1040));

@@ -1,0 +1,19 @@
+// Ids of the owner-drawn menu tests' resources.
+#pragma once
+
+#define IDR_OWNER_MENU_TEST 13101
+#define IDR_OWNER_MENU_TEST_SMALL 13102
+
+#define ID_OM_SAVE_VALUES 13110
+#define ID_OM_SAVE_DIAGRAM 13111
+#define ID_OM_PRINT 13112
+#define ID_OM_EXIT 13113
+#define ID_OM_CONNECTION 13114
+#define ID_OM_INFORMATION 13115
+#define ID_OM_MEASURE 13116
+#define ID_OM_DIAGNOSTIC 13117
+#define ID_OM_NAVIGATION 13118
+#define ID_OM_STATUS 13119
+#define ID_OM_RESET 13120
+#define ID_OM_INFO 13121
+#define ID_OM_NOT_IN_MENU 13122
