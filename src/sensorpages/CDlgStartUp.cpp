@@ -76,6 +76,11 @@ BOOL CDlgStartUp::OnInitDialog()
         }
         m_bFirstInit = false;
     }
+    if (m_wndLogo.CreateFromStatic(GetDlgItem(IDC_STARTUP_LOGO)))
+    {
+        m_wndLogo.LoadBitmapResource(IDB_LOGO);
+        m_wndLogo.SetFitMode(CBitmapViewWnd::FIT_STRETCH);
+    }
     CString strTitle;
     strTitle.LoadString(IDR_MAINFRAME);
     SetWindowText(strTitle);

@@ -4,6 +4,7 @@
 // The main frame owns it as a member and shows it at the end of its one-time initialisation.
 #pragma once
 
+#include "controls/CBitmapViewWnd.h"
 #include "framework/CBrush.h"
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
@@ -38,6 +39,7 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    CBitmapViewWnd m_wndLogo;
     CBrush m_brDialog;
     CBrush m_brControls;
     CPageHost* m_pMainFrame = nullptr;

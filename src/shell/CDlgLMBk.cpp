@@ -22,9 +22,17 @@ CDlgLMBk::CDlgLMBk(CWnd* pParent) : CDialog(IDD_DLG_LMBK, pParent), m_brBackgrou
 
 void CDlgLMBk::LayoutLogo(int x, int y, double dZoom)
 {
-    m_iLogoX = x;
-    m_iLogoY = y;
-    m_dLogoZoom = dZoom;
+    if (m_bFirstLayout && GetSafeHwnd() && m_wndLogo.CreateFromStatic(GetDlgItem(IDC_PICTURE_LOGO)))
+    {
+        m_wndLogo.SetBackgroundBrush(&m_brBackground);
+        m_wndLogo.LoadBitmapResource(IDB_LOGO);
+        m_wndLogo.SetFitMode(CBitmapViewWnd::FIT_NATURAL);
+        m_bFirstLayout = false;
+    }
+    if (m_bFirstLayout)
+        return;
+    m_wndLogo.SetZoom(dZoom);
+    m_wndLogo.SetOrigin(x, y);
 }
 
 HBRUSH CDlgLMBk::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)

@@ -2,6 +2,7 @@
 // the size of the view.
 #pragma once
 
+#include "controls/CBitmapViewWnd.h"
 #include "framework/CBrush.h"
 #include "framework/CDialog.h"
 
@@ -15,9 +16,7 @@ public:
     // Draws the 161 x 161 logo with its top left corner at (x, y), scaled by dZoom.
     void LayoutLogo(int x, int y, double dZoom);
 
-    int m_iLogoX = 0;
-    int m_iLogoY = 0;
-    double m_dLogoZoom = 1.0;
+    CBitmapViewWnd m_wndLogo;
 
 protected:
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -26,4 +25,5 @@ protected:
 
 private:
     CBrush m_brBackground;
+    bool m_bFirstLayout = true;
 };

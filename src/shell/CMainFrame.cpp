@@ -1,5 +1,6 @@
 #include "shell/CMainFrame.h"
 
+#include "controls/CPictureBitmap.h"
 #include "controls/CResizableMiniDockFrameWnd.h"
 #include "framework/CBitmap.h"
 #include "framework/CDockState.h"
@@ -34,6 +35,10 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_WM_TIMER()
 ON_WM_SETCURSOR()
+ON_WM_MENUSELECT()
+ON_WM_MEASUREITEM()
+ON_WM_MENUCHAR()
+ON_WM_INITMENUPOPUP()
 ON_MESSAGE(WM_PORTMAN_DATA, OnPortManData)
 ON_MESSAGE(WM_PORTMAN_EVENT, OnPortManEvent)
 ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
@@ -224,7 +229,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(s_indicators, 4))
         return -1;
-    if (!CreateBars(static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams)))
+    if (!CreateBars(static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams)) || !CreateNaviTree())
         return -1;
     DockBars();
     m_tStatusTime = _time64(nullptr);
@@ -244,9 +249,9 @@ void CMainFrame::PrepareLogoFiles()
     m_strLogoBmp = strFolder + "\\TEMP_TERVANE.bmp";
     if (!FileExists(m_strLogoBmp))
     {
-        CBitmap bitmap;
-        if (bitmap.LoadBitmap(IDB_PRINT_LOGO))
-            SaveBitmapToFile(this, m_strLogoBmp, static_cast<HBITMAP>(bitmap.m_hObject));
+        CPictureBitmap logo(RGB(255, 255, 255));
+        if (logo.LoadBitmap(IDB_PRINT_LOGO))
+            SaveBitmapToFile(this, m_strLogoBmp, static_cast<HBITMAP>(logo.m_hObject));
     }
     char szProfile[101] = {};
     const DWORD dwLength = ::GetEnvironmentVariableA("USERPROFILE", szProfile, sizeof(szProfile));
@@ -277,6 +282,18 @@ bool CMainFrame::CreateBars(CCreateContext* pContext)
     return true;
 }
 
+// The navigation tree fills its bar; its items come with the frame's tree handling.
+bool CMainFrame::CreateNaviTree()
+{
+    if (!m_wndNaviTree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS, CRect(0, 0, 0, 0),
+                              &m_wndViewBarNavi, IDC_NAVI_TREE))
+        return false;
+    m_wndNaviTree.ModifyStyle(0, TVS_TRACKSELECT);
+    if (HWND hTips = reinterpret_cast<HWND>(m_wndNaviTree.SendMessage(TVM_GETTOOLTIPS)))
+        ::SetWindowPos(hTips, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
+}
+
 void CMainFrame::DockBars()
 {
     const struct
@@ -296,18 +313,18 @@ void CMainFrame::DockBars()
     EnableDocking(CBRS_ALIGN_ANY);
     m_pFloatingFrameClass = RUNTIME_CLASS(CResizableMiniDockFrameWnd);
     RecalcLayout();
+    // The bars not yet docked take room at the top: the column on the right is laid out after them.
+    DockControlBar(&m_wndViewBarNavi, AFX_IDW_DOCKBAR_LEFT);
+    DockControlBar(&m_wndViewBarDiagram, AFX_IDW_DOCKBAR_BOTTOM);
+    ShowControlBar(&m_wndViewBarDiagram, FALSE, FALSE);
     DockControlBar(&m_wndViewBar[0], AFX_IDW_DOCKBAR_RIGHT);
     for (int i = 1; i < 3; ++i)
     {
-        RecalcLayout();
         CRect rect;
         m_wndViewBar[i - 1].GetWindowRect(rect);
         rect.OffsetRect(0, 1);
         DockControlBar(&m_wndViewBar[i], AFX_IDW_DOCKBAR_RIGHT, rect);
     }
-    DockControlBar(&m_wndViewBarNavi, AFX_IDW_DOCKBAR_LEFT);
-    DockControlBar(&m_wndViewBarDiagram, AFX_IDW_DOCKBAR_BOTTOM);
-    ShowControlBar(&m_wndViewBarDiagram, FALSE, FALSE);
 }
 
 // ---- Registration ---------------------------------------------------------------------------------------
@@ -468,6 +485,7 @@ bool CMainFrame::RunOneTimeInit()
     UpdateMenuTexts(true);
     SelectMode(0);
     InitAllPages();
+    m_wndNaviTree.m_pStatusWnd = this;
     m_bInitPending = FALSE;
     ShowStatusMessage(STATUS_SENSOR_DISCONNECTED);
     m_wndViewBarDiagram.m_bMouseDockingAllowed =
@@ -610,12 +628,56 @@ void CMainFrame::ShowBar(CControlBar& bar, bool bShow)
     ShowControlBar(&bar, bShow ? TRUE : FALSE, FALSE);
 }
 
-// Prompts of the tree and of the commands 10001 to 10025 follow the interface language.
+// Prompts of the tree and of the commands 10001 to 10025 follow the interface language; the tree
+// names the prompt of its item under the mouse.
 void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const
 {
+    if (nID == IDC_NAVI_TREE && m_wndNaviTree.GetPromptId() >= 0)
+        nID = static_cast<UINT>(m_wndNaviTree.GetPromptId());
     if (nID >= IDC_NAVI_TREE && nID <= ID_VIEW_DIAGRAM_BAR)
         nID += m_iLanguageOffset;
     CFrameWnd::GetMessageString(nID, rMessage);
+}
+
+void CMainFrame::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
+{
+    if (CMyTreeCtrl::HasPrompt(nItemID) && m_iLanguageOffset > 0)
+        nItemID += static_cast<UINT>(m_iLanguageOffset);
+    CFrameWnd::OnMenuSelect(nItemID, nFlags, hSysMenu);
+}
+
+// ---- The owner-drawn menu -------------------------------------------------------------------------------
+
+HMENU CMainFrame::CreateOwnerDrawnMenu()
+{
+    if (!m_menu.LoadMenu(IDR_MAINFRAME))
+        return nullptr;
+    return m_menu.Detach();
+}
+
+void CMainFrame::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    if (lpMeasureItemStruct->CtlType == ODT_MENU &&
+        COwnerMenu::IsOwnMenu(reinterpret_cast<HMENU>(static_cast<UINT_PTR>(lpMeasureItemStruct->itemID))))
+    {
+        m_menu.MeasureItem(lpMeasureItemStruct);
+        return;
+    }
+    CFrameWnd::OnMeasureItem(nIDCtl, lpMeasureItemStruct);
+}
+
+LRESULT CMainFrame::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
+{
+    if (COwnerMenu::IsOwnMenu(pMenu))
+        return COwnerMenu::FindMnemonic(nChar, nFlags, pMenu);
+    return CFrameWnd::OnMenuChar(nChar, nFlags, pMenu);
+}
+
+void CMainFrame::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
+{
+    CFrameWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
+    if (!bSysMenu && COwnerMenu::IsOwnMenu(pPopupMenu))
+        COwnerMenu::UpdatePopup(pPopupMenu);
 }
 
 BOOL CMainFrame::DestroyWindow()

@@ -5,6 +5,8 @@
 // once all of them are in, and reads and writes the program's settings in the registry.
 #pragma once
 
+#include "controls/CMyTreeCtrl.h"
+#include "controls/COwnerMenu.h"
 #include "controls/CViewBarHost.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CStatusBar.h"
@@ -126,6 +128,8 @@ public:
     void SetMeasureLayout(int iReason);
     void ShowStatusMessage(int iStatusId);
     void SetStatusText(const CString& strText);
+    // Loads menu resource 128 into the owner-drawn menu and hands its handle over (the frame's menu).
+    HMENU CreateOwnerDrawnMenu();
     UINT GetChannelBarCommandId(int nIndex) override;
     void OnViewChannelBar(UINT nID) override;
     void OnViewDiagramBar() override;
@@ -243,9 +247,11 @@ public:
     BOOL m_bModeSwitchAllowed = TRUE;
     double m_dTrgStartValue = 0.0;
     double m_dTrgStopValue = 0.0;
+    COwnerMenu m_menu;
     int m_iActiveMode = 0;
     std::unique_ptr<TreeCtrlStruct> m_psTreeCtrlStruct;
     int m_bMeasureLayout = 0;
+    CMyTreeCtrl m_wndNaviTree;
     CViewBarNavi m_wndViewBarNavi;
     int m_iLanguageOffset = 1000;
     int m_iWriteLogFile = 1;
@@ -262,6 +268,10 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg LRESULT OnPortManData(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPortManEvent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
@@ -297,6 +307,7 @@ private:
     bool RunOneTimeInit();
     void CheckStoredRecords();
     bool CreateBars(CCreateContext* pContext);
+    bool CreateNaviTree();
     void DockBars();
     void PrepareLogoFiles();
     void ResetChannelStruct(ChannelSettingsStruct& channel);

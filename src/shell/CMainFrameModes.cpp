@@ -59,13 +59,19 @@ constexpr int MODE_COMMAND_PAGES[] = {MODE_PAGE_SENSOR_CONNECTION,  MODE_PAGE_SE
                                       MODE_PAGE_SENSOR_CALIBRATION, MODE_PAGE_MEASURE_DIAGRAM,
                                       MODE_PAGE_DIAGNOSTIC};
 
+// A string item with the text, keeping its command or popup; an owner-drawn menu draws it again
+// from its text when the popup next opens.
 bool SetMenuItemText(HMENU hMenu, int iPos, const CString& strText)
 {
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_STRING;
-    info.dwTypeData = const_cast<LPSTR>(strText.GetString());
-    return hMenu != nullptr && ::SetMenuItemInfoA(hMenu, static_cast<UINT>(iPos), TRUE, &info);
+    if (hMenu == nullptr)
+        return false;
+    const UINT nPos = static_cast<UINT>(iPos);
+    if (HMENU hPopup = ::GetSubMenu(hMenu, iPos))
+        return ::ModifyMenuA(hMenu, nPos, MF_BYPOSITION | MF_STRING | MF_POPUP,
+                             reinterpret_cast<UINT_PTR>(hPopup), strText) != FALSE;
+    const UINT nId = ::GetMenuItemID(hMenu, iPos);
+    return nId != static_cast<UINT>(-1) &&
+           ::ModifyMenuA(hMenu, nPos, MF_BYPOSITION | MF_STRING, nId, strText) != FALSE;
 }
 } // namespace
 

@@ -42,6 +42,18 @@ BOOL CQbxUsbTq5App::InitInstance()
     ParseCommandLine(cmdInfo);
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
+    // The owner-drawn menu replaces the resource menu, also as the menu the framework restores.
+    if (auto* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+    {
+        if (HMENU hMenu = pFrame->CreateOwnerDrawnMenu())
+        {
+            HMENU hOld = pFrame->GetMenuHandle();
+            ::SetMenu(pFrame->m_hWnd, hMenu);
+            if (hOld != nullptr)
+                ::DestroyMenu(hOld);
+            pFrame->m_hMenuDefault = hMenu;
+        }
+    }
     return TRUE;
 }
 

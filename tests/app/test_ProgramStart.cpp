@@ -6,6 +6,8 @@
 
 namespace
 {
+constexpr UINT ID_MODE_MEASURE_DIAGRAM = 10010;
+constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 constexpr int IDC_STARTUP_TEXT = 1254;
 constexpr int IDC_STARTUP_SEARCH_AGAIN = 1257;
 constexpr int IDC_STARTUP_EXIT = 1258;
@@ -44,6 +46,30 @@ TEST_F(ProgramTest, FirstStartSearchesWithHiddenMainWindowThenShowsItAndSavesAtE
     // No settings were stored by this version: the measure configuration comes first.
     EXPECT_EQ("Messeinstellungen", ActivePageCaption(hFrame));
 
+    // Connected: the status bar says so.
+    HWND hStatusBar = m_program.FindControl(hFrame, AFX_IDW_STATUS_BAR);
+    EXPECT_TRUE(m_program.WaitForText(hStatusBar, "Betriebsbereit. Sensor aktiviert"))
+        << m_program.LastError();
+
+    // The operator panel comes with the channel and light panes and the diagram.
+    ASSERT_TRUE(m_program.PostCommand(hFrame, ID_MODE_MEASURE_DIAGRAM)) << m_program.LastError();
+    ASSERT_TRUE(m_program.WaitFor("the operator panel", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                  [&] { return ActivePageCaption(hFrame) == "Mess- und Diagrammmodus"; }))
+        << m_program.LastError();
+    for (int iBar : {123, 125, 122, 185, 127})
+        EXPECT_TRUE(CProgramHarness::IsVisible(m_program.FindControl(hFrame, iBar))) << "bar " << iBar;
+    // Channel A, channel B and the light one below the other on the right, the tree on the left.
+    RECT rcBars[3] = {};
+    const int barIds[3] = {123, 125, 122};
+    for (int i = 0; i < 3; ++i)
+        ::GetWindowRect(m_program.FindControl(hFrame, barIds[i]), &rcBars[i]);
+    EXPECT_EQ(rcBars[0].left, rcBars[1].left);
+    EXPECT_EQ(rcBars[1].left, rcBars[2].left);
+    EXPECT_LT(rcBars[0].top, rcBars[1].top);
+    EXPECT_LT(rcBars[1].top, rcBars[2].top);
+    RECT rcTree = {};
+    ::GetWindowRect(m_program.FindControl(hFrame, 10000), &rcTree);
+    EXPECT_LT(rcTree.right, rcBars[0].left);
     std::string strShot;
     ASSERT_TRUE(m_program.SaveScreenshot(hFrame, "program_main_window", &strShot)) << m_program.LastError();
     std::printf("screenshot: %s\n", strShot.c_str());
@@ -75,7 +101,7 @@ TEST_F(ProgramTest, FirstStartSearchesWithHiddenMainWindowThenShowsItAndSavesAtE
     EXPECT_EQ(88u, record.size());
     DWORD dwPage = 0;
     EXPECT_TRUE(CProgramHarness::ReadInt("AllViewState\\Configs", "ActivDisplayMenu", dwPage));
-    EXPECT_EQ(135u, dwPage);
+    EXPECT_EQ(138u, dwPage);
 }
 
 TEST_F(ProgramTest, SecondStartRestoresTheWindowWhereItWas)

@@ -108,11 +108,12 @@ public:
     // *pstrPath. The window is raised first.
     bool SaveScreenshot(HWND hWnd, const std::string& strName, std::string* pstrPath = nullptr);
 
+    // Waits until the condition holds; on a time-out LastError() names strWhat.
+    bool WaitFor(const std::string& strWhat, DWORD dwTimeoutMs, const std::function<bool()>& condition);
     const std::string& LastError() const { return m_strLastError; }
 
 private:
     bool Fail(const std::string& strError);
-    bool WaitFor(const std::string& strWhat, DWORD dwTimeoutMs, const std::function<bool()>& condition);
 
     HANDLE m_hProcess = nullptr;
     DWORD m_dwProcessId = 0;
