@@ -86,8 +86,7 @@ public:
     // one-time initialisation; true when it ran to its end in this call.
     bool RegisterPointer(CWnd* pWnd, LPARAM lValue, int iKind);
     bool RegisterPointerDirect(CWnd* pWnd, LPARAM lValue, int iKind) override;
-    // The calibration dialogs are created anew for each step: a dialog that ends clears its slot.
-    void UnregisterPointer(CWnd* pWnd);
+    void UnregisterPointer(CWnd* pWnd) override;
     // Shows the main window (maximised as stored), restores the bar sizes and layout, and brings the
     // measure configuration forward when the stored settings were not taken.
     bool ShowMainWindow();

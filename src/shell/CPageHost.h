@@ -27,6 +27,9 @@ public:
     // Enters pWnd in the window table slot of iKind while it is empty (lValue is ignored); true when
     // this call ran the one-time initialisation to its end.
     virtual bool RegisterPointerDirect(CWnd* pWnd, LPARAM lValue, int iKind) = 0;
+    // A calibration message dialog (or the storage note) that ends frees its slot, so the dialog
+    // made for the next step enters itself again.
+    virtual void UnregisterPointer(CWnd* pWnd) = 0;
     // The window of the table slot of iKind, or null while none has registered.
     virtual CWnd* GetRegisteredWindow(int iKind) = 0;
     // The trigger thresholds of the value pipeline, kept from the measurement settings record.

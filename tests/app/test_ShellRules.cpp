@@ -173,3 +173,45 @@ TEST(Restart, RestartDuringAnotherRestartStartsNothing)
     EXPECT_EQ(nullptr, g_hRestartMutex);
     EXPECT_FALSE(ReleaseRestartMutex()) << "no mutex held";
 }
+
+// The window table of a frame without its window: registration fills a slot only while it is empty;
+// the calibration dialogs' slots follow the dialog that exists.
+class MainFrameRegistration : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (CWnd& wnd : m_windows)
+            ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "registrant", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                     nullptr));
+    }
+    std::unique_ptr<CMainFrame> m_pFrame = std::make_unique<CMainFrame>();
+    CWnd m_windows[2];
+};
+
+TEST_F(MainFrameRegistration, FirstRegistrationOfAKindStays)
+{
+    EXPECT_FALSE(m_pFrame->RegisterPointer(&m_windows[0], 999, 1229))
+        << "no initialisation without the pages";
+    EXPECT_EQ(&m_windows[0], m_pFrame->GetRegisteredWindow(1229));
+    m_pFrame->RegisterPointer(&m_windows[1], 999, 1229);
+    EXPECT_EQ(&m_windows[0], m_pFrame->GetRegisteredWindow(1229));
+    // A window of the wrong kind, a kind without a slot and a pointer that is no window change nothing.
+    m_pFrame->RegisterPointer(&m_windows[1], 999, 1026);
+    EXPECT_EQ(nullptr, m_pFrame->GetRegisteredWindow(1026));
+    m_pFrame->RegisterPointer(&m_windows[1], 999, 4711);
+    alignas(CWnd) static unsigned char s_notAWindow[sizeof(CWnd)] = {};
+    m_pFrame->RegisterPointer(reinterpret_cast<CWnd*>(s_notAWindow), 999, 1230);
+    EXPECT_EQ(nullptr, m_pFrame->GetRegisteredWindow(1230));
+}
+
+TEST_F(MainFrameRegistration, AnEndedCalibrationDialogFreesItsSlot)
+{
+    m_pFrame->RegisterPointer(&m_windows[0], 999, 1230);
+    m_pFrame->UnregisterPointer(&m_windows[1]);
+    EXPECT_EQ(&m_windows[0], m_pFrame->GetRegisteredWindow(1230)) << "another dialog's end frees nothing";
+    m_pFrame->UnregisterPointer(&m_windows[0]);
+    EXPECT_EQ(nullptr, m_pFrame->GetRegisteredWindow(1230));
+    m_pFrame->RegisterPointer(&m_windows[1], 999, 1230);
+    EXPECT_EQ(&m_windows[1], m_pFrame->GetRegisteredWindow(1230));
+}
