@@ -5,6 +5,7 @@
 #include "resources/resource.h"
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
+#include "shell/CStoredRecord.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -40,18 +41,12 @@ BOOL CDlgMeasureAdjust::OnInitDialog()
     return TRUE;
 }
 
-// The stored record is taken only when it has the record's size and this program version wrote it.
 void CDlgMeasureAdjust::LoadStoredSettings()
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
     CWinApp* pApp = AfxGetApp();
-    BYTE* pData = nullptr;
-    UINT nBytes = 0;
-    const bool bRead = pApp && pApp->GetProfileBinary(SECTION, "MeasureAdjustStruct", &pData, &nBytes);
-    std::unique_ptr<BYTE[]> data(pData);
-    if (bRead && nBytes == sizeof(MeasureAdjustStruct) && pHost && pHost->IsSameApplicationVersion())
+    if (pApp &&
+        CStoredRecord::Load("MeasureAdjustStruct", m_psMeasureAdjust.get(), sizeof(MeasureAdjustStruct)))
     {
-        std::memcpy(m_psMeasureAdjust.get(), data.get(), sizeof(MeasureAdjustStruct));
         m_strStartProgram = pApp->GetProfileString(SECTION, "PartOfMeasureStartAddProg", "n.a.");
         m_strStopProgram = pApp->GetProfileString(SECTION, "PartOfMeasureStopAddProg", "n.a.");
         m_iLimitMeasurandIndex[0] =
@@ -63,7 +58,7 @@ void CDlgMeasureAdjust::LoadStoredSettings()
     }
     else
         SetDefaultMeasureAdjustStruct();
-    if (pHost)
+    if (CPageHost* pHost = CPageHost::FromMainWindow())
         pHost->SetTriggerThresholds(m_psMeasureAdjust->dStartValue, m_psMeasureAdjust->dStopValue);
 }
 

@@ -1,12 +1,12 @@
 #include "measurement/CDlgMeasureDiagram.h"
 
-#include "framework/CWinApp.h"
 #include "measurement/MeasureDgrmStruct.h"
 #include "protocol/CComPort.h"
 #include "protocol/ComPortTimers.h"
 #include "resources/resource.h"
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
+#include "shell/CStoredRecord.h"
 
 #include <cstring>
 
@@ -42,15 +42,7 @@ BOOL CDlgMeasureDiagram::OnInitDialog()
 
 void CDlgMeasureDiagram::LoadStoredOptions()
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
-    CWinApp* pApp = AfxGetApp();
-    BYTE* pData = nullptr;
-    UINT nBytes = 0;
-    const bool bRead = pApp && pApp->GetProfileBinary("DespiteReset", "MeasureDgrmStruct", &pData, &nBytes);
-    std::unique_ptr<BYTE[]> data(pData);
-    if (bRead && nBytes == sizeof(MeasureDgrmStruct) && pHost && pHost->IsSameApplicationVersion())
-        std::memcpy(m_psMeasureDgrmStruct.get(), data.get(), sizeof(MeasureDgrmStruct));
-    else
+    if (!CStoredRecord::Load("MeasureDgrmStruct", m_psMeasureDgrmStruct.get(), sizeof(MeasureDgrmStruct)))
         SetDefaultMeasureDgrm();
 }
 

@@ -5,6 +5,7 @@
 #include "shell/CEnvironment.h"
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
+#include "shell/CStoredRecord.h"
 #include "storage/DocumentationStruct.h"
 
 #include <cstring>
@@ -47,19 +48,13 @@ BOOL CDlgDocumentation::OnInitDialog()
     return TRUE;
 }
 
-// The stored record and texts are taken only when the record has its size and this program version
-// wrote it.
+// The stored texts are taken with the stored record.
 void CDlgDocumentation::LoadSettings()
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
     CWinApp* pApp = AfxGetApp();
-    BYTE* pData = nullptr;
-    UINT nBytes = 0;
-    const bool bRead = pApp && pApp->GetProfileBinary("DespiteReset", "DocumentationStruct", &pData, &nBytes);
-    std::unique_ptr<BYTE[]> data(pData);
-    if (bRead && nBytes == sizeof(DocumentationStruct) && pHost && pHost->IsSameApplicationVersion())
+    if (pApp &&
+        CStoredRecord::Load("DocumentationStruct", m_psDocumentation.get(), sizeof(DocumentationStruct)))
     {
-        std::memcpy(m_psDocumentation.get(), data.get(), sizeof(DocumentationStruct));
         for (const StoredText& text : s_storedTexts)
             this->*text.pMember = pApp->GetProfileString("DespiteReset", text.pszValue, "n.a.");
         return;
