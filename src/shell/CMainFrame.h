@@ -148,6 +148,10 @@ public:
     // ---- CPageHost
     BOOL IsSameApplicationVersion() override { return m_bSameApplicationVersion; }
     CWnd* GetRegisteredWindow(int iKind) override;
+    CString FormatDate(int iDay, int iMonth, int iYear) override;
+    CString FormatTime(__time64_t tTime) override;
+    CString FormatDuration(long long llSeconds) override;
+    CString LocalizeDecimalSeparator(const CString& strText) override;
     void SetTriggerThresholds(double dStartValue, double dStopValue) override;
     CComPort& GetComPort() override { return *this; }
     CEnvironment& GetEnvironment() override { return *this; }

@@ -10,6 +10,7 @@
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/MeasureAdjustStruct.h"
 #include "sensorpages/CDlgDiagnostic.h"
+#include "shell/CFrameDateTime.h"
 #include "shell/TreeCtrlStruct.h"
 
 // ---- CViewBarHost and CPageHost -----------------------------------------------------------------------
@@ -47,6 +48,26 @@ CWnd* CMainFrame::GetChannelPane(int nBar)
 
 // The diagram bar keeps its pane frame over its client area; the pane has no layout of its own yet.
 void CMainFrame::ResizeDiagramInBar(CWnd*, const CRect&) {}
+
+CString CMainFrame::FormatDate(int iDay, int iMonth, int iYear)
+{
+    return CFrameDateTime::FormatDate(m_iLanguageOffset, iDay, iMonth, iYear);
+}
+
+CString CMainFrame::FormatTime(__time64_t tTime)
+{
+    return CFrameDateTime::FormatTime(m_iLanguageOffset, tTime);
+}
+
+CString CMainFrame::FormatDuration(long long llSeconds)
+{
+    return CFrameDateTime::FormatDuration(m_iLanguageOffset, llSeconds);
+}
+
+CString CMainFrame::LocalizeDecimalSeparator(const CString& strText)
+{
+    return CFrameDateTime::LocalizeDecimalSeparator(m_iLanguageOffset, strText);
+}
 
 void CMainFrame::SetTriggerThresholds(double dStartValue, double dStopValue)
 {

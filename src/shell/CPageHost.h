@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/AfxWin32.h"
+#include "framework/CString.h"
 
 class CComPort;
 class CEnvironment;
@@ -32,6 +33,11 @@ public:
     virtual void UnregisterPointer(CWnd* pWnd) = 0;
     // The window of the table slot of iKind, or null while none has registered.
     virtual CWnd* GetRegisteredWindow(int iKind) = 0;
+    // Date, time, duration and decimal texts in the interface language.
+    virtual CString FormatDate(int iDay, int iMonth, int iYear) = 0;
+    virtual CString FormatTime(__time64_t tTime) = 0;
+    virtual CString FormatDuration(long long llSeconds) = 0;
+    virtual CString LocalizeDecimalSeparator(const CString& strText) = 0;
     // The trigger thresholds of the value pipeline, kept from the measurement settings record.
     virtual void SetTriggerThresholds(double dStartValue, double dStopValue) = 0;
     virtual CComPort& GetComPort() = 0;

@@ -168,6 +168,15 @@ TEST_F(ProgramWithoutSensorTest, SearchAgainFindsTheSensorOnceItAnswers)
         << m_program.LastError();
     std::printf("screenshot: %s\n", strShot.c_str());
 
+    // Info names the program's version and the supported sensors.
+    ASSERT_TRUE(m_program.PostClick(::GetDlgItem(hStartUp, IDC_STARTUP_INFO))) << m_program.LastError();
+    HWND hBox = m_program.WaitForMessageBox();
+    ASSERT_TRUE(hBox) << m_program.LastError();
+    const std::string strInfo = m_program.MessageBoxText(hBox);
+    EXPECT_EQ(0u, strInfo.find("TQ5 (Version 2.05)\n")) << strInfo;
+    EXPECT_NE(std::string::npos, strInfo.find("Unterstützte Sensoren:")) << strInfo;
+    ASSERT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
+
     ASSERT_TRUE(m_sim.ClearFaults());
     ASSERT_TRUE(m_program.Click(hSearchAgain)) << m_program.LastError();
     EXPECT_FALSE(CProgramHarness::IsVisible(hSearchAgain));

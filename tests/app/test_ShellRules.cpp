@@ -215,3 +215,14 @@ TEST_F(MainFrameRegistration, AnEndedCalibrationDialogFreesItsSlot)
     m_pFrame->RegisterPointer(&m_windows[1], 999, 1230);
     EXPECT_EQ(&m_windows[1], m_pFrame->GetRegisteredWindow(1230));
 }
+
+TEST(MainFrameLanguage, DateAndNumberTextsFollowTheLanguage)
+{
+    auto pFrame = std::make_unique<CMainFrame>();
+    pFrame->SetLanguage(0);
+    EXPECT_STREQ(" 05.03.2014 ", pFrame->FormatDate(5, 3, 2014));
+    EXPECT_STREQ("1,5", pFrame->LocalizeDecimalSeparator("1.5"));
+    pFrame->SetLanguage(1000);
+    EXPECT_STREQ(" 03/05/2014 ", pFrame->FormatDate(5, 3, 2014));
+    EXPECT_STREQ("1.5", pFrame->LocalizeDecimalSeparator("1,5"));
+}

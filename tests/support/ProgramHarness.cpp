@@ -491,6 +491,13 @@ bool CProgramHarness::Click(HWND hButton)
     return true;
 }
 
+bool CProgramHarness::PostClick(HWND hButton)
+{
+    if (hButton == nullptr || !::PostMessageA(hButton, BM_CLICK, 0, 0))
+        return Fail("cannot click the button \"" + GetText(hButton) + "\"");
+    return true;
+}
+
 bool CProgramHarness::PostCommand(HWND hWnd, UINT nId)
 {
     if (hWnd == nullptr || !::PostMessageA(hWnd, WM_COMMAND, nId, 0))

@@ -87,8 +87,10 @@ public:
     bool WaitForText(HWND hWnd, const std::string& strText, DWORD dwTimeoutMs = DEFAULT_TIMEOUT_MS);
     static std::string GetText(HWND hWnd);
     static bool IsVisible(HWND hWnd);
-    // Clicks a button (BM_CLICK, sent).
+    // Clicks a button (BM_CLICK, sent): returns once the program has handled the click.
     bool Click(HWND hButton);
+    // Clicks a button whose handler opens a modal window (BM_CLICK, posted): returns at once.
+    bool PostClick(HWND hButton);
     // Posts WM_COMMAND with the id to the window (a menu command to the main frame).
     bool PostCommand(HWND hWnd, UINT nId);
 
