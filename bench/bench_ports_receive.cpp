@@ -38,7 +38,8 @@ HWND CreateOwner()
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "TQ5BenchOwner";
     RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    return CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                           nullptr);
 }
 
 // Stream start to bus address 1 at rate byte 1 (5000 records per second), both channels.
@@ -132,9 +133,10 @@ int main()
     double dBytesPerS = measured.ullBytes / dElapsed;
     std::printf("receive path COM5 -> owner window, stream of 5000 records/s, %.1f s\n", dElapsed);
     std::printf("  bytes delivered:          %llu in %llu chunks (%.1f bytes per chunk)\n", measured.ullBytes,
-                measured.ullChunks, measured.ullChunks ? double(measured.ullBytes) / measured.ullChunks : 0.0);
-    std::printf("  bytes per second:         %.0f (reference %.0f, ratio %.3f)\n", dBytesPerS, NOMINAL_BYTES_PER_S,
-                dBytesPerS / NOMINAL_BYTES_PER_S);
+                measured.ullChunks,
+                measured.ullChunks ? double(measured.ullBytes) / measured.ullChunks : 0.0);
+    std::printf("  bytes per second:         %.0f (reference %.0f, ratio %.3f)\n", dBytesPerS,
+                NOMINAL_BYTES_PER_S, dBytesPerS / NOMINAL_BYTES_PER_S);
     std::printf("  CPU time per 1000 bytes:  %.3f ms (process, all threads; %.1f%% of one core)\n",
                 measured.ullBytes ? dCpu * 1e6 / measured.ullBytes : 0.0, 100.0 * dCpu / dElapsed);
     DestroyWindow(hOwner);

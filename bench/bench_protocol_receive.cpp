@@ -3,31 +3,22 @@
 // again and again through CComPort::COM_OnReceiveData, each record handed to the value pipeline.
 // Prints records per second and CPU time per record. Reference: the stream's 5000 records per second;
 // goal 100 times that on one core.
-#include "framework/AfxWin32.h"
-#include "ports/CPortManGui.h"
-#include "protocol/CComPort.h"
-#include "protocol/CComPortHost.h"
-#include "support/SimClient.h"
+#include "SimulatorStream.h"
 
-#include <algorithm>
+#include "protocol/IdleComPortHost.h"
+
 #include <cstdio>
 #include <vector>
 
 namespace
 {
-constexpr double STREAM_RECORDS_PER_S = 5000.0;
-constexpr double GOAL_RATIO = 100.0;
-constexpr int RECORD_LENGTH = 5;
-constexpr int ACK_LENGTH = 7;
-constexpr int RECORDED_RECORDS = 256 * 40;
-constexpr int REPLAYS = 100;
-constexpr int SYNTHETIC_CHUNK = 230;
-constexpr unsigned char RATE_CODE_5000 = 0;
+using namespace bench_stream;
 
-using Chunks = std::vector<std::vector<unsigned char>>;
+constexpr double GOAL_RATIO = 100.0;
+constexpr int REPLAYS = 100;
 
 // The value pipeline's share of the work is out of scope here: it only takes the pair.
-class CBenchHost : public CComPortHost
+class CBenchHost : public CIdleComPortHost
 {
 public:
     explicit CBenchHost(CComPort& engine) : m_engine(engine) {}
@@ -40,196 +31,12 @@ public:
         m_llSum += m_engine.m_sMeasuredValues.iValueA - m_engine.m_sMeasuredValues.iValueB;
         ++m_llRecords;
     }
-    void Adjust_GetChannelSelection(bool& bA, bool& bB) override { bA = bB = true; }
     int Frame_GetMeasuringRateCode() override { return RATE_CODE_5000; }
-
-    void Frame_Trace(const CString&) override {}
-    void Frame_BeginWaitCursor() override {}
-    void Frame_EndWaitCursor() override {}
-    void Frame_SetTimer(UINT_PTR, UINT) override {}
-    void Frame_KillTimer(UINT_PTR) override {}
-    int Frame_GetLanguageOffset() override { return 1000; }
-    void Frame_ShowMainWindow() override {}
-    void Frame_SetSensorConfigRead(bool) override {}
-    void Frame_WriteDiagnosticLog(const SensorStruct&, const CString&, const CString&) override {}
-    void Frame_ResetMeanLists(int) override {}
-    void Frame_ResetCalibLists() override {}
-    void Frame_AddCalibSample(double, double, double, double) override {}
-    CalibRingAverages Frame_GetCalibAverages() override { return {}; }
-    void Frame_SetupChannels(int, SensorStruct*) override {}
-    void Frame_AddSoftwareScalingUnit() override {}
-    void Frame_SetSoftwareScalingUnit(int, double, const CString&) override {}
-    int Frame_GetUnitCount(int) override { return 0; }
-    void Frame_StoreDisplaySettings() override {}
-    bool Frame_GetChannelScaleSource(int, ChannelScaleSource&) override { return false; }
-    void Frame_SetChannelScale(int, double, double) override {}
-    void Frame_OnMeasureStarting(bool) override {}
-    void Adjust_GetLowPassHz(int&, int&) override {}
-    bool Adjust_IsSoftwareScalingChanged(int) override { return false; }
-    void Adjust_UpdateControls(int) override {}
-    void Adjust_ShowCurrentValue(int, int) override {}
-    void Panel_SetTimer(UINT_PTR, UINT) override {}
-    void Panel_KillTimer(UINT_PTR) override {}
-    bool Panel_IsRunning() override { return true; }
-    void Panel_BeginRunning() override {}
-    void Panel_EndRunning() override {}
-    bool Panel_TakeControlRequest() override { return false; }
-    void Panel_ToggleControlSignal(int) override {}
-    void Panel_ShowControlLed(bool) override {}
-    void Panel_SetControlState(BYTE) override {}
-    void Panel_SetConnectionState(int) override {}
-    void Panel_OnSensorConnected() override {}
-    void Panel_OnSensorDisconnected() override {}
-    void Panel_ResetToDisconnected() override {}
-    void Panel_OnBtnSingleShot() override {}
-    void Panel_StartMeasureTimer(UINT) override {}
-    void Panel_StopMeasureTimer() override {}
-    CString Panel_GetButtonStateText() override { return CString(); }
-    void StartUp_InitSearchProgress(int) override {}
-    void StartUp_SetSearchedPort(int) override {}
-    void StartUp_AdvanceSearchProgress(int) override {}
-    void StartUp_ShowSearchFailed() override {}
-    void StartUp_HideSearchProgress() override {}
-    void StartUp_Hide() override {}
-    void Connection_MarkAllPortsForSearch(int) override {}
-    void Connection_FillPortList(int) override {}
-    void Connection_BeginRefill() override {}
-    void Connection_SetPortRow(const CString&, int, int, ULONG) override {}
-    void Connection_EndRefill() override {}
-    int Connection_GetRowCount() override { return 0; }
-    CString Connection_GetCellText(int, int) override { return CString(); }
-    void Connection_SetCellText(int, int, const CString&) override {}
-    void Connection_ResetListMarks() override {}
-    void Connection_ClearBaudChangePending() override {}
-    void Info_SetDataValid() override {}
-    void Info_UpdatePage(bool) override {}
-    void Calib_EnableCalibButtons(int) override {}
-    void Calib_AdvanceCalibProgress(int) override {}
-    bool Calib_CalcualteCalibValues(BYTE, BYTE, int&) override { return false; }
-    bool Calib_IsNewCalibReady() override { return false; }
-    bool Calib_IsUncertaintyConfirmed() override { return false; }
-    int Calib_GetUncertaintyAction() override { return 0; }
-    void Calib_GetBlockValues(int&, int&) override {}
-    void Calib_ClearCalibRunning() override {}
-    void CalibZero_CloseFromProtocol() override {}
-    void CalibEnd_CloseFromProtocol() override {}
-    CComboBox* Diagnostic_GetPortCombo() override { return nullptr; }
-    void Documentation_SetStopTime(__time64_t) override {}
 
 private:
     CComPort& m_engine;
 };
 
-// ---- Recording from the simulator on COM5
-
-Chunks g_recorded;
-
-LRESULT CALLBACK RecorderProc(HWND hWnd, UINT uiMessage, WPARAM wParam, LPARAM lParam)
-{
-    if (uiMessage != WM_PORTMAN_DATA)
-        return DefWindowProcA(hWnd, uiMessage, wParam, lParam);
-    const auto* pBytes = reinterpret_cast<const unsigned char*>(lParam);
-    g_recorded.emplace_back(pBytes, pBytes + wParam);
-    return 0;
-}
-
-size_t RecordedBytes()
-{
-    size_t n = 0;
-    for (const std::vector<unsigned char>& chunk : g_recorded)
-        n += chunk.size();
-    return n;
-}
-
-// The acknowledgement and RECORDED_RECORDS records as the port delivered them; empty when the
-// simulator cannot be reached.
-Chunks RecordFromSimulator()
-{
-    CSimClient sim;
-    if (!sim.Connect() || !sim.Reset())
-        return {};
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = &RecorderProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TQ5BenchRecorder";
-    RegisterClassA(&wc);
-    HWND hOwner =
-        CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    CPortManGui port(hOwner, WM_PORTMAN_EVENT, WM_PORTMAN_DATA, true, 0);
-    port.m_dcb.BaudRate = 115200;
-    port.m_dcb.ByteSize = 8;
-    port.m_dcb.Parity = NOPARITY;
-    port.m_dcb.StopBits = ONESTOPBIT;
-    Chunks chunks;
-    if (port.OpenConnection("COM5", nullptr, 256))
-    {
-        CTervane_Send frames;
-        frames.TerSend_SetAddress(1, 255);
-        frames.TerSend_SetMeasuringRate(RATE_CODE_5000);
-        CString strStart;
-        frames.TerSend_StartMeasureAB(strStart);
-        port.WriteString(strStart);
-        const size_t nWanted = ACK_LENGTH + static_cast<size_t>(RECORDED_RECORDS) * RECORD_LENGTH;
-        const ULONGLONG ullEnd = GetTickCount64() + 20000;
-        while (RecordedBytes() < nWanted && GetTickCount64() < ullEnd)
-        {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&msg);
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        }
-        for (int i = 0; i < 10; ++i)
-            port.WriteByte(0x02);
-        port.ClosePort(false);
-        // Keep whole records only, a multiple of 256 so that replays follow on in counter order.
-        size_t nLeft = nWanted;
-        for (std::vector<unsigned char>& chunk : g_recorded)
-        {
-            if (nLeft == 0)
-                break;
-            if (chunk.size() > nLeft)
-                chunk.resize(nLeft);
-            nLeft -= chunk.size();
-            chunks.push_back(chunk);
-        }
-        if (nLeft > 0)
-            chunks.clear();
-    }
-    DestroyWindow(hOwner);
-    return chunks;
-}
-
-// The same stream made up here when the simulator is not there.
-Chunks SyntheticStream(const CString& strAck)
-{
-    std::vector<unsigned char> bytes(strAck.GetString(), strAck.GetString() + strAck.GetLength());
-    for (int i = 0; i < RECORDED_RECORDS; ++i)
-    {
-        const int iA = (i * 37) % 16000 - 8000;
-        const int iB = (i * 11) % 8000 - 4000;
-        for (const int iByte : {i & 0xFF, (iA >> 8) & 0xFF, iA & 0xFF, (iB >> 8) & 0xFF, iB & 0xFF})
-            bytes.push_back(static_cast<unsigned char>(iByte));
-    }
-    Chunks chunks;
-    for (size_t i = 0; i < bytes.size(); i += SYNTHETIC_CHUNK)
-        chunks.emplace_back(bytes.begin() + i, bytes.begin() + std::min(bytes.size(), i + SYNTHETIC_CHUNK));
-    return chunks;
-}
-
-double Seconds(const FILETIME& ft)
-{
-    return (static_cast<unsigned long long>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime) / 1e7;
-}
-
-double ThreadCpuSeconds()
-{
-    FILETIME ftCreation;
-    FILETIME ftExit;
-    FILETIME ftKernel;
-    FILETIME ftUser;
-    GetThreadTimes(GetCurrentThread(), &ftCreation, &ftExit, &ftKernel, &ftUser);
-    return Seconds(ftKernel) + Seconds(ftUser);
-}
 } // namespace
 
 int main()
@@ -238,34 +45,12 @@ int main()
     CBenchHost host(engine);
     engine.COM_AttachHost(&host);
     engine.COM_SetWriteSink([](const CString&) { return true; });
-    engine.TerSend_SetAddress(1, 255);
-    CString strAck;
-    engine.TerSend_Ack(strAck, TRUE);
-
-    Chunks chunks = RecordFromSimulator();
-    const bool bRecorded = !chunks.empty();
-    if (!bRecorded)
-        chunks = SyntheticStream(strAck);
-    std::printf("stream: %s, %d records in %zu chunks\n",
-                bRecorded ? "recorded from the simulator on COM5" : "synthetic (simulator not reachable)",
-                RECORDED_RECORDS, chunks.size());
+    const Chunks chunks = LoadStream(engine);
 
     engine.COM_SetMeasuringRateMode();
-    LARGE_INTEGER liFrequency;
-    LARGE_INTEGER liStart;
-    LARGE_INTEGER liEnd;
-    QueryPerformanceFrequency(&liFrequency);
-    const double dCpuStart = ThreadCpuSeconds();
-    QueryPerformanceCounter(&liStart);
-    for (int iReplay = 0; iReplay < REPLAYS; ++iReplay)
-    {
-        engine.COM_ZMCOMConfgStartMeasure(-1, false);
-        for (const std::vector<unsigned char>& chunk : chunks)
-            engine.COM_OnReceiveData(static_cast<UINT>(chunk.size()), chunk.data());
-    }
-    QueryPerformanceCounter(&liEnd);
-    const double dCpu = ThreadCpuSeconds() - dCpuStart;
-    const double dWall = static_cast<double>(liEnd.QuadPart - liStart.QuadPart) / liFrequency.QuadPart;
+    const Timing timing = ReplayStream(engine, chunks, REPLAYS);
+    const double dCpu = timing.dCpu;
+    const double dWall = timing.dWall;
 
     const long long llExpected = static_cast<long long>(RECORDED_RECORDS) * REPLAYS;
     const double dRecordsPerS = host.m_llRecords / dWall;

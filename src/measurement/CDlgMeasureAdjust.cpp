@@ -15,7 +15,6 @@ IMPLEMENT_DYNAMIC(CDlgMeasureAdjust, CDialog)
 namespace
 {
 constexpr UINT IDS_PAGE_CAPTION = 5054;
-constexpr int IDS_DURATION_SECONDS = 5190;
 const char* const SECTION = "DespiteReset";
 const char* const LIMIT_VALUES[4] = {"IOLowerLimitOfMeasurand_1", "IOUpperLimitOfMeasurand_1",
                                      "IOLowerLimitOfMeasurand_2", "IOUpperLimitOfMeasurand_2"};
@@ -64,14 +63,7 @@ void CDlgMeasureAdjust::LoadStoredSettings()
 
 int CDlgMeasureAdjust::SetDefaultMeasureAdjustStruct()
 {
-    MeasureAdjustStruct& rec = *m_psMeasureAdjust;
-    const BYTE aucChannels[10] = {1, 1, 0, 1, 0, 1, 1, 0, 1, 0};
-    std::memcpy(reinterpret_cast<BYTE*>(&rec), aucChannels, sizeof(aucChannels));
-    rec.dStartValue = 0.0;
-    rec.dStopValue = 0.0;
-    rec.iDurationUnitId = IDS_DURATION_SECONDS;
-    rec.dDuration = 1.0;
-    rec.dCount = 1.0;
+    m_psMeasureAdjust->SetDefaults();
     return 1;
 }
 

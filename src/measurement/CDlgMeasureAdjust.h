@@ -18,7 +18,7 @@ public:
     explicit CDlgMeasureAdjust(CWnd* pParent = nullptr, void* pUnused = nullptr);
     ~CDlgMeasureAdjust() override;
 
-    // The record's defaults (channels, trigger thresholds, duration and count); returns 1.
+    // The record's defaults; returns 1.
     int SetDefaultMeasureAdjustStruct();
     // The page's captions in the interface language; FALSE when a string is missing.
     BOOL UpdateLanguageTexts();

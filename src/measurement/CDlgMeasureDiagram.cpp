@@ -48,7 +48,7 @@ void CDlgMeasureDiagram::LoadStoredOptions()
 
 void CDlgMeasureDiagram::SetDefaultMeasureDgrm()
 {
-    m_psMeasureDgrmStruct->bTriggerAutoRepeat = 0;
+    m_psMeasureDgrmStruct->SetDefaults();
 }
 
 BOOL CDlgMeasureDiagram::UpdateLanguageTexts()

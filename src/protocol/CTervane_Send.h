@@ -162,6 +162,47 @@ public:
                                                   int iInterfaceKind, int iDigitalInputBit,
                                                   int iLanguageOffset);
 
+    // ---- Values with their unit. A number text in the input unit of a TypeClass ('D' cN·m, 'K' N,
+    // 'W' g, 'X', 'd' mV/V, 'A' V, 'S' mA) is shown in the unit of its decade with the decimals of
+    // that decade; 0.01 to 9.99e15 are accepted, anything else gives "n.a." and writes no output.
+    // Unit codes and factors: torque 0 mN·m (10), 1 cN·m, 2 N·m (0.01), 3 kN·m (1e-5), 4 MN·m (1e-8);
+    // force 0 mN (1000), 2 N, 3 kN, 4 MN (1e-6); mass 0 mg (1000), 1 g, 2 kg, 3 t (1e-6); the other
+    // classes 0 with factor 1.
+    struct MagnitudeRow
+    {
+        int iUnit;             // 0 for the smallest unit of the class
+        double dShown;         // the number in that unit
+        int iDecimals;         // decimals of the text
+        int iReportedDecimals; // decimals reported to the caller
+    };
+    // The decade rows of both value formatters; bKiloTorqueToE10 keeps torque below 10^10 cN·m in kN·m.
+    static bool TerSend_FindMagnitudeRow(char cTypeClass, double dValue, bool bKiloTorqueToE10,
+                                         MagnitudeRow& row);
+    // "n.a. TypeClass Unkonwn" for another letter.
+    static CString TerSend_FormatValueWithUnit(CString strValue, char cTypeClass, int iLanguageOffset,
+                                               CString* pstrValue, CString* pstrUnit, int* piUnitCode,
+                                               double* pdFactor, int* piDecimals);
+    static CString TerSend_FormatTorque(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                        CString* pstrUnit, int* piUnitCode, double* pdFactor,
+                                        int* piDecimals);
+    static CString TerSend_FormatForce(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                       CString* pstrUnit, int* piUnitCode, double* pdFactor, int* piDecimals);
+    static CString TerSend_FormatMass(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                      CString* pstrUnit, int* piUnitCode, double* pdFactor, int* piDecimals);
+    static CString TerSend_FormatAdu(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                     CString* pstrUnit, int* piUnitCode, double* pdFactor, int* piDecimals);
+    static CString TerSend_FormatBridgeSignal(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                              CString* pstrUnit, int* piUnitCode, double* pdFactor,
+                                              int* piDecimals);
+    static CString TerSend_FormatVoltage(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                         CString* pstrUnit, int* piUnitCode, double* pdFactor,
+                                         int* piDecimals);
+    static CString TerSend_FormatCurrent(CString strValue, int iLanguageOffset, CString* pstrValue,
+                                         CString* pstrUnit, int* piUnitCode, double* pdFactor,
+                                         int* piDecimals);
+    // ',' becomes '.' for 1000 (English); '.' becomes ',' for every other language.
+    static CString TerSend_LocalizeDecimalSeparator(int iLanguageOffset, CString strText);
+
     // ---- Decoders. A null pointer skips its field. Each block decoder keeps the block in its
     // descriptor (strRead, iReadCheck) and returns the block check result; the fields are written
     // only when the block passed its check (result 0), so a failed block never reaches the record.

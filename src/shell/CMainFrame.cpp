@@ -13,6 +13,7 @@
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasureDgrmStruct.h"
+#include "measurement/StoredRecord.h"
 #include "ports/PortTypes.h"
 #include "resources/resource.h"
 #include "sensorpages/CDlgDiagnostic.h"
@@ -501,28 +502,23 @@ bool CMainFrame::RunOneTimeInit()
 
 void CMainFrame::CheckStoredRecords()
 {
-    MeasureAdjustStruct& adjust = *m_sPointer.pDlgMeasureAdjust->m_psMeasureAdjust;
-    if (CheckStructSum(&adjust, sizeof(adjust), &adjust.iSizeOfStruct, &adjust.iSumOfStruct,
-                       &adjust.iWeightedSumOfStruct, 0))
-        m_sPointer.pDlgMeasureAdjust->m_iStoredRecordState = 1;
+    CDlgMeasureAdjust& adjustPage = *m_sPointer.pDlgMeasureAdjust;
+    if (adjustPage.m_psMeasureAdjust->HasValidCheckSums())
+        adjustPage.m_iStoredRecordState = 1;
     else
     {
-        m_sPointer.pDlgMeasureAdjust->SetDefaultMeasureAdjustStruct();
-        m_dTrgStartValue = adjust.dStartValue;
-        m_dTrgStopValue = adjust.dStopValue;
-        m_sPointer.pDlgMeasureAdjust->m_bRefreshOnShow = 1;
-        m_sPointer.pDlgMeasureAdjust->m_iStoredRecordState = 2;
+        adjustPage.SetDefaultMeasureAdjustStruct();
+        m_dTrgStartValue = adjustPage.m_psMeasureAdjust->dStartValue;
+        m_dTrgStopValue = adjustPage.m_psMeasureAdjust->dStopValue;
+        adjustPage.m_bRefreshOnShow = 1;
+        adjustPage.m_iStoredRecordState = 2;
     }
-    MeasureDgrmStruct& dgrm = *m_sPointer.pDlgMeasureDiagram->m_psMeasureDgrmStruct;
-    if (!CheckStructSum(&dgrm, sizeof(dgrm), &dgrm.iSizeOfStruct, &dgrm.iSumOfStruct,
-                        &dgrm.iWeightedSumOfStruct, 0))
+    if (!m_sPointer.pDlgMeasureDiagram->m_psMeasureDgrmStruct->HasValidCheckSums())
     {
         m_sPointer.pDlgMeasureDiagram->SetDefaultMeasureDgrm();
         m_sPointer.pDlgMeasureDiagram->UpdateLanguageTexts();
     }
-    DocumentationStruct& docu = *m_sPointer.pDlgDocumentation->m_psDocumentation;
-    if (!CheckStructSum(&docu, sizeof(docu), &docu.iSizeOfStruct, &docu.iSumOfStruct,
-                        &docu.iWeightedSumOfStruct, 0))
+    if (!HasValidRecordCheckSums(*m_sPointer.pDlgDocumentation->m_psDocumentation))
     {
         m_sPointer.pDlgDocumentation->SetDefaultSettings();
         m_sPointer.pDlgDocumentation->SetDefaultTexts();

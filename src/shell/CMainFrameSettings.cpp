@@ -7,6 +7,7 @@
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasureDgrmStruct.h"
+#include "measurement/StoredRecord.h"
 #include "ports/CPortManGui.h"
 #include "shell/TreeCtrlStruct.h"
 #include "storage/CDlgDocumentation.h"
@@ -30,12 +31,6 @@ CString Indexed(const char* pszName, int i)
     CString str;
     str.Format("%s%i", pszName, i);
     return str;
-}
-
-template <class T> void StoreRecordSums(T& record)
-{
-    CEnvironment::CheckStructSum(&record, sizeof(record), &record.iSizeOfStruct, &record.iSumOfStruct,
-                                 &record.iWeightedSumOfStruct, 1);
 }
 
 template <class T> void WriteRecord(CWinApp* pApp, const char* pszValue, T& record)
@@ -119,10 +114,10 @@ bool CMainFrame::SaveSettings()
     // Before the one-time initialisation the pages' records are not complete: nothing is saved.
     if (pApp == nullptr || m_bInitPending)
         return false;
-    StoreRecordSums(*m_sPointer.pDlgMeasureAdjust->m_psMeasureAdjust);
-    StoreRecordSums(*m_sPointer.pDlgMeasureDiagram->m_psMeasureDgrmStruct);
-    StoreRecordSums(*m_sPointer.pDlgDocumentation->m_psDocumentation);
-    StoreRecordSums(*m_psTreeCtrlStruct);
+    m_sPointer.pDlgMeasureAdjust->m_psMeasureAdjust->StoreCheckSums();
+    m_sPointer.pDlgMeasureDiagram->m_psMeasureDgrmStruct->StoreCheckSums();
+    StoreRecordCheckSums(*m_sPointer.pDlgDocumentation->m_psDocumentation);
+    StoreRecordCheckSums(*m_psTreeCtrlStruct);
     SaveSystemInfo(this, pApp);
     SaveDespiteReset();
     SaveViewState();

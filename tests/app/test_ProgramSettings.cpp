@@ -3,7 +3,6 @@
 #include "ProgramTestSupport.h"
 
 #include "measurement/MeasureAdjustStruct.h"
-#include "shell/CEnvironment.h"
 
 #include <cstring>
 
@@ -28,11 +27,6 @@ bool WriteMeasureAdjust(const MeasureAdjustStruct& record)
                                         std::vector<BYTE>(p, p + sizeof(record)));
 }
 
-bool SumsHold(MeasureAdjustStruct& record)
-{
-    return CEnvironment::CheckStructSum(&record, sizeof(record), &record.iSizeOfStruct, &record.iSumOfStruct,
-                                        &record.iWeightedSumOfStruct, 0) != FALSE;
-}
 } // namespace
 
 // The page shown at the last exit comes back when the stored settings are this version's; a stored
@@ -61,7 +55,7 @@ TEST_F(ProgramTest, RecordWithWrongSumsIsReplacedByItsDefaults)
     RunOnce();
     MeasureAdjustStruct record = {};
     ASSERT_TRUE(ReadMeasureAdjust(record));
-    ASSERT_TRUE(SumsHold(record)) << "the program stores the record with its sums";
+    ASSERT_TRUE(record.HasValidCheckSums()) << "the program stores the record with its sums";
     record.dStartValue = 5.0;
     record.bCheckedB = 0;
     ASSERT_TRUE(WriteMeasureAdjust(record));
@@ -73,7 +67,7 @@ TEST_F(ProgramTest, RecordWithWrongSumsIsReplacedByItsDefaults)
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 
     ASSERT_TRUE(ReadMeasureAdjust(record));
-    EXPECT_TRUE(SumsHold(record));
+    EXPECT_TRUE(record.HasValidCheckSums());
     EXPECT_EQ(0.0, record.dStartValue);
     EXPECT_EQ(1, record.bCheckedB);
     EXPECT_EQ(1.0, record.dDuration);

@@ -1,0 +1,159 @@
+#include "measurement/CDisplayHelper.h"
+
+#include "measurement/CMeasureHost.h"
+#include "measurement/CUnitTable.h"
+#include "measurement/ChannelSettingsStruct.h"
+#include "shell/CFrameDateTime.h"
+
+#include <cstdlib>
+
+namespace
+{
+constexpr int LANGUAGE_ENGLISH = 1000;
+// Unit string ids from the smallest unit of the class up.
+constexpr int TORQUE_IDS[] = {5094, 5093, 5092, 5091, 5367};
+constexpr int FORCE_IDS[] = {5329, 5328, 5330, 5337};
+constexpr int MASS_IDS[] = {5338, 5331, 5332, 5333};
+constexpr int UNKNOWN_ID = 5361;
+constexpr int BRIDGE_ID = 5334;
+constexpr int VOLTAGE_ID = 5335;
+constexpr int CURRENT_ID = 5336;
+} // namespace
+
+CString CDisplayHelper::FormatByTypeClass(int iChannel, CString strValue, const char* pcTypeClass, int iMode,
+                                          CString* pstrValue, CString* pstrUnit, int* piUnitStringId,
+                                          int* piUnitCode, int* piDecimals, double* pdFactor)
+{
+    if (iMode != MODE_FORMAT && iMode != MODE_MEASURAND)
+        return AppendSelectedUnit(iChannel, strValue);
+    char cTypeClass = 0;
+    if (pcTypeClass)
+        cTypeClass = *pcTypeClass;
+    else if (m_pMainFrame && m_pMainFrame->GetChannels() && (iChannel == 0 || iChannel == 1))
+        cTypeClass = m_pMainFrame->GetChannels()[iChannel].cTypeClass;
+    switch (cTypeClass)
+    {
+        case 'D':
+            return FormatTorque(iChannel, strValue, iMode, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+                                piDecimals, pdFactor);
+        case 'K':
+            return FormatForce(iChannel, strValue, iMode, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+                               piDecimals, pdFactor);
+        case 'W':
+            return FormatMass(iChannel, strValue, iMode, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+                              piDecimals, pdFactor);
+        case 'd':
+        case 'A':
+        case 'S':
+            if (iMode == MODE_MEASURAND)
+                return m_pMainFrame ? m_pMainFrame->GetMeasurandName(cTypeClass) : CString("n.a.");
+            if (cTypeClass == 'd')
+                return FormatBridgeSignal(iChannel, strValue, iMode, pstrValue, pstrUnit, piUnitStringId,
+                                          piUnitCode, piDecimals, pdFactor);
+            if (cTypeClass == 'A')
+                return FormatVoltage(iChannel, strValue, iMode, pstrValue, pstrUnit, piUnitStringId,
+                                     piUnitCode, piDecimals, pdFactor);
+            return FormatCurrent(iChannel, strValue, iMode, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+                                 piDecimals, pdFactor);
+        default:
+            return FormatUnknown(iChannel, strValue, iMode, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+                                 piDecimals, pdFactor);
+    }
+}
+
+CString CDisplayHelper::FormatTorque(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
+                                     int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
+{
+    return FormatClass('D', TORQUE_IDS, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode, piDecimals,
+                       pdFactor);
+}
+
+CString CDisplayHelper::FormatForce(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
+                                    int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
+{
+    return FormatClass('K', FORCE_IDS, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode, piDecimals,
+                       pdFactor);
+}
+
+CString CDisplayHelper::FormatMass(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
+                                   int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
+{
+    return FormatClass('W', MASS_IDS, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode, piDecimals,
+                       pdFactor);
+}
+
+CString CDisplayHelper::FormatUnknown(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
+                                      int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
+{
+    return FormatClass('X', &UNKNOWN_ID, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+                       piDecimals, pdFactor);
+}
+
+CString CDisplayHelper::FormatBridgeSignal(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
+                                           int* piUnitStringId, int* piUnitCode, int* piDecimals,
+                                           double* pdFactor)
+{
+    return FormatClass('d', &BRIDGE_ID, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode, piDecimals,
+                       pdFactor);
+}
+
+CString CDisplayHelper::FormatVoltage(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
+                                      int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
+{
+    return FormatClass('A', &VOLTAGE_ID, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+                       piDecimals, pdFactor);
+}
+
+CString CDisplayHelper::FormatCurrent(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
+                                      int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
+{
+    return FormatClass('S', &CURRENT_ID, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+                       piDecimals, pdFactor);
+}
+
+// The number is read up to its first character that cannot continue it, so a comma ends it.
+CString CDisplayHelper::FormatClass(char cTypeClass, const int* piUnitIds, const CString& strValue,
+                                    CString* pstrValue, CString* pstrUnit, int* piUnitStringId,
+                                    int* piUnitCode, int* piDecimals, double* pdFactor) const
+{
+    MagnitudeRow row;
+    if (!TerSend_FindMagnitudeRow(cTypeClass, std::strtod(strValue, nullptr), true, row))
+        return "n.a.";
+    const int iLanguage = GetLanguage();
+    const int iUnitId = piUnitIds[row.iUnit];
+    CString strUnit;
+    if (!strUnit.LoadString(static_cast<UINT>(iUnitId + iLanguage)))
+        strUnit.Empty();
+    CString strNumber;
+    strNumber.Format("%0.*f", row.iDecimals, row.dShown);
+    if (pstrValue && pstrUnit)
+    {
+        *pstrValue = CFrameDateTime::LocalizeDecimalSeparator(iLanguage, strNumber);
+        *pstrUnit = CFrameDateTime::LocalizeDecimalSeparator(iLanguage, strUnit);
+    }
+    if (piUnitStringId)
+        *piUnitStringId = iUnitId;
+    const int iUnitCode = CUnitTable::ForTypeClass(cTypeClass).IdToCode(iUnitId, pdFactor);
+    if (piUnitCode)
+        *piUnitCode = iUnitCode;
+    if (piDecimals)
+        *piDecimals = row.iReportedDecimals;
+    return CFrameDateTime::LocalizeDecimalSeparator(iLanguage, strNumber + " " + strUnit);
+}
+
+// A selected unit outside the record's unit slots adds nothing.
+CString CDisplayHelper::AppendSelectedUnit(int iChannel, const CString& strValue) const
+{
+    if (strValue == "---" || !m_pMainFrame || !m_pMainFrame->GetChannels() ||
+        (iChannel != 0 && iChannel != 1))
+        return strValue;
+    const ChannelSettingsStruct& channel = m_pMainFrame->GetChannels()[iChannel];
+    if (channel.iSelectedUnit < 0 || channel.iSelectedUnit >= CHANNEL_UNIT_SLOTS)
+        return strValue;
+    return strValue + " " + channel.strUnit[channel.iSelectedUnit];
+}
+
+int CDisplayHelper::GetLanguage() const
+{
+    return m_pMainFrame ? m_pMainFrame->GetLanguageOffset() : LANGUAGE_ENGLISH;
+}
