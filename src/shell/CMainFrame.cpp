@@ -172,34 +172,11 @@ CMainFrame::CMainFrame()
     : m_dlgStartUp(nullptr, nullptr), m_psTreeCtrlStruct(std::make_unique<TreeCtrlStruct>()),
       m_dlgTrace(nullptr)
 {
-    for (ChannelSettingsStruct& channel : m_sChannel)
-    {
-        ResetChannelStruct(channel);
+    for (ChannelSettingsStruct& channel : m_pipeline.m_sChannel)
         channel.bTareOff = 1;
-    }
 }
 
 CMainFrame::~CMainFrame() = default;
-
-void CMainFrame::ResetChannelStruct(ChannelSettingsStruct& channel)
-{
-    for (int i = 0; i < CHANNEL_UNIT_SLOTS; ++i)
-    {
-        channel.iUnitId[i] = 0;
-        channel.strUnit[i] = "n.a.";
-        channel.dUnitFactor[i] = 0.0;
-    }
-    channel.iUnitCount = 0;
-    channel.dRangeEndValue = 0.0;
-    channel.cTypeClass = 0;
-    channel.iSelectedUnit = 0;
-    channel.dCountFactor = 1.0;
-    channel.iDecimals = channel.iMeanCode = channel.iSign = 0;
-    channel.bAvailable = 0;
-    m_iAveragingCount = 1;
-    m_iMeasuringRate = 6;
-    m_sChannel[0].byShown = m_sChannel[1].byShown = 1;
-}
 
 CString CMainFrame::LoadText(UINT nId) const
 {
@@ -508,8 +485,8 @@ void CMainFrame::CheckStoredRecords()
     else
     {
         adjustPage.SetDefaultMeasureAdjustStruct();
-        m_dTrgStartValue = adjustPage.m_psMeasureAdjust->dStartValue;
-        m_dTrgStopValue = adjustPage.m_psMeasureAdjust->dStopValue;
+        SetTriggerThresholds(adjustPage.m_psMeasureAdjust->dStartValue,
+                             adjustPage.m_psMeasureAdjust->dStopValue);
         adjustPage.m_bRefreshOnShow = 1;
         adjustPage.m_iStoredRecordState = 2;
     }

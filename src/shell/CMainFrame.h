@@ -10,7 +10,7 @@
 #include "controls/CViewBarHost.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CStatusBar.h"
-#include "measurement/ChannelSettingsStruct.h"
+#include "measurement/CValuePipeline.h"
 #include "protocol/CComPort.h"
 #include "protocol/CComPortHost.h"
 #include "sensorpages/CDlgStartUp.h"
@@ -178,7 +178,7 @@ public:
     void Frame_SetSoftwareScalingUnit(int iChannel, double dFactor, const CString& strUnit) override;
     int Frame_GetUnitCount(int iChannel) override;
     void Frame_StoreDisplaySettings() override;
-    int Frame_GetMeasuringRateCode() override { return m_iMeasuringRate; }
+    int Frame_GetMeasuringRateCode() override { return m_pipeline.m_iMeasuringRate; }
     bool Frame_GetChannelScaleSource(int iChannel, ChannelScaleSource& source) override;
     void Frame_SetChannelScale(int iChannel, double dCountFactor, double dBaseCountFactor) override;
     void Frame_OnMeasureStarting(bool bNewDiagram) override;
@@ -241,15 +241,13 @@ public:
     CViewBar m_wndViewBar[3];
     CViewBarDiagram m_wndViewBarDiagram;
     BOOL m_bInitPending = TRUE;
-    ChannelSettingsStruct m_sChannel[2];
-    int m_iAveragingCount = 1;
-    int m_iMeasuringRate = 6;
+    // The value pipeline with the channel records m_sChannel, the averaging count, the rate code and
+    // the trigger thresholds.
+    CValuePipeline m_pipeline{*this};
     PointerTable m_sPointer;
     int m_iLastStatusId = 0;
     CString m_strStatusText;
     BOOL m_bModeSwitchAllowed = TRUE;
-    double m_dTrgStartValue = 0.0;
-    double m_dTrgStopValue = 0.0;
     COwnerMenu m_menu;
     int m_iActiveMode = 0;
     std::unique_ptr<TreeCtrlStruct> m_psTreeCtrlStruct;
@@ -313,7 +311,6 @@ private:
     bool CreateNaviTree();
     void DockBars();
     void PrepareLogoFiles();
-    void ResetChannelStruct(ChannelSettingsStruct& channel);
     CString LoadText(UINT nId) const;
     CWnd* GetModePage(int iPage) const;
     void ShowBar(CControlBar& bar, bool bShow);

@@ -1,7 +1,8 @@
 // The main frame as the host of the sensor engine, the view bars and the pages: each call goes to the
-// window concerned. The value pipeline, the operator panel's measurement, the connection page's list,
-// the information and calibration pages and the diagnostic log are built by their own issues; until
-// then the engine's calls for them find nothing to do here.
+// window or the part concerned. The value pipeline takes the engine's value calls; it processes values
+// once the panel, the panes and the diagram are attached to it. The operator panel's measurement, the
+// connection page's list, the information and calibration pages and the diagnostic log are built by
+// their own issues; until then the engine's calls for them find nothing to do here.
 #include "shell/CMainFrame.h"
 
 #include "measurement/CAFormChannelA.h"
@@ -71,8 +72,8 @@ CString CMainFrame::LocalizeDecimalSeparator(const CString& strText)
 
 void CMainFrame::SetTriggerThresholds(double dStartValue, double dStopValue)
 {
-    m_dTrgStartValue = dStartValue;
-    m_dTrgStopValue = dStopValue;
+    m_pipeline.m_dTrgStartValue = dStartValue;
+    m_pipeline.m_dTrgStopValue = dStopValue;
 }
 
 // ---- CComPortHost: main frame --------------------------------------------------------------------------
@@ -97,55 +98,64 @@ void CMainFrame::Frame_WriteDiagnosticLog(const SensorStruct&, const CString&, c
 
 // ---- CComPortHost: value pipeline and channel records --------------------------------------------------
 
-void CMainFrame::Frame_ProcessMeasuredValues(int) {}
-void CMainFrame::Frame_ResetMeanLists(int) {}
-void CMainFrame::Frame_ResetCalibLists() {}
-void CMainFrame::Frame_AddCalibSample(double, double, double, double) {}
+void CMainFrame::Frame_ProcessMeasuredValues(int iReason)
+{
+    m_pipeline.ProcessMeasuredValues(static_cast<unsigned>(iReason));
+}
+
+void CMainFrame::Frame_ResetMeanLists(int iReason)
+{
+    m_pipeline.ResetMeanLists(static_cast<unsigned>(iReason));
+}
+
+void CMainFrame::Frame_ResetCalibLists()
+{
+    m_pipeline.ResetCalibLists();
+}
+
+void CMainFrame::Frame_AddCalibSample(double dRawA, double dRawB, double dValueA, double dValueB)
+{
+    m_pipeline.AddCalibSample(dRawA, dRawB, dValueA, dValueB);
+}
 
 CalibRingAverages CMainFrame::Frame_GetCalibAverages()
 {
-    return CalibRingAverages();
+    return m_pipeline.GetCalibAverages();
 }
 
-void CMainFrame::Frame_SetupChannels(int iMode, SensorStruct*)
+void CMainFrame::Frame_SetupChannels(int iMode, SensorStruct* pSensor)
 {
-    if (iMode != 0)
-        return;
-    for (ChannelSettingsStruct& channel : m_sChannel)
-        ResetChannelStruct(channel);
+    m_pipeline.SetupChannels(static_cast<BYTE>(iMode), pSensor);
 }
 
-void CMainFrame::Frame_AddSoftwareScalingUnit() {}
+void CMainFrame::Frame_AddSoftwareScalingUnit()
+{
+    m_pipeline.AddSoftwareScalingUnit();
+}
 
 void CMainFrame::Frame_SetSoftwareScalingUnit(int iChannel, double dFactor, const CString& strUnit)
 {
-    if (iChannel < 0 || iChannel > 1)
-        return;
-    ChannelSettingsStruct& channel = m_sChannel[iChannel];
-    if (channel.iUnitCount < 0 || channel.iUnitCount >= CHANNEL_UNIT_SLOTS)
-        return;
-    channel.dUnitFactor[channel.iUnitCount] = dFactor;
-    channel.strUnit[channel.iUnitCount] = strUnit;
+    m_pipeline.SetSoftwareScalingUnit(iChannel, dFactor, strUnit);
 }
 
 int CMainFrame::Frame_GetUnitCount(int iChannel)
 {
-    return iChannel == 0 || iChannel == 1 ? m_sChannel[iChannel].iUnitCount : 0;
+    return m_pipeline.GetUnitCount(iChannel);
 }
 
-void CMainFrame::Frame_StoreDisplaySettings() {}
-
-bool CMainFrame::Frame_GetChannelScaleSource(int, ChannelScaleSource&)
+void CMainFrame::Frame_StoreDisplaySettings()
 {
-    return false;
+    m_pipeline.StoreDisplaySettings();
+}
+
+bool CMainFrame::Frame_GetChannelScaleSource(int iChannel, ChannelScaleSource& source)
+{
+    return m_pipeline.GetChannelScaleSource(iChannel, source);
 }
 
 void CMainFrame::Frame_SetChannelScale(int iChannel, double dCountFactor, double dBaseCountFactor)
 {
-    if (iChannel < 0 || iChannel > 1)
-        return;
-    m_sChannel[iChannel].dCountFactor = dCountFactor;
-    m_sChannel[iChannel].dBaseCountFactor = dBaseCountFactor;
+    m_pipeline.SetChannelScale(iChannel, dCountFactor, dBaseCountFactor);
 }
 
 void CMainFrame::Frame_OnMeasureStarting(bool) {}

@@ -131,7 +131,7 @@ bool CMainFrame::UpdateChannelPaneTexts()
     {
         if (panes[i] == nullptr || !panes[i]->GetSafeHwnd())
             continue;
-        const UINT nTareText = m_sChannel[i].bTareOff ? IDS_TARE_ON : IDS_TARE_OFF;
+        const UINT nTareText = m_pipeline.m_sChannel[i].bTareOff ? IDS_TARE_ON : IDS_TARE_OFF;
         const UINT nIds[3][2] = {{IDC_CHANNEL_TARE, nTareText},
                                  {IDC_CHANNEL_MIN_RESET, IDS_MIN_RESET},
                                  {IDC_CHANNEL_MAX_RESET, IDS_MAX_RESET}};
@@ -272,7 +272,7 @@ void CMainFrame::OnViewChannelBar(UINT nID)
     }
     // Once the protocol is initialised the channel record follows the bar.
     if (iIndex < 2 && m_pMainFrame != nullptr)
-        m_sChannel[iIndex].byShown = static_cast<BYTE>(iState);
+        m_pipeline.m_sChannel[iIndex].byShown = static_cast<BYTE>(iState);
 }
 
 // The diagram, navigation and status bars: shown ones are hidden, others (hidden or not available) shown.

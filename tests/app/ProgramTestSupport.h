@@ -30,7 +30,28 @@ protected:
     {
         if (!m_program.Start(strArguments))
             return nullptr;
-        return m_program.WaitForWindow(CProgramHarness::MainFrame(), START_TIMEOUT_MS);
+        return WaitForMainWindow();
+    }
+    // Waits for the main window after the first search; a failure names what the start-up dialog shows.
+    HWND WaitForMainWindow()
+    {
+        HWND hFrame = m_program.WaitForWindow(CProgramHarness::MainFrame(), START_TIMEOUT_MS);
+        if (hFrame == nullptr)
+            m_strStartUpState = DescribeStartUp();
+        return hFrame;
+    }
+    std::string DescribeStartUp()
+    {
+        CProgramHarness::WindowQuery query = CProgramHarness::StartUpDialog();
+        query.bVisible = false;
+        HWND hStartUp = m_program.FindWindow(query);
+        if (hStartUp == nullptr)
+            return "no start-up dialog";
+        constexpr int IDC_STARTUP_TEXT = 1254;
+        return std::string(CProgramHarness::IsVisible(hStartUp) ? "start-up dialog shown: \""
+                                                                : "start-up dialog hidden: \"") +
+               CProgramHarness::GetText(::GetDlgItem(hStartUp, IDC_STARTUP_TEXT)) +
+               "\"; simulator: " + m_sim.GetState();
     }
     // One run from cleared settings to a normal exit, so the profile holds what the program stores.
     void RunOnce()
@@ -41,6 +62,7 @@ protected:
 
     CProgramHarness m_program;
     CSimClient m_sim;
+    std::string m_strStartUpState; // what the start-up dialog showed when the main window did not come
 };
 
 // The caption of the page in front: the group text of the visible page on the view.

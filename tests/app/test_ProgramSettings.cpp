@@ -36,13 +36,13 @@ TEST_F(ProgramTest, StoredPageComesBackUnlessAnotherVersionStoredIt)
     RunOnce();
     ASSERT_TRUE(CProgramHarness::WriteInt("AllViewState\\Configs", "ActivDisplayMenu", 138));
     HWND hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError();
+    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     EXPECT_EQ("Mess- und Diagrammmodus", ActivePageCaption(hFrame));
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 
     ASSERT_TRUE(CProgramHarness::WriteString("DespiteReset", "ApplicationVersion", "2.05 "));
     hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError();
+    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     EXPECT_EQ("Messeinstellungen", ActivePageCaption(hFrame));
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
     std::string strVersion;
@@ -62,7 +62,7 @@ TEST_F(ProgramTest, RecordWithWrongSumsIsReplacedByItsDefaults)
     ASSERT_TRUE(CProgramHarness::WriteInt("AllViewState\\Configs", "ActivDisplayMenu", 138));
 
     HWND hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError();
+    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     EXPECT_EQ("Messeinstellungen", ActivePageCaption(hFrame));
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 
@@ -84,7 +84,7 @@ TEST_F(ProgramTest, BarLayoutNamingAMissingBarIsDiscarded)
     ASSERT_TRUE(CProgramHarness::WriteInt(strBar0, "Floating", 0));
 
     HWND hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError();
+    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
     DWORD dwBarId = 0;
     ASSERT_TRUE(CProgramHarness::ReadInt(strBar0, "BarID", dwBarId));
@@ -95,7 +95,7 @@ TEST_F(ProgramTest, ResetViewsDeletesTheViewStateAndRestartsTheProgram)
 {
     RunOnce();
     HWND hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError();
+    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
 
     // Cancel changes nothing.
     ASSERT_TRUE(m_program.PostCommand(hFrame, ID_VIEW_RESET)) << m_program.LastError();
@@ -127,8 +127,7 @@ TEST_F(ProgramTest, ResetViewsDeletesTheViewStateAndRestartsTheProgram)
     // The new instance went on once the old one had ended.
     ASSERT_TRUE(m_program.AttachToOtherInstance()) << m_program.LastError();
     EXPECT_NE(dwOldProcess, m_program.ProcessId());
-    ASSERT_TRUE(m_program.WaitForWindow(CProgramHarness::MainFrame(), START_TIMEOUT_MS))
-        << m_program.LastError();
+    ASSERT_TRUE(WaitForMainWindow()) << m_program.LastError() << "; " << m_strStartUpState;
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
     EXPECT_TRUE(CProgramHarness::KeyExists("AllViewState\\Configs\\WindowPos"));
 }

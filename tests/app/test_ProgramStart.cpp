@@ -107,12 +107,12 @@ TEST_F(ProgramTest, FirstStartSearchesWithHiddenMainWindowThenShowsItAndSavesAtE
 TEST_F(ProgramTest, SecondStartRestoresTheWindowWhereItWas)
 {
     HWND hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError();
+    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     ASSERT_TRUE(::SetWindowPos(hFrame, nullptr, 120, 90, 1000, 760, SWP_NOZORDER | SWP_NOACTIVATE));
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 
     hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError();
+    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     RECT rc = {};
     ::GetWindowRect(hFrame, &rc);
     EXPECT_EQ(120, rc.left);
@@ -127,7 +127,7 @@ TEST_F(ProgramTest, StoredMaximisedWindowIsShownMaximised)
     RunOnce();
     ASSERT_TRUE(CProgramHarness::WriteInt("AllViewState\\Configs\\WindowPos", "IsMaximized", 7));
     HWND hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError();
+    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     EXPECT_TRUE(::IsZoomed(hFrame));
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 }
