@@ -2,6 +2,7 @@
 #include "protocol/CComPort.h"
 
 #include "framework/CWnd.h"
+#include "ports/CPortManGui.h"
 #include "protocol/CComPortHost.h"
 
 #include <algorithm>
@@ -128,10 +129,7 @@ CComPort::CComPort()
     COM_ResetCalibValues();
 }
 
-CComPort::~CComPort()
-{
-    COM_DeletePortManager();
-}
+CComPort::~CComPort() = default;
 
 void CComPort::COM_Init(CWnd* pMainWnd)
 {

@@ -15,10 +15,12 @@
 #include "protocol/ZMState.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class CComboBox;
 class CComPortHost;
+class CComPortLine;
 class CPortManGui;
 class CWnd;
 
@@ -39,6 +41,9 @@ public:
     void COM_Init(CWnd* pMainWnd);
     void COM_AttachHost(CComPortHost* pHost) { m_pMainFrame = pHost; }
     void COM_SetWriteSink(WriteSink sink) { m_writeSink = std::move(sink); }
+    // Talks through pLine instead of the port manager (tests with ports of their own); null: the
+    // port manager again.
+    void COM_SetLine(CComPortLine* pLine) { m_pLine = pLine; }
 
     // ---- Main-frame entry points
     int COM_OnReceiveData(UINT uiCount, const BYTE* pucBytes);
@@ -147,7 +152,7 @@ public:
     CString m_strStSoftwareConfigBlock;
     CString m_strStSoftwareConfigBlockToWrite;
     CString m_strRtOperationBlock;
-    CPortManGui* m_pPort = nullptr;
+    std::unique_ptr<CPortManGui> m_pPort;
     CString m_strClosedPortName;
     CString m_strReceiveCOM;
     CString m_strActivePortKey;
@@ -192,10 +197,9 @@ public:
 private:
     // Port manager calls (CComPortLink.cpp).
     void COM_CreatePortManager(CWnd* pMainWnd);
-    void COM_DeletePortManager();
     bool COM_OpenPort(const CString& strKey, LONG lBaudrate);
     bool COM_ClosePort();
-    bool COM_Write(const CString& strFrame);
+    bool COM_WriteBytes(const CString& strBytes);
     bool COM_WriteByte(BYTE ucByte);
     CString COM_GetPortDisplayName();
     LONG COM_GetPortBaudrate();
@@ -209,8 +213,24 @@ private:
     void COM_RefillConnectionList();
     void COM_FinishConnectionChoice();
     void COM_MarkSearchActivity();
+    void ZMQBXUSBTQ5_ScanAddresses();
+    void ZMQBXUSBTQ5_ScanFinished();
+    void ZMQBXUSBTQ5_PortIsSilent();
     void COM_Trace(const CString& strLine);
     bool COM_RequestBlock(BYTE ucBlockNr);
+
+    // Requests and the answers they wait for (CComPortAnswerWait.cpp). A request written with
+    // COM_WriteAwaited is repeated when its answer does not come within its wait, and given up after
+    // the repeats: the search then counts the port as silent, the initialisation reports the
+    // connection lost, and otherwise the sensor is lost to the frame.
+    bool COM_Write(const CString& strRequest);
+    bool COM_WriteAwaited(const CString& strRequest, BYTE ucAnswerCode, UINT uiWaitMs);
+    void COM_ForgetAwaitedAnswer();
+    void COM_OnAnswerWaitExpired();
+    void COM_GiveUpAwaitedAnswer();
+    void COM_SensorLost();
+    // Notes a complete frame at the start of the buffer as the answer; false drops it.
+    bool ZMCOMConfg_NoteAnswer();
 
     // Write helpers.
     bool COM_WriteBlock(const CString& strBlock, BOOL bSwitchOff);
@@ -281,6 +301,23 @@ private:
     void ZMCOMConfg_CalculateCalibration();
 
     WriteSink m_writeSink;
+    CComPortLine* m_pLine = nullptr;
+    // The awaited answer: the request to repeat, the expectation it set, the answer code (and block
+    // number) that ends the wait, the wait, and the waits run out or refusals so far.
+    CString m_strAwaitedRequest;
+    BYTE m_ucAwaitedCommand = 0;
+    int m_iAwaitedAnswerLength = 0;
+    BYTE m_ucAwaitedBlockNr = 0;
+    BYTE m_ucAwaitedAnswerCode = 0;
+    UINT m_uiAwaitMs = 0;
+    int m_iAwaitFailures = 0;
+    // Refusals during one read of the configuration blocks (the initialisation's or a port's in the search).
+    int m_iChainRefusals = 0;
+    // The address scan in parts: the next address (0 when the scan has ended), the progress step,
+    // and whether an address answered.
+    int m_iScanAddress = 0;
+    int m_iScanStep = 1;
+    bool m_bScanAnswered = false;
     int m_iFrameInBuffer = 0;
     bool m_bReceiving = false;
     bool m_bMoreReceived = false;

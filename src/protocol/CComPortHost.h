@@ -50,6 +50,10 @@ public:
     // One diagnostic-log entry for the sensor (written only while logging is on).
     virtual void Frame_WriteDiagnosticLog(const SensorStruct& sSensor, const CString& strText1,
                                           const CString& strText2) = 0;
+    // The connected sensor stopped answering (its request was repeated in vain): the frame marks its
+    // port as not answering and tests the connection again, stopping a running measurement first
+    // when bStopMeasurement is set.
+    virtual void Frame_HandleSensorLost(bool bStopMeasurement) = 0;
 
     // ---- Value pipeline of the main frame
     virtual void Frame_ProcessMeasuredValues(int iReason) = 0;

@@ -1,8 +1,10 @@
-// The engine's calls into the port manager: create, open with serial settings, write, close.
+// The engine's calls into its port: create, open with serial settings, write, close. The port is the
+// port manager, or the line a test gave the engine.
 #include "protocol/CComPort.h"
 
 #include "framework/CComboBox.h"
 #include "ports/CPortManGui.h"
+#include "protocol/CComPortLine.h"
 
 namespace
 {
@@ -11,23 +13,19 @@ constexpr unsigned int RECEIVE_BUFFER_SIZE = 256;
 
 void CComPort::COM_CreatePortManager(CWnd* pMainWnd)
 {
-    COM_DeletePortManager();
-    m_pPort = new CPortManGui(pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr, WM_PORTMAN_EVENT, WM_PORTMAN_DATA,
-                              true, 0);
+    m_pPort.reset();
+    m_pPort = std::make_unique<CPortManGui>(pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr, WM_PORTMAN_EVENT,
+                                            WM_PORTMAN_DATA, true, 0);
     m_pPort->SetEventCallback(nullptr, EV_PNP_ARRIVE | EV_PNP_REMOVE);
     m_pPort->ClosePort(false);
     m_strClosedPortName = m_pPort->GetCurrentDisplayName();
 }
 
-void CComPort::COM_DeletePortManager()
-{
-    delete m_pPort;
-    m_pPort = nullptr;
-}
-
 // The serial settings go into the port manager's record, which the next opening applies.
 bool CComPort::COM_OpenPort(const CString& strKey, LONG lBaudrate)
 {
+    if (m_pLine)
+        return m_pLine->Open(strKey, lBaudrate);
     if (!m_pPort)
         return false;
     m_pPort->m_dcb.BaudRate = static_cast<DWORD>(lBaudrate);
@@ -39,34 +37,48 @@ bool CComPort::COM_OpenPort(const CString& strKey, LONG lBaudrate)
 
 bool CComPort::COM_ClosePort()
 {
+    COM_ForgetAwaitedAnswer();
+    if (m_pLine)
+        return m_pLine->Close();
     return !m_pPort || m_pPort->ClosePort(false);
 }
 
-bool CComPort::COM_Write(const CString& strFrame)
+bool CComPort::COM_WriteBytes(const CString& strBytes)
 {
     if (m_writeSink)
-        return m_writeSink(strFrame);
-    return m_pPort && m_pPort->WriteString(strFrame);
+        return m_writeSink(strBytes);
+    if (m_pLine)
+        return m_pLine->Write(strBytes);
+    return m_pPort && m_pPort->WriteString(strBytes);
 }
 
 bool CComPort::COM_WriteByte(BYTE ucByte)
 {
-    if (m_writeSink)
-        return m_writeSink(CString(static_cast<char>(ucByte)));
+    if (m_writeSink || m_pLine)
+        return COM_WriteBytes(CString(static_cast<char>(ucByte)));
     return m_pPort && m_pPort->WriteByte(ucByte);
 }
 
 CString CComPort::COM_GetPortDisplayName()
 {
+    if (m_pLine)
+        return m_pLine->GetDisplayName();
     return m_pPort ? m_pPort->GetCurrentDisplayName() : m_strClosedPortName;
 }
 
 LONG CComPort::COM_GetPortBaudrate()
 {
+    if (m_pLine)
+        return m_pLine->GetBaudrate();
     return m_pPort ? static_cast<LONG>(m_pPort->m_dcb.BaudRate) : m_lDefaultBaudrate;
 }
 
 void CComPort::COM_FillPortCombo(CComboBox* pComboBox)
 {
+    if (m_pLine)
+    {
+        m_pLine->FillPortCombo(pComboBox);
+        return;
+    }
     CPortManGui::FillPortCombo(pComboBox, CString(), true);
 }

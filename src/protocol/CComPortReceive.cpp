@@ -21,7 +21,6 @@ constexpr int INDEX_ADDRESS = 3;
 constexpr int INDEX_DATA = 5;
 constexpr int INDEX_BUS_ADDRESS = 13;
 constexpr BYTE LAST_BUS_ADDRESS = 249;
-constexpr UINT STATUS_LONG_WAIT_MS = 100;
 constexpr UINT BAUDRATE_RESTART_MS = 100;
 constexpr UINT INACCURACY_RESTART_MS = 200;
 constexpr UINT LOW_PASS_RESTART_MS = 100;
@@ -121,7 +120,8 @@ bool CComPort::ZMCOMConfg_ProcessOnce()
     }
     if (m_strReceiveCOM.GetLength() <= 2 || !ZMCOMConfg_SyncFrame())
         return false;
-    if (ZMCOMConfg_SelectAnalyse() && ZMCOMConfg_HandlerTakesFrames(m_iZMCOMConfgFlow) && MAIN_FKTPTR)
+    if (ZMCOMConfg_NoteAnswer() && ZMCOMConfg_SelectAnalyse() &&
+        ZMCOMConfg_HandlerTakesFrames(m_iZMCOMConfgFlow) && MAIN_FKTPTR)
         (this->*MAIN_FKTPTR)();
     if (m_iFrameInBuffer > 0)
     {
@@ -641,8 +641,6 @@ void CComPort::ZMCOMConfg_AnalyseStatusLong()
     if (ZMCOMConfg_FrameLength() < MIN_STATUS_BYTES)
         return;
     const CString strAnswer = ZMCOMConfg_CurrentFrame();
-    if (m_pMainFrame)
-        m_pMainFrame->Panel_KillTimer(TIMER_PANEL_START_ANSWER);
     const BOOL bDecoded = TerSend_ReadStatusLongIntoSensor(strAnswer, m_sSensor);
     ZMCOMConfg_TakeFrame();
     MAIN_FKTPTR = nullptr;
@@ -677,11 +675,10 @@ void CComPort::ZMCOMConfg_AnalyseStatusLong()
             entry.strAddressAnswer[ucAddress] = strAnswer;
             entry.ucAddressAnswered[ucAddress] = 1;
             entry.ucInterfaceAddress = ucAddress;
-            if (m_pMainFrame)
-            {
-                m_pMainFrame->Frame_KillTimer(TIMER_SEARCH_PORT_NO_ANSWER);
-                m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_STATUS_LONG, STATUS_LONG_WAIT_MS);
-            }
+            m_bScanAnswered = true;
+            // While the scan still writes, its end starts the analysis.
+            if (m_iScanAddress == 0)
+                ZMQBXUSBTQ5_ScanFinished();
             break;
         }
         default:

@@ -10,8 +10,13 @@
 namespace
 {
 constexpr UINT SEARCH_STEP_MS = 200;
+constexpr UINT STATUS_LONG_WAIT_MS = 100;
+// The address scan writes this many status requests at a time, one part per timer tick, so the
+// window keeps handling its messages while the scan runs.
+constexpr int SCAN_PART_ADDRESSES = 25;
+constexpr UINT SCAN_PART_MS = USER_TIMER_MINIMUM;
 constexpr UINT DEFERRED_SEARCH_MS = 2500;
-// A search whose steps stopped for this long (a block that never came) no longer holds off a new one.
+// A search whose steps stopped for this long (a port that would not close) no longer holds off a new one.
 constexpr DWORD SEARCH_STALLED_MS = 5000;
 constexpr int FIRST_SCAN_ADDRESS = 249;
 constexpr int SCAN_STEP_ONE_RATE = 12;
@@ -241,9 +246,13 @@ void CComPort::ZMQBXUSBTQ5_TestPort()
     ComPortStruct& entry = COM_Entry(m_iCountHits);
     if (entry.iTervaneState == ID_PORT_CANDIDATE)
         entry.iSearch = 1;
+    // Each port's read starts from a cleared record: nothing of another port's sensor stays in it.
+    COM_ResetSensorStruct();
     if (COM_ActivatePort(m_iCountHits))
         ZMQBXUSBTQ5_GetStatusLong(entry.strComPort);
-    m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_PORT_NO_ANSWER, SEARCH_STEP_MS);
+    // The end of a scan starts the no-answer timer; without a scan it starts now.
+    if (m_iScanAddress == 0)
+        m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_PORT_NO_ANSWER, SEARCH_STEP_MS);
 }
 
 bool CComPort::COM_ActivatePort(int iArray)
@@ -264,12 +273,12 @@ bool CComPort::COM_ActivatePort(int iArray)
     return bOpened;
 }
 
-// The address scan: a status request to every bus address from 249 down to 1.
+// The address scan: a status request to every bus address from 249 down to 1, written in parts.
 CString CComPort::ZMQBXUSBTQ5_GetStatusLong(CString str)
 {
     if (!m_pMainFrame || !COM_ActivatePort(m_iCountHits))
         return str;
-    ComPortStruct& entry = COM_Entry(m_iCountHits);
+    const ComPortStruct& entry = COM_Entry(m_iCountHits);
     CString strTrace;
     strTrace.Format("\t\t ZMQBXUSBTQ5_GetStatusLong( %s ) m_iCountHits %d", str.GetString(), m_iCountHits);
     COM_Trace(strTrace);
@@ -280,26 +289,56 @@ CString CComPort::ZMQBXUSBTQ5_GetStatusLong(CString str)
     int iRates = 0;
     if (entry.iIsCompatibelToBaudrate[ID_BAUD_115200] == 1)
         iRates = entry.iIsCompatibelToBaudrate[ID_BAUD_230400] == 1 ? 2 : 1;
-    const int iStep = iRates == 0 ? SCAN_STEP_NO_RATE : SCAN_STEP_ONE_RATE * iRates;
+    m_iScanStep = iRates == 0 ? SCAN_STEP_NO_RATE : SCAN_STEP_ONE_RATE * iRates;
     m_iZMCOMConfgFlow = ZM_CHECK_IF_QBX_USB_TQ5_CHECK_ADDRESSES;
     ZMCOMConfg_ClearReceiveBuffer();
-    for (int iAddress = FIRST_SCAN_ADDRESS; iAddress >= 1; --iAddress)
+    m_iScanAddress = FIRST_SCAN_ADDRESS;
+    m_bScanAnswered = false;
+    ZMQBXUSBTQ5_ScanAddresses();
+    return str;
+}
+
+// One part of the scan; a failed write ends the scan, and the port then counts as silent once.
+void CComPort::ZMQBXUSBTQ5_ScanAddresses()
+{
+    if (!m_pMainFrame || m_iScanAddress == 0)
+        return;
+    COM_MarkSearchActivity();
+    CString strRequests;
+    for (int i = 0; i < SCAN_PART_ADDRESSES && m_iScanAddress >= 1; ++i, --m_iScanAddress)
     {
-        TerSend_SetAddress(static_cast<BYTE>(iAddress), OWN_ADDRESS);
+        TerSend_SetAddress(static_cast<BYTE>(m_iScanAddress), OWN_ADDRESS);
         CString strRequest;
         TerSend_ReadStatusLong(strRequest);
-        if (!COM_Write(strRequest))
-        {
-            // The port counts as silent once, when TIMER_SEARCH_PORT_NO_ANSWER runs out.
-            COM_Trace("\t\t ZMQBXUSBTQ5_GetStatusLong: Schreiben fehlgeschlagen, Adresssuche beendet");
-            break;
-        }
-        Sleep(1);
-        if ((FIRST_SCAN_ADDRESS + 1 - iAddress) % iStep == 0)
+        strRequests += strRequest;
+        if ((FIRST_SCAN_ADDRESS + 1 - m_iScanAddress) % m_iScanStep == 0)
             m_pMainFrame->StartUp_AdvanceSearchProgress(0);
     }
-    COM_MarkSearchActivity();
-    return str;
+    if (!COM_Write(strRequests))
+    {
+        COM_Trace("\t\t ZMQBXUSBTQ5_GetStatusLong: Schreiben fehlgeschlagen, Adresssuche beendet");
+        m_iScanAddress = 0;
+    }
+    if (m_iScanAddress >= 1)
+        m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_SCAN, SCAN_PART_MS);
+    else
+        ZMQBXUSBTQ5_ScanFinished();
+}
+
+// The answers' analysis follows 100 ms after the last answer; without one the port is silent 200 ms
+// after the scan.
+void CComPort::ZMQBXUSBTQ5_ScanFinished()
+{
+    m_iScanAddress = 0;
+    if (!m_pMainFrame)
+        return;
+    if (!m_bScanAnswered)
+    {
+        m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_PORT_NO_ANSWER, SEARCH_STEP_MS);
+        return;
+    }
+    m_pMainFrame->Frame_KillTimer(TIMER_SEARCH_PORT_NO_ANSWER);
+    m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_STATUS_LONG, STATUS_LONG_WAIT_MS);
 }
 
 void CComPort::ZMQBXUSBTQ5_PortDoesNotAnswer()
@@ -350,7 +389,24 @@ void CComPort::ZMQBXUSBTQ5_CheckInterface()
     entry.iTervaneState = ID_PORT_AVAILABLE;
     ++m_iCountFound;
     ZMCOMConfg_ClearReceiveBuffer();
+    m_iChainRefusals = 0;
     COM_RequestBlock(0);
+}
+
+// The blocks of a compatible interface did not come: the port counts as silent and the search goes on.
+void CComPort::ZMQBXUSBTQ5_PortIsSilent()
+{
+    ComPortStruct& entry = COM_Entry(m_iCountHits);
+    CString strTrace;
+    strTrace.Format("--> void CComPort::ZMQBXUSBTQ5_PortIsSilent() m_iCountHits = %d", m_iCountHits);
+    COM_Trace(strTrace);
+    if (entry.iTervaneState == ID_PORT_AVAILABLE)
+        --m_iCountFound;
+    entry.iTervaneState = ID_PORT_NO_ANSWER;
+    if (m_iCountHits < 1)
+        ZMQBXUSBTQ5_SearchFinished();
+    else
+        ZMQBXUSBTQ5_AvailablePorts();
 }
 
 void CComPort::ZMQBXUSBTQ5_SearchFinished()

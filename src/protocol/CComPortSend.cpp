@@ -11,7 +11,12 @@
 
 namespace
 {
-constexpr UINT START_ANSWER_WAIT_MS = 100;
+// Waits for an answer before its request is repeated: status, raw values, blocks and the
+// acknowledgement of a control command; the acknowledgement of a block write (the sensor stores
+// it); the greeting of a restarted sensor.
+constexpr UINT ANSWER_WAIT_MS = 200;
+constexpr UINT WRITE_WAIT_MS = 1000;
+constexpr UINT RESTART_WAIT_MS = 3000;
 constexpr UINT WATCHDOG_MS = 800;
 constexpr UINT RETRY_SW_CONFIG_MS = 500;
 constexpr UINT BAUDRATE_CLOSE_MS = 100;
@@ -49,13 +54,13 @@ void SetStatorOperationDefaults(SensorStruct& s)
 bool CComPort::COM_ZMCOMConfgStartInit()
 {
     m_iZMCOMConfgFlow = ZM_START_INIT;
+    m_iChainRefusals = 0;
     MAIN_FKTPTR = &CComPort::ZMCOMConfg_AnalyseStatusLong;
-    if (m_pMainFrame)
-        m_pMainFrame->Panel_SetTimer(TIMER_PANEL_START_ANSWER, START_ANSWER_WAIT_MS);
     CString strRequest;
     TerSend_ReadStatusLong(strRequest);
     ZMCOMConfg_ClearReceiveBuffer();
-    const bool bWritten = COM_Write(strRequest);
+    // Guarded like every request; given up, it reports the connection lost (StartInitNoAnswer).
+    const bool bWritten = COM_WriteAwaited(strRequest, CODE_STATUS_LONG, ANSWER_WAIT_MS);
     if (bWritten && m_pMainFrame)
         m_pMainFrame->Frame_BeginWaitCursor();
     return bWritten;
@@ -63,6 +68,7 @@ bool CComPort::COM_ZMCOMConfgStartInit()
 
 void CComPort::COM_ZMCOMConfgStartInitNoAnswer()
 {
+    COM_ForgetAwaitedAnswer();
     m_bPageSwitchLocked = false;
     m_iZMCOMConfgFlow = ZM_STOP_MEASURE;
     if (!m_pMainFrame)
@@ -81,7 +87,7 @@ bool CComPort::COM_ZMCOMConfgSingleShot()
     TerSend_ReadRaw(strRequest);
     m_iZMCOMConfgFlow = ZM_SINGLE_SHOT;
     MAIN_FKTPTR = &CComPort::ZMCOMConfg_AnalyseReadRaw;
-    return COM_Write(strRequest);
+    return COM_WriteAwaited(strRequest, CODE_READ_RAW, ANSWER_WAIT_MS);
 }
 
 bool CComPort::COM_SingleShot()
@@ -101,7 +107,7 @@ bool CComPort::COM_ZMCOMConfgReadRaw()
 {
     CString strRequest;
     TerSend_ReadRaw(strRequest);
-    return COM_Write(strRequest);
+    return COM_WriteAwaited(strRequest, CODE_READ_RAW, ANSWER_WAIT_MS);
 }
 
 bool CComPort::COM_ZMCOMConfgSetCtrlOn()
@@ -109,7 +115,7 @@ bool CComPort::COM_ZMCOMConfgSetCtrlOn()
     CString strRequest;
     TerSend_SetCtrlOn(strRequest);
     m_iZMCOMConfgFlow = ZM_SET_CTRL_ON;
-    return COM_Write(strRequest);
+    return COM_WriteAwaited(strRequest, CODE_ACK, ANSWER_WAIT_MS);
 }
 
 bool CComPort::COM_ZMCOMConfgSetCtrlOff()
@@ -117,7 +123,7 @@ bool CComPort::COM_ZMCOMConfgSetCtrlOff()
     CString strRequest;
     TerSend_SetCtrlOff(strRequest);
     m_iZMCOMConfgFlow = ZM_SET_CTRL_OFF;
-    return COM_Write(strRequest);
+    return COM_WriteAwaited(strRequest, CODE_ACK, ANSWER_WAIT_MS);
 }
 
 bool CComPort::COM_ZMCOMConfgSetCtrlOnSOSM()
@@ -140,7 +146,7 @@ bool CComPort::COM_ZMCOMConfgRestartSensor()
 {
     CString strRequest;
     TerSend_RestartSensor(strRequest);
-    const bool bWritten = COM_Write(strRequest);
+    const bool bWritten = COM_WriteAwaited(strRequest, CODE_HELLO, RESTART_WAIT_MS);
     if (bWritten)
         m_bStreamStarted = 0;
     return bWritten;
@@ -189,7 +195,7 @@ bool CComPort::COM_RequestBlock(BYTE ucBlockNr)
 {
     CString strRequest;
     ReadConfig(strRequest, ucBlockNr);
-    return COM_Write(strRequest);
+    return COM_WriteAwaited(strRequest, CODE_READ_CONFIG, ANSWER_WAIT_MS);
 }
 
 // ---- Measurement
@@ -276,7 +282,7 @@ void CComPort::COM_SendStreamStop()
 
 bool CComPort::COM_WriteBlock(const CString& strBlock, BOOL bSwitchOff)
 {
-    return COM_Write(TerSend_FinishWriteBlock(strBlock, bSwitchOff));
+    return COM_WriteAwaited(TerSend_FinishWriteBlock(strBlock, bSwitchOff), CODE_ACK, WRITE_WAIT_MS);
 }
 
 bool CComPort::COM_ZMCOMConfgUserCalibDeactivate()
@@ -401,7 +407,7 @@ bool CComPort::COM_ZMCOMConfgSetSoftwareConfigBlock(int iState)
     m_strStSoftwareConfigBlockToWrite = TerSend_FinishWriteBlock(m_strStSoftwareConfigBlockToWrite, FALSE);
     if (!s.ucSwCfgRead)
         return false;
-    return COM_Write(m_strStSoftwareConfigBlockToWrite);
+    return COM_WriteAwaited(m_strStSoftwareConfigBlockToWrite, CODE_ACK, WRITE_WAIT_MS);
 }
 
 bool CComPort::COM_ZMCOMConfgSetSerialNumberRotorOperation(int iWhich)

@@ -314,7 +314,7 @@ void CComPort::ZMCOMConfg_AnalyseMeasureStreamOneChannel()
     ZMCOMConfg_AnalyseStreamRecords(RECORD_ONE_CHANNEL);
 }
 
-// Before the records: the acknowledgement of the start command, or its refusal.
+// Before the records: the acknowledgement of the start command, or its refusal; other bytes go.
 void CComPort::ZMCOMConfg_AnalyseStreamStart()
 {
     for (;;)
@@ -362,7 +362,7 @@ void CComPort::ZMCOMConfg_AnalyseStreamStart()
         }
         if (m_iFrameInBuffer > 0)
             ZMCOMConfg_TakeFrame();
-        return;
+        // On to what follows it: one refusal per chunk would let the buffer grow.
     }
 }
 
@@ -418,8 +418,8 @@ void CComPort::ZMCOMConfg_AnalyseStreamRecords(int iRecordLength)
                 return;
             }
         }
-        const char* pRecord = m_strReceiveCOM.GetString() + iPos;
-        const BYTE ucCounter = static_cast<BYTE>(pRecord[0]);
+        const auto recordByte = [this, iPos](int iIndex) { return ByteAt(m_strReceiveCOM, iPos + iIndex); };
+        const BYTE ucCounter = recordByte(0);
         bool bMatch = ucCounter == m_ucExpectedCounter;
         if (bMatch)
             m_bDeliverTwice = 0;
@@ -432,12 +432,10 @@ void CComPort::ZMCOMConfg_AnalyseStreamRecords(int iRecordLength)
         }
         if (bMatch && m_bStreamInSync)
         {
-            const int iFirst =
-                TerSend_BytesToInt16(static_cast<BYTE>(pRecord[1]), static_cast<BYTE>(pRecord[2]));
+            const int iFirst = TerSend_BytesToInt16(recordByte(1), recordByte(2));
             if (iRecordLength == RECORD_TWO_CHANNELS)
             {
-                const int iSecond =
-                    TerSend_BytesToInt16(static_cast<BYTE>(pRecord[3]), static_cast<BYTE>(pRecord[4]));
+                const int iSecond = TerSend_BytesToInt16(recordByte(3), recordByte(4));
                 ZMCOMConfg_DeliverRecord(iFirst, ZMCOMConfg_DigitalInputValue(iSecond));
             }
             else if (bOneChannelIsA)

@@ -99,6 +99,14 @@ bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
             stop();
             COM_ZMCOMConfgNewLowPassFilterIsSetRestartThatDevice();
             return true;
+        case TIMER_ANSWER_WAIT:
+            stop();
+            COM_OnAnswerWaitExpired();
+            return true;
+        case TIMER_SEARCH_SCAN:
+            stop();
+            ZMQBXUSBTQ5_ScanAddresses();
+            return true;
         default:
             return false;
     }

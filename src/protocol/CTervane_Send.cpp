@@ -51,9 +51,12 @@ CString Stuffed(std::span<const BYTE> frame)
 
 std::vector<BYTE> FrameBytes(BYTE ucCode, BYTE ucAddress1, BYTE ucAddress2, std::span<const BYTE> data)
 {
-    std::vector<BYTE> frame = {CTervane_Send::STX, ucCode, ucAddress1, ucAddress2,
-                               static_cast<BYTE>(data.size())};
-    frame.insert(frame.end(), data.begin(), data.end());
+    std::vector<BYTE> frame;
+    frame.reserve(data.size() + 7);
+    for (const BYTE uc : {CTervane_Send::STX, ucCode, ucAddress1, ucAddress2, static_cast<BYTE>(data.size())})
+        frame.push_back(uc);
+    for (const BYTE uc : data)
+        frame.push_back(uc);
     BYTE ucCS = 0;
     BYTE ucWCS = 0;
     CheckBytes(std::span(frame).subspan(1), ucCS, ucWCS);
@@ -63,7 +66,7 @@ std::vector<BYTE> FrameBytes(BYTE ucCode, BYTE ucAddress1, BYTE ucAddress2, std:
 }
 } // namespace
 
-CTervane_Send::CTervane_Send()
+CTervane_Send::CTervane_Send() : m_pFloat32(std::make_unique<CFloat32>())
 {
     for (int i = 0; i < BLOCK_KINDS; ++i)
         m_sBlock.at(i).strName = BLOCK_NAMES[i];
@@ -72,13 +75,9 @@ CTervane_Send::CTervane_Send()
         m_ucBitMask[0][iBit] = static_cast<BYTE>(1u << iBit);
         m_ucBitMask[1][iBit] = static_cast<BYTE>(~(1u << iBit));
     }
-    m_pFloat32 = new CFloat32();
 }
 
-CTervane_Send::~CTervane_Send()
-{
-    delete m_pFloat32;
-}
+CTervane_Send::~CTervane_Send() = default;
 
 CString CTervane_Send::BuildRequest(BYTE ucCode, std::initializer_list<BYTE> data) const
 {
@@ -200,9 +199,14 @@ void CTervane_Send::TerSend_CalcCheckBytes(const BYTE* pucFirst, BYTE* pucOut, i
     CheckBytes(std::span(pucFirst, nCount), pucOut[0], pucOut[1]);
 }
 
-void CTervane_Send::TerSend_FrameToString(CString& strOut, const BYTE* pucFrame)
+BOOL CTervane_Send::TerSend_FrameToString(CString& strOut, const BYTE* pucFrame, std::size_t nSize)
 {
-    strOut = Stuffed(std::span(pucFrame, static_cast<std::size_t>(pucFrame[4]) + 7));
+    strOut.Empty();
+    const std::span<const BYTE> frame(pucFrame, nSize);
+    if (frame.size() < 5 || frame.size() < static_cast<std::size_t>(frame[4]) + 7)
+        return FALSE;
+    strOut = Stuffed(frame.first(static_cast<std::size_t>(frame[4]) + 7));
+    return TRUE;
 }
 
 BOOL CTervane_Send::TerSend_StuffBuffer(BYTE* pucBuffer, int& iLength, int iCapacity)

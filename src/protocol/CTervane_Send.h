@@ -14,6 +14,8 @@
 #include <array>
 #include <ctime>
 #include <initializer_list>
+#include <cstddef>
+#include <memory>
 
 class CFloat32;
 struct ConfigBlock;
@@ -90,8 +92,13 @@ public:
 
     // CS and WCS over iCountLessOne + 1 bytes from pucFirst into pucOut[0] and pucOut[1].
     static void TerSend_CalcCheckBytes(const BYTE* pucFirst, BYTE* pucOut, int iCountLessOne);
-    // Writes frame bytes 0 to N + 6 (N = pucFrame[4]) doubled to strOut.
-    static void TerSend_FrameToString(CString& strOut, const BYTE* pucFrame);
+    // Writes frame bytes 0 to N + 6 (N = byte 4) doubled to strOut; FALSE, strOut empty, when the
+    // nSize bytes at pucFrame hold less than the frame its length byte announces.
+    static BOOL TerSend_FrameToString(CString& strOut, const BYTE* pucFrame, std::size_t nSize);
+    template <std::size_t N> static BOOL TerSend_FrameToString(CString& strOut, const BYTE (&aucFrame)[N])
+    {
+        return TerSend_FrameToString(strOut, aucFrame, N);
+    }
     // Doubles every 0x02 after the first byte in place; FALSE (buffer unchanged) when the result
     // would not fit into iCapacity bytes.
     static BOOL TerSend_StuffBuffer(BYTE* pucBuffer, int& iLength, int iCapacity);
@@ -204,8 +211,8 @@ public:
     static CString TerSend_LocalizeDecimalSeparator(int iLanguageOffset, CString strText);
 
     // ---- Decoders. A null pointer skips its field. Each block decoder keeps the block in its
-    // descriptor (strRead, iReadCheck) and returns the block check result; the fields are written
-    // only when the block passed its check (result 0), so a failed block never reaches the record.
+    // descriptor (strRead, iReadCheck), decodes the fields whatever the check result and returns it;
+    // the readers consult the check. Only the software scalings read as off for a failed block.
     // Needs 19 bytes (status byte 18); FALSE, no field touched, for a shorter answer.
     BOOL TerSend_ReadStatusLongGetContent(const CString& strAnswer, BYTE* pucStatusAddress, BYTE* pucStatusOk,
                                           BYTE* pucAdjustment, BYTE* pucSupportInfo, BYTE* pucNoDigitalInput,
@@ -246,10 +253,10 @@ public:
 
     // Decodes into the record (see SensorStruct.h); FALSE for a status answer shorter than 19 bytes.
     BOOL TerSend_ReadStatusLongIntoSensor(const CString& strAnswer, SensorStruct& sSensor);
-    // Decodes block ucBlockNr into the record and stores the check result in the record's check field
-    // of that block; a block that fails keeps the record's previous contents. Also derives
-    // iStHw16Kind, iImpulsesPerRev and the software-configuration flags. Returns the check result,
-    // or -1 for a block number without contents (nothing changed).
+    // Decodes block ucBlockNr into the record, whatever its check result, and stores that result in
+    // the record's check field of the block. Also derives iStHw16Kind, iImpulsesPerRev and the
+    // software-configuration flags. Returns the check result, or -1 for a block number without
+    // contents (nothing changed).
     int TerSend_ReadBlockIntoSensor(const CString& strBlock, BYTE ucBlockNr, SensorStruct& sSensor,
                                     CString* pstrTrace = nullptr);
 
@@ -302,7 +309,7 @@ protected:
     BYTE m_ucRate = 25;
     int m_iStartParam = 0;
     BYTE m_ucBitMask[2][8] = {};
-    CFloat32* m_pFloat32 = nullptr;
+    std::unique_ptr<CFloat32> m_pFloat32;
 
 private:
     // Builds the request for ucCode at the current addresses and returns it doubled.

@@ -164,7 +164,7 @@ CString CTervane_Send::TerSend_FinishWriteBlock(const CString& strBlock, BOOL bS
     }
     TerSend_CalcCheckBytes(&block.At(1), &block.At(ConfigBlock::FRAME_CS), ConfigBlock::FRAME_CS - 2);
     CString strFrame;
-    TerSend_FrameToString(strFrame, block.aucByte.data());
+    TerSend_FrameToString(strFrame, block.aucByte.data(), block.aucByte.size());
     return strFrame;
 }
 

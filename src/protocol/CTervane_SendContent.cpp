@@ -267,8 +267,6 @@ int CTervane_Send::TerSend_ReadBlockGetContentStatorHeader(const CString& strBlo
 {
     ConfigBlock block;
     const int iCheck = TakeBlockForDecoding(strBlock, BLOCK_ST_HEADER, pstrTrace, block);
-    if (iCheck != BLOCK_OK)
-        return iCheck;
     SetIf(piStHeaderNo, block.UInt24At(7));
     SetIf(pulSerialNo, block.UInt32At(10));
     return iCheck;
@@ -280,8 +278,6 @@ int CTervane_Send::TerSend_ReadBlockGetContentStatorHardware(const CString& strB
 {
     ConfigBlock block;
     const int iCheck = TakeBlockForDecoding(strBlock, BLOCK_ST_HARDWARE, pstrTrace, block);
-    if (iCheck != BLOCK_OK)
-        return iCheck;
     ReadTime(block, ptTime, ptmLocal, pstrDate);
     SetIf(pucStHw16, block.At(16));
     SetIf(pucImpulseCode, block.At(17));
@@ -295,8 +291,6 @@ int CTervane_Send::TerSend_ReadBlockGetContentStatorOperation(
 {
     ConfigBlock block;
     const int iCheck = TakeBlockForDecoding(strBlock, BLOCK_ST_OPERATION, pstrTrace, block);
-    if (iCheck != BLOCK_OK)
-        return iCheck;
     ReadTime(block, ptTime, ptmLocal, pstrDate);
     SetIf(pucStOp12, block.At(12));
     SetIf(pucStOp12Bit0, block.At(12) & 0x01);
@@ -319,8 +313,6 @@ int CTervane_Send::TerSend_ReadBlockGetContentStatorSoftwareConfiguration(
 {
     ConfigBlock block;
     const int iCheck = TakeBlockForDecoding(strBlock, BLOCK_ST_SOFTWARE_CONFIG, pstrTrace, block);
-    if (iCheck != BLOCK_OK)
-        return iCheck;
     SetIf(pucSwCfg7, block.At(7));
     if (pdSwScaleA)
         *pdSwScaleA = ReadFloat(block, 8);
@@ -334,11 +326,13 @@ int CTervane_Send::TerSend_ReadBlockGetContentStatorSoftwareConfiguration(
     SetIf(pucDecimalsB, block.At(27) >> 5);
     SetIf(pucMeanCodeA, block.At(28) & 0x0F);
     SetIf(pucDisplayA, (block.At(28) >> 4) & 0x03);
-    SetIf(pucSwScalingA, (block.At(28) >> 6) & 0x01);
+    // The software scaling of a block that failed its check is never applied.
+    const bool bUsable = iCheck == BLOCK_OK;
+    SetIf(pucSwScalingA, bUsable ? (block.At(28) >> 6) & 0x01 : 0);
     SetIf(pucSignA, block.At(28) >> 7);
     SetIf(pucMeanCodeB, block.At(29) & 0x0F);
     SetIf(pucDisplayB, (block.At(29) >> 4) & 0x03);
-    SetIf(pucSwScalingB, (block.At(29) >> 6) & 0x01);
+    SetIf(pucSwScalingB, bUsable ? (block.At(29) >> 6) & 0x01 : 0);
     SetIf(pucSignB, block.At(29) >> 7);
     const unsigned uAveraging = block.UInt16At(30);
     SetIf(piAveragingCount, uAveraging == 0 || uAveraging > MAX_AVERAGING_COUNT ? 1u : uAveraging);
@@ -353,8 +347,6 @@ int CTervane_Send::TerSend_ReadBlockGetContentRotorHeader(
 {
     ConfigBlock block;
     const int iCheck = TakeBlockForDecoding(strBlock, BLOCK_RT_HEADER, pstrTrace, block);
-    if (iCheck != BLOCK_OK)
-        return iCheck;
     SetIf(piRtHeaderNo, block.UInt24At(7));
     SetIf(pulRtHeaderNo, block.UInt32At(10));
     SetIf(pucRt14, block.At(14));
@@ -375,8 +367,6 @@ int CTervane_Send::TerSend_ReadBlockGetContentRotorCalibFactory(const CString& s
     ConfigBlock block;
     const int iCheck = TakeBlockForDecoding(strBlock, bUser ? BLOCK_RT_USER_CALIB : BLOCK_RT_FACTORY_CALIB,
                                             pstrTrace, block);
-    if (iCheck != BLOCK_OK)
-        return iCheck;
     SetIf(pulTimeCount, block.UInt32At(TIME_STAMP));
     if (!psValues)
         return iCheck;
@@ -414,8 +404,6 @@ int CTervane_Send::TerSend_ReadBlockGetContentRotorOperation(const CString& strB
 {
     ConfigBlock block;
     const int iCheck = TakeBlockForDecoding(strBlock, BLOCK_RT_OPERATION, pstrTrace, block);
-    if (iCheck != BLOCK_OK)
-        return iCheck;
     ReadTime(block, ptTime, ptmLocal, pstrDate);
     SetIf(pstrSerialNoA, ReadSerialText(block, false));
     SetIf(pstrSerialNoB, ReadSerialText(block, true));
@@ -441,15 +429,14 @@ int CTervane_Send::TerSend_ReadBlockIntoSensor(const CString& strBlock, BYTE ucB
             return s.iStHeaderCheck = TerSend_ReadBlockGetContentStatorHeader(strBlock, &s.iStHeaderNo,
                                                                               &s.ulSerialNo, pstrTrace);
         case BLOCK_ST_HARDWARE:
+        {
             s.iStHardwareCheck = TerSend_ReadBlockGetContentStatorHardware(
                 strBlock, &s.tStHardware, &s.tmStHardware, nullptr, &s.ucStHw16, &s.ucImpulseCode, pstrTrace);
-            if (s.iStHardwareCheck == BLOCK_OK)
-            {
-                s.iStHw16Kind = StHw16Kind(s.ucStHw16);
-                CString strImpulses;
-                TerSend_ImpulseCodeToText(strImpulses, s.ucImpulseCode, nullptr, &s.iImpulsesPerRev);
-            }
+            s.iStHw16Kind = StHw16Kind(s.ucStHw16);
+            CString strImpulses;
+            TerSend_ImpulseCodeToText(strImpulses, s.ucImpulseCode, nullptr, &s.iImpulsesPerRev);
             return s.iStHardwareCheck;
+        }
         case BLOCK_ST_OPERATION:
             return s.iStOperationCheck = TerSend_ReadBlockGetContentStatorOperation(
                        strBlock, &s.tStOperation, &s.tmStOperation, nullptr, &s.ucStOp12, &s.ucStOp12Bit0,

@@ -20,10 +20,12 @@ constexpr unsigned TIMER_RETRY_SW_CONFIG_BLOCK = 39;
 constexpr unsigned TIMER_INIT_DONE_SINGLE_SHOT = 40;
 constexpr unsigned TIMER_INACCURACY_RESTART = 41;
 constexpr unsigned TIMER_LOW_PASS_RESTART = 42;
+// The engine's own frame timers: the wait for an awaited answer, the next part of the address scan.
+constexpr unsigned TIMER_ANSWER_WAIT = 43;
+constexpr unsigned TIMER_SEARCH_SCAN = 44;
 
 // Operator panel timers: 0 blinks the trigger LED, 1 starts a search that was put off, 5 is the
-// value watchdog, 9 waits for the status answer of an initialisation.
+// value watchdog.
 constexpr unsigned TIMER_PANEL_TRIGGER_LED = 0;
 constexpr unsigned TIMER_PANEL_DEFERRED_SEARCH = 1;
 constexpr unsigned TIMER_PANEL_WATCHDOG = 5;
-constexpr unsigned TIMER_PANEL_START_ANSWER = 9;

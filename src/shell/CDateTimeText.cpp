@@ -120,10 +120,8 @@ CString CDateTimeText::TimeToText(int iHour, int iMinute, int iSecond, bool bTim
             return ZeroFilled("%2i:%2i:%2i", iHour, iMinute, iSecond) + (bTimeOption ? " Uhr" : "");
         case SLOT_ENGLISH:
         {
-            // 12-hour clock: noon hour is PM, midnight hour AM (shown as 00).
             const bool bPm = iHour >= 12;
-            const CString strTime =
-                ZeroFilled("%2i:%2i:%2i", iHour > 12 ? iHour - 12 : iHour, iMinute, iSecond);
+            const CString strTime = ZeroFilled("%2i:%2i:%2i", Hour12(iHour), iMinute, iSecond);
             if (bTimeOption)
                 return strTime + (bPm ? " PM" : " AM");
             return strTime + (bPm ? " P" : " A");

@@ -28,6 +28,8 @@ public:
     static CString WeekdayEnglish(__time64_t tTime, bool bLongName);
     static CString WeekdayFrench(__time64_t tTime, bool bLongName);
     static CString WeekdaySpanish(__time64_t tTime, bool bLongName);
+    // The hour 0 to 23 on the 12-hour clock: 0 and 12 both read 12 (AM and PM).
+    static int Hour12(int iHour) { return iHour % 12 == 0 ? 12 : iHour % 12; }
 
     CString m_strTime = "06:06:06";
     CString m_strDate = "06.06.06";

@@ -33,12 +33,8 @@ CString ClockText(int iLanguage, const tm& t, bool bSeconds)
         case LANG_OFFSET_GERMAN:
             return " " + ClockFields(':', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " Uhr";
         case LANG_OFFSET_ENGLISH:
-        {
-            // 12-hour clock: the noon hour is PM, the midnight hour AM (shown as 00).
-            const int iHour = t.tm_hour > 12 ? t.tm_hour - 12 : t.tm_hour;
-            return " " + ClockFields(':', iHour, t.tm_min, t.tm_sec, bSeconds) +
+            return " " + ClockFields(':', CDateTimeText::Hour12(t.tm_hour), t.tm_min, t.tm_sec, bSeconds) +
                    (t.tm_hour >= 12 ? " PM" : " AM");
-        }
         case LANG_OFFSET_FRENCH:
             return " " + ClockFields('.', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " h";
         case LANG_OFFSET_SPANISH:

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "measurement/CValuePipeline.h"
-#include "protocol/IdleComPortHost.h"
+#include "protocol/NullComPortHost.h"
 
-class CPipelineComPortHost : public CIdleComPortHost
+class CPipelineComPortHost : public CNullComPortHost
 {
 public:
     explicit CPipelineComPortHost(CValuePipeline& pipeline) : m_pipeline(pipeline) {}

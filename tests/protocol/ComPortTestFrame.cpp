@@ -83,9 +83,6 @@ void CComPortTestFrame::OnTimer(UINT_PTR nIdEvent)
     Panel_KillTimer(nPanelTimer);
     switch (nPanelTimer)
     {
-        case TIMER_PANEL_START_ANSWER:
-            COM_ZMCOMConfgStartInitNoAnswer();
-            break;
         case TIMER_PANEL_DEFERRED_SEARCH:
             COM_CheckConnectionIfQbxUsbTyp(0);
             break;

@@ -82,6 +82,10 @@ public:
     void Frame_ShowMainWindow() override { Log("Frame_ShowMainWindow"); }
     void Frame_SetSensorConfigRead(bool bRead) override { m_bSensorConfigRead = bRead; }
     void Frame_WriteDiagnosticLog(const SensorStruct&, const CString& strText1, const CString&) override;
+    void Frame_HandleSensorLost(bool bStopMeasurement) override
+    {
+        Log(std::string("Frame_HandleSensorLost ") + (bStopMeasurement ? "1" : "0"));
+    }
     void Frame_ProcessMeasuredValues(int iReason) override;
     void Frame_ResetMeanLists(int iReason) override
     {

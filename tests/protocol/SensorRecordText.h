@@ -1,6 +1,8 @@
 // Every field of a sensor record as text, to compare whole records in tests.
 #pragma once
 
+#include "protocol/CTervane_Send.h"
+#include "protocol/ConfigBlock.h"
 #include "protocol/SensorStruct.h"
 
 #include "ProtocolTestData.h"
@@ -156,10 +158,22 @@ inline std::string RecordText(const SensorStruct& s)
 
 #undef PROTOCOL_TEST_FIELD
 
-// What the record shows after a block of number ucNumber failed its check with iCheck: its check
-// state, and for the software configuration "not valid".
-inline void ApplyFailedBlock(SensorStruct& s, int ucNumber, int iCheck)
+// The same block (filled up to 40 bytes) with correct block sums.
+inline CString WithGoodBlockSums(const CString& strBlock)
 {
+    ConfigBlock block = ConfigBlock::FromString(strBlock);
+    CTervane_Send::TerSend_CalcBlockSums(&block.At(ConfigBlock::FIRST_SUM_BYTE));
+    return block.ToString();
+}
+
+// What the record shows after a block of number ucNumber failed its check with iCheck, starting from
+// the record `before`: the fields as decoded from the block all the same (`decoded`: the record after
+// decoding the block with good sums over `before`), its check state, and for the software
+// configuration "not valid", the active flag as it was and both software scalings off.
+inline SensorStruct AfterFailedBlock(const SensorStruct& before, SensorStruct decoded, int ucNumber,
+                                     int iCheck)
+{
+    SensorStruct& s = decoded;
     switch (ucNumber)
     {
         case 0:
@@ -175,8 +189,9 @@ inline void ApplyFailedBlock(SensorStruct& s, int ucNumber, int iCheck)
             s.iSwCfgCheck = iCheck;
             s.ucSwCfgValid = 0;
             s.ucSwCfgRead = 1;
-            if (s.ucSwCfg7 != 1)
-                s.ucSwCfgActive = 0;
+            s.ucSwCfgActive = s.ucSwCfg7 != 1 ? 0 : before.ucSwCfgActive;
+            s.ucSwScalingA = 0;
+            s.ucSwScalingB = 0;
             break;
         case 128:
             s.iRtHeaderCheck = iCheck;
@@ -193,5 +208,6 @@ inline void ApplyFailedBlock(SensorStruct& s, int ucNumber, int iCheck)
         default:
             break;
     }
+    return decoded;
 }
 } // namespace protocol_test

@@ -193,22 +193,33 @@ TEST_F(BlockContentTest, KnownBlocksIntoTheRecord)
     }
 }
 
-TEST_F(BlockContentTest, FailedBlockLeavesTheRecordAndSaysSo)
+// A damaged block is still decoded (a switched-off user calibration is read this way); its check
+// state tells the readers, and a damaged software configuration scales nothing.
+TEST_F(BlockContentTest, DamagedBlockIsDecodedAndItsCheckSaysSo)
 {
-    ReadAllKnownBlocks();
     for (const KnownBlock& known : KnownBlocks())
     {
         SCOPED_TRACE(known.ucNumber);
-        SensorStruct expected = sensor;
+        const SensorStruct before;
+        SensorStruct damaged;
         const CString strDamaged = WithByte(Bytes(known.pszRead), 12, 0x77);
-        const int iCheck = send.TerSend_ReadBlockIntoSensor(strDamaged, known.ucNumber, sensor);
+        const int iCheck = send.TerSend_ReadBlockIntoSensor(strDamaged, known.ucNumber, damaged);
         EXPECT_EQ(iCheck, 12);
-        ApplyFailedBlock(expected, known.ucNumber, iCheck);
-        EXPECT_EQ(RecordText(sensor), RecordText(expected));
+        SensorStruct decoded;
+        ASSERT_EQ(send.TerSend_ReadBlockIntoSensor(WithGoodBlockSums(strDamaged), known.ucNumber, decoded),
+                  0);
+        EXPECT_EQ(RecordText(damaged), RecordText(AfterFailedBlock(before, decoded, known.ucNumber, iCheck)));
+        EXPECT_NE(RecordText(damaged), RecordText(AfterFailedBlock(before, before, known.ucNumber, iCheck)))
+            << "the fields come from the block";
+        send.TerSend_ReadBlockIntoSensor(strDamaged, known.ucNumber, damaged);
         const BlockDescriptor& descriptor = send.m_sBlock[CTervane_Send::TerSend_BlockIndex(known.ucNumber)];
         EXPECT_EQ(descriptor.strRead, strDamaged);
         EXPECT_EQ(descriptor.iReadCheck, 12);
     }
+    SensorStruct sensor3;
+    send.TerSend_ReadBlockIntoSensor(WithByte(KnownBlockRead(3), 12, 0x77), 3, sensor3);
+    EXPECT_EQ(sensor3.strSwUnitA, "N·m") << "decoded";
+    EXPECT_EQ(sensor3.ucSwScalingA, 0) << "its bit is set, but the block failed";
 }
 
 TEST_F(BlockContentTest, BlockWithoutContentsChangesNothing)

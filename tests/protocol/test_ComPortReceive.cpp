@@ -30,8 +30,7 @@ TEST_P(InitialisationInChunks, EndsInStopMeasureWithTheDecodedRecord)
     EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_STOP_MEASURE);
     EXPECT_TRUE(engine.m_strReceiveCOM.IsEmpty());
     EXPECT_TRUE(engine.MAIN_FKTPTR == nullptr);
-    EXPECT_FALSE(host.PanelTimerRuns(TIMER_PANEL_START_ANSWER))
-        << "the status answer stops the start-up timer";
+    EXPECT_FALSE(host.FrameTimerRuns(TIMER_ANSWER_WAIT)) << "every answer came";
     EXPECT_EQ(engine.m_sSensor.ucStatorType, 5);
     EXPECT_EQ(engine.m_sSensor.ucAdjustment, 3);
     EXPECT_EQ(engine.m_sSensor.ulSerialNo, 123456u);
@@ -212,8 +211,14 @@ TEST_F(ComPortEngineTest, StartInitWithoutAnswerReportsTheUnstableConnection)
     engine.m_strClosedPortName = "OffLine";
     engine.m_strActivePortKey = "COM5   \\Device\\Serial4";
     ASSERT_TRUE(engine.COM_ZMCOMConfgStartInit());
-    ASSERT_TRUE(host.PanelTimerRuns(TIMER_PANEL_START_ANSWER));
-    engine.COM_ZMCOMConfgStartInitNoAnswer();
+    for (int iAttempt = 0; iAttempt < 3; ++iAttempt)
+    {
+        ASSERT_TRUE(host.FrameTimerRuns(TIMER_ANSWER_WAIT));
+        EXPECT_EQ(host.m_frameTimers[TIMER_ANSWER_WAIT], 200u);
+        EXPECT_TRUE(engine.COM_OnTimer(TIMER_ANSWER_WAIT));
+    }
+    EXPECT_EQ(std::count(writes.begin(), writes.end(), writes.front()), 3)
+        << "the status request and two repeats";
     EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_STOP_MEASURE);
     EXPECT_EQ(engine.m_strActivePortKey, "OffLine");
     EXPECT_TRUE(host.Has("Panel_ResetToDisconnected"));

@@ -1,5 +1,6 @@
 // Port tables, list texts, the connection choice and the deferral of searches, without a port.
 #include "ComPortEngineFixture.h"
+#include "FakeSensorLine.h"
 
 #include "protocol/ComPortTimers.h"
 
@@ -178,4 +179,38 @@ TEST_F(SearchTest, ConnectionListRow)
     EXPECT_EQ(engine.m_sSensor.ulSerialNo, 4711u);
     EXPECT_TRUE(engine.COM_UpdateConnectionListRow("COM9   x", 0)) << "no row: nothing changes";
     EXPECT_FALSE(engine.COM_UpdateConnectionListRow("COM1   a", 7));
+}
+
+// The scan writes its 249 status requests in parts from a timer, so the window handles its messages
+// meanwhile; an answer during the scan is analysed only after its end.
+TEST_F(SearchTest, AddressScanIsWrittenInParts)
+{
+    CFakeSensorLine line(nullptr, "OffLine");
+    FakeSensor silent;
+    silent.strKey = "COM9   x";
+    silent.ucAddress = 250; // answers no address of the scan
+    line.m_sensors = {silent};
+    engine.COM_SetWriteSink(nullptr);
+    engine.COM_SetLine(&line);
+    engine.m_sComPort.at(0).strComPort = silent.strKey;
+    engine.m_iCountHits = 0;
+    engine.ZMQBXUSBTQ5_TestPort();
+    EXPECT_EQ(line.m_requests.size(), 25u);
+    EXPECT_FALSE(host.FrameTimerRuns(TIMER_SEARCH_PORT_NO_ANSWER));
+    Feed(WireStatus());
+    for (int iPart = 0; iPart < 20 && host.FrameTimerRuns(TIMER_SEARCH_SCAN); ++iPart)
+    {
+        EXPECT_FALSE(host.FrameTimerRuns(TIMER_SEARCH_STATUS_LONG));
+        EXPECT_TRUE(engine.COM_OnTimer(TIMER_SEARCH_SCAN));
+    }
+    ASSERT_EQ(line.m_requests.size(), 249u);
+    for (size_t i = 0; i < line.m_requests.size(); ++i)
+    {
+        ASSERT_EQ(At(line.m_requests[i], 1), 0x42);
+        ASSERT_EQ(At(line.m_requests[i], 2), 249 - i);
+    }
+    EXPECT_TRUE(host.FrameTimerRuns(TIMER_SEARCH_STATUS_LONG)) << "the answer of address 6";
+    EXPECT_FALSE(host.FrameTimerRuns(TIMER_SEARCH_PORT_NO_ANSWER));
+    EXPECT_EQ(engine.m_sComPort.at(0).ucInterfaceAddress, SENSOR_ADDRESS);
+    engine.COM_SetLine(nullptr);
 }

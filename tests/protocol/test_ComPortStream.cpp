@@ -170,6 +170,17 @@ TEST_F(StreamTest, StopSendsTenStxUnlessTheSensorRefusedTheStream)
     EXPECT_EQ(engine.m_bStreamRefused, 0);
 }
 
+// Found by the receive path fuzzer: one refusal taken per chunk let the buffer grow.
+TEST_F(StreamTest, AllRefusalsOfAChunkBeforeTheStartAreTaken)
+{
+    ASSERT_TRUE(engine.COM_ZMCOMConfgStartMeasure(-1, true));
+    Feed(WireNak('#') + WireNak('#') + WireNak('#'));
+    EXPECT_TRUE(engine.m_strReceiveCOM.IsEmpty());
+    Feed(WireNak('#') + WireAck() + Records(0, 2));
+    EXPECT_EQ(engine.m_bStreamStarted, 1);
+    EXPECT_EQ(host.m_deliveries.size(), 2u);
+}
+
 TEST_F(StreamTest, TriggerStartStreamsInTheTriggerState)
 {
     ASSERT_TRUE(engine.COM_ZMCOMConfgStartMeasure(ZM_TRIGGER_ACTIV, false));

@@ -143,8 +143,15 @@ TEST_F(FramesTest, DoublingOf02AfterTheLeadingStx)
 
     // Length byte 0x02 and data bytes 0x02 are doubled; the leading STX is not.
     const BYTE frame[] = {0x02, 0x41, 0x06, 0xFF, 0x02, 0x02, 0x02, 0x4C, 0xAD};
-    CTervane_Send::TerSend_FrameToString(strFrame, frame);
+    EXPECT_TRUE(CTervane_Send::TerSend_FrameToString(strFrame, frame));
     EXPECT_EQ(Hex(strFrame), "02 41 06 FF 02 02 02 02 02 02 4C AD");
+
+    // A length byte that announces more than the buffer holds is refused, not followed.
+    const BYTE held[16] = {0x02, 0x41, 0x06, 0xFF, 0x09, 0x01, 0x02};
+    EXPECT_FALSE(CTervane_Send::TerSend_FrameToString(strFrame, held, 7));
+    EXPECT_TRUE(strFrame.IsEmpty());
+    EXPECT_FALSE(CTervane_Send::TerSend_FrameToString(strFrame, held, 4)) << "no length byte";
+    EXPECT_TRUE(CTervane_Send::TerSend_FrameToString(strFrame, held)) << "the whole frame";
 
     BYTE buffer[12] = {0x02, 0x41, 0x06, 0xFF, 0x02, 0x02, 0x02, 0x4C, 0xAD};
     int iLength = 9;

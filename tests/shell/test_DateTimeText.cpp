@@ -60,8 +60,8 @@ TEST(DateTimeText, TimesInTheFormOfTheSlotAndTwelveHourClock)
         {0, 14, 5, 9, true, "14:05:09 Uhr"},     {0, 14, 5, 9, false, "14:05:09"},
         {1000, 13, 5, 9, true, "01:05:09 PM"},   {1000, 13, 5, 9, false, "01:05:09 P"},
         {1000, 12, 30, 0, true, "12:30:00 PM"}, // past noon
-        {1000, 12, 0, 0, false, "12:00:00 P"},   {1000, 0, 15, 0, true, "00:15:00 AM"},
-        {1000, 0, 0, 0, false, "00:00:00 A"},    {1000, 11, 59, 59, true, "11:59:59 AM"},
+        {1000, 12, 0, 0, false, "12:00:00 P"},   {1000, 0, 15, 0, true, "12:15:00 AM"},
+        {1000, 0, 0, 0, false, "12:00:00 A"},    {1000, 11, 59, 59, true, "11:59:59 AM"},
         {1000, 23, 59, 59, true, "11:59:59 PM"}, {2000, 14, 5, 9, true, "14.05.09 h"},
         {2000, 14, 5, 9, false, "14.05.09"},     {3000, 14, 5, 9, true, "14:05:09 h"}, // no slot
         {3000, 14, 5, 9, false, "14:05:09"},     {0, 24, 0, 0, true, "F:TIME654"},
@@ -125,7 +125,7 @@ TEST(DateTimeText, BuiltWithTheTextsOfNow)
 
     CDateTimeText english(0, 1000, 2000, 1000, 1000, 0, true);
     EXPECT_EQ(english.m_strDate, "03/06/2014");
-    EXPECT_EQ(english.m_strTime, "00:30:00 AM");
+    EXPECT_EQ(english.m_strTime, "12:30:00 AM");
     EXPECT_EQ(english.GetDateText(Local(2015, 12, 24, 12, 0, 0), 1), "12/24/15");
     EXPECT_EQ(english.GetTimeText(Local(2015, 12, 24, 12, 0, 1), true), "12:00:01 PM");
 }
@@ -149,7 +149,7 @@ TEST(FrameDateTime, DatesAndTimesInTheInterfaceLanguage)
     const Case cases[] = {
         {0, 14, 5, 9, " 14:05:09 Uhr", " 14:05 Uhr"},    {1000, 13, 5, 9, " 01:05:09 PM", " 01:05 PM"},
         {1000, 12, 0, 0, " 12:00:00 PM", " 12:00 PM"},   {1000, 12, 30, 0, " 12:30:00 PM", " 12:30 PM"},
-        {1000, 0, 0, 0, " 00:00:00 AM", " 00:00 AM"},    {1000, 0, 15, 0, " 00:15:00 AM", " 00:15 AM"},
+        {1000, 0, 0, 0, " 12:00:00 AM", " 12:00 AM"},    {1000, 0, 15, 0, " 12:15:00 AM", " 12:15 AM"},
         {1000, 11, 59, 59, " 11:59:59 AM", " 11:59 AM"}, {2000, 14, 5, 9, " 14.05.09 h", " 14.05 h"},
         {3000, 14, 5, 9, " 14:05:09 h", " 14:05 h"},     {500, 14, 5, 9, " 14:05:09 ", " 14:05 "},
     };

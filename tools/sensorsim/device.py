@@ -50,7 +50,7 @@ class Log:
 
 
 class Fault:
-    KINDS = ("no_answer", "wrong_cs", "wrong_wcs", "nak", "partial", "garbage",
+    KINDS = ("no_answer", "wrong_cs", "wrong_wcs", "alter", "nak", "partial", "garbage",
              "delay", "stream_gap")
 
     def __init__(self, desc):
@@ -72,6 +72,10 @@ class Fault:
         self.data = codec.from_hex(desc.pop("data", "00 FF 13 55"))
         self.ms = blocks.as_int(desc.pop("ms", 100))
         self.records = blocks.as_int(desc.pop("records", 1))
+        self.index = blocks.as_int(desc.pop("byte", 5))
+        self.mask = blocks.as_int(desc.pop("xor", 0x40))
+        if self.index < 1 or not 1 <= self.mask <= 0xFF:
+            raise ValueError("alter: byte must be 1 or more, xor 1 to 255")
         if desc:
             raise ValueError("fault %s: unknown keys %s" % (self.kind, ", ".join(desc)))
 
@@ -274,6 +278,8 @@ class Sensor:
             frame[-2] = (frame[-2] + 1) & 0xFF
         if "wrong_wcs" in kinds:
             frame[-1] = (frame[-1] + 1) & 0xFF
+        if "alter" in kinds:  # content changed after the check bytes were made
+            frame[min(kinds["alter"].index, len(frame) - 3)] ^= kinds["alter"].mask
         wire = codec.stuff(frame)
         if "partial" in kinds:
             n = kinds["partial"].nbytes

@@ -267,6 +267,14 @@ class SensorTest(unittest.TestCase):
         bad = sim.answer(0x42)
         self.assertEqual((bad[:-2], bad[-2] - good[-2], bad[-1]), (good[:-2], 1, good[-1]))
         self.assertEqual(sim.answer(0x42), good)
+        sim.ctl("fault", kind="alter", byte=10, xor="0x41", command="B")
+        altered = bytearray(good)
+        altered[10] ^= 0x41
+        self.assertEqual(sim.answer(0x42), altered)
+        sim.ctl("fault", kind="alter", byte=99, command="B")
+        altered = bytearray(good)
+        altered[-3] ^= 0x40  # the last data byte; the check bytes stay
+        self.assertEqual(sim.answer(0x42), altered)
         for _ in range(2):
             self.assertEqual(sim.answer(0x41), b"")
         self.assertEqual(len(sim.answer(0x41)), 16)

@@ -1,12 +1,22 @@
-// A host of the sensor engine on which every call is without effect: both channels selected, rate code
-// 6, English, a measurement running. Tests and benchmarks override what they follow. Header-only.
+// A host for the sensor engine that does nothing and answers with neutral values; tests and
+// benchmarks derive from it and override what they look at.
 #pragma once
 
 #include "protocol/CComPortHost.h"
 
-class CIdleComPortHost : public CComPortHost
+class CNullComPortHost : public CComPortHost
 {
 public:
+    void Frame_Trace(const CString&) override {}
+    void Frame_BeginWaitCursor() override {}
+    void Frame_EndWaitCursor() override {}
+    void Frame_SetTimer(UINT_PTR, UINT) override {}
+    void Frame_KillTimer(UINT_PTR) override {}
+    int Frame_GetLanguageOffset() override { return 1000; }
+    void Frame_ShowMainWindow() override {}
+    void Frame_SetSensorConfigRead(bool) override {}
+    void Frame_WriteDiagnosticLog(const SensorStruct&, const CString&, const CString&) override {}
+    void Frame_HandleSensorLost(bool) override {}
     void Frame_ProcessMeasuredValues(int) override {}
     void Frame_ResetMeanLists(int) override {}
     void Frame_ResetCalibLists() override {}
@@ -25,22 +35,13 @@ public:
     {
         bChannelA = bChannelB = true;
     }
-    int Frame_GetLanguageOffset() override { return 1000; }
-    bool Panel_IsRunning() override { return true; }
-    void Frame_Trace(const CString&) override {}
-    void Frame_BeginWaitCursor() override {}
-    void Frame_EndWaitCursor() override {}
-    void Frame_SetTimer(UINT_PTR, UINT) override {}
-    void Frame_KillTimer(UINT_PTR) override {}
-    void Frame_ShowMainWindow() override {}
-    void Frame_SetSensorConfigRead(bool) override {}
-    void Frame_WriteDiagnosticLog(const SensorStruct&, const CString&, const CString&) override {}
     void Adjust_GetLowPassHz(int&, int&) override {}
     bool Adjust_IsSoftwareScalingChanged(int) override { return false; }
     void Adjust_UpdateControls(int) override {}
     void Adjust_ShowCurrentValue(int, int) override {}
     void Panel_SetTimer(UINT_PTR, UINT) override {}
     void Panel_KillTimer(UINT_PTR) override {}
+    bool Panel_IsRunning() override { return false; }
     void Panel_BeginRunning() override {}
     void Panel_EndRunning() override {}
     bool Panel_TakeControlRequest() override { return false; }
