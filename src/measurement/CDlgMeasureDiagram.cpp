@@ -56,25 +56,15 @@ BOOL CDlgMeasureDiagram::UpdateLanguageTexts()
     return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
 }
 
-// The panel's timers of the sensor search: a search put off after a device arrival, and the wait for
-// the status answer that starts a connection.
+// The panel's timer of the sensor search: a search put off after a device arrival.
 void CDlgMeasureDiagram::OnTimer(UINT_PTR nIDEvent)
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
-    switch (nIDEvent)
+    if (nIDEvent != TIMER_PANEL_DEFERRED_SEARCH)
     {
-        case TIMER_PANEL_DEFERRED_SEARCH:
-            KillTimer(nIDEvent);
-            if (pHost)
-                pHost->GetComPort().COM_CheckConnectionIfQbxUsbTyp(0);
-            break;
-        case TIMER_PANEL_START_ANSWER:
-            KillTimer(nIDEvent);
-            if (pHost)
-                pHost->GetComPort().COM_ZMCOMConfgStartInitNoAnswer();
-            break;
-        default:
-            CDialog::OnTimer(nIDEvent);
-            break;
+        CDialog::OnTimer(nIDEvent);
+        return;
     }
+    KillTimer(nIDEvent);
+    if (CPageHost* pHost = CPageHost::FromMainWindow())
+        pHost->GetComPort().COM_CheckConnectionIfQbxUsbTyp(0);
 }

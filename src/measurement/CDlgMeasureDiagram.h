@@ -1,6 +1,6 @@
 // The operator panel (mode page 138) and its stored options, which it loads from the registry when it
-// is created; the main frame checks and saves them. The panel's own timers that continue the sensor
-// search and the start-up of a connection run here. So far the page shows its template and caption.
+// is created; the main frame checks and saves them. The panel's timer that puts off a sensor search
+// runs here. So far the page shows its template and caption.
 #pragma once
 
 #include "framework/CDialog.h"

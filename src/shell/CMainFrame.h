@@ -135,6 +135,9 @@ public:
     void OnViewNavigationBar() override;
     void OnViewStatusBar();
     int OnViewBarHidden(WINDOWPOS* lpwndpos) override;
+    // The connected sensor no longer answers: its port is marked as not answering in the port table and
+    // the connection is tested again.
+    void HandleSensorLost(bool bStopMeasurement);
     void BeginWaitCursorOnce();
     void EndWaitCursorOnce();
 
@@ -166,6 +169,7 @@ public:
     int Frame_GetLanguageOffset() override { return m_iLanguageOffset; }
     void Frame_ShowMainWindow() override { ShowMainWindow(); }
     void Frame_SetSensorConfigRead(bool bRead) override { m_bSensorConfigRead = bRead; }
+    void Frame_HandleSensorLost(bool bStopMeasurement) override { HandleSensorLost(bStopMeasurement); }
     void Frame_WriteDiagnosticLog(const SensorStruct& sSensor, const CString& strText1,
                                   const CString& strText2) override;
     void Frame_ProcessMeasuredValues(int iReason) override;

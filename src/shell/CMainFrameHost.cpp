@@ -12,7 +12,10 @@
 #include "measurement/MeasureAdjustStruct.h"
 #include "sensorpages/CDlgDiagnostic.h"
 #include "shell/CFrameDateTime.h"
+#include "ports/CPortManGui.h"
 #include "shell/TreeCtrlStruct.h"
+
+#include <algorithm>
 
 // ---- CViewBarHost and CPageHost -----------------------------------------------------------------------
 
@@ -92,6 +95,24 @@ void CMainFrame::Frame_SetTimer(UINT_PTR nIdEvent, UINT uiElapse)
 void CMainFrame::Frame_KillTimer(UINT_PTR nIdEvent)
 {
     KillTimer(nIdEvent);
+}
+
+// The rows of the connection page's list stand for the port table's entries of the same index. Stopping
+// the measurement comes with the operator panel.
+void CMainFrame::HandleSensorLost(bool)
+{
+    const CString strCurrentPort = m_pPort ? m_pPort->GetCurrentDisplayName() : CString();
+    const int iRows = std::min(Connection_GetRowCount(), PORT_TABLE_SIZE);
+    for (int iRow = 0; iRow < iRows; ++iRow)
+    {
+        if (COM_DisplayTextToPortKey(Connection_GetCellText(iRow, 0)) == strCurrentPort)
+        {
+            m_sComPort.at(static_cast<size_t>(iRow)).iTervaneState = ID_PORT_NO_ANSWER;
+            break;
+        }
+    }
+    m_dlgStartUp.SetListProgress(true);
+    COM_CheckConnection(0);
 }
 
 void CMainFrame::Frame_WriteDiagnosticLog(const SensorStruct&, const CString&, const CString&) {}
