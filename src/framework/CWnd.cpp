@@ -190,6 +190,16 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     return it == map.end() ? nullptr : it->second;
 }
 
+BOOL CWnd::IsPermanentObject(const CWnd* pWnd)
+{
+    for (const auto& entry : State().permanent)
+    {
+        if (entry.second == pWnd)
+            return TRUE;
+    }
+    return FALSE;
+}
+
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
     if (hWnd == nullptr)
