@@ -4,7 +4,7 @@ void AfxInitCommonControls()
 {
     static const BOOL s_bDone = []
     {
-        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
         return ::InitCommonControlsEx(&icc);
     }();
     (void)s_bDone;

@@ -218,6 +218,15 @@ protected:                                                                      
     }                                                                                                        \
     ,
 
+// The handler gets the control id; returning FALSE lets the routing go on.
+#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn)                                               \
+    {                                                                                                        \
+        WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr,                           \
+            AFX_THUNK(AFX_NOTIFY* n = static_cast<AFX_NOTIFY*>(c.pExtra);                                    \
+                      return p->memberFxn(c.nID, n->pNMHDR, n->pResult))                                     \
+    }                                                                                                        \
+    ,
+
 // --- reflected to the control's own map ---------------------------------------------------------
 #define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                                                            \
     {                                                                                                        \

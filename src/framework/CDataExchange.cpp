@@ -1,6 +1,8 @@
 #include "framework/CDataExchange.h"
 
 #include "framework/AfxDlgRes.h"
+#include "framework/CDateTimeCtrl.h"
+#include "framework/COleDateTime.h"
 #include "framework/CUserException.h"
 #include "framework/CWinApp.h"
 
@@ -361,6 +363,17 @@ void DDX_Slider(CDataExchange* pDX, int nIDC, int& value)
         value = (int)::SendMessageA(hWndCtrl, TBM_GETPOS, 0, 0);
     else
         ::SendMessageA(hWndCtrl, TBM_SETPOS, TRUE, value);
+}
+
+void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value)
+{
+    CDateTimeCtrl picker;
+    picker.m_hWnd = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        picker.GetTime(value);
+    else
+        picker.SetTime(value);
+    picker.m_hWnd = nullptr;
 }
 
 // --- DDV ------------------------------------------------------------------------------------------

@@ -6,6 +6,8 @@
 #include "framework/CString.h"
 #include "framework/CWnd.h"
 
+class COleDateTime;
+
 class CDataExchange
 {
 public:
@@ -53,6 +55,9 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 // Trackbar position.
 void DDX_Slider(CDataExchange* pDX, int nIDC, int& value);
+// Date and time of a date-time picker; an unchecked DTS_SHOWNONE picker is the status null. A value
+// that is not valid leaves the picker as it is.
+void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value);
 
 // Range checks of the value just exchanged (only when saving): "Enter an integer between %1 and %2."
 // or "Enter a number between %1 and %2.". DDV_MaxChars: "Enter no more than %1 characters."; when
