@@ -41,6 +41,8 @@ public:
     virtual bool GetCurveInfo(int nCurve, PlotCurveInfo& info) const = 0;
     // The painter of a MarkerSymbol; null outside the symbols.
     virtual MarkerPainter GetMarkerPainter(int nSymbol) const = 0;
+    // The interaction mode (PlotMode) the chart is in.
+    virtual int GetPlotMode() const = 0;
 
 protected:
     ~CPlotHost() = default;

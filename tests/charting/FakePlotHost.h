@@ -36,6 +36,7 @@ public:
     {
         return n >= 0 && n < MARKER_SYMBOL_COUNT ? PLOT_MARKER_PAINTERS[n] : nullptr;
     }
+    int GetPlotMode() const override { return m_iMode; }
 
     // Adds a curve on x axis 0 and y axis nYAxis over the given points (kept by the caller).
     void AddCurve(const std::vector<CurvePoint>& points, int nYAxis = 0, COLORREF crColor = RGB(0, 0, 255))
@@ -54,6 +55,7 @@ public:
     std::vector<CPlotAxis*> m_xAxes;
     std::vector<CPlotAxis*> m_yAxes;
     std::vector<PlotCurveInfo> m_curves;
+    int m_iMode = 0;
 };
 
 // A file in the temp folder for one test, deleted at the end.

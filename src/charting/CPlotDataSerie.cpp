@@ -1,0 +1,586 @@
+#include "charting/CPlotDataSerie.h"
+
+#include "charting/CBrushSelector.h"
+#include "charting/CDCEx.h"
+#include "charting/CPenSelector.h"
+#include "charting/CPlotAxis.h"
+#include "charting/CPlotHost.h"
+#include "charting/PlotVector.h"
+#include "framework/CArchive.h"
+#include "framework/CArchiveException.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+
+IMPLEMENT_DYNCREATE(CPlotDataSerie, CPlotObject)
+
+namespace
+{
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr int kPlotModeEdit = 7;
+// Points moved through the archive at a time.
+constexpr int kArchiveSlice = 4096;
+
+COLORREF Inverted(COLORREF cr)
+{
+    return RGB(255 - GetRValue(cr), 255 - GetGValue(cr), 255 - GetBValue(cr));
+}
+} // namespace
+
+// ---------------------------------------------------------------------------------------------------
+// Points and copies
+
+CPlotDataSerie::CPlotDataSerie(const CPlotDataSerie& other) : CPlotObject()
+{
+    CopyFrom(other);
+}
+
+CPlotDataSerie& CPlotDataSerie::operator=(const CPlotDataSerie& other)
+{
+    if (this != &other)
+        CopyFrom(other);
+    return *this;
+}
+
+void CPlotDataSerie::CopyFrom(const CPlotDataSerie& other)
+{
+    m_bVisible = other.m_bVisible;
+    m_crColor = other.m_crColor;
+    m_pGraph = other.m_pGraph;
+    if (other.m_bOwnData)
+        CopyData(other.m_pData, other.m_iCount);
+    else
+        ReferData(other.m_pData, other.m_iCount);
+    m_iFirst = other.m_iFirst;
+    m_iLast = other.m_iLast;
+    m_iXAxis = other.m_iXAxis;
+    m_iYAxis = other.m_iYAxis;
+    m_iIndex = other.m_iIndex;
+    m_iLineWidth = other.m_iLineWidth;
+    m_iFillStyle = other.m_iFillStyle;
+    m_iMarkerMode = other.m_iMarkerMode;
+    m_iMarkerSymbol = other.m_iMarkerSymbol;
+    m_iMarkerSize = other.m_iMarkerSize;
+    m_iLineStyle = other.m_iLineStyle;
+    m_bMarkers = other.m_bMarkers;
+    m_bFill = other.m_bFill;
+    m_bFillTransparent = other.m_bFillTransparent;
+    m_crFill = other.m_crFill;
+    m_strTitle = other.m_strTitle;
+    m_iDrawStyle = other.m_iDrawStyle;
+    m_sFillTarget = other.m_sFillTarget;
+    m_Solver.m_iCoeffCount = other.m_Solver.m_iCoeffCount;
+    std::copy(std::begin(other.m_Solver.m_dCoeff), std::end(other.m_Solver.m_dCoeff), m_Solver.m_dCoeff);
+    m_HitSegments = other.m_HitSegments;
+    m_bAscendingX = other.m_bAscendingX;
+}
+
+void CPlotDataSerie::ReferData(const CurvePoint* pData, int nCount)
+{
+    m_pOwnData.reset();
+    m_bOwnData = false;
+    m_pData = pData;
+    m_iCount = nCount;
+}
+
+void CPlotDataSerie::CopyData(const CurvePoint* pData, int nCount)
+{
+    std::unique_ptr<CurvePoint[]> pCopy;
+    if (pData != nullptr && nCount > 0)
+    {
+        pCopy = std::make_unique<CurvePoint[]>(static_cast<size_t>(nCount));
+        std::copy_n(pData, nCount, pCopy.get());
+    }
+    m_pOwnData = std::move(pCopy);
+    m_bOwnData = true;
+    m_pData = m_pOwnData.get();
+    m_iCount = m_pData != nullptr ? nCount : 0;
+}
+
+double CPlotDataSerie::GetX(int i) const
+{
+    return m_pData != nullptr && i >= 0 && i < m_iCount ? m_pData[i].x : 0.0;
+}
+
+double CPlotDataSerie::GetY(int i) const
+{
+    return m_pData != nullptr && i >= 0 && i < m_iCount ? m_pData[i].y : 0.0;
+}
+
+void CPlotDataSerie::ResetTrendRange()
+{
+    m_iFirst = 0;
+    m_iLast = m_iCount - 1;
+}
+
+void CPlotDataSerie::GetProperties(PlotSerieProperties& props) const
+{
+    props = {m_iCount,
+             m_iFirst,
+             m_iLast,
+             m_iXAxis,
+             m_iYAxis,
+             m_iIndex,
+             m_iLineWidth,
+             m_iFillStyle,
+             m_iMarkerMode,
+             m_iMarkerSymbol,
+             m_iMarkerSize,
+             m_iLineStyle,
+             1,
+             m_bMarkers,
+             m_bFill,
+             m_sFillTarget,
+             m_bFillTransparent,
+             m_crFill,
+             {},
+             m_iDrawStyle};
+    const size_t nLen = std::min(static_cast<size_t>(m_strTitle.GetLength()), sizeof(props.szTitle) - 1);
+    std::memcpy(props.szTitle, m_strTitle.GetString(), nLen);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Archive
+
+void CPlotDataSerie::Serialize(CArchive& ar)
+{
+    CPlotObject::Serialize(ar);
+    if (ar.IsStoring())
+    {
+        ar << m_iCount;
+        for (int nWritten = 0; nWritten < m_iCount;)
+        {
+            const int n = std::min(kArchiveSlice, m_iCount - nWritten);
+            ar.Write(m_pData + nWritten, static_cast<UINT>(n * sizeof(CurvePoint)));
+            nWritten += n;
+        }
+        ar << m_iFirst << m_iLast << m_iXAxis << m_iYAxis << m_iIndex << m_iLineWidth << m_iFillStyle
+           << m_iMarkerMode << m_iMarkerSymbol << m_iMarkerSize << m_iLineStyle;
+        ar << m_bMarkers << m_bFill << m_bFillTransparent << m_sFillTarget << static_cast<DWORD>(m_crFill);
+        ar << m_strTitle << m_iDrawStyle;
+        return;
+    }
+    int nCount;
+    ar >> nCount;
+    if (nCount < 0)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    // Read in slices, so that a count the file does not hold allocates no more than what is there.
+    std::vector<CurvePoint> points;
+    for (int nRead = 0; nRead < nCount;)
+    {
+        const int n = std::min(kArchiveSlice, nCount - nRead);
+        points.resize(static_cast<size_t>(nRead + n));
+        const UINT nBytes = static_cast<UINT>(n * sizeof(CurvePoint));
+        if (ar.Read(points.data() + nRead, nBytes) != nBytes)
+            AfxThrowArchiveException(CArchiveException::endOfFile);
+        nRead += n;
+    }
+    CopyData(points.data(), nCount);
+    DWORD crFill;
+    ar >> m_iFirst >> m_iLast >> m_iXAxis >> m_iYAxis >> m_iIndex >> m_iLineWidth >> m_iFillStyle >>
+        m_iMarkerMode >> m_iMarkerSymbol >> m_iMarkerSize >> m_iLineStyle;
+    ar >> m_bMarkers >> m_bFill >> m_bFillTransparent >> m_sFillTarget >> crFill;
+    ar >> m_strTitle >> m_iDrawStyle;
+    m_crFill = crFill;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Drawing
+
+// Walks the curve's drawn vertices (the first point of each run of points in one pixel column) and
+// draws lines or dots, records the hit segments and collects the fill corners.
+class CPlotDataSerie::Painter
+{
+public:
+    Painter(CPlotDataSerie& serie, CDCEx* pDC, CPlotAxis* pXAxis, CPlotAxis* pYAxis)
+        : m_serie(serie), m_pDC(pDC), m_pXAxis(pXAxis), m_pYAxis(pYAxis),
+          m_rcPlot(serie.m_pGraph->GetPlotRect())
+    {
+    }
+
+    int Column(int i) const { return m_pXAxis->ValueToPixel(m_serie.m_pData[i]).x; }
+    CPoint Pixel(int i) const { return CPoint(Column(i), m_pYAxis->ValueToPixel(m_serie.m_pData[i]).y); }
+
+    void Start(int i)
+    {
+        m_last = m_first = Pixel(i);
+        if (m_serie.m_iDrawStyle == 0)
+            m_pDC->MoveTo(m_first);
+        else if (m_serie.m_iDrawStyle == 1)
+            Dot(m_first);
+        if (m_serie.m_bFill)
+            m_fill.push_back(m_first);
+    }
+
+    void Next(const CPoint& pt)
+    {
+        if (m_rcPlot.PtInRect(pt) || m_rcPlot.PtInRect(m_last))
+            m_serie.AddHitSegment(m_last.x, m_last.y, pt.x, pt.y);
+        if (m_serie.m_iDrawStyle == 0)
+            m_pDC->LineTo(pt);
+        else if (m_serie.m_iDrawStyle == 1)
+            Dot(pt);
+        if (m_serie.m_bFill)
+            m_fill.push_back(pt);
+        m_last = pt;
+    }
+
+    // Every point in order.
+    void WalkAll()
+    {
+        Start(0);
+        for (int i = 1; i < m_serie.m_iCount; ++i)
+        {
+            const int x = Column(i);
+            if (x != m_last.x)
+                Next(CPoint(x, m_pYAxis->ValueToPixel(m_serie.m_pData[i]).y));
+        }
+    }
+
+    // Points in ascending x on a linear axis: columns never decrease with the index, so the vertex of
+    // each column is found by search, and only the columns around the plot are visited. The vertices
+    // are those WalkAll draws there; lines outside the plot (with the pen's reach) are clipped anyway.
+    void WalkColumns()
+    {
+        const int nReach = m_serie.m_iLineWidth + 2;
+        const int nLeft = m_rcPlot.left - nReach;
+        const int nRight = m_rcPlot.right + nReach;
+        const int n = m_serie.m_iCount;
+        int i = FirstWithColumnAtLeast(0, n, nLeft);
+        if (i > 0)
+            i = FirstWithColumnAtLeast(0, i - 1, Column(i - 1));
+        Start(i);
+        while (m_last.x < nRight)
+        {
+            i = FirstWithColumnAbove(i, m_last.x);
+            if (i >= n)
+                break;
+            Next(Pixel(i));
+        }
+    }
+
+    void Fill()
+    {
+        if (!AddFillTarget())
+            return;
+        const bool bTransparent = m_serie.m_bFillTransparent;
+        const int nOldBkMode = m_pDC->SetBkMode(bTransparent ? TRANSPARENT : OPAQUE);
+        const int nOldRop = bTransparent ? m_pDC->SetROP2(R2_NOTXORPEN) : 0;
+        CGdiObject* pOldPen = m_pDC->SelectStockObject(NULL_PEN);
+        const COLORREF crFill = m_pDC->m_bMonochrome ? kBlack : m_serie.m_crFill;
+        {
+            std::optional<CBrushSelector> brush;
+            if (m_serie.m_iFillStyle == 6)
+                brush.emplace(crFill, m_pDC);
+            else
+                brush.emplace(crFill, m_serie.m_iFillStyle, m_pDC);
+            m_pDC->Polygon(m_fill.data(), static_cast<int>(m_fill.size()));
+        }
+        if (pOldPen != nullptr)
+            m_pDC->SelectObject(pOldPen);
+        if (bTransparent)
+            m_pDC->SetROP2(nOldRop != 0 ? nOldRop : R2_COPYPEN);
+        m_pDC->SetBkMode(nOldBkMode);
+    }
+
+private:
+    void Dot(const CPoint& pt)
+    {
+        const int w = m_serie.m_iLineWidth;
+        m_pDC->Ellipse(pt.x - w, pt.y - w, pt.x + w, pt.y + w);
+    }
+
+    // The first index in [lo, hi) whose column is at least nColumn; hi when none.
+    int FirstWithColumnAtLeast(int lo, int hi, int nColumn) const
+    {
+        while (lo < hi)
+        {
+            const int mid = lo + (hi - lo) / 2;
+            if (Column(mid) < nColumn)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    }
+
+    // The first index after i whose column lies right of nColumn, found by doubling steps and then by
+    // halving; the count when none.
+    int FirstWithColumnAbove(int i, int nColumn) const
+    {
+        const int n = m_serie.m_iCount;
+        int lo = i + 1;
+        int nStep = 1;
+        while (lo < n && Column(lo) <= nColumn)
+        {
+            i = lo;
+            lo = static_cast<int>(std::min<long long>(n, static_cast<long long>(i) + nStep));
+            nStep *= 2;
+        }
+        return FirstWithColumnAtLeast(i + 1, lo, nColumn + 1);
+    }
+
+    // Closes the fill polygon: down to the plot bottom, or back along the target curve. False when the
+    // target names no curve of the chart.
+    bool AddFillTarget()
+    {
+        const short sTarget = m_serie.m_sFillTarget;
+        if (sTarget == -1)
+        {
+            m_fill.emplace_back(m_last.x, m_rcPlot.bottom);
+            m_fill.emplace_back(m_first.x, m_rcPlot.bottom);
+            return true;
+        }
+        PlotCurveInfo target;
+        if (!m_serie.m_pGraph->GetCurveInfo(sTarget, target) || target.pData == nullptr)
+            return false;
+        for (int i = target.iCount - 1; i >= 0; --i)
+        {
+            CPoint pt;
+            if (!CPlotAxis::CurvePointToPixel(m_serie.m_pGraph, sTarget, target.pData[i], pt))
+                return false;
+            m_fill.push_back(pt);
+        }
+        return true;
+    }
+
+    CPlotDataSerie& m_serie;
+    CDCEx* m_pDC;
+    CPlotAxis* m_pXAxis;
+    CPlotAxis* m_pYAxis;
+    CRect m_rcPlot;
+    CPoint m_first;
+    CPoint m_last;
+    std::vector<CPoint> m_fill;
+};
+
+void CPlotDataSerie::Draw(CDCEx* pDC)
+{
+    m_HitSegments.clear();
+    if (m_pGraph == nullptr || m_pData == nullptr || m_iCount <= 0)
+        return;
+    CPlotAxis* pXAxis = m_pGraph->GetXAxisAt(m_iXAxis);
+    CPlotAxis* pYAxis = m_pGraph->GetYAxisAt(m_iYAxis);
+    if (pXAxis == nullptr || pYAxis == nullptr)
+        return;
+    const COLORREF crLine = pDC->m_bMonochrome ? kBlack : (m_bSelected ? Inverted(m_crColor) : m_crColor);
+    CPenSelector pen(crLine, m_iLineWidth, pDC, m_iLineStyle);
+    Painter painter(*this, pDC, pXAxis, pYAxis);
+    if (m_bAscendingX && !m_bFill && pXAxis->m_bLinear)
+        painter.WalkColumns();
+    else
+        painter.WalkAll();
+    if (m_bFill)
+        painter.Fill();
+}
+
+int CPlotDataSerie::MarkerStride(int nPlotWidth, int nMarkerSize, int nCount, int nPlotMode)
+{
+    if (nPlotMode == kPlotModeEdit)
+        return 1;
+    const int nPerWidth = (nPlotWidth / nMarkerSize) / 4;
+    const int nStride = nPerWidth > 0 ? nCount / nPerWidth : 2;
+    return nStride != 0 ? nStride : 2;
+}
+
+void CPlotDataSerie::DrawMarkers(CDCEx* pDC)
+{
+    if (m_pGraph == nullptr || m_pData == nullptr || m_iCount <= 0 || m_iMarkerSize <= 0)
+        return;
+    CPlotAxis* pXAxis = m_pGraph->GetXAxisAt(m_iXAxis);
+    CPlotAxis* pYAxis = m_pGraph->GetYAxisAt(m_iYAxis);
+    if (pXAxis == nullptr || pYAxis == nullptr)
+        return;
+    const int nStride =
+        MarkerStride(m_pGraph->GetPlotRect().Width(), m_iMarkerSize, m_iCount, m_pGraph->GetPlotMode());
+    const COLORREF crMarker = pDC->m_bMonochrome ? kBlack : m_crColor;
+    const int n = m_iMarkerMode != 0 ? m_iMarkerSymbol : m_iIndex;
+    for (long long i = 0; i < m_iCount; i += nStride)
+    {
+        const CurvePoint& point = m_pData[i];
+        const int x = pXAxis->ValueToPixel(point).x - m_iMarkerSize / 2;
+        const int y = pYAxis->ValueToPixel(point).y - m_iMarkerSize / 2;
+        pYAxis->DrawLegendMarker(pDC, x, y, n, m_iMarkerSize, crMarker, m_iMarkerMode == 1);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Hit segments
+
+bool CPlotDataSerie::HitTestSegment(const HitSegment& segment, int x, int y, int nLineWidth)
+{
+    if (segment.x1 == segment.x2 && segment.y1 == segment.y2)
+        return false;
+    const double dDistance = PointLineDistance({segment.x1, segment.y1}, {segment.x2, segment.y2}, {x, y});
+    return dDistance <= std::max(1, nLineWidth / 2);
+}
+
+void CPlotDataSerie::AddHitSegment(int x1, int y1, int x2, int y2)
+{
+    m_HitSegments.push_back({x1, y1, x2, y2});
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Trends and moving averages
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::TrendFrame(int nExtra) const
+{
+    if (m_pData == nullptr || m_iCount <= 0 || nExtra < 0)
+        return nullptr;
+    const int nTotal = m_iCount + nExtra;
+    auto pResult = std::make_unique<CurvePoint[]>(static_cast<size_t>(nTotal));
+    const double dx = m_iCount > 1 ? m_pData[1].x - m_pData[0].x : 0.0;
+    for (int j = 0; j < nTotal; ++j)
+        pResult[j].x = j < m_iCount ? m_pData[j].x : pResult[j - 1].x + dx;
+    return pResult;
+}
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::GetLinearTrend(int n)
+{
+    auto pResult = TrendFrame(n);
+    if (!pResult)
+        return nullptr;
+    const double T = m_iCount;
+    double sk = 0, sy = 0, sky = 0, skk = 0;
+    for (int k = 1; k <= m_iCount; ++k)
+    {
+        const double y = m_pData[k - 1].y;
+        sk += k;
+        sy += y;
+        sky += k * y;
+        skk += static_cast<double>(k) * k;
+    }
+    const double dDenominator = T * skk - sk * sk;
+    const double dSlope = dDenominator != 0 ? (T * sky - sk * sy) / dDenominator : 0.0;
+    const double dIntercept = (sy - sk * dSlope) / T;
+    for (int j = 0; j < m_iCount + n; ++j)
+        pResult[j].y = (j + 1) * dSlope + dIntercept;
+    return pResult;
+}
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::GetCubicTrend(int n)
+{
+    auto pResult = TrendFrame(n);
+    if (!pResult)
+        return nullptr;
+    double sk3y = 0, sk6 = 0;
+    for (int k = 1; k <= m_iCount; ++k)
+    {
+        const double k3 = static_cast<double>(k) * k * k;
+        sk3y += k3 * m_pData[k - 1].y;
+        sk6 += k3 * k3;
+    }
+    const double c = sk3y / sk6;
+    for (int j = 0; j < m_iCount + n; ++j)
+    {
+        const double k = j + 1;
+        pResult[j].y = k * k * k * c;
+    }
+    return pResult;
+}
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::GetPolynomialTrend(int k, int n)
+{
+    if (m_pData == nullptr || m_iCount <= 0 || n < 0)
+        return nullptr;
+    m_Solver.m_iCoeffCount = k;
+    if (!m_Solver.Fit(m_iCount, k, m_pData))
+        return nullptr;
+    const int nTotal = m_iCount + n;
+    auto pResult = std::make_unique<CurvePoint[]>(static_cast<size_t>(nTotal));
+    for (int i = 0; i < nTotal; ++i)
+    {
+        if (i < m_iCount)
+            pResult[i].x = m_pData[i].x;
+        else if (i >= 2)
+            pResult[i].x = pResult[i - 1].x + (pResult[i - 1].x - pResult[i - 2].x);
+        else
+            pResult[i].x = pResult[i - 1].x;
+        pResult[i].y = m_Solver.Evaluate(pResult[i].x);
+    }
+    return pResult;
+}
+
+template <class Average>
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::MovingAverage(int nWindow, Average average) const
+{
+    if (m_pData == nullptr || m_iCount <= 0 || nWindow < 1)
+        return nullptr;
+    auto pResult = std::make_unique<CurvePoint[]>(static_cast<size_t>(m_iCount));
+    pResult[0] = m_pData[0];
+    for (int i = 1; i < m_iCount; ++i)
+        pResult[i] = {m_pData[i].x, average(i, std::min(i, nWindow), pResult[i - 1].y)};
+    return pResult;
+}
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::GetSimpleMovingAverage(int nWindow)
+{
+    return MovingAverage(nWindow,
+                         [this](int i, int m, double)
+                         {
+                             double dSum = 0;
+                             for (int j = i - m + 1; j <= i; ++j)
+                                 dSum += m_pData[j].y;
+                             return dSum / m;
+                         });
+}
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::GetExponentialMovingAverage(int nWindow)
+{
+    const double a = 2.0 / (nWindow + 1);
+    return MovingAverage(nWindow, [this, a](int i, int, double dPrevious)
+                         { return a * m_pData[i].y + (1 - a) * dPrevious; });
+}
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::GetLinearMovingAverage(int nWindow)
+{
+    return MovingAverage(nWindow,
+                         [this](int i, int m, double)
+                         {
+                             double dSum = 0;
+                             for (int j = 0; j < m; ++j)
+                                 dSum += (m - j) * m_pData[i - j].y;
+                             return dSum / (m * (m + 1) / 2.0);
+                         });
+}
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::GetTriangularMovingAverage(int nWindow)
+{
+    return MovingAverage(nWindow,
+                         [this](int i, int m, double)
+                         {
+                             double dSum = 0, dWeights = 0;
+                             for (int j = 1; j <= m; ++j)
+                             {
+                                 const double w = TriangularWeight(m + 1, j, m);
+                                 dSum += w * m_pData[i - j + 1].y;
+                                 dWeights += w;
+                             }
+                             return dSum / dWeights;
+                         });
+}
+
+std::unique_ptr<CurvePoint[]> CPlotDataSerie::GetSineMovingAverage(int nWindow)
+{
+    const double q = 3.14159265358979 / (nWindow + 1);
+    return MovingAverage(nWindow,
+                         [this, q](int i, int m, double)
+                         {
+                             double dSum = 0, dWeights = 0;
+                             for (int j = 0; j < m; ++j)
+                                 dSum += std::sin(q * (m - j)) * m_pData[i - j].y;
+                             for (int j = 1; j <= m; ++j)
+                                 dWeights += std::sin(q * j);
+                             return dSum / dWeights;
+                         });
+}
+
+double CPlotDataSerie::TriangularWeight(double a, double b, double c)
+{
+    if (a == 0)
+        return 0;
+    const double dHalf = a / 2;
+    return c * (1 - std::fabs((b - dHalf) / dHalf));
+}
