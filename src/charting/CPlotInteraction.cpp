@@ -233,7 +233,8 @@ void CPlot::TrackObjects(CPoint point)
 {
     for (CPlotObject* pObject : m_Objects)
     {
-        if (pObject->m_rcObject.PtInRect(point))
+        // A hidden object (the cursor label outside cursor mode) is not clicked.
+        if (pObject->m_bVisible && pObject->m_rcObject.PtInRect(point))
             m_pSelectedObject = pObject;
         if (!pObject->m_bSizing || pObject->m_Tracker.HitTest(point) == CRectTracker::hitNothing)
             continue;
