@@ -352,6 +352,17 @@ CPlotLabel* CPlot::InsertLabel(const CRect& rect, const CString& strText)
     return pLabel.release();
 }
 
+void CPlot::SetChartText(int nText, const CString& strText)
+{
+    if (nText == 0 || nText == 1)
+        m_strChartText[nText] = strText;
+}
+
+CString CPlot::GetChartText(int nText) const
+{
+    return nText == 0 || nText == 1 ? m_strChartText[nText] : CString();
+}
+
 void CPlot::Redraw()
 {
     if (m_hWnd != nullptr)

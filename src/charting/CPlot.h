@@ -173,6 +173,11 @@ public:
     CPoint GetMousePosition() const { return m_ptMouse; }
     void SetMode(int iMode) { m_iMode = iMode; }
     int GetMode() const { return m_iMode; }
+    // The curve the last full hit test found under the pointer, -1 for none.
+    int GetHoverCurve() const { return m_iHoverCurve; }
+    // Two texts the owner hands to the chart to keep (0 and 1).
+    void SetChartText(int nText, const CString& strText);
+    CString GetChartText(int nText) const;
 
     // --- modes and commands ---
     // Leaves any mode: the cursor label hidden, mode none, redrawn.
@@ -256,6 +261,8 @@ public:
     // Empties the chart, then reads the file; false when it cannot be opened or reading fails (what was
     // read stays).
     bool Load(LPCSTR lpszFileName);
+    // As Load, but a file without curves and axes leaves the chart's own curves and axes in place.
+    bool LoadKeepingCurves(LPCSTR lpszFileName);
 
     // --- CPlotHost ---
     CWnd* GetPlotWnd() override { return m_hWnd != nullptr ? this : nullptr; }
@@ -342,6 +349,7 @@ protected:
     std::vector<CPlotAxis> m_YAxes;
     std::list<CPlotObject*> m_Objects;
     CPlotObject* m_pSelectedObject = nullptr;
+    CString m_strChartText[2];
 
 private:
     static void RegisterWindowClass();

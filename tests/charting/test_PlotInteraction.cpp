@@ -85,7 +85,8 @@ TEST_F(PlotInteraction, PanMovesTheDataWithThePointer)
     EXPECT_FALSE(m_plot.GetXAxis(0).m_bAutoScale);
     const CPoint from = PixelOf(5, 5);
     const int nUnit = PixelOf(6, 5).x - from.x; // about one x unit to the right
-    const double d = m_plot.GetXAxis(0).PixelToValue(from.x + nUnit) - m_plot.GetXAxis(0).PixelToValue(from.x);
+    const double d =
+        m_plot.GetXAxis(0).PixelToValue(from.x + nUnit) - m_plot.GetXAxis(0).PixelToValue(from.x);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, from);
     Send(WM_MOUSEMOVE, MK_LBUTTON, from); // the reference point
     Send(WM_MOUSEMOVE, MK_LBUTTON, from + CPoint(nUnit, 0));
@@ -105,7 +106,10 @@ TEST_F(PlotInteraction, WheelAndKeysMoveTheAxes)
         Range x, y;
     };
     const Case cases[] = {
-        {"wheel away", [&] { m_plot.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0); }, {1, 11}, {0, 10}},
+        {"wheel away",
+         [&] { m_plot.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0); },
+         {1, 11},
+         {0, 10}},
         {"wheel with Shift towards the user",
          [&] { m_plot.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, -WHEEL_DELTA), 0); },
          {0, 10},
@@ -171,14 +175,15 @@ TEST_F(PlotInteraction, AMeasurementFromRightToLeftHasANegativeXAndAPositiveYDif
 {
     Command(ID_PLOT_MEASURE_MODE);
     const CPoint start = PixelOf(8, 8) + CPoint(0, 3); // snaps onto curve 1
-    const CPoint end = PixelOf(2, 2) - CSize(0, 4);   // snaps onto curve 0
+    const CPoint end = PixelOf(2, 2) - CSize(0, 4);    // snaps onto curve 0
     Drag(start, end);
     ASSERT_EQ(m_plot.m_Measurements.size(), 1u);
     const PlotMeasurement& m = m_plot.m_Measurements.back();
     EXPECT_EQ(m.iStartCurve, 1);
     EXPECT_EQ(m.iEndCurve, 0);
     double dx, dy;
-    ASSERT_TRUE(m_plot.MeasureDifference(CRect(PixelOf(8, 8), PixelOf(2, 2)), m.iStartCurve, m.iEndCurve, dx, dy));
+    ASSERT_TRUE(
+        m_plot.MeasureDifference(CRect(PixelOf(8, 8), PixelOf(2, 2)), m.iStartCurve, m.iEndCurve, dx, dy));
     EXPECT_NEAR(dx, -6, 0.1);
     EXPECT_DOUBLE_EQ(dy, 6);
     EXPECT_FALSE(m_plot.MeasureDifference(CRect(), 0, 5, dx, dy));
