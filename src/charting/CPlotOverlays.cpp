@@ -250,9 +250,12 @@ void CPlot::DrawCursorLabel(CDCEx* pDC)
 {
     m_CursorLabel.m_bVisible = true;
     CString strText, strLine;
+    // Hidden axes are not listed: the label's box would leave no room for the cursor's curve.
     for (size_t i = 0; i < m_XAxes.size(); ++i)
     {
         CPlotAxis& axis = m_XAxes[i];
+        if (!axis.m_bVisible)
+            continue;
         strLine.Format(" X[%02d] : %s %s\r\n", static_cast<int>(i) + 1,
                        OneLineText(axis, axis.PixelToValue(m_ptMouse.x)).GetString(),
                        axis.GetTitle().GetString());
@@ -261,6 +264,8 @@ void CPlot::DrawCursorLabel(CDCEx* pDC)
     for (size_t i = 0; i < m_YAxes.size(); ++i)
     {
         CPlotAxis& axis = m_YAxes[i];
+        if (!axis.m_bVisible)
+            continue;
         strLine.Format(" Y[%02d] : %s %s\r\n", static_cast<int>(i) + 1,
                        FormatPlotNumber(axis.GetFormat(), axis.PixelToValue(m_ptMouse.y)).GetString(),
                        axis.GetTitle().GetString());

@@ -2,6 +2,8 @@
 // interaction and hit test tests. Mouse and keys are sent as messages; there is no real input.
 #pragma once
 
+#include "DrainMessages.h"
+
 #include "charting/CPlot.h"
 #include "framework/CWnd.h"
 
@@ -94,13 +96,7 @@ protected:
         m_parent.DestroyWindow();
     }
     void Paint() { m_plot.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
-    // Dispatches what the chart has posted.
-    void Drain()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-    }
+    void Drain() { DrainMessages(); }
     void Send(UINT nMsg, UINT nFlags, CPoint pt) { m_plot.SendMessage(nMsg, nFlags, MAKELPARAM(pt.x, pt.y)); }
     void Command(UINT nId) { m_plot.SendMessage(WM_COMMAND, nId, 0); }
     void Key(UINT nChar) { m_plot.SendMessage(WM_KEYUP, nChar, 0); }
