@@ -49,6 +49,17 @@ template <class R, class Fn> R Guard(std::string& strError, const char* lpszOthe
     return failed;
 }
 
+// Runs fn and answers true; false with the error text when it raises.
+template <class Fn> bool Succeeds(std::string& strError, Fn fn)
+{
+    return Guard(strError, CCsvTable::ERR_UNKNOWN, false,
+                 [&]
+                 {
+                     fn();
+                     return true;
+                 });
+}
+
 size_t Index(int i)
 {
     if (i < 0)
@@ -254,14 +265,13 @@ bool CCsvTable::Read(const std::string& strFile)
         strLastError = std::string(ERR_FILE_NOT_FOUND) + "\nDetails: " + strFile;
         return false;
     }
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     __gnu_cxx::stdio_filebuf<char> buffer(file.get(), std::ios::in);
-                     std::istream in(&buffer);
-                     in >> *this;
-                     return true;
-                 });
+    return Succeeds(strLastError,
+                    [&]
+                    {
+                        __gnu_cxx::stdio_filebuf<char> buffer(file.get(), std::ios::in);
+                        std::istream in(&buffer);
+                        in >> *this;
+                    });
 }
 
 bool CCsvTable::Write(const std::string& strFile, const std::string& strSep)
@@ -442,62 +452,32 @@ int CCsvTable::GetString(const std::string& strName, std::vector<std::string>& v
 
 bool CCsvTable::SetData(int iColumn, int iRow, double dValue)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     vecDoubleData.at(Index(iColumn)).at(Index(iRow)) = dValue;
-                     return true;
-                 });
+    return Succeeds(strLastError, [&] { vecDoubleData.at(Index(iColumn)).at(Index(iRow)) = dValue; });
 }
 
 bool CCsvTable::SetString(int iColumn, int iRow, const std::string& strValue)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     vecStringData.at(Index(iColumn)).at(Index(iRow)) = strValue;
-                     return true;
-                 });
+    return Succeeds(strLastError, [&] { vecStringData.at(Index(iColumn)).at(Index(iRow)) = strValue; });
 }
 
 bool CCsvTable::AppendData(int iColumn, double dValue)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     vecDoubleData.at(Index(iColumn)).push_back(dValue);
-                     return true;
-                 });
+    return Succeeds(strLastError, [&] { vecDoubleData.at(Index(iColumn)).push_back(dValue); });
 }
 
 bool CCsvTable::AppendString(int iColumn, const std::string& strValue)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     vecStringData.at(Index(iColumn)).push_back(strValue);
-                     return true;
-                 });
+    return Succeeds(strLastError, [&] { vecStringData.at(Index(iColumn)).push_back(strValue); });
 }
 
 bool CCsvTable::AppendData(int iColumn, const std::vector<double>& values)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     AppendAll(vecDoubleData.at(Index(iColumn)), values);
-                     return true;
-                 });
+    return Succeeds(strLastError, [&] { AppendAll(vecDoubleData.at(Index(iColumn)), values); });
 }
 
 bool CCsvTable::AppendString(int iColumn, const std::vector<std::string>& values)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     AppendAll(vecStringData.at(Index(iColumn)), values);
-                     return true;
-                 });
+    return Succeeds(strLastError, [&] { AppendAll(vecStringData.at(Index(iColumn)), values); });
 }
 
 bool CCsvTable::AddColumn(const std::string& strName, double dValue, int nCount)
@@ -512,53 +492,51 @@ bool CCsvTable::AddColumn(const std::string& strName, const std::string& strValu
                  [&] { return AddColumn(strName, std::vector<std::string>(Index(nCount), strValue)); });
 }
 
+template <class T>
+bool CCsvTable::AddColumnTo(std::vector<std::vector<T>>& data, const std::string& strName,
+                            const std::vector<T>& values)
+{
+    return Succeeds(strLastError,
+                    [&]
+                    {
+                        data.push_back(values);
+                        vecVariableNames.push_back(strName);
+                        vecFileNames.emplace_back();
+                    });
+}
+
 bool CCsvTable::AddColumn(const std::string& strName, const std::vector<double>& values)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     vecDoubleData.push_back(values);
-                     vecVariableNames.push_back(strName);
-                     vecFileNames.emplace_back();
-                     return true;
-                 });
+    return AddColumnTo(vecDoubleData, strName, values);
 }
 
 bool CCsvTable::AddColumn(const std::string& strName, const std::vector<std::string>& values)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     vecStringData.push_back(values);
-                     vecVariableNames.push_back(strName);
-                     vecFileNames.emplace_back();
-                     return true;
-                 });
+    return AddColumnTo(vecStringData, strName, values);
 }
 
 bool CCsvTable::RemoveColumn(int iColumn)
 {
-    return Guard(strLastError, ERR_UNKNOWN, false,
-                 [&]
-                 {
-                     const size_t n = Index(iColumn);
-                     const auto at = static_cast<ptrdiff_t>(n);
-                     (void)vecVariableNames.at(n);
-                     (void)vecFileNames.at(n);
-                     if (IsDoubleTable(dwReadFlags))
-                     {
-                         (void)vecDoubleData.at(n);
-                         vecDoubleData.erase(vecDoubleData.begin() + at);
-                     }
-                     else
-                     {
-                         (void)vecStringData.at(n);
-                         vecStringData.erase(vecStringData.begin() + at);
-                     }
-                     vecVariableNames.erase(vecVariableNames.begin() + at);
-                     vecFileNames.erase(vecFileNames.begin() + at);
-                     return true;
-                 });
+    return Succeeds(strLastError,
+                    [&]
+                    {
+                        const size_t n = Index(iColumn);
+                        const auto at = static_cast<ptrdiff_t>(n);
+                        (void)vecVariableNames.at(n);
+                        (void)vecFileNames.at(n);
+                        if (IsDoubleTable(dwReadFlags))
+                        {
+                            (void)vecDoubleData.at(n);
+                            vecDoubleData.erase(vecDoubleData.begin() + at);
+                        }
+                        else
+                        {
+                            (void)vecStringData.at(n);
+                            vecStringData.erase(vecStringData.begin() + at);
+                        }
+                        vecVariableNames.erase(vecVariableNames.begin() + at);
+                        vecFileNames.erase(vecFileNames.begin() + at);
+                    });
 }
 
 void CCsvTable::ParseHeader(std::istream& in, int nFields)

@@ -106,6 +106,9 @@ private:
     void ParseRows(std::istream& in, size_t nFirstColumn, int nFields);
     // The column of that name; -1 and error 5 without one.
     int FindByName(const std::string& strName);
+    template <class T>
+    bool AddColumnTo(std::vector<std::vector<T>>& data, const std::string& strName,
+                     const std::vector<T>& values);
 };
 
 // Parses a stream into the table; raises runtime_error with the error text when the second line's

@@ -309,11 +309,7 @@ void CGraphicDisplayWnd::setIntervalWidth(double dWidth)
 
 void CGraphicDisplayWnd::resetZoom()
 {
-    if (!m_pChart)
-        return;
-    m_pChart->SetInteraction(true);
-    m_pChart->OnNoMode();
-    m_pChart->OnResetZoom();
+    enterChartMode(&CPlot::OnResetZoom);
 }
 
 void CGraphicDisplayWnd::resetMode()

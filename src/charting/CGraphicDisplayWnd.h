@@ -319,6 +319,8 @@ private:
     void SetPosSlider(int nPos);
     void createSliders(const DiagramLayout& layout);
     void buildCurves();
+    // Mouse interaction on, no mode, then the chart's mode command (if any).
+    void enterChartMode(void (CPlot::*pfnMode)());
     // Timer 2: the tooltip of the hovered curve at the pointer.
     void showTooltip();
     // Timer 3: the tooltip goes.

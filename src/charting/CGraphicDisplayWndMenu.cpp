@@ -100,41 +100,35 @@ bool CGraphicDisplayWnd::selectCurve(int iCurve)
     return HasCurve(iCurve) && m_pChart->SelectCurve(iCurve);
 }
 
-void CGraphicDisplayWnd::zoomMode()
+void CGraphicDisplayWnd::enterChartMode(void (CPlot::*pfnMode)())
 {
     if (!m_pChart)
         return;
     m_pChart->SetInteraction(true);
     m_pChart->OnNoMode();
-    m_pChart->OnZoomMode();
+    if (pfnMode != nullptr)
+        (m_pChart.get()->*pfnMode)();
+}
+
+void CGraphicDisplayWnd::zoomMode()
+{
+    enterChartMode(&CPlot::OnZoomMode);
 }
 
 void CGraphicDisplayWnd::panMode()
 {
-    if (!m_pChart)
-        return;
-    m_pChart->SetInteraction(true);
-    m_pChart->OnNoMode();
-    m_pChart->OnPanMode();
+    enterChartMode(&CPlot::OnPanMode);
 }
 
 void CGraphicDisplayWnd::cursorMode()
 {
-    if (!m_pChart)
-        return;
-    m_pChart->SetInteraction(true);
-    m_pChart->OnNoMode();
-    m_pChart->OnCursorMode();
+    enterChartMode(&CPlot::OnCursorMode);
 }
 
 void CGraphicDisplayWnd::measureMode()
 {
-    if (!m_pChart)
-        return;
-    m_pChart->SetInteraction(true);
-    m_pChart->OnNoMode();
-    if (m_pChart->GetCurveCount() > 0)
-        m_pChart->OnMeasureMode();
+    // Measuring needs a series to measure on.
+    enterChartMode(m_pChart && m_pChart->GetCurveCount() > 0 ? &CPlot::OnMeasureMode : nullptr);
     redrawChart();
 }
 

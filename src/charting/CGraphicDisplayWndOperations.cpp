@@ -43,130 +43,149 @@ int DecimalsForSpan(double dSpan)
 // ---------------------------------------------------------------------------------------------------
 // Series and axis properties
 
+namespace
+{
+CPlotDataSerie* CurveAt(CPlot* pChart, int iCurve)
+{
+    return pChart && iCurve >= 0 && iCurve < pChart->GetCurveCount() ? &pChart->GetCurve(iCurve) : nullptr;
+}
+
+CPlotAxis* YAxisAt(CPlot* pChart, int iAxis)
+{
+    return pChart ? pChart->GetYAxisAt(iAxis) : nullptr;
+}
+
+CPlotAxis* XAxisOf(CPlot* pChart)
+{
+    return pChart ? pChart->GetXAxisAt(0) : nullptr;
+}
+
+// Sets a member of an element that exists; false for none.
+template <class E, class M, class T> bool SetMember(E* pElement, M pMember, T value)
+{
+    if (pElement == nullptr)
+        return false;
+    pElement->*pMember = value;
+    return true;
+}
+
+// The member of an element that exists, else the not-found value.
+template <class E, class M, class T> T MemberOf(const E* pElement, M pMember, T notFound)
+{
+    return pElement != nullptr ? static_cast<T>(pElement->*pMember) : notFound;
+}
+} // namespace
+
 void CGraphicDisplayWnd::setCurveLineStyle(int iCurve, int nStyle)
 {
-    if (!HasCurve(iCurve))
-        return;
-    m_pChart->GetCurve(iCurve).m_iLineStyle = nStyle;
-    redrawChart();
+    if (SetMember(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iLineStyle, nStyle))
+        redrawChart();
 }
 
 int CGraphicDisplayWnd::getCurveLineStyle(int iCurve) const
 {
-    return HasCurve(iCurve) ? m_pChart->GetCurve(iCurve).m_iLineStyle : -1;
+    return MemberOf(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iLineStyle, -1);
 }
 
 int CGraphicDisplayWnd::getCurveLineWidth(int iCurve) const
 {
-    return HasCurve(iCurve) ? m_pChart->GetCurve(iCurve).m_iLineWidth : -1;
+    return MemberOf(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iLineWidth, -1);
 }
 
 void CGraphicDisplayWnd::setCurveMarkerSymbol(int iCurve, int nSymbol)
 {
-    if (!HasCurve(iCurve))
-        return;
-    m_pChart->GetCurve(iCurve).m_iMarkerSymbol = nSymbol;
-    redrawChart();
+    if (SetMember(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iMarkerSymbol, nSymbol))
+        redrawChart();
 }
 
 int CGraphicDisplayWnd::getCurveMarkerSymbol(int iCurve) const
 {
-    return HasCurve(iCurve) ? m_pChart->GetCurve(iCurve).m_iMarkerSymbol : -1;
+    return MemberOf(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iMarkerSymbol, -1);
 }
 
 void CGraphicDisplayWnd::setCurveMarkerSize(int iCurve, int nSize)
 {
-    if (!HasCurve(iCurve))
-        return;
-    m_pChart->GetCurve(iCurve).m_iMarkerSize = nSize;
-    redrawChart();
+    if (SetMember(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iMarkerSize, nSize))
+        redrawChart();
 }
 
 int CGraphicDisplayWnd::getCurveMarkerSize(int iCurve) const
 {
-    return HasCurve(iCurve) ? m_pChart->GetCurve(iCurve).m_iMarkerSize : -1;
+    return MemberOf(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iMarkerSize, -1);
 }
 
 void CGraphicDisplayWnd::setCurveMarkerMode(int iCurve, int nMode)
 {
-    if (!HasCurve(iCurve))
-        return;
-    m_pChart->GetCurve(iCurve).m_iMarkerMode = nMode;
-    redrawChart();
+    if (SetMember(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iMarkerMode, nMode))
+        redrawChart();
 }
 
 int CGraphicDisplayWnd::getCurveMarkerMode(int iCurve) const
 {
-    return HasCurve(iCurve) ? m_pChart->GetCurve(iCurve).m_iMarkerMode : -1;
+    return MemberOf(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_iMarkerMode, -1);
 }
 
 void CGraphicDisplayWnd::setCurveMarkersOn(int iCurve, bool bOn)
 {
-    if (!HasCurve(iCurve))
-        return;
-    m_pChart->GetCurve(iCurve).m_bMarkers = bOn;
-    redrawChart();
+    if (SetMember(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_bMarkers, bOn))
+        redrawChart();
 }
 
 bool CGraphicDisplayWnd::getCurveMarkersOn(int iCurve) const
 {
-    return HasCurve(iCurve) && m_pChart->GetCurve(iCurve).m_bMarkers;
+    return MemberOf(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_bMarkers, false);
 }
 
 CString CGraphicDisplayWnd::getCurveTitle(int iCurve) const
 {
-    return HasCurve(iCurve) ? m_pChart->GetCurve(iCurve).m_strTitle : CString();
+    return MemberOf(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_strTitle, CString());
 }
 
 COLORREF CGraphicDisplayWnd::getCurveColor(int iCurve) const
 {
-    return HasCurve(iCurve) ? m_pChart->GetCurve(iCurve).m_crColor : 0;
+    return MemberOf(CurveAt(m_pChart.get(), iCurve), &CPlotDataSerie::m_crColor, COLORREF(0));
 }
 
 bool CGraphicDisplayWnd::getYAxisAutoScale(int iAxis) const
 {
-    return HasYAxis(iAxis) && m_pChart->GetYAxis(iAxis).m_bAutoScale;
+    return MemberOf(YAxisAt(m_pChart.get(), iAxis), &CPlotAxis::m_bAutoScale, false);
 }
 
 CString CGraphicDisplayWnd::getYAxisFormat(int iAxis) const
 {
-    return HasYAxis(iAxis) ? m_pChart->GetYAxis(iAxis).GetFormat() : CString();
+    return MemberOf(YAxisAt(m_pChart.get(), iAxis), &CPlotAxis::m_strFormat, CString());
 }
 
 CString CGraphicDisplayWnd::getYAxisTitle(int iAxis) const
 {
-    return HasYAxis(iAxis) ? m_pChart->GetYAxis(iAxis).GetTitle() : CString();
+    return MemberOf(YAxisAt(m_pChart.get(), iAxis), &CPlotAxis::m_strTitle, CString());
 }
 
 void CGraphicDisplayWnd::setYAxisColor(int iAxis, COLORREF crColor)
 {
-    if (!HasYAxis(iAxis))
-        return;
-    m_pChart->GetYAxis(iAxis).m_crColor = crColor;
-    redrawChart();
+    if (SetMember(YAxisAt(m_pChart.get(), iAxis), &CPlotAxis::m_crColor, crColor))
+        redrawChart();
 }
 
 COLORREF CGraphicDisplayWnd::getYAxisColor(int iAxis) const
 {
-    return HasYAxis(iAxis) ? m_pChart->GetYAxis(iAxis).m_crColor : 0;
+    return MemberOf(YAxisAt(m_pChart.get(), iAxis), &CPlotAxis::m_crColor, COLORREF(0));
 }
 
 void CGraphicDisplayWnd::setXAxisColor(COLORREF crColor)
 {
-    if (!HasXAxis())
-        return;
-    m_pChart->GetXAxis(0).m_crColor = crColor;
-    redrawChart();
+    if (SetMember(XAxisOf(m_pChart.get()), &CPlotAxis::m_crColor, crColor))
+        redrawChart();
 }
 
 COLORREF CGraphicDisplayWnd::getXAxisColor() const
 {
-    return HasXAxis() ? m_pChart->GetXAxis(0).m_crColor : 0;
+    return MemberOf(XAxisOf(m_pChart.get()), &CPlotAxis::m_crColor, COLORREF(0));
 }
 
 CString CGraphicDisplayWnd::getXAxisTitle() const
 {
-    return HasXAxis() ? m_pChart->GetXAxis(0).GetTitle() : CString();
+    return MemberOf(XAxisOf(m_pChart.get()), &CPlotAxis::m_strTitle, CString());
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -2,7 +2,7 @@
 // further operations. Its context menu is recorded instead of shown.
 #pragma once
 
-#include "DrainMessages.h"
+#include "ChartTestSupport.h"
 
 #include "charting/CGraphicDisplayWnd.h"
 #include "charting/CPlot.h"

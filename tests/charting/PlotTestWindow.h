@@ -2,7 +2,7 @@
 // interaction and hit test tests. Mouse and keys are sent as messages; there is no real input.
 #pragma once
 
-#include "DrainMessages.h"
+#include "ChartTestSupport.h"
 
 #include "charting/CPlot.h"
 #include "framework/CWnd.h"
@@ -71,10 +71,9 @@ class PlotInteraction : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "chart", WS_POPUP | WS_VISIBLE, 10, 10, 320, 220, nullptr,
-                                      nullptr));
-        ASSERT_TRUE(
-            m_plot.Create(CPlot::CLASS_NAME, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_parent, 0));
+        CreateChartWindow(m_parent, m_plot);
+        if (HasFatalFailure())
+            return;
         for (int i = 0; i <= 10; ++i)
         {
             m_low.push_back({double(i), 2});
