@@ -193,7 +193,23 @@ TEST_F(DiagramWindow, DrawingIntoADeviceShowsTheChart)
     const CPoint inPlot = PixelOf(0, 4.37, 3.71); // off the grid lines
     EXPECT_EQ(dc.GetPixel(inPlot.x, inPlot.y), RGB(255, 255, 255)) << "the plot area";
     EXPECT_EQ(dc.GetPixel(2, 2), COLORREF(0x7F7F7F)) << "the background";
+
+    // A print preview: output and attribute devices apart, so no document is started.
+    CDC attrib;
+    ASSERT_TRUE(attrib.CreateCompatibleDC(&screen));
+    dc.FillSolidRect(0, 0, 400, 260, RGB(0, 0, 0));
+    dc.SetAttribDC(attrib.m_hDC);
+    m_wnd.printChartRect(&dc, 0, 0, 400, 260);
+    dc.SetAttribDC(dc.m_hDC);
+    EXPECT_EQ(dc.GetPixel(2, 2), COLORREF(0x7F7F7F));
     dc.SelectObject(pOld);
+
+    HGLOBAL hDib = m_wnd.getWindowDib();
+    ASSERT_NE(hDib, nullptr);
+    const auto* pHeader = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(hDib));
+    EXPECT_EQ(pHeader->biWidth, 400);
+    ::GlobalUnlock(hDib);
+    ::GlobalFree(hDib);
 }
 
 TEST_F(DiagramWindow, CursorModeWithAMeasurementAndATooltipIsPainted)
