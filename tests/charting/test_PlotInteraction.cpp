@@ -275,3 +275,27 @@ TEST_F(PlotInteraction, TrendCommandsAddACurveForTheHoveredOne)
     EXPECT_EQ(m_plot.GetCurve(2).m_strTitle, m_plot.GetCurve(0).m_strTitle + " linear trend");
     EXPECT_EQ(m_plot.GetCurve(2).m_iCount, 11);
 }
+
+TEST_F(PlotInteraction, ThePointerShapeFollowsTheMode)
+{
+    struct Case
+    {
+        UINT nCommand;
+        LPCSTR lpszCursor;
+    } cases[] = {
+        {ID_PLOT_PAN_MODE, IDC_SIZEALL}, {ID_PLOT_ZOOM_MODE, IDC_CROSS}, {ID_PLOT_CURSOR_MODE, IDC_CROSS}};
+    for (const Case& c : cases)
+    {
+        Command(c.nCommand);
+        ::SetCursor(nullptr);
+        m_plot.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_plot.m_hWnd),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, c.lpszCursor)) << c.nCommand;
+    }
+    // With no mode, the hand over something the pointer can select.
+    Command(ID_PLOT_NO_MODE);
+    Send(WM_MOUSEMOVE, 0, PixelOf(5, 2));
+    m_plot.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_plot.m_hWnd),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_HAND));
+}
