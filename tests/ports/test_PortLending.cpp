@@ -172,7 +172,7 @@ TEST(PortLending, QueryForOwnPortGrantsItAndReturnReopensIt)
     EXPECT_EQ(PORT_GRANTED, static_cast<int>(manager.m_iState));
     SendMessageA(hReceiver, borrow.m_uiReturnMessage, reinterpret_cast<WPARAM>(hAsker), 0);
     EXPECT_EQ(PORT_OPEN, static_cast<int>(manager.m_iState));
-    PumpFor(50);
+    ASSERT_TRUE(owner.HandlePosted());
     EXPECT_TRUE(owner.m_aulEvents.empty()) << "the protocol's mask lets no EV_STATUS through";
     EXPECT_TRUE(AskStatus(manager, owner));
     DestroyWindow(hAsker);
