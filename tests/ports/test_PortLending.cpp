@@ -117,8 +117,11 @@ TEST(PortLending, LendsComFiveAndTakesItBack)
     startup.hStdOutput = hLog;
     startup.hStdError = hLog;
     PROCESS_INFORMATION process = {};
+    // The second instance keeps its profile apart from this one's.
+    SetEnvironmentVariableA("TQ5_TEST_PROFILE", "borrower");
     BOOL bStarted = CreateProcessA(nullptr, strCommand.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                                    &startup, &process);
+    SetEnvironmentVariableA("TQ5_TEST_PROFILE", nullptr);
     CloseHandle(hLog);
     ASSERT_TRUE(bStarted);
     bool bEnded = PumpUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; },
