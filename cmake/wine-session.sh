@@ -75,6 +75,15 @@ init_prefix() {
     wineserver -w 9>&-
 }
 
+# The caption buttons are drawn with the symbol font Marlett (package fonts-wine); this Wine finds it only in
+# the prefix's Fonts folder.
+link_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -e "$fonts/marlett.ttf" ] &&
+        ln -s /usr/share/wine/fonts/marlett.ttf "$fonts/marlett.ttf"
+    return 0
+}
+
 start_server() {
     alive "$state/wineserver.pid" && return
     wineserver -k 2>/dev/null
@@ -107,6 +116,7 @@ case $cmd in
         start_sim
         check_sim
         init_prefix
+        link_fonts
         start_server
         alive "$state/wineserver.pid" || fail "the wineserver did not come up"
         ;;

@@ -136,3 +136,20 @@ TEST(DeviceContext, StateGoesToBothHandlesQueriesToTheAttributeAndDrawingToTheOu
     out.SelectObject(pOldOut);
     attrib.SelectObject(pOldAttrib);
 }
+
+// The caption buttons (minimise, maximise, close) are drawn with the symbol font Marlett; without it
+// they read "0", "1", "r".
+TEST(Gdi, CaptionButtonSymbolFontIsInstalled)
+{
+    HDC hdc = ::GetDC(nullptr);
+    HFONT hFont =
+        ::CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
+    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    char szFace[LF_FACESIZE] = {};
+    ::GetTextFaceA(hdc, LF_FACESIZE, szFace);
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hFont);
+    ::ReleaseDC(nullptr, hdc);
+    EXPECT_STREQ("Marlett", szFace);
+}
