@@ -2,12 +2,7 @@
 # Builds and runs the benchmarks under Wine with the simulated sensor on COM5.
 #   bench.sh [NAME...]      (default: every benchmark in build/bench, e.g. bench_ports_receive)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-"$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
-trap '"$root/cmake/wine-session.sh" stop "$build"' EXIT
-"$root/cmake/wine-session.sh" start "$build"
+source "$(dirname "$0")/session.sh"
 names=("$@")
 [ ${#names[@]} -eq 0 ] && names=($(cd "$build/bench" && ls *.exe | sed 's/\.exe$//'))
 status=0
