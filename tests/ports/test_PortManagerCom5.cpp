@@ -444,3 +444,15 @@ TEST_F(PortManagerFaults, LineOperationsFailOnAPortWithoutLines)
     EXPECT_FALSE(pPort->SetDtr());
     EXPECT_EQ(0, pPort->IsCtsOn());
 }
+
+// A device that goes away while the port is open fails the reader's read: the owner hears of it even
+// before the device notification.
+TEST_F(PortManagerFaults, ReaderReportsAPortThatFails)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    ASSERT_TRUE(m_sim.Unplug());
+    EXPECT_TRUE(PumpUntil([this] { return m_owner.CountEvents(EV_ERR) == 1; }));
+    EXPECT_FALSE(m_pTestManager->Port()->IsReaderRunning());
+    EXPECT_NE(0u, m_pTestManager->Port()->GetReaderResult());
+    EXPECT_TRUE(m_pManager->ClosePort(false));
+}

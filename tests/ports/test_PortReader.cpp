@@ -3,6 +3,7 @@
 #include "framework/CInvalidArgException.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
+#include "ports/CComm2.h"
 #include "ports/CPort.h"
 #include "ports/CPortBulk.h"
 #include "ports/CThreadMan.h"
@@ -110,4 +111,31 @@ TEST(PortReader, LineOperationsFailWithoutLines)
         EXPECT_FALSE(pPort->SetBreak());
         EXPECT_FALSE(pPort->ClearBreak());
     }
+}
+
+TEST(PortReader, LinePollsBecomeSerialEvents)
+{
+    const struct
+    {
+        DWORD dwErrors;
+        DWORD dwOld;
+        bool bOldKnown;
+        DWORD dwNew;
+        bool bNewKnown;
+        DWORD dwEvents;
+    } aCases[] = {
+        {0, 0, true, 0, true, 0},
+        {CE_FRAME, 0, false, 0, false, EV_ERR},
+        {CE_OVERRUN | CE_BREAK, 0, false, 0, false, EV_ERR | EV_BREAK},
+        {CE_RXPARITY, MS_CTS_ON, true, MS_CTS_ON, true, EV_ERR},
+        {0, MS_CTS_ON, true, MS_DSR_ON, true, EV_CTS | EV_DSR},
+        {0, 0, true, MS_RLSD_ON | MS_RING_ON, true, EV_RLSD | EV_RING},
+        {0, MS_RING_ON, true, 0, true, 0},               // the ring indicator going off is no ring
+        {0, 0, false, MS_CTS_ON | MS_DSR_ON, true, 0},   // nothing to compare with yet
+        {CE_BREAK, MS_CTS_ON, true, 0, false, EV_BREAK}, // the lines could not be read
+    };
+    for (const auto& test : aCases)
+        EXPECT_EQ(test.dwEvents,
+                  CComm2::LineEvents(test.dwErrors, test.dwOld, test.bOldKnown, test.dwNew, test.bNewKnown))
+            << test.dwErrors << " " << test.dwOld << " " << test.dwNew;
 }
