@@ -34,6 +34,9 @@ public:
     // Handle maps (per thread): permanent objects, and temporary wrappers freed at idle time.
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // pWnd is a window object of this thread attached to its window; the pointer is only compared,
+    // never followed, so any value may be asked about.
+    static BOOL IsPermanentObject(const CWnd* pWnd);
     // Frees the thread's temporary wrappers of every kind (windows, device contexts, GDI objects, menus,
     // image lists).
     static void DeleteTempMap();

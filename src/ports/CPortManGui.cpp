@@ -10,18 +10,14 @@ struct BaudText
 {
     DWORD dwRate;
     UINT uiId;
-    const char* pszText;
 };
 
-// The port-manager texts exist in English only; the table holds them for a string table without them.
+// The rate texts are string-table entries (English in every language), searched in this order.
 constexpr BaudText BAUD_TEXTS[] = {
-    {110, 13100, "110"},       {300, 13112, "300"},       {600, 13117, "600"},
-    {1200, 13102, "1200"},     {2400, 13109, "2400"},     {4800, 13115, "4800"},
-    {7200, 13118, "7200"},     {9600, 13120, "9600"},     {14400, 13104, "14.4k"},
-    {19200, 13107, "19.2k"},   {38400, 13113, "38.4k"},   {57600, 13116, "57.6k"},
-    {115200, 13101, "115.2k"}, {230400, 13108, "230.4k"}, {460800, 13114, "460.8k"},
-    {921600, 13119, "921.6k"}, {125000, 13103, "125k"},   {172800, 13106, "172.8k"},
-    {250000, 13110, "250k"},   {256000, 13111, "256k"},   {500000, 13155, "500K"}};
+    {110, 13100},    {300, 13112},    {600, 13117},    {1200, 13102},   {2400, 13109},   {4800, 13115},
+    {7200, 13118},   {9600, 13120},   {14400, 13104},  {19200, 13107},  {38400, 13113},  {57600, 13116},
+    {115200, 13101}, {230400, 13108}, {460800, 13114}, {921600, 13119}, {125000, 13103}, {172800, 13106},
+    {250000, 13110}, {256000, 13111}, {500000, 13155}};
 } // namespace
 
 CPortManGui::CPortManGui(HWND hOwner, UINT uiEventMessage, UINT uiDataMessage, bool bOwnDeviceChangeThread,
@@ -61,8 +57,7 @@ CString CPortManGui::GetBaudRateText()
     {
         if (baud.dwRate != m_dcb.BaudRate)
             continue;
-        if (!strText.LoadString(baud.uiId))
-            strText = baud.pszText;
+        strText.LoadString(baud.uiId);
         return strText;
     }
     strText.Format("%i", static_cast<int>(m_dcb.BaudRate));

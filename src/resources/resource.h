@@ -1,10 +1,99 @@
 // Resource ids shared by the resource scripts and the code.
 #pragma once
 
+// The document template: menu, accelerators, icon and the window title.
 #define IDR_MAINFRAME 128
 #define IDS_REGISTRY_KEY 129
 
-// Trace window
+// Dialog templates
+#define IDD_ABOUTBOX 100
 #define IDD_DLG_TRACE 103
+#define IDD_DLG_VERSIONSNUMMERN 130
+#define IDD_DLG_LMBK 131
+#define IDD_FORM_CHANNEL 132
+#define IDD_DLG_SENSOR_CONNECTION 133
+#define IDD_DLG_MEASURE_ADJUST 135
+#define IDD_DLG_DOCUMENTATION 136
+#define IDD_DLG_SENSOR_CALIBRATION 137
+#define IDD_DLG_MEASURE_DIAGRAM 138
+#define IDD_DLG_DIAGNOSTIC 139
+#define IDD_FORM_DIAGRAM 184
+#define IDD_DLG_STARTUP 197
+#define IDD_DLG_SENSOR_INFORMATION 202
+#define IDD_FORM_LIGHT 210
+
+// Bitmaps
+#define IDB_LOGO 140
+#define IDB_PRINT_LOGO 1287
+
+// Trace window
 #define IDC_RICHEDIT_TRACE 1320
 #define IDC_BTN_CLEAR_TRACE 1348
+
+// Start page and information box
+#define IDC_PICTURE_LOGO 1023
+#define IDC_INFO_NOTICE 1238
+#define IDC_INFO_VERSION 1239
+
+// Start-up search dialog
+#define IDC_STARTUP_LOGO 1253
+#define IDC_STARTUP_TEXT 1254
+#define IDC_STARTUP_DEFAULT 1255
+#define IDC_STARTUP_SEARCH_AGAIN 1257
+#define IDC_STARTUP_EXIT 1258
+#define IDC_STARTUP_PROGRESS 1259
+#define IDC_STARTUP_SEARCH_ALL 1292
+#define IDC_STARTUP_INFO 1161
+
+// Pages and panes
+#define IDC_PAGE_GROUP 1087
+#define IDC_DIAG_PORTS 1042
+#define IDC_DIAG_PORTS_LABEL 1043
+#define IDC_PANEL_START 1150
+#define IDC_CHANNEL_TARE 1000
+#define IDC_CHANNEL_MIN_RESET 1001
+#define IDC_CHANNEL_MAX_RESET 1002
+#define IDC_CHANNEL_TARE_VALUE 1003
+#define IDC_CHANNEL_MIN_VALUE 1004
+#define IDC_CHANNEL_MAX_VALUE 1005
+#define IDC_CHANNEL_VALUE 1006
+#define IDC_DIAGRAM_PLACE 1209
+
+// Menu commands (status prompts: the same ids in the string table, +1000 per language)
+#define IDC_NAVI_TREE 10000
+#define ID_FILE_SAVE_MEASURED_VALUES 10001
+#define ID_FILE_SAVE_DIAGRAM 10002
+#define ID_FILE_PRINT_REPORT 10003
+#define ID_FILE_EXIT 10004
+#define ID_MODE_SENSOR_CONNECTION 10005
+#define ID_MODE_SENSOR_INFORMATION 10006
+#define ID_MODE_MEASURE_ADJUST 10007
+#define ID_MODE_DOCUMENTATION 10008
+#define ID_MODE_SENSOR_CALIBRATION 10009
+#define ID_MODE_MEASURE_DIAGRAM 10010
+#define ID_MODE_DIAGNOSTIC 10011
+#define ID_VIEW_NAVIGATION_BAR 10016
+#define ID_VIEW_STATUS_BAR 10017
+#define ID_VIEW_RESET 10018
+#define ID_LANGUAGE_GERMAN 10019
+#define ID_LANGUAGE_ENGLISH 10020
+#define ID_LANGUAGE_FRENCH 10021
+#define ID_LANGUAGE_SPANISH 10022
+#define ID_HELP_INFO 10023
+#define ID_HELP_ADVICE 10024
+#define ID_VIEW_DIAGRAM_BAR 10025
+#define ID_VIEW_CHANNEL_A 10026
+#define ID_VIEW_CHANNEL_B 10027
+#define ID_VIEW_CHANNEL_C 10028
+#define ID_VERSIONSNUMMERN 32780
+
+// Status-bar panes
+#define ID_INDICATOR_TIME 0x800E
+#define ID_INDICATOR_WEEKDAY 0x800F
+#define ID_INDICATOR_DATE 0x8010
+
+// The framework's editing commands (accelerators only; the frame has no handlers for them)
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_UNDO 0xE12B

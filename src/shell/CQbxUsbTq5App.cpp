@@ -1,18 +1,77 @@
 #include "shell/CQbxUsbTq5App.h"
 
-#include "framework/CFrameWnd.h"
+#include "framework/AfxInitControls.h"
+#include "framework/AfxRes.h"
+#include "framework/CCommandLineInfo.h"
+#include "framework/CDialog.h"
+#include "framework/CSingleDocTemplate.h"
 #include "resources/resource.h"
+#include "shell/AppRestart.h"
+#include "shell/CMainFrame.h"
+#include "shell/CQbxUsbTq5Doc.h"
+#include "shell/CQbxUsbTq5View.h"
+
+IMPLEMENT_DYNAMIC(CQbxUsbTq5App, CWinApp)
+
+BEGIN_MESSAGE_MAP(CQbxUsbTq5App, CWinApp)
+ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+ON_COMMAND(ID_FILE_PRINT_SETUP, CWinApp::OnFilePrintSetup)
+ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+ON_COMMAND(ID_VERSIONSNUMMERN, OnVersionNumbers)
+END_MESSAGE_MAP()
 
 CQbxUsbTq5App::CQbxUsbTq5App() : CWinApp("TQ5") {}
 
+BOOL CQbxUsbTq5App::InitApplication()
+{
+    m_nCmdShow = SW_HIDE;
+    return CWinApp::InitApplication();
+}
+
 BOOL CQbxUsbTq5App::InitInstance()
 {
+    if (IsRestartRequested() && !WaitForPreviousInstance(RESTART_WAIT_MS))
+        AfxMessageBox("The previous instance of the program has not ended; this instance starts anyway.",
+                      MB_OK | MB_ICONWARNING);
     SetRegistryKey(IDS_REGISTRY_KEY);
-    auto* pFrame = new CFrameWnd;
-    if (!pFrame->LoadFrame(IDR_MAINFRAME))
+    LoadStdProfileSettings(4);
+    AfxInitRichEdit2();
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CQbxUsbTq5Doc),
+                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CQbxUsbTq5View)));
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!ProcessShellCommand(cmdInfo))
         return FALSE;
-    m_pMainWnd = pFrame;
-    pFrame->ShowWindow(m_nCmdShow);
-    pFrame->UpdateWindow();
+    // The owner-drawn menu replaces the resource menu, also as the menu the framework restores.
+    if (auto* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+    {
+        if (HMENU hMenu = pFrame->CreateOwnerDrawnMenu())
+        {
+            HMENU hOld = pFrame->GetMenuHandle();
+            ::SetMenu(pFrame->m_hWnd, hMenu);
+            if (hOld != nullptr)
+                ::DestroyMenu(hOld);
+            pFrame->m_hMenuDefault = hMenu;
+        }
+    }
     return TRUE;
+}
+
+int CQbxUsbTq5App::ExitInstance()
+{
+    const int iExitCode = CWinApp::ExitInstance();
+    ReleaseRestartMutex();
+    return iExitCode;
+}
+
+void CQbxUsbTq5App::OnAppAbout()
+{
+    CDialog dlg(IDD_ABOUTBOX);
+    dlg.DoModal();
+}
+
+void CQbxUsbTq5App::OnVersionNumbers()
+{
+    CDialog dlg(IDD_DLG_VERSIONSNUMMERN);
+    dlg.DoModal();
 }

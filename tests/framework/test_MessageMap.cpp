@@ -213,7 +213,7 @@ TEST(FrameWnd, LoadFrameTakesTitleFromResourcesAndCloseDeletesTheObject)
     ASSERT_TRUE(pFrame->LoadFrame(128));
     CString strTitle;
     pFrame->GetWindowText(strTitle);
-    EXPECT_EQ(strTitle, "TQ5 Measure");
+    EXPECT_EQ(strTitle, "TQ5 Measure - Tervane");
     EXPECT_NE(::GetClassLongPtrA(pFrame->m_hWnd, GCLP_HICON), 0);
     pFrame->SendMessage(WM_CLOSE);
     EXPECT_TRUE(bDeleted);

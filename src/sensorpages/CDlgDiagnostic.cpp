@@ -1,0 +1,25 @@
+#include "sensorpages/CDlgDiagnostic.h"
+
+#include "framework/CDataExchange.h"
+#include "resources/resource.h"
+#include "shell/CPageText.h"
+
+IMPLEMENT_DYNAMIC(CDlgDiagnostic, CDialog)
+
+namespace
+{
+constexpr UINT IDS_PAGE_CAPTION = 5027;
+}
+
+CDlgDiagnostic::CDlgDiagnostic(CWnd* pParent, void*) : CDialog(IDD_DLG_DIAGNOSTIC, pParent) {}
+
+void CDlgDiagnostic::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_DIAG_PORTS, m_cbPorts);
+}
+
+BOOL CDlgDiagnostic::UpdateLanguageTexts()
+{
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+}

@@ -1,0 +1,22 @@
+// The diagnostic page (mode page 139). Its hidden port list is the list of the machine's ports that
+// the sensor search goes through. So far the page shows its template and its caption.
+#pragma once
+
+#include "framework/CComboBox.h"
+#include "framework/CDialog.h"
+
+class CDlgDiagnostic : public CDialog
+{
+    DECLARE_DYNAMIC(CDlgDiagnostic)
+
+public:
+    explicit CDlgDiagnostic(CWnd* pParent = nullptr, void* pUnused = nullptr);
+
+    // The group caption (string 5027) in the interface language; FALSE when the string is missing.
+    BOOL UpdateLanguageTexts();
+
+    CComboBox m_cbPorts;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+};

@@ -1,0 +1,21 @@
+#include "sensorpages/CDlgSensorInformationQbx.h"
+
+#include "resources/resource.h"
+#include "shell/CPageText.h"
+
+IMPLEMENT_DYNAMIC(CDlgSensorInformationQbx, CDialog)
+
+namespace
+{
+constexpr UINT IDS_PAGE_CAPTION = 5053;
+}
+
+CDlgSensorInformationQbx::CDlgSensorInformationQbx(CWnd* pParent, void*)
+    : CDialog(IDD_DLG_SENSOR_INFORMATION, pParent)
+{
+}
+
+BOOL CDlgSensorInformationQbx::UpdatePage()
+{
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+}

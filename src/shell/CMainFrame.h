@@ -1,0 +1,328 @@
+// The main frame: the program's hub. It is the frame window, the environment layer and the sensor
+// engine in one object; it owns the status bar, the docking bars with the panes and the navigation
+// tree, the start-up search dialog and the trace window, keeps the window table m_sPointer that the
+// view, the pages, the panes and the dialogs enter themselves in, runs the one-time initialisation
+// once all of them are in, and reads and writes the program's settings in the registry.
+#pragma once
+
+#include "controls/CMyTreeCtrl.h"
+#include "controls/COwnerMenu.h"
+#include "controls/CViewBarHost.h"
+#include "framework/CFrameWnd.h"
+#include "framework/CStatusBar.h"
+#include "measurement/CValuePipeline.h"
+#include "protocol/CComPort.h"
+#include "protocol/CComPortHost.h"
+#include "sensorpages/CDlgStartUp.h"
+#include "shell/CDlgTrace.h"
+#include "shell/CEnvironment.h"
+#include "shell/CPageHost.h"
+#include "shell/CViewBar.h"
+#include "shell/CViewBarDiagram.h"
+#include "shell/CViewBarNavi.h"
+
+#include <memory>
+
+class CAFormChannelA;
+class CAFormChannelB;
+class CAFormDiagram;
+class CAFormLight;
+class CDlgDiagnostic;
+class CDlgDocumentation;
+class CDlgLMBk;
+class CDlgMeasureAdjust;
+class CDlgMeasureDiagram;
+class CDlgSensorCalibration;
+class CDlgSensorConnection;
+class CDlgSensorInformationQbx;
+class CQbxUsbTq5View;
+struct TreeCtrlStruct;
+
+// The program version; settings stored by another version are not taken.
+constexpr const char* APPLICATION_VERSION = "2.05";
+// The frame's own timers (the protocol's ids 23 to 42 are in protocol/ComPortTimers.h).
+constexpr UINT_PTR TIMER_MODE_SWITCH_ENABLE = 22;
+
+class CMainFrame : public CFrameWnd,
+                   public CEnvironment,
+                   public CComPort,
+                   public CComPortHost,
+                   public CViewBarHost,
+                   public CPageHost
+{
+    DECLARE_DYNCREATE(CMainFrame)
+
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // The window table. Each slot is written only while it is empty.
+    struct PointerTable
+    {
+        CWinApp* pApp = nullptr;
+        CQbxUsbTq5View* pView = nullptr;
+        CAFormChannelA* pChannelA = nullptr;
+        CAFormChannelB* pChannelB = nullptr;
+        CAFormDiagram* pDiagram = nullptr;
+        CDlgLMBk* pDlgLMBk = nullptr;
+        CDlgSensorConnection* pDlgSensorConnection = nullptr;
+        CDlgSensorInformationQbx* pDlgSensorInformationQbx = nullptr;
+        CDlgMeasureAdjust* pDlgMeasureAdjust = nullptr;
+        CDlgDocumentation* pDlgDocumentation = nullptr;
+        CDlgSensorCalibration* pDlgSensorCalibration = nullptr;
+        CDlgMeasureDiagram* pDlgMeasureDiagram = nullptr;
+        CDlgDiagnostic* pDlgDiagnostic = nullptr;
+        CWnd* pDlgCalibMsgDoCalib = nullptr;
+        CWnd* pDlgCalibMsgGetValueZero = nullptr;
+        CWnd* pDlgCalibMsgGetValueEnd = nullptr;
+        CWnd* pDlgCalibMsgWrongScaleValue = nullptr;
+        CWnd* pDlgCalibMsgDeleteCalib = nullptr;
+        CDlgStartUp* pDlgStartUp = nullptr;
+        CAFormLight* pLight = nullptr;
+    };
+
+    // ---- Registration and start-up
+    // Enters pWnd in the slot of iKind while it is empty (other kinds change nothing), then tries the
+    // one-time initialisation; true when it ran to its end in this call.
+    bool RegisterPointer(CWnd* pWnd, LPARAM lValue, int iKind);
+    bool RegisterPointerDirect(CWnd* pWnd, LPARAM lValue, int iKind) override;
+    void UnregisterPointer(CWnd* pWnd) override;
+    // Shows the main window (maximised as stored), restores the bar sizes and layout, and brings the
+    // measure configuration forward when the stored settings were not taken.
+    bool ShowMainWindow();
+    bool InitAllPages();
+    void ApplyBarVisibility();
+    // True when every bar the dock state under lpszSection names exists in the frame.
+    bool VerifyBarState(LPCSTR lpszSection);
+    void GetMessageString(UINT nID, CString& rMessage) const override;
+    BOOL DestroyWindow() override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    // ---- Settings in the registry
+    bool LoadSettings();
+    // True only on the very first start.
+    bool LoadSettingsPrepare();
+    bool LoadLastConnection();
+    // True when the save after "Reset Views" ended early.
+    bool SaveSettings();
+    // Deletes section "AllViewState" or "Language"; the new reset flag.
+    int ResetViewState(LPCSTR lpszSection);
+    // "000_" to "255_": the prefix of a port-table row's values in "COM Einstellungen".
+    static CString PortRowPrefix(int k);
+    // The registry path (below HKEY_CURRENT_USER) of a section of the program's profile.
+    static CString GetAppRegistryPath(LPCSTR lpszSection);
+
+    // ---- Language, pages, bars and status texts
+    int GetLanguageOffset() override { return m_iLanguageOffset; }
+    // Keeps 0, 1000 and 2000 and makes any other offset 1000; false when nothing changed.
+    bool SetLanguage(int iLanguageOffset);
+    bool UpdateMenuTexts(bool bRemoveDiagnostic);
+    // The menu's texts in the language; removes the Spanish command, and the diagnostic-mode command
+    // when bRemoveDiagnostic is set. False when a text or an item is missing.
+    static bool ApplyMenuTexts(HMENU hMenu, int iLanguageOffset, bool bRemoveDiagnostic);
+    bool UpdateChannelPaneTexts();
+    // Shows page iPage (a ModePageId), or with 0 the current page again; false when refused.
+    bool SelectMode(int iPage);
+    int GetActiveMode() const { return m_iActiveMode; }
+    void SetMeasureLayout(int iReason);
+    void ShowStatusMessage(int iStatusId);
+    void SetStatusText(const CString& strText);
+    // Loads menu resource 128 into the owner-drawn menu and hands its handle over (the frame's menu).
+    HMENU CreateOwnerDrawnMenu();
+    UINT GetChannelBarCommandId(int nIndex) override;
+    void OnViewChannelBar(UINT nID) override;
+    void OnViewDiagramBar() override;
+    void OnViewNavigationBar() override;
+    void OnViewStatusBar();
+    int OnViewBarHidden(WINDOWPOS* lpwndpos) override;
+    // The connected sensor no longer answers: its port is marked as not answering in the port table and
+    // the connection is tested again.
+    void HandleSensorLost(bool bStopMeasurement);
+    void BeginWaitCursorOnce();
+    void EndWaitCursorOnce();
+
+    // ---- CViewBarHost
+    BOOL IsInitPending() override { return m_bInitPending; }
+    int GetViewBarCheckState(int nBar) override;
+    CWnd* GetViewBar(int nBar) override;
+    CWnd* GetChannelPane(int nBar) override;
+    void ResizeDiagramInBar(CWnd* pBar, const CRect& rcClient) override;
+
+    // ---- CPageHost
+    BOOL IsSameApplicationVersion() override { return m_bSameApplicationVersion; }
+    CWnd* GetRegisteredWindow(int iKind) override;
+    CString FormatDate(int iDay, int iMonth, int iYear) override;
+    CString FormatTime(__time64_t tTime) override;
+    CString FormatDuration(long long llSeconds) override;
+    CString LocalizeDecimalSeparator(const CString& strText) override;
+    void SetTriggerThresholds(double dStartValue, double dStopValue) override;
+    CComPort& GetComPort() override { return *this; }
+    CEnvironment& GetEnvironment() override { return *this; }
+    CWnd* GetFrameWindow() override { return this; }
+
+    // ---- CComPortHost
+    void Frame_Trace(const CString& strLine) override;
+    void Frame_BeginWaitCursor() override { BeginWaitCursorOnce(); }
+    void Frame_EndWaitCursor() override { EndWaitCursorOnce(); }
+    void Frame_SetTimer(UINT_PTR nIdEvent, UINT uiElapse) override;
+    void Frame_KillTimer(UINT_PTR nIdEvent) override;
+    int Frame_GetLanguageOffset() override { return m_iLanguageOffset; }
+    void Frame_ShowMainWindow() override { ShowMainWindow(); }
+    void Frame_SetSensorConfigRead(bool bRead) override { m_bSensorConfigRead = bRead; }
+    void Frame_HandleSensorLost(bool bStopMeasurement) override { HandleSensorLost(bStopMeasurement); }
+    void Frame_WriteDiagnosticLog(const SensorStruct& sSensor, const CString& strText1,
+                                  const CString& strText2) override;
+    void Frame_ProcessMeasuredValues(int iReason) override;
+    void Frame_ResetMeanLists(int iReason) override;
+    void Frame_ResetCalibLists() override;
+    void Frame_AddCalibSample(double dRawA, double dRawB, double dValueA, double dValueB) override;
+    CalibRingAverages Frame_GetCalibAverages() override;
+    void Frame_SetupChannels(int iMode, SensorStruct* pSensor) override;
+    void Frame_AddSoftwareScalingUnit() override;
+    void Frame_SetSoftwareScalingUnit(int iChannel, double dFactor, const CString& strUnit) override;
+    int Frame_GetUnitCount(int iChannel) override;
+    void Frame_StoreDisplaySettings() override;
+    int Frame_GetMeasuringRateCode() override { return m_pipeline.m_iMeasuringRate; }
+    bool Frame_GetChannelScaleSource(int iChannel, ChannelScaleSource& source) override;
+    void Frame_SetChannelScale(int iChannel, double dCountFactor, double dBaseCountFactor) override;
+    void Frame_OnMeasureStarting(bool bNewDiagram) override;
+    void Adjust_GetChannelSelection(bool& bChannelA, bool& bChannelB) override;
+    void Adjust_GetLowPassHz(int& iHzA, int& iHzB) override;
+    bool Adjust_IsSoftwareScalingChanged(int iChannel) override;
+    void Adjust_UpdateControls(int iLanguageOffset) override;
+    void Adjust_ShowCurrentValue(int iValueA, int iValueB) override;
+    void Panel_SetTimer(UINT_PTR nIdEvent, UINT uiElapse) override;
+    void Panel_KillTimer(UINT_PTR nIdEvent) override;
+    bool Panel_IsRunning() override;
+    void Panel_BeginRunning() override;
+    void Panel_EndRunning() override;
+    bool Panel_TakeControlRequest() override;
+    void Panel_ToggleControlSignal(int iWhy) override;
+    void Panel_ShowControlLed(bool bOn) override;
+    void Panel_SetControlState(BYTE ucState) override;
+    void Panel_SetConnectionState(int iState) override;
+    void Panel_OnSensorConnected() override;
+    void Panel_OnSensorDisconnected() override;
+    void Panel_ResetToDisconnected() override;
+    void Panel_OnBtnSingleShot() override;
+    void Panel_StartMeasureTimer(UINT uiPeriodMs) override;
+    void Panel_StopMeasureTimer() override;
+    CString Panel_GetButtonStateText() override;
+    void StartUp_InitSearchProgress(int iPorts) override;
+    void StartUp_SetSearchedPort(int iEntry) override;
+    void StartUp_AdvanceSearchProgress(int iHow) override;
+    void StartUp_ShowSearchFailed() override;
+    void StartUp_HideSearchProgress() override;
+    void StartUp_Hide() override;
+    void Connection_MarkAllPortsForSearch(int iValue) override;
+    void Connection_FillPortList(int iTakeOver) override;
+    void Connection_BeginRefill() override;
+    void Connection_SetPortRow(const CString& strListText, int iRow, int iState, ULONG ulSerialNo) override;
+    void Connection_EndRefill() override;
+    int Connection_GetRowCount() override;
+    CString Connection_GetCellText(int iRow, int iColumn) override;
+    void Connection_SetCellText(int iRow, int iColumn, const CString& strText) override;
+    void Connection_ResetListMarks() override;
+    void Connection_ClearBaudChangePending() override;
+    void Info_SetDataValid() override;
+    void Info_UpdatePage(bool bOnlyWhenVisible) override;
+    void Calib_EnableCalibButtons(int iEnable) override;
+    void Calib_AdvanceCalibProgress(int iHow) override;
+    bool Calib_CalcualteCalibValues(BYTE ucFlag1, BYTE ucFlag2, int& iErrorBits) override;
+    bool Calib_IsNewCalibReady() override;
+    bool Calib_IsUncertaintyConfirmed() override;
+    int Calib_GetUncertaintyAction() override;
+    void Calib_GetBlockValues(int& iCalib23, int& iCalib25) override;
+    void Calib_ClearCalibRunning() override;
+    void CalibZero_CloseFromProtocol() override;
+    void CalibEnd_CloseFromProtocol() override;
+    CComboBox* Diagnostic_GetPortCombo() override;
+    void Documentation_SetStopTime(__time64_t tStop) override;
+
+    // ---- Members
+    CDlgStartUp m_dlgStartUp;
+    CStatusBar m_wndStatusBar;
+    CViewBar m_wndViewBar[3];
+    CViewBarDiagram m_wndViewBarDiagram;
+    BOOL m_bInitPending = TRUE;
+    // The value pipeline with the channel records m_sChannel, the averaging count, the rate code and
+    // the trigger thresholds.
+    CValuePipeline m_pipeline{*this};
+    PointerTable m_sPointer;
+    int m_iLastStatusId = 0;
+    CString m_strStatusText;
+    BOOL m_bModeSwitchAllowed = TRUE;
+    COwnerMenu m_menu;
+    int m_iActiveMode = 0;
+    std::unique_ptr<TreeCtrlStruct> m_psTreeCtrlStruct;
+    int m_bMeasureLayout = 0;
+    CMyTreeCtrl m_wndNaviTree;
+    CViewBarNavi m_wndViewBarNavi;
+    int m_iLanguageOffset = 1000;
+    int m_iWriteLogFile = 1;
+    CString m_strTempDiagramBmp = "TEMP_DIAGRAM.bmp";
+    CString m_strLogoBmp = "TEMP_TERVANE.bmp";
+    BOOL m_bSameApplicationVersion = FALSE;
+    CDlgTrace m_dlgTrace;
+    bool m_bSensorConfigRead = false;
+    bool m_bDataReceived = false;
+    bool m_bWaitCursor = false;
+    __time64_t m_tStatusTime = 0;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg LRESULT OnPortManData(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPortManEvent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnModeCommand(UINT nID);
+    afx_msg void OnFileExit();
+    afx_msg void OnViewChannelCommand(UINT nID);
+    afx_msg void OnViewReset();
+    // One handler per registration message: wParam the window, lParam ignored.
+    afx_msg LRESULT OnRegisterView(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDlgLMBk(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDlgSensorConnection(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDlgSensorInformation(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDlgMeasureAdjust(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDlgDocumentation(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDlgSensorCalibration(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDlgMeasureDiagram(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDlgDiagnostic(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterChannelA(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterChannelB(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterLight(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterDiagram(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterCalibDoCalib(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterCalibValueZero(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterCalibValueEnd(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterCalibWrongScale(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterCalibDelete(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRegisterStartUp(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool EnterPointer(CWnd* pWnd, int iKind);
+    bool IsReadyForInit() const;
+    bool RunOneTimeInit();
+    void CheckStoredRecords();
+    bool CreateBars(CCreateContext* pContext);
+    bool CreateNaviTree();
+    void DockBars();
+    void PrepareLogoFiles();
+    CString LoadText(UINT nId) const;
+    CWnd* GetModePage(int iPage) const;
+    void ShowBar(CControlBar& bar, bool bShow);
+    void SaveDespiteReset();
+    void SaveViewState();
+    void SavePortRows();
+    LRESULT Register(WPARAM wParam, LPARAM lParam, int iKind);
+
+    bool m_bRestoringLayout = false;
+    bool m_bMainWindowShown = false;
+};

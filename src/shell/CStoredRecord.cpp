@@ -1,0 +1,23 @@
+#include "shell/CStoredRecord.h"
+
+#include "framework/CWinApp.h"
+#include "shell/CPageHost.h"
+
+#include <cstring>
+#include <memory>
+
+bool CStoredRecord::Load(LPCSTR lpszValue, void* pRecord, UINT nSize)
+{
+    CPageHost* pHost = CPageHost::FromMainWindow();
+    CWinApp* pApp = AfxGetApp();
+    if (pHost == nullptr || pApp == nullptr || !pHost->IsSameApplicationVersion())
+        return false;
+    BYTE* pData = nullptr;
+    UINT nBytes = 0;
+    const bool bRead = pApp->GetProfileBinary("DespiteReset", lpszValue, &pData, &nBytes) != FALSE;
+    std::unique_ptr<BYTE[]> data(pData);
+    if (!bRead || nBytes != nSize)
+        return false;
+    std::memcpy(pRecord, data.get(), nSize);
+    return true;
+}

@@ -1,0 +1,12 @@
+// A settings record that a page keeps whole in the registry section "DespiteReset".
+#pragma once
+
+#include "framework/AfxWin32.h"
+
+class CStoredRecord
+{
+public:
+    // Copies the stored value into the record when it has exactly nSize bytes and the settings were
+    // stored by this program version; false otherwise, and the record stays as it is.
+    static bool Load(LPCSTR lpszValue, void* pRecord, UINT nSize);
+};

@@ -1,0 +1,113 @@
+#include "storage/CDlgDocumentation.h"
+
+#include "framework/CWinApp.h"
+#include "resources/resource.h"
+#include "shell/CEnvironment.h"
+#include "shell/CPageHost.h"
+#include "shell/CPageText.h"
+#include "shell/CStoredRecord.h"
+#include "storage/DocumentationStruct.h"
+
+#include <cstring>
+
+IMPLEMENT_DYNAMIC(CDlgDocumentation, CDialog)
+
+namespace
+{
+constexpr UINT IDS_PAGE_CAPTION = 5055;
+constexpr int LANGUAGE_ENGLISH = 1000;
+} // namespace
+
+const CDlgDocumentation::StoredText CDlgDocumentation::s_storedTexts[9] = {
+    {"MWTargetDirectory", &CDlgDocumentation::m_strMwTargetDirectory},
+    {"MWPrefix", &CDlgDocumentation::m_strMwPrefix},
+    {"IONIOTargetDirectory", &CDlgDocumentation::m_strIoNioTargetDirectory},
+    {"IONIOPrefix", &CDlgDocumentation::m_strIoNioPrefix},
+    {"DMTargetDirectory", &CDlgDocumentation::m_strDmTargetDirectory},
+    {"DMPrefix", &CDlgDocumentation::m_strDmPrefix},
+    {"Headline", &CDlgDocumentation::m_strHeadline},
+    {"Address", &CDlgDocumentation::m_strAddress},
+    {"Comment", &CDlgDocumentation::m_strComment}};
+
+CDlgDocumentation::CDlgDocumentation(CWnd* pParent, void*)
+    : CDialog(IDD_DLG_DOCUMENTATION, pParent), m_psDocumentation(std::make_unique<DocumentationStruct>())
+{
+    std::memset(m_psDocumentation.get(), 0, sizeof(DocumentationStruct));
+}
+
+CDlgDocumentation::~CDlgDocumentation() = default;
+
+BOOL CDlgDocumentation::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (m_bFirstInit)
+    {
+        LoadSettings();
+        m_bFirstInit = false;
+    }
+    return TRUE;
+}
+
+// The stored texts are taken with the stored record.
+void CDlgDocumentation::LoadSettings()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp &&
+        CStoredRecord::Load("DocumentationStruct", m_psDocumentation.get(), sizeof(DocumentationStruct)))
+    {
+        for (const StoredText& text : s_storedTexts)
+            this->*text.pMember = pApp->GetProfileString("DespiteReset", text.pszValue, "n.a.");
+        return;
+    }
+    SetDefaultSettings();
+    SetDefaultTexts();
+}
+
+bool CDlgDocumentation::SetDefaultSettings()
+{
+    DocumentationStruct& rec = *m_psDocumentation;
+    const int iLanguage = CPageText::GetLanguageOffset();
+    rec.iLineEnd = 0;
+    rec.iColumnSeparator = iLanguage == LANGUAGE_ENGLISH ? 2 : 1;
+    rec.iDecimalSeparator = iLanguage == LANGUAGE_ENGLISH ? 1 : 0;
+    if (CPageHost* pHost = CPageHost::FromMainWindow())
+    {
+        const EnvRegStruct& env = pHost->GetEnvironment().m_sEnvReg;
+        if (env.iIdOfDecSep == 0 || env.iIdOfDecSep == 1)
+            rec.iDecimalSeparator = env.iIdOfDecSep;
+        if (env.iIdOfColSep >= 0 && env.iIdOfColSep <= 4)
+            rec.iColumnSeparator = env.iIdOfColSep;
+    }
+    rec.sAutoStorageMW.iSelected = 0;
+    rec.sAutoStorageMW.bShowNote = 1;
+    rec.sAutoStorageIONIO.iSelected = 0;
+    rec.sAutoStorageIONIO.bShowNote = 1;
+    rec.sAutoStorageDM.iSelected = 0;
+    rec.iDiagramSize = 1;
+    rec.bMwHeadline = rec.bMwAddress = rec.bMwUncertainty = rec.bMwUncertaintySaved = rec.bMwComment = 0;
+    rec.bMwDateTime = 1;
+    rec.bMwUnit = 1;
+    rec.bDmHeadline = rec.bDmAddress = rec.bDmUncertainty = rec.bDmComment = 0;
+    return true;
+}
+
+bool CDlgDocumentation::SetDefaultTexts()
+{
+    CString strDocuments;
+    if (CPageHost* pHost = CPageHost::FromMainWindow())
+        strDocuments = pHost->GetEnvironment().m_strPathUserNameOwnFiles;
+    const CString strDirectory = strDocuments + "\\TQ5";
+    m_strMwTargetDirectory = m_strIoNioTargetDirectory = m_strDmTargetDirectory = strDirectory;
+    m_strMwPrefix = "TAB";
+    m_strIoNioPrefix = "ERG";
+    m_strDmPrefix = "DGM";
+    m_strHeadline.Empty();
+    m_strAddress.Empty();
+    m_strComment.Empty();
+    return true;
+}
+
+BOOL CDlgDocumentation::UpdateLanguageTexts()
+{
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+}

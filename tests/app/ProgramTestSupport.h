@@ -1,0 +1,81 @@
+// Shared steps of the program tests: a simulated sensor reset to its defaults, a program started from
+// cleared settings, and the registry values of its profile.
+#pragma once
+
+#include "support/ProgramHarness.h"
+#include "support/SimClient.h"
+
+#include <gtest/gtest.h>
+
+// How long a start may take until the first search has found the simulated sensor.
+constexpr DWORD START_TIMEOUT_MS = 60000;
+
+class ProgramTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_sim.Connect()) << "sensor simulator not reachable (SENSORSIM_PORT)";
+        ASSERT_TRUE(m_sim.Reset());
+        ASSERT_TRUE(CProgramHarness::ClearSettings());
+    }
+    void TearDown() override
+    {
+        m_program.Kill();
+        m_sim.ClearFaults();
+    }
+
+    // Starts the program and waits until its main window is shown after the first search.
+    HWND StartAndWaitForMainWindow(const std::string& strArguments = std::string())
+    {
+        if (!m_program.Start(strArguments))
+            return nullptr;
+        return WaitForMainWindow();
+    }
+    // Waits for the main window after the first search; a failure names what the start-up dialog shows.
+    HWND WaitForMainWindow()
+    {
+        HWND hFrame = m_program.WaitForWindow(CProgramHarness::MainFrame(), START_TIMEOUT_MS);
+        if (hFrame == nullptr)
+            m_strStartUpState = DescribeStartUp();
+        return hFrame;
+    }
+    std::string DescribeStartUp()
+    {
+        CProgramHarness::WindowQuery query = CProgramHarness::StartUpDialog();
+        query.bVisible = false;
+        HWND hStartUp = m_program.FindWindow(query);
+        if (hStartUp == nullptr)
+            return "no start-up dialog";
+        constexpr int IDC_STARTUP_TEXT = 1254;
+        return std::string(CProgramHarness::IsVisible(hStartUp) ? "start-up dialog shown: \""
+                                                                : "start-up dialog hidden: \"") +
+               CProgramHarness::GetText(::GetDlgItem(hStartUp, IDC_STARTUP_TEXT)) +
+               "\"; simulator: " + m_sim.GetState();
+    }
+    // One run from cleared settings to a normal exit, so the profile holds what the program stores.
+    void RunOnce()
+    {
+        ASSERT_TRUE(StartAndWaitForMainWindow()) << m_program.LastError();
+        ASSERT_TRUE(m_program.Close()) << m_program.LastError();
+    }
+
+    CProgramHarness m_program;
+    CSimClient m_sim;
+    std::string m_strStartUpState; // what the start-up dialog showed when the main window did not come
+};
+
+// The caption of the page in front: the group text of the visible page on the view.
+inline std::string ActivePageCaption(HWND hFrame)
+{
+    constexpr int VIEW_ID = 0xE900;
+    constexpr int PAGE_GROUP_ID = 1087;
+    HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
+    for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
+         hPage = ::GetWindow(hPage, GW_HWNDNEXT))
+    {
+        if (::IsWindowVisible(hPage) && ::GetDlgItem(hPage, PAGE_GROUP_ID))
+            return CProgramHarness::GetText(::GetDlgItem(hPage, PAGE_GROUP_ID));
+    }
+    return std::string();
+}
