@@ -1,17 +1,13 @@
 // Value pipeline from the bytes to the curve store: a measured-value stream recorded from the sensor
 // simulator at its highest rate (5000 records per second) is fed again and again through
 // CComPort::COM_OnReceiveData into the value pipeline, whose pairs go through the reduction step into a
-// curve store of two curves (channel A on Y1, channel B on Y2, time along x). The panes are fakes that
-// take their texts. Runs with mean code 0 and 9, averaging count 1 and 100, the trigger off and armed.
+// diagram's curve store, two curves (channel A on Y1, channel B on Y2, time along x). The panes are fakes
+// that take their texts. Runs with mean code 0 and 9, averaging count 1 and 100, the trigger off and armed.
 // Prints records per second and the ratio to the stream rate; goal 1000 times the stream rate, that is
 // 200 ns per record.
-//
-// The curve store here keeps every point of a curve in one contiguous array of CurvePoint that starts at
-// 10,000 points and doubles when full, added under a lock, as the diagram window's store does; it
-// stands in until that store exists.
 #include "SimulatorStream.h"
 
-#include "charting/CurvePoint.h"
+#include "charting/CDataManager.h"
 #include "framework/CCriticalSection.h"
 #include "framework/CSingleLock.h"
 #include "measurement/CValuePipeline.h"
@@ -33,8 +29,8 @@ using namespace bench_stream;
 constexpr double GOAL_RATIO = 1000.0;
 constexpr int REPLAYS = 50;
 constexpr int CURVES = 2;
-constexpr unsigned FIRST_CAPACITY = 10000;
 
+// The diagram window's curve store with the lock the window adds under.
 class CCurveStore
 {
 public:
@@ -42,34 +38,18 @@ public:
     int AddPoint(int iCurve, double dX, double dY)
     {
         CSingleLock lock(&m_lock, TRUE);
-        Curve& curve = m_curves[iCurve];
-        if (curve.nCount == curve.nCapacity)
-        {
-            const unsigned nCapacity = curve.nCapacity == 0 ? FIRST_CAPACITY : 2 * curve.nCapacity;
-            auto pPoints = std::make_unique_for_overwrite<CurvePoint[]>(nCapacity);
-            std::copy(curve.pPoints.get(), curve.pPoints.get() + curve.nCount, pPoints.get());
-            curve.pPoints = std::move(pPoints);
-            curve.nCapacity = nCapacity;
-        }
-        curve.pPoints[curve.nCount] = {dX, dY};
-        return static_cast<int>(++curve.nCount);
+        return m_store.addPoint(iCurve, dX, dY, nullptr);
     }
     void ClearCurves()
     {
         CSingleLock lock(&m_lock, TRUE);
-        for (Curve& curve : m_curves)
-            curve.nCount = 0;
+        for (int i = 0; i < CURVES; ++i)
+            m_store.clearCurve(i);
     }
-    unsigned GetCount(int iCurve) const { return m_curves[iCurve].nCount; }
+    unsigned GetCount(int iCurve) const { return static_cast<unsigned>(m_store.getCount(iCurve, "bench")); }
 
 private:
-    struct Curve
-    {
-        std::unique_ptr<CurvePoint[]> pPoints;
-        unsigned nCount = 0;
-        unsigned nCapacity = 0;
-    };
-    Curve m_curves[CURVES];
+    CDataManager m_store;
     CCriticalSection m_lock;
 };
 
