@@ -48,8 +48,8 @@ bool CChannelBarGroup::IsReached(const Bar bars[3]) const
     for (int k = 0; k < nMembers; ++k)
     {
         const CRect& rc = bars[aiMembers[k]].rect;
-        if (std::abs((iSide == SIDE_COLUMN ? rc.Height() : rc.Width()) - iTarget) <= 1)
-            return true;
+        if (std::abs((iSide == SIDE_COLUMN ? rc.Height() : rc.Width()) - iTarget) > 1)
+            return false;
     }
-    return false;
+    return true;
 }

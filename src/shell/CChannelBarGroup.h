@@ -21,7 +21,7 @@ public:
     // The first visible bar (in index order) with one or two partners and its partners; the target is
     // the mean height of a column or the mean width of a row. No partners anywhere: no members.
     static CChannelBarGroup Find(const Bar bars[3]);
-    // A member's height (column) or width (row) lies within one pixel of the target.
+    // Every member's height (column) or width (row) lies within one pixel of the target.
     bool IsReached(const Bar bars[3]) const;
 
     int aiMembers[3] = {};

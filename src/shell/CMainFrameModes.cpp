@@ -599,16 +599,21 @@ void CMainFrame::ReadChannelBars(CChannelBarGroup::Bar bars[3])
     }
 }
 
+// Each bar's size is corrected by what its window still lacks of the target, so bars whose borders
+// differ (the first in a column has no splitter above it) end equally high all the same.
 void CMainFrame::SizeChannelBarGroup(const CChannelBarGroup& group, const CChannelBarGroup::Bar bars[3])
 {
     for (int k = 0; k < group.nMembers; ++k)
     {
         const int i = group.aiMembers[k];
+        CViewBar& bar = m_wndViewBar[i];
         const CRect& rc = bars[i].rect;
         if (group.iSide == CChannelBarGroup::SIDE_COLUMN)
-            m_wndViewBar[i].SetSizeForDockSide(CChannelBarGroup::SIDE_COLUMN, rc.Width(), group.iTarget);
+            bar.SetSizeForDockSide(CChannelBarGroup::SIDE_COLUMN, bar.m_szVert.cx,
+                                   bar.m_szVert.cy + group.iTarget - rc.Height());
         else
-            m_wndViewBar[i].SetSizeForDockSide(CChannelBarGroup::SIDE_ROW, group.iTarget, rc.Height());
+            bar.SetSizeForDockSide(CChannelBarGroup::SIDE_ROW, bar.m_szHorz.cx + group.iTarget - rc.Width(),
+                                   bar.m_szHorz.cy);
     }
 }
 
@@ -619,14 +624,11 @@ bool CMainFrame::EqualizeChannelBars()
     const CChannelBarGroup group = CChannelBarGroup::Find(bars);
     if (group.nMembers == 0)
         return false;
-    for (int iPass = 0; iPass < MAX_EQUALIZE_PASSES; ++iPass)
+    for (int iPass = 0; iPass < MAX_EQUALIZE_PASSES && !group.IsReached(bars); ++iPass)
     {
         SizeChannelBarGroup(group, bars);
         ReadChannelBars(bars);
-        if (group.IsReached(bars))
-            break;
     }
-    SizeChannelBarGroup(group, bars);
     return true;
 }
 
