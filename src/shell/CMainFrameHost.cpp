@@ -26,19 +26,8 @@ int CMainFrame::GetViewBarCheckState(int nBar)
 
 CWnd* CMainFrame::GetViewBar(int nBar)
 {
-    switch (nBar)
-    {
-        case VIEWBAR_CHANNEL_A:
-        case VIEWBAR_CHANNEL_B:
-        case VIEWBAR_CHANNEL_C:
-            return &m_wndViewBar[nBar];
-        case VIEWBAR_DIAGRAM:
-            return &m_wndViewBarDiagram;
-        case VIEWBAR_NAVIGATION:
-            return &m_wndViewBarNavi;
-        default:
-            return nullptr;
-    }
+    // The view bars are numbered as their CheckStates; the status bar is none of them.
+    return nBar >= VIEWBAR_CHANNEL_A && nBar <= VIEWBAR_NAVIGATION ? GetCheckStateBar(nBar) : nullptr;
 }
 
 CWnd* CMainFrame::GetChannelPane(int nBar)

@@ -1,6 +1,7 @@
 // The main frame as a window of the test program, without view and pages: its menu in each language,
 // the navigation tree, the status texts, the update handlers, the hot keys of the log, the copy of a
 // selection, the baud-change wait and its bars.
+#include "MenuTexts.h"
 #include "framework/AfxRes.h"
 #include "framework/CString.h"
 #include "framework/CWinApp.h"
@@ -24,18 +25,6 @@ std::string Text(UINT nId, int iLanguageOffset = 0)
     CString str;
     str.LoadString(nId + static_cast<UINT>(iLanguageOffset));
     return str.GetString();
-}
-
-std::vector<std::string> MenuTexts(HMENU hMenu)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
-    {
-        char szText[256] = {};
-        ::GetMenuStringA(hMenu, static_cast<UINT>(i), szText, sizeof(szText), MF_BYPOSITION);
-        texts.push_back(szText);
-    }
-    return texts;
 }
 
 // Holds Ctrl and Shift down for the keyboard state of this thread.
@@ -120,16 +109,16 @@ TEST_F(MainFrameWindow, LanguageSwitchRenewsTheMenuAndTheSameLanguageRenewsNothi
         EXPECT_EQ(
             (std::vector<std::string>{Text(5045, iLanguage), Text(5050, iLanguage), Text(5059, iLanguage),
                                       Text(5068, iLanguage), Text(5073, iLanguage)}),
-            MenuTexts(hMenu));
+            MenuItemTexts(hMenu));
         EXPECT_EQ((std::vector<std::string>{Text(5046, iLanguage), Text(5047, iLanguage),
                                             Text(5048, iLanguage), "", Text(5049, iLanguage)}),
-                  MenuTexts(::GetSubMenu(hMenu, 0)));
+                  MenuItemTexts(::GetSubMenu(hMenu, 0)));
         EXPECT_EQ(
             (std::vector<std::string>{Text(5069, iLanguage), Text(5070, iLanguage), Text(5071, iLanguage)}),
-            MenuTexts(::GetSubMenu(hMenu, 3)))
+            MenuItemTexts(::GetSubMenu(hMenu, 3)))
             << "no Spanish item";
         EXPECT_EQ((std::vector<std::string>{Text(5074, iLanguage), Text(5075, iLanguage)}),
-                  MenuTexts(::GetSubMenu(hMenu, 4)));
+                  MenuItemTexts(::GetSubMenu(hMenu, 4)));
     }
     // The language set already: the bar captions are not set again.
     m_pFrame->m_wndViewBar[0].SetWindowText("mine");
@@ -140,7 +129,7 @@ TEST_F(MainFrameWindow, LanguageSwitchRenewsTheMenuAndTheSameLanguageRenewsNothi
     // Spanish is never taken: it gives English.
     m_pFrame->ApplyLanguage(3000);
     EXPECT_EQ(1000, m_pFrame->GetLanguageOffset());
-    EXPECT_EQ(Text(5045, 1000), MenuTexts(hMenu)[0]);
+    EXPECT_EQ(Text(5045, 1000), MenuItemTexts(hMenu)[0]);
 }
 
 TEST_F(MainFrameWindow, MenuItemsFollowTheLayoutTheBarsAndTheLanguage)
@@ -266,6 +255,21 @@ TEST_F(MainFrameWindow, StatusMessagesAreKeptWhileTheBarIsHiddenAndShownAsTheyAr
     EXPECT_EQ("Please wait... (storage progress: 42 %  memory speed: 499 KB/sec)", StatusText());
     m_pFrame->ShowStatusMessage(0);
     EXPECT_EQ(Text(5271, 1000), StatusText()) << "the progress is not remembered";
+    // A mouse move outside the tree puts the last message back, once a second.
+    MSG msg = {m_hFrame, WM_MOUSEMOVE, 0, 0, 0, {}};
+    m_pFrame->SetStatusText("a prompt");
+    EXPECT_FALSE(m_pFrame->TranslateHotKeys(&msg));
+    EXPECT_EQ(Text(5271, 1000), StatusText());
+    m_pFrame->SetStatusText("a prompt");
+    m_pFrame->TranslateHotKeys(&msg);
+    EXPECT_EQ("a prompt", StatusText()) << "not before the re-arm timer";
+    m_pFrame->SendMessage(WM_TIMER, TIMER_STATUS_REARM);
+    msg.hwnd = m_pFrame->m_wndNaviTree.GetSafeHwnd();
+    m_pFrame->TranslateHotKeys(&msg);
+    EXPECT_EQ("a prompt", StatusText()) << "the tree keeps its prompt";
+    msg.hwnd = m_hFrame;
+    m_pFrame->TranslateHotKeys(&msg);
+    EXPECT_EQ(Text(5271, 1000), StatusText());
 }
 
 // The baud-change wait leaves the receive buffer to the configuration read until it has ended.
@@ -329,6 +333,9 @@ TEST_F(MainFrameWindow, CtrlShiftLSwitchesTheLogAndCtrlLAloneIsOnlyTaken)
 
 TEST_F(MainFrameWindow, ChannelBarsOfOneColumnGetEqualHeights)
 {
+    // Made without a creation context, each view bar still hosts its pane.
+    for (CViewBar& bar : m_pFrame->m_wndViewBar)
+        EXPECT_NE(nullptr, bar.GetPaneView());
     m_pFrame->SetWindowPos(nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
     m_pFrame->ShowWindow(SW_SHOWNA);
     m_pFrame->RecalcLayout();

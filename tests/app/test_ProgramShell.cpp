@@ -223,6 +223,26 @@ TEST_F(ProgramShellTest, RemovalDuringAStreamStopsItAndAnArrivalTestsTheConnecti
         << m_program.LastError();
 }
 
+// A write the sensor never acknowledges is given up: the frame takes the sensor as lost and searches
+// for it again.
+TEST_F(ProgramShellTest, ASensorThatStopsAnsweringIsSearchedForAgain)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_TRUE(m_sim.InjectFault("no_answer", "3", "\"command\": \"F\""));
+    ASSERT_TRUE(m_sim.ClearLog());
+    ::PostMessageA(m_hFrame, WM_TIMER, 37, 0);
+    EXPECT_TRUE(m_program.WaitFor("the write given up and a new search", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                  [&]
+                                  {
+                                      const std::string strLog = m_sim.GetLog();
+                                      return CSimClient::CountMember(strLog, "cmd", "\"F\"") == 3 &&
+                                             strLog.find("\"address\": 249") != std::string::npos;
+                                  }))
+        << m_program.LastError() << "\n"
+        << m_sim.GetLog();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+}
+
 TEST_F(ProgramShellTest, CloseIsRefusedDuringTheInitialisationAndTakenAfterIt)
 {
     ASSERT_TRUE(m_program.Start()) << m_program.LastError();

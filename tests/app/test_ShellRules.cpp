@@ -1,6 +1,7 @@
 // Rules of the application shell checked without the running program: the menu texts, the language
 // setter, the status prompts and texts, the page cycle, the move limit, the start page's logo
 // placement, the port-row names, the restart mutex and the documentation page's storage check.
+#include "MenuTexts.h"
 #include "framework/CMenu.h"
 #include "resources/resource.h"
 #include "shell/AppRestart.h"
@@ -13,21 +14,6 @@
 
 #include <memory>
 #include <thread>
-
-namespace
-{
-std::vector<std::string> MenuItemTexts(HMENU hMenu)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
-    {
-        char szText[256] = {};
-        ::GetMenuStringA(hMenu, static_cast<UINT>(i), szText, sizeof(szText), MF_BYPOSITION);
-        texts.push_back(szText);
-    }
-    return texts;
-}
-} // namespace
 
 TEST(MainFrameMenu, TextsFollowTheLanguageAndTheDiagnosticAndSpanishCommandsGo)
 {

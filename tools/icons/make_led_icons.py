@@ -44,9 +44,9 @@ def pixel(x, y, rim, body, light):
     return body
 
 
-def image(rim, body, light):
-    """The icon image: header, palette, colour bits and mask, bottom-up."""
-    rows = [[pixel(x, y, rim, body, light) for x in range(SIZE)] for y in range(SIZE)]
+def icon_image(rows):
+    """An icon image of palette indexes (None: transparent): header, palette, colour bits and mask,
+    bottom-up."""
     header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 4, 0, 0, 0, 0, 16, 0)
     palette = b"".join(struct.pack("BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
     xor = b""
@@ -59,6 +59,11 @@ def image(rim, body, light):
             bits = (bits << 1) | (1 if p is None else 0)
         mask += struct.pack(">H", bits) + b"\0\0"  # rows padded to 32 bits
     return header + palette + xor + mask
+
+
+def image(rim, body, light):
+    """The icon image of one lamp."""
+    return icon_image([[pixel(x, y, rim, body, light) for x in range(SIZE)] for y in range(SIZE)])
 
 
 def words(data):

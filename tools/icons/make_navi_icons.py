@@ -9,7 +9,7 @@ file (see make_led_icons.py).
 import os
 import struct
 
-from make_led_icons import PALETTE, words
+from make_led_icons import icon_image, words
 
 K, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER = 0, 1, 2, 3, 4, 5, 6, 7
 GRAY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE = 8, 9, 10, 11, 12, 13, 14, 15
@@ -288,28 +288,12 @@ PICTURES = [
 ]
 
 
-def image(p):
-    """The icon image: header, palette, colour bits and mask, bottom-up."""
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 4, 0, 0, 0, 0, 16, 0)
-    palette = b"".join(struct.pack("BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
-    xor = b""
-    mask = b""
-    for row in reversed(p.p):
-        nibbles = [(c if c is not None else 0) for c in row]
-        xor += bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, SIZE, 2))
-        bits = 0
-        for c in row:
-            bits = (bits << 1) | (1 if c is None else 0)
-        mask += struct.pack(">H", bits) + b"\0\0"
-    return header + palette + xor + mask
-
-
 def main():
     out = ["// The pictures of the navigation tree and the menu, 16 x 16 with 16 colours. Written by",
            "// tools/icons/make_navi_icons.py; do not edit.",
            "#pragma code_page(65001)", ""]
     for group_id, picture in sorted(PICTURES, key=lambda item: item[0]):
-        data = image(picture)
+        data = icon_image(picture.p)
         image_id = 1000 + group_id
         group = struct.pack("<HHHBBBBHHIH", 0, 1, 1, SIZE, SIZE, 16, 0, 1, 4, len(data), image_id)
         out += ["%d 3 // RT_ICON" % image_id, "BEGIN", words(data), "END",
