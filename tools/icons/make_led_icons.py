@@ -72,20 +72,29 @@ def words(data):
     return ",\n".join("    " + ", ".join(values[i:i + 12]) for i in range(0, len(values), 12))
 
 
+def icon_resources(group_name, image_id, data):
+    """The lines of one icon image and its group (GRPICONDIR with one entry: width, height, colours,
+    reserved, planes, bits, size, image id)."""
+    group = struct.pack("<HHHBBBBHHIH", 0, 1, 1, SIZE, SIZE, 16, 0, 1, 4, len(data), image_id)
+    return ["%d 3 // RT_ICON" % image_id, "BEGIN", words(data), "END",
+            "%s 14 // RT_GROUP_ICON" % group_name, "BEGIN", words(group), "END", ""]
+
+
+def write_resource_file(name, lines):
+    """Writes src/resources/<name>."""
+    path = os.path.join(os.path.dirname(__file__), "..", "..", "src", "resources", name)
+    with open(path, "w") as f:
+        f.write("\n".join(lines))
+
+
 def main():
     out = ["// The LED lamps of the operator panel, 16 x 16 with 16 colours. Written by",
            "// tools/icons/make_led_icons.py; do not edit.",
            "#pragma code_page(65001)",
            '#include "resource_led.h"', ""]
     for name, group_id, image_id, rim, body, light in LAMPS:
-        data = image(rim, body, light)
-        # GRPICONDIR with one entry: width, height, colours, reserved, planes, bits, size, image id.
-        group = struct.pack("<HHHBBBBHHIH", 0, 1, 1, SIZE, SIZE, 16, 0, 1, 4, len(data), image_id)
-        out += ["%d 3 // RT_ICON" % image_id, "BEGIN", words(data), "END",
-                "%s 14 // RT_GROUP_ICON" % name, "BEGIN", words(group), "END", ""]
-    path = os.path.join(os.path.dirname(__file__), "..", "..", "src", "resources", "leds.rc")
-    with open(path, "w") as f:
-        f.write("\n".join(out))
+        out += icon_resources(name, image_id, image(rim, body, light))
+    write_resource_file("leds.rc", out)
 
 
 if __name__ == "__main__":

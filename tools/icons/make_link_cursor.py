@@ -5,10 +5,9 @@ window's links, cursor group 193 with the image 1193.
 Run once by hand after changing the picture; the .rc is committed and the build does not run this.
 The image carries an explicit id, as the icons do (see make_led_icons.py).
 """
-import os
 import struct
 
-from make_led_icons import words
+from make_led_icons import words, write_resource_file
 
 SIZE = 32
 HOTSPOT = (9, 1)
@@ -63,9 +62,7 @@ def main():
            "#pragma code_page(65001)", "",
            "1193 1 // RT_CURSOR", "BEGIN", words(data), "END",
            "193 12 // RT_GROUP_CURSOR", "BEGIN", words(group), "END", ""]
-    path = os.path.join(os.path.dirname(__file__), "..", "..", "src", "resources", "cursor_link.rc")
-    with open(path, "w") as f:
-        f.write("\n".join(out))
+    write_resource_file("cursor_link.rc", out)
 
 
 if __name__ == "__main__":

@@ -6,10 +6,7 @@ Run once by hand after changing a picture; the .rc is committed and the build do
 images carry explicit ids because windres numbers the images of ICON statements from 1 in every .rc
 file (see make_led_icons.py).
 """
-import os
-import struct
-
-from make_led_icons import icon_image, words
+from make_led_icons import icon_image, icon_resources, write_resource_file
 
 K, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER = 0, 1, 2, 3, 4, 5, 6, 7
 GRAY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE = 8, 9, 10, 11, 12, 13, 14, 15
@@ -293,14 +290,8 @@ def main():
            "// tools/icons/make_navi_icons.py; do not edit.",
            "#pragma code_page(65001)", ""]
     for group_id, picture in sorted(PICTURES, key=lambda item: item[0]):
-        data = icon_image(picture.p)
-        image_id = 1000 + group_id
-        group = struct.pack("<HHHBBBBHHIH", 0, 1, 1, SIZE, SIZE, 16, 0, 1, 4, len(data), image_id)
-        out += ["%d 3 // RT_ICON" % image_id, "BEGIN", words(data), "END",
-                "%d 14 // RT_GROUP_ICON" % group_id, "BEGIN", words(group), "END", ""]
-    path = os.path.join(os.path.dirname(__file__), "..", "..", "src", "resources", "navi_icons.rc")
-    with open(path, "w") as f:
-        f.write("\n".join(out))
+        out += icon_resources(str(group_id), 1000 + group_id, icon_image(picture.p))
+    write_resource_file("navi_icons.rc", out)
 
 
 if __name__ == "__main__":
