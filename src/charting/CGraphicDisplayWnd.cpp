@@ -1,5 +1,6 @@
 #include "charting/CGraphicDisplayWnd.h"
 
+#include "charting/CChartPage.h"
 #include "charting/CFlatSliderCtrl.h"
 #include "charting/CIntervalSlider.h"
 #include "charting/CPlot.h"
@@ -49,7 +50,8 @@ CGraphicDisplayWnd::CGraphicDisplayWnd(std::unique_ptr<CDataManager> pDataManage
 
 CGraphicDisplayWnd::~CGraphicDisplayWnd()
 {
-    // The chart first: it refers to the store's arrays.
+    // The property window refers to the chart, the chart to the store's arrays.
+    m_pChartPage.reset();
     m_pChart.reset();
     m_pIntervalSlider.reset();
     m_pPosSlider.reset();
@@ -129,6 +131,7 @@ bool CGraphicDisplayWnd::create(CWnd* pParent, UINT, UINT)
     m_pChart->GetYAxis(0).m_bCurveLegend = false;
 
     createSliders(layout);
+    createSettingsPage();
     buildCurves();
     return true;
 }

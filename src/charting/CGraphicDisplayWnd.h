@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class CChartPage;
 class CFlatSliderCtrl;
 class CIntervalSlider;
 class CPlot;
@@ -99,7 +100,14 @@ public:
     // x as a position 0..10,000 of the position slider against the largest x; 0 when that is not a number.
     static int PositionOf(double x, double dLargestX);
 
+    // --- the chart property window ---
+    // Shows it, then writes its texts.
+    void showSettingsPage();
+    // Hides it and redraws the chart.
+    void hideSettingsPage();
+
     CPlot* GetChart() const { return m_pChart.get(); }
+    CChartPage* GetChartPage() const { return m_pChartPage.get(); }
     CDataManager* GetDataManager() const { return m_pDataManager.get(); }
     CFlatSliderCtrl* GetPosSlider() const { return m_pPosSlider.get(); }
     CIntervalSlider* GetIntervalSlider() const { return m_pIntervalSlider.get(); }
@@ -136,11 +144,14 @@ private:
     void SetPosSlider(int nPos);
     void createSliders(const DiagramLayout& layout);
     void buildCurves();
+    // The property window, created hidden with the chart window as its parent.
+    void createSettingsPage();
 
     std::unique_ptr<CPlot> m_pChart;
     std::unique_ptr<CFlatSliderCtrl> m_pPosSlider;
     std::unique_ptr<CIntervalSlider> m_pIntervalSlider;
     std::unique_ptr<CDataManager> m_pDataManager;
+    std::unique_ptr<CChartPage> m_pChartPage;
     double m_dXMin = 0.0;
     double m_dXMax = 0.0;
     int m_nPosSliderPos = 0;
