@@ -197,10 +197,12 @@ void CCurveDlg::CreateHatchPreviews()
     for (int i = 0; i < HATCH_PREVIEW_COUNT; ++i)
     {
         CWnd* pPicture = GetDlgItem(kHatchPictures[i]);
-        CRect rc;
         if (pPicture == nullptr)
             continue;
-        pPicture->GetClientRect(&rc);
+        // A picture takes the size of its bitmap as its window size: the layout stays as it is.
+        CRect rcWindow;
+        pPicture->GetWindowRect(&rcWindow);
+        const CRect rc(0, 0, rcWindow.Width(), rcWindow.Height());
         CBrush brush;
         if (rc.IsRectEmpty() || !m_bmpHatch[i].CreateCompatibleBitmap(&dcWindow, rc.Width(), rc.Height()) ||
             !brush.CreateHatchBrush(i, RGB(0, 0, 0)))

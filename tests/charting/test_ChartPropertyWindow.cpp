@@ -3,6 +3,9 @@
 // Escape inside a page, and choosing on the chart page which axis and curve the other pages edit.
 #include "ChartPropertyFixture.h"
 
+#include "charting/CPalettePopup.h"
+#include "controls/ClientShot.h"
+
 #include <vector>
 
 namespace
@@ -161,4 +164,71 @@ TEST_F(ChartPropertyTest, ChartPageListsChooseWhatTheAxisAndCurvePagesEdit)
     EXPECT_EQ(Text(CurveDlg(), IDC_PROP_TITLE), "Kurve 5");
     EXPECT_TRUE(Chart().GetCurve(4).m_bSelected);
     EXPECT_FALSE(IsEnabled(ChartDlg(), IDC_APPLY)) << "a choice is no setting";
+}
+
+TEST_F(ChartPropertyTest, CancelChangesNothingAndKeepsWhatWasTypedForTheNextShowing)
+{
+    auto state = [this]
+    {
+        const CPlotAxis& axis = Chart().GetYAxis(0);
+        const CPlotDataSerie& curve = Chart().GetCurve(0);
+        CString str;
+        str.Format("%06lX %d %d %d | %s %d %d %s | %d %s %06lX %d", Chart().GetBackgroundColor(),
+                   Chart().IsLegendVisible(), Chart().GetSnapRange(), Chart().IsDoubleBuffered(),
+                   (LPCSTR)axis.GetTitle(), axis.m_bGrid, axis.m_iArrowSize, (LPCSTR)axis.GetFormat(),
+                   curve.m_iLineWidth, (LPCSTR)curve.m_strTitle, curve.m_crColor, curve.m_bFill);
+        return str;
+    };
+    const CString strBefore = state();
+    Show();
+    ChartDlg().m_btnBackgroundColor.SetColor(RGB(1, 2, 3));
+    Click(ChartDlg(), IDC_CBSHOWLEGEND);
+    Type(ChartDlg(), IDC_SNAPRANGEVALUE, "55");
+    ShowTab(CChartPage::TAB_AXIS);
+    Type(AxisDlg(), IDC_PROP_TITLE, "Kraft");
+    Click(AxisDlg(), IDC_CBGRID);
+    Type(AxisDlg(), IDC_ARROWSIZE, "9");
+    ShowTab(CChartPage::TAB_CURVE);
+    Type(CurveDlg(), IDC_LINEWIDTH, "4");
+    Type(CurveDlg(), IDC_PROP_TITLE, "Weg");
+    Click(CurveDlg(), IDC_CBFILL);
+    CurveDlg().SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_FALSE(Window().IsWindowVisible());
+    EXPECT_EQ(state(), strBefore);
+
+    Show();
+    EXPECT_EQ(Text(ChartDlg(), IDC_SNAPRANGEVALUE), "55");
+    EXPECT_EQ(Text(AxisDlg(), IDC_PROP_TITLE), "Kraft");
+    EXPECT_EQ(Text(CurveDlg(), IDC_PROP_TITLE), "Weg");
+    // OK applies the page it is pressed on, and only that one.
+    CurveDlg().SendMessage(WM_COMMAND, IDOK);
+    EXPECT_FALSE(Window().IsWindowVisible());
+    EXPECT_EQ(Chart().GetCurve(0).m_strTitle, "Weg");
+    EXPECT_EQ(Chart().GetCurve(0).m_iLineWidth, 4);
+    EXPECT_NE(Chart().GetYAxis(0).GetTitle(), "Kraft");
+}
+
+// Pictures to look at: the three pages as the window shows them, and a page's colour popup.
+TEST_F(ChartPropertyTest, PagesAndAColourPopupArePictured)
+{
+    Chart().GetCurve(0).m_bMarkers = true;
+    Chart().GetCurve(0).m_iMarkerMode = 1;
+    Chart().GetCurve(0).m_iMarkerSymbol = MARKER_TRIANGLE_UP;
+    Chart().GetCurve(0).SetFill(true, 1);
+    Chart().GetCurve(0).m_iFillStyle = HS_BDIAGONAL;
+    const char* names[] = {"chart_properties_chart", "chart_properties_axis", "chart_properties_curve"};
+    for (int iTab = 0; iTab < 3; ++iTab)
+    {
+        ShowTab(iTab);
+        EXPECT_TRUE(CClientShot(&Window()).Save(names[iTab]));
+    }
+    CurveDlg().m_btnColor.SendMessage(BM_CLICK);
+    auto* pPopup = dynamic_cast<CPalettePopup*>(CWnd::GetCapture());
+    ASSERT_NE(pPopup, nullptr);
+    CRect rect;
+    pPopup->CellRect(20, rect);
+    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y));
+    EXPECT_TRUE(CClientShot(pPopup).Save("chart_properties_popup"));
+    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(CurveDlg().m_btnColor.IsPopupOpen());
 }
