@@ -199,6 +199,8 @@ TEST_F(ChartPropertyTest, HatchPatternPicturesShowTheSixHatches)
         const CRect rcEight[] = {CRect(0, 0, bm.bmWidth, 8), CRect(0, 0, 8, bm.bmHeight)};
         const int nLine[] = {bm.bmWidth, bm.bmHeight};
         if (i == HS_HORIZONTAL || i == HS_VERTICAL)
+        {
             EXPECT_EQ(canvas.Count(rcEight[i], kBlack), nLine[i]) << "one whole line in 8";
+        }
     }
 }
