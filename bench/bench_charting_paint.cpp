@@ -6,19 +6,18 @@
 // growing with the number of points (ratio of 10 M to 100 k near 1). For comparison it also paints
 // 1 M points whose x do not ascend, which the chart draws point by point.
 #include "BenchClock.h"
+#include "BenchDiagram.h"
 
 #include "charting/CGraphicDisplayWnd.h"
 #include "charting/CPlot.h"
 #include "framework/AfxWin32.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
 namespace
 {
-constexpr double RATE = 5000.0;
 constexpr double BUDGET_MS = 16.0;
 constexpr int REPEATS = 9;
 
@@ -48,15 +47,7 @@ Figures Measure(CWnd& parent, int nPoints, bool bAscending)
     CGraphicDisplayWnd wnd;
     wnd.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 440), &parent, 1209);
     wnd.create(&parent);
-    for (int i = 0; i < nPoints; ++i)
-    {
-        // Not ascending: the x runs back every 1000 points, as a channel on x can.
-        const double x = bAscending ? i / RATE : (i % 1000) + i * 1e-6;
-        wnd.addPoint(0, x, std::sin(i * 0.001) + ((i * 7919) % 17) * 0.01);
-        wnd.addPoint(1, x, (i % 5000) * 0.0002);
-    }
-    wnd.showCurve(0, true, true, true);
-    wnd.showCurve(1, true, true, true);
+    FillDiagram(wnd, nPoints, bAscending);
     Figures figures;
     wnd.setIntervalMode(0);
     figures.dWholeMs = PaintMs(wnd);

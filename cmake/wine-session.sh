@@ -20,12 +20,15 @@ start_display() {
         return
     fi
     alive "$state/xvfb.pid" && return
-    rm -f "$state/display.num"
+    rm -f "$state/display.num" "$state/display"
     Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$state/display.num" \
         >"$state/logs/xvfb.log" 2>&1 9>&- &
     echo $! >"$state/xvfb.pid"
-    for _ in $(seq 100); do [ -s "$state/display.num" ] && break; sleep 0.05; done
-    echo ":$(cat "$state/display.num")" >"$state/display"
+    for _ in $(seq 400); do
+        [ -s "$state/display.num" ] || ! alive "$state/xvfb.pid" && break
+        sleep 0.05
+    done
+    [ -s "$state/display.num" ] && echo ":$(cat "$state/display.num")" >"$state/display"
 }
 
 start_sim() {
@@ -35,8 +38,30 @@ start_sim() {
     python3 "$src/tools/sensorsim/sensorsim.py" --link "$state/com5" --control 0 \
         >"$state/sim.out" 2>"$state/logs/sensorsim.log" 9>&- &
     echo $! >"$state/sim.pid"
-    for _ in $(seq 100); do grep -q READY "$state/sim.out" 2>/dev/null && break; sleep 0.05; done
+    for _ in $(seq 400); do
+        grep -q READY "$state/sim.out" 2>/dev/null || ! alive "$state/sim.pid" && break
+        sleep 0.05
+    done
     sed -n 's/.*control=\([0-9]*\).*/\1/p' "$state/sim.out" | head -1 >"$state/sim.port"
+}
+
+fail() {
+    echo "wine-session: $1 (see $state/logs)" >&2
+    exit 1
+}
+
+# Each part of the session is up, or the session fails: tests would otherwise fail for another reason
+# (and Wine hangs without a display).
+check_display() {
+    if [ "${TQ5_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+        alive "$state/xvfb.pid" || fail "the Xvfb display did not come up"
+    fi
+    [ -s "$state/display" ] || fail "the Xvfb display did not come up"
+}
+
+check_sim() {
+    [ -f "$src/tools/sensorsim/sensorsim.py" ] || return 0
+    alive "$state/sim.pid" && [ -s "$state/sim.port" ] || fail "the sensor simulator did not come up"
 }
 
 init_prefix() {
@@ -48,6 +73,15 @@ init_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$state/logs/wineboot.log" 2>&1 9>&-
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >>"$state/logs/wineboot.log" 2>&1 9>&-
     wineserver -w 9>&-
+}
+
+# The caption buttons are drawn with the symbol font Marlett (package fonts-wine); this Wine finds it only in
+# the prefix's Fonts folder.
+link_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -e "$fonts/marlett.ttf" ] &&
+        ln -s /usr/share/wine/fonts/marlett.ttf "$fonts/marlett.ttf"
+    return 0
 }
 
 start_server() {
@@ -78,9 +112,13 @@ case $cmd in
         exec 9>"$state/lock"
         flock 9
         start_display
+        check_display
         start_sim
+        check_sim
         init_prefix
+        link_fonts
         start_server
+        alive "$state/wineserver.pid" || fail "the wineserver did not come up"
         ;;
     stop) stop_all ;;
     *) echo "usage: $0 start|ensure|stop BUILD_DIR" >&2; exit 2 ;;

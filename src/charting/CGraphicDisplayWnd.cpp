@@ -20,6 +20,21 @@ ON_WM_TIMER()
 ON_WM_HSCROLL()
 ON_REGISTERED_MESSAGE(RANGE_CHANGED, OnIntervalChange)
 ON_MESSAGE(WM_PLOT_ZOOM_CHANGED, OnPlotZoomChanged)
+ON_MESSAGE(WM_PLOT_CONTEXT_MENU, OnPlotContextMenu)
+ON_MESSAGE(WM_PLOT_CURVE_HOVER, OnPlotCurveHover)
+ON_COMMAND(ID_MENU_SELECT, OnMenuSelect)
+ON_COMMAND(ID_MENU_ZOOM_IN, zoomMode)
+ON_COMMAND(ID_MENU_ZOOM_OUT, resetZoom)
+ON_COMMAND(ID_MENU_PAN, panMode)
+ON_COMMAND(ID_MENU_CURSOR, cursorMode)
+ON_COMMAND(ID_MENU_GRID, OnMenuGrid)
+ON_COMMAND(ID_MENU_FIT_X, fitXAxis)
+ON_COMMAND(ID_MENU_FIT_Y, fitYAxis)
+ON_COMMAND(ID_MENU_LEGEND, OnMenuLegend)
+ON_COMMAND(ID_MENU_CURVE_ON_OFF, OnMenuCurveOnOff)
+ON_COMMAND(ID_MENU_MEASURE, measureMode)
+ON_COMMAND(ID_MENU_RESET, resetMode)
+ON_COMMAND(ID_MENU_PROPERTIES, showSettingsPage)
 END_MESSAGE_MAP()
 
 namespace
@@ -124,8 +139,7 @@ bool CGraphicDisplayWnd::create(CWnd* pParent, UINT, UINT)
     static const CurvePoint kDummy[2] = {{0, 0}, {0, 0}};
     m_pChart->SetData(kDummy, 2, 0, 0, 0, true, false, false);
     m_pChart->SetLegendVisible(false);
-    m_pHoverLabel = m_pChart->InsertLabel("");
-    m_pHoverLabel->m_bVisible = false;
+    insertHoverLabel();
     m_pChart->DeleteCurve(0);
     m_pChart->GetXAxis(0).m_bCurveLegend = false;
     m_pChart->GetYAxis(0).m_bCurveLegend = false;
@@ -133,6 +147,9 @@ bool CGraphicDisplayWnd::create(CWnd* pParent, UINT, UINT)
     createSliders(layout);
     createSettingsPage();
     buildCurves();
+    GetDefaultCurvePageTexts(m_CurvePageTexts);
+    GetDefaultAxisPageTexts(m_AxisPageTexts);
+    GetDefaultChartPageTexts(m_ChartPageTexts);
     return true;
 }
 
@@ -296,11 +313,7 @@ void CGraphicDisplayWnd::setIntervalWidth(double dWidth)
 
 void CGraphicDisplayWnd::resetZoom()
 {
-    if (!m_pChart)
-        return;
-    m_pChart->SetInteraction(true);
-    m_pChart->OnNoMode();
-    m_pChart->OnResetZoom();
+    enterChartMode(&CPlot::OnResetZoom);
 }
 
 void CGraphicDisplayWnd::resetMode()
@@ -390,11 +403,13 @@ void CGraphicDisplayWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollB
 void CGraphicDisplayWnd::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == TIMER_APPLY_RANGE)
-    {
         applyXRange();
-        return;
-    }
-    CWnd::OnTimer(nIDEvent);
+    else if (nIDEvent == TIMER_HOVER_DELAY)
+        showTooltip();
+    else if (nIDEvent == TIMER_TOOLTIP_TIME)
+        hideTooltip();
+    else
+        CWnd::OnTimer(nIDEvent);
 }
 
 void CGraphicDisplayWnd::applyXRange()

@@ -14,7 +14,30 @@ BEGIN_MESSAGE_MAP(CPlot, CWnd)
 ON_WM_PAINT()
 ON_WM_SIZE()
 ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_RBUTTONDOWN()
+ON_WM_RBUTTONUP()
+ON_WM_MOUSEWHEEL()
+ON_WM_KEYUP()
+ON_WM_SETCURSOR()
+ON_COMMAND(ID_PLOT_NO_MODE, OnNoMode)
+ON_COMMAND(ID_PLOT_INSERT_LABEL, OnInsertLabel)
+ON_COMMAND(ID_PLOT_ZOOM_MODE, OnZoomMode)
+ON_COMMAND(ID_PLOT_RESET_ZOOM, OnResetZoom)
+ON_COMMAND(ID_PLOT_PAN_MODE, OnPanMode)
+ON_COMMAND(ID_PLOT_PROPERTIES, OnProperties)
 ON_COMMAND(ID_PLOT_PRINT, OnPrint)
+ON_COMMAND(ID_PLOT_LINEAR_TREND, OnLinearTrend)
+ON_COMMAND(ID_PLOT_CUBIC_TREND, OnCubicTrend)
+ON_COMMAND(ID_PLOT_CURSOR_MODE, OnCursorMode)
+ON_COMMAND(ID_PLOT_CHART_PROPERTIES, OnChartProperties)
+ON_COMMAND(ID_PLOT_ZOOM_BACK, OnZoomBack)
+ON_COMMAND(ID_PLOT_MEASURE_MODE, OnMeasureMode)
+ON_COMMAND(ID_PLOT_EDIT_MODE, OnEditMode)
 END_MESSAGE_MAP()
 
 const COLORREF PLOT_CURVE_COLORS[12] = {RGB(128, 0, 0), RGB(255, 0, 0), RGB(128, 128, 0), RGB(255, 255, 0),
@@ -47,6 +70,7 @@ CPlot::CPlot()
     m_CursorLabel.m_rcObject.SetRect(100, 100, 200, 175);
     m_CursorLabel.m_bVisible = false;
     m_CursorLabel.m_bCanEdit = false;
+    m_CursorLabel.m_bCanDelete = false;
     m_CursorLabel.m_pGraph = this;
     m_Objects.push_back(&m_CursorLabel);
     RegisterWindowClass();
@@ -329,21 +353,15 @@ CPlotLabel* CPlot::InsertLabel(const CRect& rect, const CString& strText)
     return pLabel.release();
 }
 
-void CPlot::OnNoMode()
+void CPlot::SetChartText(int nText, const CString& strText)
 {
-    m_CursorLabel.m_bVisible = false;
-    m_iMode = PLOT_MODE_NONE;
-    Redraw();
+    if (nText == 0 || nText == 1)
+        m_strChartText[nText] = strText;
 }
 
-void CPlot::OnResetZoom()
+CString CPlot::GetChartText(int nText) const
 {
-    m_CursorLabel.m_bVisible = false;
-    for (CPlotAxis& axis : m_YAxes)
-        axis.ResetRange();
-    for (CPlotAxis& axis : m_XAxes)
-        axis.ResetRange();
-    Redraw();
+    return nText == 0 || nText == 1 ? m_strChartText[nText] : CString();
 }
 
 void CPlot::Redraw()

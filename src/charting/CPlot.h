@@ -45,12 +45,43 @@ enum PlotArchiveParts
 };
 
 // Messages the chart posts to its parent, the chart as lParam.
+constexpr UINT WM_PLOT_YAXIS_SELECTED = WM_USER + 1; // wParam the axis
+constexpr UINT WM_PLOT_XAXIS_SELECTED = WM_USER + 2;
+constexpr UINT WM_PLOT_CURVE_SELECTED = WM_USER + 3; // wParam the curve
+constexpr UINT WM_PLOT_YAXIS_DBLCLK = WM_USER + 4;
+constexpr UINT WM_PLOT_XAXIS_DBLCLK = WM_USER + 5;
+constexpr UINT WM_PLOT_CURVE_DBLCLK = WM_USER + 6;
+constexpr UINT WM_PLOT_BACKGROUND_DBLCLK = WM_USER + 7;
 constexpr UINT WM_PLOT_CONTEXT_MENU = WM_USER + 8;
+constexpr UINT WM_PLOT_CURSOR_MOVED = WM_USER + 9;
 constexpr UINT WM_PLOT_ZOOM_CHANGED = WM_USER + 10;
-constexpr UINT WM_PLOT_CURVE_HOVER = WM_USER + 12;
+constexpr UINT WM_PLOT_POINT_EDITED = WM_USER + 11; // wParam the PlotPointEdit record
+constexpr UINT WM_PLOT_CURVE_HOVER = WM_USER + 12;  // wParam the curve, or -1
 
-// The command that prints the chart.
+// The chart's commands.
+constexpr UINT ID_PLOT_NO_MODE = 60000;
+constexpr UINT ID_PLOT_INSERT_LABEL = 60001;
+constexpr UINT ID_PLOT_ZOOM_MODE = 60002;
+constexpr UINT ID_PLOT_RESET_ZOOM = 60003;
+constexpr UINT ID_PLOT_PAN_MODE = 60004;
+constexpr UINT ID_PLOT_PROPERTIES = 60005;
 constexpr UINT ID_PLOT_PRINT = 60007;
+constexpr UINT ID_PLOT_LINEAR_TREND = 60009;
+constexpr UINT ID_PLOT_CUBIC_TREND = 60010;
+constexpr UINT ID_PLOT_CURSOR_MODE = 60011;
+constexpr UINT ID_PLOT_CHART_PROPERTIES = 60012; // also posted to the parent as a WM_COMMAND
+constexpr UINT ID_PLOT_ZOOM_BACK = 60013;
+constexpr UINT ID_PLOT_MEASURE_MODE = 60014;
+constexpr UINT ID_PLOT_EDIT_MODE = 60015;
+
+// A curve point dragged in point-editing mode.
+struct PlotPointEdit
+{
+    int iCurve;
+    int iPoint;
+    double dOldY;
+    double dNewY;
+};
 
 struct PlotMeasurement
 {
@@ -142,10 +173,67 @@ public:
     bool GetSnapToCurve() const { return m_bSnapToCurve; }
     CPoint GetMousePosition() const { return m_ptMouse; }
     void SetMode(int iMode) { m_iMode = iMode; }
+    int GetMode() const { return m_iMode; }
+    // The curve the last full hit test found under the pointer, -1 for none.
+    int GetHoverCurve() const { return m_iHoverCurve; }
+    // Two texts the owner hands to the chart to keep (0 and 1).
+    void SetChartText(int nText, const CString& strText);
+    CString GetChartText(int nText) const;
+
+    // --- modes and commands ---
     // Leaves any mode: the cursor label hidden, mode none, redrawn.
-    void OnNoMode();
+    afx_msg void OnNoMode();
+    // A label with no text at the plot's centre.
+    afx_msg void OnInsertLabel();
+    afx_msg void OnZoomMode();
     // Every y axis, then every x axis, back to its full range (zoom histories stay); redrawn.
-    void OnResetZoom();
+    afx_msg void OnResetZoom();
+    // Pan mode; automatic scaling off on every axis.
+    afx_msg void OnPanMode();
+    // The full hit test at the pointer as a double-click.
+    afx_msg void OnProperties();
+    afx_msg void OnLinearTrend();
+    afx_msg void OnCubicTrend();
+    // Pan mode's settings, then cursor mode following the fixed cursor curve (if any).
+    afx_msg void OnCursorMode();
+    // Asks the parent for the chart properties (WM_COMMAND ID_PLOT_CHART_PROPERTIES).
+    afx_msg void OnChartProperties();
+    // Every axis back one zoom step.
+    afx_msg void OnZoomBack();
+    afx_msg void OnMeasureMode();
+    afx_msg void OnEditMode();
+
+    // --- interaction ---
+    // Moves the point vertically onto the curve point nearest it (the start of a measurement when
+    // it is the drag start, else its end).
+    void SnapToCurve(CPoint& point);
+    // Zooms every axis to m_rcZoom when it is at least 15 pixels wide and high.
+    void DoZoom();
+    // Shifts every axis so that the values under the pan reference point move under the point.
+    void DoPan(CPoint point);
+    int GetZoomDepth() const;
+    // A note on that point of the curve, with its coordinates and the axis titles.
+    void InsertDataNotation(int iCurve, int iPoint);
+    // (x under the pointer on the curve's x axis, y of the curve point nearest that x).
+    CurvePoint GetCursorPoint(int iCurve);
+    void SetCursorPosition(int iCurve, double dX, bool bCentre);
+    void AddLinearTrend(int iCurve);
+    void AddCubicTrend(int iCurve);
+    // What lies under the pointer. Test only: true when an element is there (nothing changes but
+    // hover messages). Full: selects, edits, drags markers and points, posts the messages; false.
+    bool HitTest(bool bDoubleClick, bool bTestOnly);
+    // x and y difference of a measurement from (L, T) to (R, B) between two curves: x on their x
+    // axes, y of their points nearest those x, as an absolute value. False for a missing curve.
+    bool MeasureDifference(const CRect& rc, int iStartCurve, int iEndCurve, double& dx, double& dy);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // --- overlays ---
+    void DrawZoomRect(CDCEx* pDC);
+    void DrawMeasurements(CDCEx* pDC);
+    // rc empty: the measurement being dragged.
+    void DrawMeasurement(CDCEx* pDC, const CRect& rc);
+    void DrawCursor(CDCEx* pDC);
+    void DrawCursorLabel(CDCEx* pDC);
 
     // --- painting and output ---
     // Renders the whole chart into the caller's device, over its whole resolution.
@@ -174,6 +262,8 @@ public:
     // Empties the chart, then reads the file; false when it cannot be opened or reading fails (what was
     // read stays).
     bool Load(LPCSTR lpszFileName);
+    // As Load, but a file without curves and axes leaves the chart's own curves and axes in place.
+    bool LoadKeepingCurves(LPCSTR lpszFileName);
 
     // --- CPlotHost ---
     CWnd* GetPlotWnd() override { return m_hWnd != nullptr ? this : nullptr; }
@@ -191,7 +281,25 @@ protected:
     afx_msg void OnPaint();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()
+
+    // Edit state shared by all charts: the point being edited, the axis markers being dragged and
+    // the record posted with WM_PLOT_POINT_EDITED.
+    inline static int s_iEditCurve = -1;
+    inline static int s_iEditPoint = -1;
+    inline static int s_iDragYMarker = -1;
+    inline static int s_iDragXMarker = -1;
+    inline static PlotPointEdit s_PointEdit = {};
 
     MarkerPainter m_MarkerPainters[MARKER_SYMBOL_COUNT];
     COLORREF m_crBackground;
@@ -242,6 +350,7 @@ protected:
     std::vector<CPlotAxis> m_YAxes;
     std::list<CPlotObject*> m_Objects;
     CPlotObject* m_pSelectedObject = nullptr;
+    CString m_strChartText[2];
 
 private:
     static void RegisterWindowClass();
@@ -251,6 +360,8 @@ private:
     // Draws the legend box and narrows the inner rectangle by it.
     void DrawLegend(CDCEx* pDC, CRect& rcInner);
     void TakeSnapshot(CDCEx* pDC, const CRect& rcDraw);
+    // The whole picture into a caller's device (DrawToDC, WM_PRINTCLIENT).
+    void RenderOnTarget(HDC hDC, HDC hAttribDC, const CRect& rcDraw);
     // The device's whole printable area, or pRect (in device pixels), on a printer or a preview.
     void PrintToDevice(CDC* pDC, const CRect* pRect);
     // Paints onto a printer or preview device with the scaling set up; false when the document could
@@ -258,6 +369,33 @@ private:
     bool PrintOn(CDCEx* pDC, const CRect& rcPrint, bool bDocument);
     void DeleteObjects();
     void Redraw();
+    void Notify(UINT nMessage, WPARAM wParam = 0);
+    // Interaction overlays of a paint: measurements, zoom rectangle, dragged measurement, cursor.
+    void DrawOverlays(CDCEx* pDC);
+    // The zoom rectangle from the drag start to the pointer, inside the plot.
+    CRect ZoomRectangle() const;
+    // Hit test parts; each returns true when the test-only pass ends with a hit.
+    bool HitAxes(std::vector<CPlotAxis>& axes, bool bY, bool bDoubleClick, bool bTestOnly, bool& bHit);
+    bool HitAxisMarkers(CPlotAxis& axis, bool bY, bool bTestOnly);
+    bool HitObjects(bool bDoubleClick, bool bTestOnly, bool& bHit);
+    bool HitCurves(bool bDoubleClick, bool bTestOnly, bool& bHit);
+    void EditPoint();
+    bool HitLegend(bool bTestOnly, bool& bHit);
+    // The tracker of an object under the point moves or resizes it.
+    void TrackObjects(CPoint point);
+    // Moves the low and high end of every axis of a list by nLow and nHigh tenths of its span (the
+    // span of the last mapping when bCachedSpan).
+    void StepAxes(std::vector<CPlotAxis>& axes, int nLow, int nHigh, bool bCachedSpan);
+    void AddTrend(int iCurve, bool bCubic);
+    // Hides the cursor label and redraws.
+    void EnterMode(int iMode);
+    void AutoScaleOff();
+    // A measurement's guides, dimension lines, arrows and texts.
+    void DrawMeasurementBetween(CDCEx* pDC, const CRect& rc, int iStartCurve, int iEndCurve);
+    // The cursor's lines and box at pt, in the raster mode of the context.
+    void DrawCursorShape(CDCEx* pDC, CPoint pt) const;
+    // The text of an axis value: its tick-label format, or the date with it on a time axis.
+    static CString ValueText(const CPlotAxis& axis, double dValue);
     void SerializeSettings(CArchive& ar);
     void SerializeCurvesAndAxes(CArchive& ar);
     void SerializeObjects(CArchive& ar);

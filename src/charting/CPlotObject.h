@@ -38,6 +38,7 @@ public:
     bool m_bSizing = false;
     bool m_bVisible = true;
     bool m_bCanEdit = true;
+    bool m_bCanDelete = true; // by the user (Delete key); not archived
     COLORREF m_crColor = 0;
     CPlotHost* m_pGraph = nullptr;
     CRectTracker m_Tracker;

@@ -408,3 +408,23 @@ bool CPlot::Load(LPCSTR lpszFileName)
     }
     return true;
 }
+
+bool CPlot::LoadKeepingCurves(LPCSTR lpszFileName)
+{
+    std::vector<CPlotDataSerie> curves = std::move(m_Curves);
+    std::vector<CPlotAxis> xAxes = std::move(m_XAxes);
+    std::vector<CPlotAxis> yAxes = std::move(m_YAxes);
+    m_Curves.clear();
+    m_XAxes.clear();
+    m_YAxes.clear();
+    const bool bLoaded = Load(lpszFileName);
+    if (m_Curves.empty() && m_XAxes.empty() && m_YAxes.empty())
+    {
+        m_LegendEntries.clear();
+        m_Curves = std::move(curves);
+        m_XAxes = std::move(xAxes);
+        m_YAxes = std::move(yAxes);
+        Redraw();
+    }
+    return bLoaded;
+}

@@ -95,6 +95,7 @@ void CPlot::Render(CDCEx* pDC, const CRect& rcDraw)
     for (CPlotDataSerie& curve : m_Curves)
         if (curve.m_bVisible && curve.m_bMarkers)
             curve.DrawMarkers(pDC);
+    DrawOverlays(pDC);
     for (CPlotObject* pObject : m_Objects)
         pObject->Draw(pDC);
     if (m_bShowEditValue)
@@ -222,15 +223,30 @@ void CPlot::TakeSnapshot(CDCEx* pDC, const CRect& rcDraw)
 
 void CPlot::DrawToDC(CDC* pDC)
 {
+    RenderOnTarget(pDC->m_hDC, pDC->m_hAttribDC,
+                   CRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)));
+}
+
+LRESULT CPlot::OnPrintClient(WPARAM wParam, LPARAM)
+{
+    const HDC hDC = reinterpret_cast<HDC>(wParam);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    RenderOnTarget(hDC, hDC, rcClient);
+    return 0;
+}
+
+void CPlot::RenderOnTarget(HDC hDC, HDC hAttribDC, const CRect& rcDraw)
+{
     CDCEx dc;
-    dc.Attach(pDC->m_hDC);
-    dc.SetAttribDC(pDC->m_hAttribDC);
-    dc.ComputeScaleFactors(pDC->m_hAttribDC);
+    dc.Attach(hDC);
+    dc.SetAttribDC(hAttribDC);
+    dc.ComputeScaleFactors(hAttribDC);
     dc.m_bMonochrome = false;
     dc.m_bScaling = false;
     dc.m_bPreview = false;
     m_pTargetDC = &dc;
-    m_rcPrint.SetRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
+    m_rcPrint = rcDraw;
     const int nSaved = dc.SaveDC();
     Render(&dc, m_rcPrint);
     dc.RestoreDC(nSaved);

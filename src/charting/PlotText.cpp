@@ -41,25 +41,32 @@ bool SkipNumber(const CString& str, int& i)
     return i - iStart <= 3;
 }
 
-// Skips one conversion after its '%' at i; false when it is not one for a double.
-bool SkipDoubleConversion(const CString& str, int& i)
+// Reads one conversion after its '%' at i, leaving i on its last character: 'f' for a double, 'd' for
+// an int, 's' for a text; 0 for anything else.
+char ConversionKind(const CString& str, int& i)
 {
     const int n = str.GetLength();
     while (i < n && IsOneOf(str[i], "-+ #0"))
         ++i;
     if (!SkipNumber(str, i))
-        return false;
+        return 0;
     if (i < n && str[i] == '.' && !SkipNumber(str, ++i))
-        return false;
-    if (i < n && str[i] == 'l')
+        return 0;
+    const bool bLong = i < n && str[i] == 'l';
+    if (bLong)
         ++i;
-    return i < n && IsOneOf(str[i], "eEfFgGaA");
+    if (i >= n)
+        return 0;
+    if (IsOneOf(str[i], "eEfFgGaA"))
+        return 'f';
+    if (!bLong && IsOneOf(str[i], "di"))
+        return 'd';
+    return !bLong && str[i] == 's' ? 's' : 0;
 }
 } // namespace
 
-bool IsPlotNumberFormat(const CString& strFormat)
+bool IsFormatOf(const CString& strFormat, const char* pszKinds)
 {
-    int nConversions = 0;
     const int n = strFormat.GetLength();
     for (int i = 0; i < n; ++i)
     {
@@ -73,11 +80,16 @@ bool IsPlotNumberFormat(const CString& strFormat)
             continue;
         }
         ++i;
-        if (!SkipDoubleConversion(strFormat, i))
+        if (*pszKinds == '\0' || ConversionKind(strFormat, i) != *pszKinds)
             return false;
-        ++nConversions;
+        ++pszKinds;
     }
-    return nConversions == 1;
+    return *pszKinds == '\0';
+}
+
+bool IsPlotNumberFormat(const CString& strFormat)
+{
+    return IsFormatOf(strFormat, "f");
 }
 
 CString FormatPlotNumber(const CString& strFormat, double dValue)

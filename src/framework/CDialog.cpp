@@ -1,5 +1,7 @@
 #include "framework/CDialog.h"
 
+#include "framework/AfxExceptionReport.h"
+
 #include "framework/AfxInitControls.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
@@ -125,7 +127,9 @@ void CDialog::RunModalLoop()
     {
         if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
-            bIdle = OnModalIdle(lIdleCount++);
+            BOOL bMore = FALSE;
+            AfxCallGuarded([&] { bMore = OnModalIdle(lIdleCount++); });
+            bIdle = bMore;
             continue;
         }
         if (!::GetMessageA(&msg, nullptr, 0, 0))
@@ -135,13 +139,17 @@ void CDialog::RunModalLoop()
             m_nModalResult = -1;
             return;
         }
-        const BOOL bTaken =
-            pThread != nullptr ? pThread->PreTranslateMessage(&msg) : WalkPreTranslateTree(m_hWnd, &msg);
-        if (!bTaken)
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        AfxCallGuarded(
+            [&]
+            {
+                const BOOL bTaken = pThread != nullptr ? pThread->PreTranslateMessage(&msg)
+                                                       : WalkPreTranslateTree(m_hWnd, &msg);
+                if (!bTaken)
+                {
+                    ::TranslateMessage(&msg);
+                    ::DispatchMessageA(&msg);
+                }
+            });
         if (pThread == nullptr || pThread->IsIdleMessage(&msg))
         {
             bIdle = TRUE;

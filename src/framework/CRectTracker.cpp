@@ -1,6 +1,9 @@
 #include "framework/CRectTracker.h"
 
 #include "framework/CDC.h"
+#include "framework/CWnd.h"
+
+#include <windowsx.h>
 
 namespace
 {
@@ -90,4 +93,113 @@ void CRectTracker::Draw(CDC* pDC) const
             pDC->FillSolidRect(handle, kBlack);
     }
     pDC->RestoreDC(nSaved);
+}
+
+int CRectTracker::HitTest(CPoint point) const
+{
+    for (int i = 0; i < 8; ++i)
+        if (GetHandleRect(i).PtInRect(point))
+            return i;
+    CRect rect = m_rect;
+    rect.NormalizeRect();
+    return rect.PtInRect(point) ? hitMiddle : hitNothing;
+}
+
+BOOL CRectTracker::SetCursor(CWnd* pWnd, UINT nHitTest) const
+{
+    if (nHitTest != HTCLIENT || pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
+        return FALSE;
+    CPoint point;
+    ::GetCursorPos(&point);
+    pWnd->ScreenToClient(&point);
+    const int nHit = HitTest(point);
+    if (nHit == hitNothing)
+        return FALSE;
+    static const LPCSTR kCursors[9] = {IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZENS,
+                                       IDC_SIZEWE,   IDC_SIZENS,   IDC_SIZEWE,   IDC_SIZEALL};
+    ::SetCursor(::LoadCursorA(nullptr, kCursors[nHit]));
+    return TRUE;
+}
+
+CRect CRectTracker::Dragged(const CRect& rcStart, int nHit, int dx, int dy)
+{
+    CRect rect = rcStart;
+    if (nHit == hitMiddle)
+    {
+        rect.OffsetRect(dx, dy);
+        return rect;
+    }
+    const bool bLeft = nHit == hitTopLeft || nHit == hitBottomLeft || nHit == hitLeft;
+    const bool bRight = nHit == hitTopRight || nHit == hitBottomRight || nHit == hitRight;
+    const bool bTop = nHit == hitTopLeft || nHit == hitTopRight || nHit == hitTop;
+    const bool bBottom = nHit == hitBottomLeft || nHit == hitBottomRight || nHit == hitBottom;
+    rect.left += bLeft ? dx : 0;
+    rect.right += bRight ? dx : 0;
+    rect.top += bTop ? dy : 0;
+    rect.bottom += bBottom ? dy : 0;
+    return rect;
+}
+
+void CRectTracker::DrawTrackerFrame(CWnd* pWnd, const CRect& rect)
+{
+    CRect frame = rect;
+    frame.NormalizeRect();
+    const HWND hWnd = pWnd->GetSafeHwnd();
+    const HDC hDC = ::GetDC(hWnd);
+    ::DrawFocusRect(hDC, &frame);
+    ::ReleaseDC(hWnd, hDC);
+}
+
+BOOL CRectTracker::Track(CWnd* pWnd, CPoint point, BOOL bAllowInvert)
+{
+    const int nHit = HitTest(point);
+    if (nHit == hitNothing || pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
+        return FALSE;
+    const HWND hWnd = pWnd->GetSafeHwnd();
+    const CRect rcStart = m_rect;
+    ::SetCapture(hWnd);
+    bool bCancel = false;
+    bool bShown = false;
+    for (bool bDone = false; !bDone && !bCancel;)
+    {
+        MSG msg;
+        const BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (bGot <= 0)
+        {
+            if (bGot == 0)
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            bCancel = true;
+            break;
+        }
+        const bool bOwn = msg.hwnd == hWnd;
+        if (bOwn && (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONUP))
+        {
+            if (bShown)
+                DrawTrackerFrame(pWnd, m_rect);
+            m_rect = Dragged(rcStart, nHit, GET_X_LPARAM(msg.lParam) - point.x,
+                             GET_Y_LPARAM(msg.lParam) - point.y);
+            bDone = msg.message == WM_LBUTTONUP;
+            bShown = !bDone;
+            if (bShown)
+                DrawTrackerFrame(pWnd, m_rect);
+        }
+        else if ((msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) ||
+                 (bOwn && msg.message == WM_RBUTTONDOWN))
+            bCancel = true;
+        else
+            ::DispatchMessageA(&msg);
+        bCancel = bCancel || (!bDone && ::GetCapture() != hWnd);
+    }
+    if (bShown)
+        DrawTrackerFrame(pWnd, m_rect);
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
+    if (bCancel)
+    {
+        m_rect = rcStart;
+        return FALSE;
+    }
+    if (!bAllowInvert)
+        m_rect.NormalizeRect();
+    return m_rect != rcStart;
 }

@@ -1,5 +1,6 @@
 #include "framework/CWinApp.h"
 
+#include "framework/AfxExceptionReport.h"
 #include "framework/AfxRes.h"
 #include "framework/CCommandLineInfo.h"
 #include "framework/CDocTemplate.h"
@@ -436,11 +437,23 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
         const int nDot = strName.ReverseFind('.');
         pApp->m_strAppName = nDot > 0 ? strName.Left(nDot) : strName;
     }
-    if (!pApp->InitApplication() || !pApp->InitInstance())
+    // A start that throws is reported and ends the program as a failed start; the message loop reports
+    // what its messages throw and goes on.
+    BOOL bStarted = FALSE;
+    const bool bThrew = !AfxCallGuarded([&] { bStarted = pApp->InitApplication() && pApp->InitInstance(); });
+    if (!bStarted)
     {
-        if (pApp->m_pMainWnd != nullptr && pApp->m_pMainWnd->m_hWnd != nullptr)
-            pApp->m_pMainWnd->DestroyWindow();
-        return pApp->ExitInstance();
+        int nResult = -1;
+        AfxCallGuarded(
+            [&]
+            {
+                if (pApp->m_pMainWnd != nullptr && pApp->m_pMainWnd->m_hWnd != nullptr)
+                    pApp->m_pMainWnd->DestroyWindow();
+                nResult = pApp->ExitInstance();
+            });
+        return bThrew ? -1 : nResult;
     }
-    return pApp->Run();
+    int nResult = -1;
+    AfxCallGuarded([&] { nResult = pApp->Run(); });
+    return nResult;
 }

@@ -1,5 +1,6 @@
 #include "framework/CWinThread.h"
 
+#include "framework/AfxExceptionReport.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 
@@ -31,13 +32,18 @@ unsigned __stdcall CWinThread::ThreadEntry(void* pParam)
 {
     auto* pThread = static_cast<CWinThread*>(pParam);
     t_pThread = pThread;
-    UINT nResult;
-    if (pThread->m_pfnThreadProc != nullptr)
-        nResult = pThread->m_pfnThreadProc(pThread->m_pThreadParams);
-    else if (pThread->InitInstance())
-        nResult = (UINT)pThread->Run();
-    else
-        nResult = (UINT)pThread->ExitInstance();
+    // An exception that leaves the thread's body is reported to the main window; the thread ends.
+    UINT nResult = ERROR_INTERNAL_ERROR;
+    AfxCallGuarded(
+        [&]
+        {
+            if (pThread->m_pfnThreadProc != nullptr)
+                nResult = pThread->m_pfnThreadProc(pThread->m_pThreadParams);
+            else if (pThread->InitInstance())
+                nResult = (UINT)pThread->Run();
+            else
+                nResult = (UINT)pThread->ExitInstance();
+        });
     CWnd::DeleteThreadState();
     t_pThread = nullptr;
     if (pThread->m_bAutoDelete)
@@ -101,11 +107,15 @@ BOOL CWinThread::PumpMessage()
 {
     if (!::GetMessageA(&m_msgCur, nullptr, 0, 0))
         return FALSE;
-    if (!PreTranslateMessage(&m_msgCur))
-    {
-        ::TranslateMessage(&m_msgCur);
-        ::DispatchMessageA(&m_msgCur);
-    }
+    AfxCallGuarded(
+        [this]
+        {
+            if (!PreTranslateMessage(&m_msgCur))
+            {
+                ::TranslateMessage(&m_msgCur);
+                ::DispatchMessageA(&m_msgCur);
+            }
+        });
     return TRUE;
 }
 
@@ -150,7 +160,10 @@ int CWinThread::Run()
     {
         while (bIdle && !::PeekMessageA(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE))
         {
-            if (!OnIdle(lIdleCount++))
+            // Idle work that throws is reported once and waits for the next message.
+            BOOL bMore = FALSE;
+            AfxCallGuarded([&] { bMore = OnIdle(lIdleCount++); });
+            if (!bMore)
                 bIdle = FALSE;
         }
         do

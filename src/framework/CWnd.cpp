@@ -1,5 +1,6 @@
 #include "framework/CWnd.h"
 
+#include "framework/AfxExceptionReport.h"
 #include "framework/CFont.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CGdiObject.h"
@@ -92,6 +93,8 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     if (nMsg == WM_QUERYAFXWNDPROC)
         return 1;
+    if (nMsg == WM_AFX_EXCEPTIONREPORT)
+        return AfxOnExceptionReport(lParam);
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (pWnd == nullptr)
         return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
@@ -99,7 +102,9 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     ThreadWndState& s = State();
     const MSG oldMsg = s.lastSentMsg;
     s.lastSentMsg = MSG{hWnd, nMsg, wParam, lParam, 0, {0, 0}};
-    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    // A handler that throws is reported and the message counts as failed: creation is refused.
+    LRESULT lResult = nMsg == WM_CREATE ? -1 : 0;
+    AfxCallGuarded([&] { lResult = pWnd->WindowProc(nMsg, wParam, lParam); });
     if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
     {
         // Give the window back its original procedure before the object lets go of it.
@@ -107,7 +112,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
             reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == AfxWndProc)
             ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
         pWnd->Detach();
-        pWnd->PostNcDestroy();
+        AfxCallGuarded([&] { pWnd->PostNcDestroy(); });
     }
     s.lastSentMsg = oldMsg;
     return lResult;

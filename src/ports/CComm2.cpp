@@ -1,29 +1,34 @@
 #include "ports/CComm2.h"
 
+#include "framework/CSingleLock.h"
+
 #include <algorithm>
 #include <new>
 
 namespace
 {
-constexpr DWORD MODEM_LINE_EVENTS = EV_CTS | EV_DSR | EV_RLSD | EV_RING;
 constexpr DWORD BASE_COMM_MASK = EV_CTS | EV_DSR | EV_BREAK | EV_ERR | EV_RING;
-constexpr DWORD MODEM_STATUS_EVENTS = EV_CTS | EV_DSR | EV_BREAK | EV_RING;
+constexpr DWORD LINE_ERRORS = CE_FRAME | CE_OVERRUN | CE_RXPARITY | CE_RXOVER;
 constexpr DWORD OUTPUT_DRAIN_MS = 5000;
 constexpr DWORD COMPLETION_WAIT_MS = 1000;
 constexpr unsigned int LINE_ERRORS_BEFORE_PAUSE = 10;
 constexpr DWORD LINE_ERROR_PAUSE_MS = 100;
 
-class CWriteLock
+bool IsWine()
 {
-public:
-    explicit CWriteLock(CRITICAL_SECTION& cs) : m_cs(cs) { EnterCriticalSection(&m_cs); }
-    ~CWriteLock() { LeaveCriticalSection(&m_cs); }
-    CWriteLock(const CWriteLock&) = delete;
-    CWriteLock& operator=(const CWriteLock&) = delete;
+    static const bool s_bWine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return s_bWine;
+}
 
-private:
-    CRITICAL_SECTION& m_cs;
-};
+// A read returns at once with what has arrived, else with the first byte, or empty after the poll
+// period. Wine waits for the whole count with these values; there MAXDWORD, 0, 0 waits for the first
+// byte and returns what has arrived.
+COMMTIMEOUTS ReceiveTimeouts()
+{
+    if (IsWine())
+        return {MAXDWORD, 0, 0, 0, 0};
+    return {MAXDWORD, MAXDWORD, CComm2::LINE_POLL_MS, 0, 0};
+}
 } // namespace
 
 CComm2::CComm2(CPortMan* pOwner, unsigned char ucPortFlag)
@@ -32,29 +37,27 @@ CComm2::CComm2(CPortMan* pOwner, unsigned char ucPortFlag)
     m_dcb.DCBlength = sizeof(DCB);
     m_uiRxQueueSize = 65536;
     m_uiTxQueueSize = 4096;
-    m_olRead.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_ahReadWait[0] = m_hAbortEvent;
-    m_ahReadWait[1] = m_olRead.hEvent;
+    m_olReceive.hEvent = m_receiveEvent;
 }
 
 CComm2::~CComm2()
 {
     CComm2::Close(false);
-    CloseHandle(m_olRead.hEvent);
 }
 
 bool CComm2::Open(const CString& strDevicePath, const DCB* pDcb, CPortDataCallback* pDataCallback,
                   unsigned int uiBufferSize, CPortEventCallback* pEventCallback, unsigned long ulEventMask)
 {
     Close(false);
-    ResetEvent(m_hAbortEvent);
+    m_abortEvent.ResetEvent();
     if (pDcb != nullptr)
         m_dcb = *pDcb;
     m_hPort = CreateFileA(strDevicePath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                           FILE_FLAG_OVERLAPPED, nullptr);
     if (m_hPort == INVALID_HANDLE_VALUE)
         return false;
-    if (!SetupComm(m_hPort, m_uiRxQueueSize, m_uiTxQueueSize) || !SetCommTimeouts(m_hPort, &m_timeouts) ||
+    COMMTIMEOUTS timeouts = HandleTimeouts();
+    if (!SetupComm(m_hPort, m_uiRxQueueSize, m_uiTxQueueSize) || !SetCommTimeouts(m_hPort, &timeouts) ||
         !ApplySettings())
     {
         CloseHandle(m_hPort);
@@ -62,7 +65,13 @@ bool CComm2::Open(const CString& strDevicePath, const DCB* pDcb, CPortDataCallba
         return false;
     }
     m_iOpened = 1;
-    return SetCallbacks(pDataCallback, uiBufferSize, pEventCallback, ulEventMask);
+    if (SetCallbacks(pDataCallback, uiBufferSize, pEventCallback, ulEventMask))
+        return true;
+    // Without its reader the port delivers nothing: the open fails.
+    DWORD dwError = GetReaderResult() != 0 ? GetReaderResult() : ERROR_INTERNAL_ERROR;
+    Close(false);
+    SetLastError(dwError);
+    return false;
 }
 
 bool CComm2::ApplySettings()
@@ -82,17 +91,18 @@ bool CComm2::ApplySettings()
     return bApplied;
 }
 
+// False when the reader did not stop in time; the handle is closed all the same.
 bool CComm2::Close(bool)
 {
     if (!IsOpen())
         return true;
-    SetEvent(m_hAbortEvent);
-    StopReader(true);
-    CWriteLock lock(m_csWrite);
+    m_abortEvent.SetEvent();
+    bool bStopped = StopReader(true);
+    CSingleLock lock(&m_csWrite, TRUE);
     PurgeComm(m_hPort, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
     CloseHandle(m_hPort);
     m_hPort = INVALID_HANDLE_VALUE;
-    return true;
+    return bStopped;
 }
 
 unsigned int CComm2::Read(unsigned char* pBuffer, unsigned int uiCount)
@@ -104,7 +114,7 @@ unsigned int CComm2::Read(unsigned char* pBuffer, unsigned int uiCount)
     DWORD dwRead = 0;
     if (ReadFile(m_hPort, pBuffer, uiCount, &dwRead, &m_olRead))
         return dwRead;
-    return WaitOverlapped(m_olRead, m_ahReadWait, dwRead, INFINITE) ? dwRead : 0;
+    return WaitOverlapped(m_olRead, m_ahReadWait, dwRead, LINE_POLL_MS + COMPLETION_WAIT_MS) ? dwRead : 0;
 }
 
 // Reads only what the driver queue holds: an overlapped read on an empty queue may stay pending.
@@ -127,20 +137,23 @@ bool CComm2::Write(const unsigned char* pBytes, unsigned int uiCount)
         return false;
     if (uiCount == 0)
         return true;
-    CWriteLock lock(m_csWrite);
+    CSingleLock lock(&m_csWrite, TRUE);
     m_olWrite.Offset = 0;
     m_olWrite.OffsetHigh = 0;
     DWORD dwWritten = 0;
     if (WriteFile(m_hPort, pBytes, uiCount, &dwWritten, &m_olWrite))
         return dwWritten == uiCount;
-    return WaitOverlapped(m_olWrite, m_ahWriteWait, dwWritten, INFINITE) && dwWritten == uiCount;
+    // The write time-out ends the write; the wait outlasts it by the completion margin.
+    DWORD dwTimeout = m_timeouts.WriteTotalTimeoutConstant +
+                      uiCount * m_timeouts.WriteTotalTimeoutMultiplier + COMPLETION_WAIT_MS;
+    return WaitOverlapped(m_olWrite, m_ahWriteWait, dwWritten, dwTimeout) && dwWritten == uiCount;
 }
 
 bool CComm2::WriteNoWait(const unsigned char* pBytes, unsigned int uiCount)
 {
     if (!IsOpen())
         return false;
-    CWriteLock lock(m_csWrite);
+    CSingleLock lock(&m_csWrite, TRUE);
     m_olWrite.Offset = 0;
     m_olWrite.OffsetHigh = 0;
     DWORD dwWritten = 0;
@@ -157,28 +170,25 @@ unsigned int CComm2::GetOutputQueueCount()
     return stat.cbOutQue;
 }
 
-// Waits in rounds of at most 5 s; a round whose wait fails ends it (the queue does not drain).
+// Waits in rounds of at most 5 s; a round whose wait fails ends it (the queue does not drain). The comm
+// mask is this wait's alone: the receive loop does not wait on comm events.
 void CComm2::WaitOutputEmpty()
 {
-    SuspendReader();
+    CSingleLock lock(&m_csWrite, TRUE);
+    bool bWaited = true;
+    while (bWaited && GetOutputQueueCount() > 0)
     {
-        CWriteLock lock(m_csWrite);
-        bool bWaited = true;
-        while (bWaited && GetOutputQueueCount() > 0)
-        {
-            DWORD dwOldMask = 0;
-            GetCommMask(m_hPort, &dwOldMask);
-            SetCommMask(m_hPort, EV_TXEMPTY);
-            m_olWrite.Offset = 0;
-            m_olWrite.OffsetHigh = 0;
-            DWORD dwEvent = 0;
-            DWORD dwCount = 0;
-            if (!WaitCommEvent(m_hPort, &dwEvent, &m_olWrite))
-                bWaited = WaitOverlapped(m_olWrite, m_ahWriteWait, dwCount, OUTPUT_DRAIN_MS);
-            SetCommMask(m_hPort, dwOldMask);
-        }
+        DWORD dwOldMask = 0;
+        GetCommMask(m_hPort, &dwOldMask);
+        SetCommMask(m_hPort, EV_TXEMPTY);
+        m_olWrite.Offset = 0;
+        m_olWrite.OffsetHigh = 0;
+        DWORD dwEvent = 0;
+        DWORD dwCount = 0;
+        if (!WaitCommEvent(m_hPort, &dwEvent, &m_olWrite))
+            bWaited = WaitOverlapped(m_olWrite, m_ahWriteWait, dwCount, OUTPUT_DRAIN_MS);
+        SetCommMask(m_hPort, dwOldMask);
     }
-    ResumeReader();
 }
 
 bool CComm2::PurgeBuffers()
@@ -189,7 +199,16 @@ bool CComm2::PurgeBuffers()
 bool CComm2::SetTimeouts(const COMMTIMEOUTS* pTimeouts)
 {
     m_timeouts = *pTimeouts;
-    return SetCommTimeouts(m_hPort, &m_timeouts) != FALSE;
+    COMMTIMEOUTS timeouts = HandleTimeouts();
+    return SetCommTimeouts(m_hPort, &timeouts) != FALSE;
+}
+
+COMMTIMEOUTS CComm2::HandleTimeouts() const
+{
+    COMMTIMEOUTS timeouts = ReceiveTimeouts();
+    timeouts.WriteTotalTimeoutMultiplier = m_timeouts.WriteTotalTimeoutMultiplier;
+    timeouts.WriteTotalTimeoutConstant = m_timeouts.WriteTotalTimeoutConstant;
+    return timeouts;
 }
 
 unsigned int CComm2::GetErrorStringId()
@@ -219,27 +238,36 @@ unsigned int CComm2::GetErrorStringId()
 
 bool CComm2::GetModemStatus(DWORD* pdwStatus)
 {
-    return GetCommModemStatus(m_hPort, pdwStatus) != FALSE;
+    DWORD dwStatus = 0;
+    if (!GetCommModemStatus(m_hPort, &dwStatus))
+        return false;
+    *pdwStatus = dwStatus;
+    return true;
+}
+
+bool CComm2::Escape(DWORD dwFunction)
+{
+    return EscapeCommFunction(m_hPort, dwFunction) != FALSE;
 }
 
 bool CComm2::SetRts()
 {
-    return EscapeCommFunction(m_hPort, SETRTS) != FALSE;
+    return Escape(SETRTS);
 }
 
 bool CComm2::ClearRts()
 {
-    return EscapeCommFunction(m_hPort, CLRRTS) != FALSE;
+    return Escape(CLRRTS);
 }
 
 bool CComm2::SetDtr()
 {
-    return EscapeCommFunction(m_hPort, SETDTR) != FALSE;
+    return Escape(SETDTR);
 }
 
 bool CComm2::ClearDtr()
 {
-    return EscapeCommFunction(m_hPort, CLRDTR) != FALSE;
+    return Escape(CLRDTR);
 }
 
 bool CComm2::SetBreak()
@@ -252,15 +280,47 @@ bool CComm2::ClearBreak()
     return ClearCommBreak(m_hPort) != FALSE;
 }
 
-void CComm2::UpdateModemStatus()
+// A port without modem lines (a pseudo-terminal under Wine) has no known status: IsCtsOn and the like
+// read 0 and no line event is raised.
+bool CComm2::UpdateModemStatus()
 {
-    GetCommModemStatus(m_hPort, &m_dwModemStatus);
+    DWORD dwStatus = 0;
+    m_bModemStatusKnown = GetCommModemStatus(m_hPort, &dwStatus) != FALSE;
+    m_dwModemStatus = m_bModemStatusKnown ? dwStatus : 0;
+    return m_bModemStatusKnown;
+}
+
+DWORD CComm2::LineEvents(DWORD dwErrors, DWORD dwOldStatus, bool bOldKnown, DWORD dwNewStatus, bool bNewKnown)
+{
+    DWORD dwEvents = 0;
+    if ((dwErrors & LINE_ERRORS) != 0)
+        dwEvents |= EV_ERR;
+    if ((dwErrors & CE_BREAK) != 0)
+        dwEvents |= EV_BREAK;
+    if (!bOldKnown || !bNewKnown)
+        return dwEvents;
+    const DWORD dwChanged = dwOldStatus ^ dwNewStatus;
+    if ((dwChanged & MS_CTS_ON) != 0)
+        dwEvents |= EV_CTS;
+    if ((dwChanged & MS_DSR_ON) != 0)
+        dwEvents |= EV_DSR;
+    if ((dwChanged & MS_RLSD_ON) != 0)
+        dwEvents |= EV_RLSD;
+    if ((dwChanged & dwNewStatus & MS_RING_ON) != 0)
+        dwEvents |= EV_RING;
+    return dwEvents;
 }
 
 DWORD CComm2::BuildCommMask() const
 {
     DWORD dwMask = BASE_COMM_MASK | (m_pDataCallback != nullptr ? EV_RXCHAR : 0) | m_dwEventMask;
     return dwMask & 0xFFFF;
+}
+
+// With EV_RXCHAR in the event mask the client is told of received bytes instead of getting them.
+bool CComm2::ReadsData() const
+{
+    return m_pDataCallback != nullptr && (m_dwEventMask & EV_RXCHAR) == 0;
 }
 
 bool CComm2::WaitOverlapped(OVERLAPPED& ol, const HANDLE* pWaitList, DWORD& dwCount, DWORD dwTimeout)
@@ -277,143 +337,229 @@ bool CComm2::WaitOverlapped(OVERLAPPED& ol, const HANDLE* pWaitList, DWORD& dwCo
     return false;
 }
 
-bool CComm2::StartCommWait(DWORD& dwMask, DWORD& dwEvent)
+// Hands the received bytes to the data callback; false when a stop was asked for meanwhile.
+bool CComm2::Deliver(unsigned int uiCount)
+{
+    CPortDataCallback* pCallback = m_pDataCallback;
+    if (uiCount > 0 && pCallback != nullptr)
+        (*pCallback)(m_abReceive.data(), uiCount);
+    return !IsStopRequested();
+}
+
+// The queue in chunks of at most uiSize bytes; false when a stop was asked for meanwhile.
+bool CComm2::DrainReceived(unsigned int uiSize)
 {
     for (;;)
     {
-        ResetEvent(m_olCommEvent.hEvent);
-        dwEvent = 0;
-        if (WaitCommEvent(m_hPort, &dwEvent, &m_olCommEvent))
-        {
-            SetEvent(m_olCommEvent.hEvent);
-            return true;
-        }
-        DWORD dwError = GetLastError();
-        if (dwError == ERROR_IO_PENDING)
-            return true;
-        // Wine refuses modem-line events on a pty (ERROR_NOT_SUPPORTED): wait on the rest.
-        if (dwError != ERROR_NOT_SUPPORTED || (dwMask & MODEM_LINE_EVENTS) == 0)
-            return false;
-        dwMask &= ~MODEM_LINE_EVENTS;
-        if (!SetCommMask(m_hPort, dwMask))
-            return false;
-    }
-}
-
-void CComm2::EndCommWait()
-{
-    SetCommMask(m_hPort, 0);
-    if (WaitForSingleObject(m_olCommEvent.hEvent, COMPLETION_WAIT_MS) != WAIT_OBJECT_0)
-    {
-        CancelIo(m_hPort);
-        WaitForSingleObject(m_olCommEvent.hEvent, COMPLETION_WAIT_MS);
-    }
-}
-
-bool CComm2::DrainReceived(unsigned char* pBuffer, unsigned int uiSize)
-{
-    for (;;)
-    {
-        unsigned int uiCount = ReadAvailable(pBuffer, uiSize);
-        CPortDataCallback* pCallback = m_pDataCallback;
-        if (uiCount > 0 && pCallback != nullptr)
-            (*pCallback)(pBuffer, uiCount);
-        if (m_stopPair.PollRequest())
+        unsigned int uiCount = ReadAvailable(m_abReceive.data(), uiSize);
+        if (!Deliver(uiCount))
             return false;
         if (uiCount == 0)
             return true;
     }
 }
 
-// Every completion drains the queue, also an aborted one with an empty event word: Wine completes a
-// pending EV_RXCHAR wait that way every few milliseconds, data or not.
-void CComm2::OnCommEvent(DWORD dwEvent, unsigned char* pBuffer, unsigned int uiSize, bool& bStop)
+// Starts the loop's read: true when it completed at once (dwRead bytes) or is pending; false with the
+// Windows error when it failed.
+bool CComm2::StartReceive(DWORD& dwRead, DWORD& dwError)
 {
-    if (m_pDataCallback != nullptr && (m_dwEventMask & EV_RXCHAR) == 0)
-        bStop = !DrainReceived(pBuffer, uiSize);
-    if ((dwEvent & MODEM_STATUS_EVENTS) != 0)
-        UpdateModemStatus();
-    CPortEventCallback* pEventCallback = m_pEventCallback;
-    if ((dwEvent & m_dwEventMask) != 0 && pEventCallback != nullptr)
-        (*pEventCallback)(dwEvent, 0);
-    if ((dwEvent & EV_ERR) != 0)
-    {
-        ClearCommError(m_hPort, &m_dwLastErrors, nullptr);
-        if (++m_uiLineErrors > LINE_ERRORS_BEFORE_PAUSE)
-        {
-            Sleep(LINE_ERROR_PAUSE_MS);
-            m_uiLineErrors = 0;
-        }
-    }
+    m_receiveEvent.ResetEvent();
+    m_olReceive.Offset = 0;
+    m_olReceive.OffsetHigh = 0;
+    dwRead = 0;
+    const unsigned int uiSize =
+        std::min<unsigned int>(m_uiRxBufferSize, static_cast<unsigned int>(m_abReceive.size()));
+    if (ReadFile(m_hPort, m_abReceive.data(), uiSize, &dwRead, &m_olReceive))
+        return true;
+    dwError = GetLastError();
+    m_bReceivePending = dwError == ERROR_IO_PENDING;
+    return m_bReceivePending;
 }
 
-bool CComm2::OnUpdateRequest(unsigned char*& pBuffer, unsigned int& uiAllocated, DWORD& dwMask,
-                             DWORD& dwResult)
+// Takes the result of the pending read, which has completed unless it is to be cancelled first. An
+// aborted read counts as empty.
+bool CComm2::FinishReceive(bool bCancel, DWORD& dwRead, DWORD& dwError)
 {
-    EndCommWait();
-    dwMask = BuildCommMask();
-    if (!SetCommMask(m_hPort, dwMask))
-        dwResult = GetLastError();
-    if (m_uiRxBufferSize > uiAllocated)
+    dwRead = 0;
+    if (!m_bReceivePending)
+        return true;
+    if (bCancel)
+        CancelIo(m_hPort);
+    if (bCancel && WaitForSingleObject(m_receiveEvent, COMPLETION_WAIT_MS) != WAIT_OBJECT_0)
     {
-        auto* pGrown = new (std::nothrow) unsigned char[m_uiRxBufferSize + 4];
-        if (pGrown != nullptr)
-        {
-            delete[] pBuffer;
-            pBuffer = pGrown;
-            uiAllocated = m_uiRxBufferSize;
-        }
-        else if (CPortEventCallback* pEventCallback = m_pEventCallback; pEventCallback != nullptr)
-            (*pEventCallback)(EV_ERR, ERROR_NOT_ENOUGH_MEMORY);
+        dwError = ERROR_TIMEOUT;
+        return false;
     }
-    bool bGoOn = DrainReceived(pBuffer, std::min(m_uiRxBufferSize, uiAllocated));
+    m_bReceivePending = false;
+    if (GetOverlappedResult(m_hPort, &m_olReceive, &dwRead, FALSE))
+        return true;
+    dwError = GetLastError();
+    return dwError == ERROR_OPERATION_ABORTED;
+}
+
+// One look at the line: the error word (which ClearCommError also clears), with bLines the modem lines,
+// and the input queue (dwQueued). False when the loop is to end: dwError holds the Windows error when the
+// port no longer answers, 0 when a stop was asked for.
+bool CComm2::PollLine(DWORD dwMask, bool bLines, DWORD& dwQueued, DWORD& dwError)
+{
+    COMSTAT stat = {};
+    DWORD dwErrors = 0;
+    dwError = 0;
+    if (!ClearCommError(m_hPort, &dwErrors, &stat))
+    {
+        dwError = GetLastError();
+        return false;
+    }
+    if (dwErrors != 0)
+        m_dwLastErrors = dwErrors;
+    DWORD dwEvents = LineEvents(dwErrors, 0, false, 0, false);
+    if (bLines)
+    {
+        const DWORD dwOldStatus = m_dwModemStatus;
+        const bool bOldKnown = m_bModemStatusKnown;
+        const bool bNewKnown = UpdateModemStatus();
+        dwEvents = LineEvents(dwErrors, dwOldStatus, bOldKnown, m_dwModemStatus, bNewKnown);
+        if (!ReadsData() && stat.cbInQue > dwQueued)
+            dwEvents |= EV_RXCHAR;
+    }
+    dwQueued = stat.cbInQue;
+    return OnLineEvents(dwEvents & dwMask);
+}
+
+// Passes the events the client asked for on; every eleventh line error since the last pause pauses the
+// loop. False when a stop was asked for during the pause.
+bool CComm2::OnLineEvents(DWORD dwEvents)
+{
+    CPortEventCallback* pEventCallback = m_pEventCallback;
+    if ((dwEvents & m_dwEventMask) != 0 && pEventCallback != nullptr)
+        (*pEventCallback)(dwEvents, 0);
+    if ((dwEvents & EV_ERR) == 0 || ++m_uiLineErrors <= LINE_ERRORS_BEFORE_PAUSE)
+        return true;
+    m_uiLineErrors = 0;
+    return WaitForSingleObject(m_stopPair.GetRequestEvent(), LINE_ERROR_PAUSE_MS) != WAIT_OBJECT_0;
+}
+
+// The new callbacks, mask and buffer size are stored already; a larger buffer is taken when it can be
+// had, else the client hears of the failure.
+bool CComm2::OnUpdateRequest(DWORD& dwMask)
+{
+    dwMask = BuildCommMask();
+    if (m_uiRxBufferSize + 4 > m_abReceive.size())
+    {
+        try
+        {
+            m_abReceive.resize(m_uiRxBufferSize + 4);
+        }
+        catch (const std::bad_alloc&)
+        {
+            ReportError(ERROR_NOT_ENOUGH_MEMORY);
+        }
+    }
+    const unsigned int uiSize =
+        std::min<unsigned int>(m_uiRxBufferSize, static_cast<unsigned int>(m_abReceive.size()));
+    bool bGoOn = ReadsData() || m_pDataCallback == nullptr || DrainReceived(uiSize);
     m_updatePair.Acknowledge();
     return bGoOn;
 }
 
+// When the next read starts after one that took dwRead bytes. A read that took less than half the buffer
+// (an answer) is followed at once. After a fuller one the line streams: the next read starts at once when
+// half a buffer waits already, else a pace later, so that the owner gets fewer, fuller chunks. An empty
+// read that did not wait (it completed at once, or the platform aborted it) would spin: after a poll period.
+// False when the loop is to end (see PollLine).
+bool CComm2::ScheduleRead(DWORD dwRead, bool bWaited, DWORD dwMask, ULONGLONG& ullNextRead, DWORD& dwError)
+{
+    const ULONGLONG ullNow = GetTickCount64();
+    const unsigned int uiSize =
+        std::min<unsigned int>(m_uiRxBufferSize, static_cast<unsigned int>(m_abReceive.size()));
+    ullNextRead = ullNow;
+    if (dwRead == 0 && !bWaited)
+        ullNextRead = ullNow + LINE_POLL_MS;
+    if (dwRead * 2 < uiSize)
+        return true;
+    DWORD dwQueued = 0;
+    if (!PollLine(dwMask, false, dwQueued, dwError))
+        return false;
+    if (dwQueued * 2 < uiSize)
+        ullNextRead = ullNow + STREAM_PACE_MS;
+    return true;
+}
+
 DWORD CComm2::ReaderLoop()
 {
-    unsigned int uiAllocated = m_uiRxBufferSize;
-    auto* pBuffer = new (std::nothrow) unsigned char[uiAllocated + 4];
-    if (pBuffer == nullptr)
-        return ERROR_NOT_ENOUGH_MEMORY;
-    DWORD dwMask = BuildCommMask();
-    DWORD dwResult = 0;
-    if (!SetCommMask(m_hPort, dwMask))
-    {
-        delete[] pBuffer;
-        return GetLastError();
-    }
+    m_abReceive.assign(m_uiRxBufferSize + 4, 0);
+    m_bReceivePending = false;
     m_uiLineErrors = 0;
-    bool bStop = false;
-    while (!bStop)
+    DWORD dwMask = BuildCommMask();
+    DWORD dwQueued = 0;
+    ULONGLONG ullNextPoll = 0;
+    ULONGLONG ullNextRead = 0;
+    DWORD dwError = 0;
+    for (;;)
     {
-        if (!StartCommWait(dwMask, m_dwCommEvent))
+        ULONGLONG ullNow = GetTickCount64();
+        if (ReadsData() && !m_bReceivePending && ullNow >= ullNextRead)
         {
-            dwResult = GetLastError();
-            break;
+            DWORD dwRead = 0;
+            if (!StartReceive(dwRead, dwError))
+                break;
+            if (!m_bReceivePending)
+            {
+                if (!Deliver(dwRead))
+                    return 0;
+                if (!ScheduleRead(dwRead, false, dwMask, ullNextRead, dwError))
+                    break;
+                continue;
+            }
         }
-        DWORD dwWait = WaitForMultipleObjects(3, m_ahReaderWait, FALSE, INFINITE);
+        if (ullNow >= ullNextPoll)
+        {
+            ullNextPoll = ullNow + LINE_POLL_MS;
+            if (!PollLine(dwMask, true, dwQueued, dwError))
+                break;
+        }
+        HANDLE ahWait[3] = {m_stopPair.GetRequestEvent(), m_updatePair.GetRequestEvent(), m_receiveEvent};
+        ULONGLONG ullWake = ullNextPoll;
+        if (ReadsData() && !m_bReceivePending)
+            ullWake = std::min(ullWake, ullNextRead);
+        ullNow = GetTickCount64();
+        const DWORD dwTimeout = ullWake > ullNow ? static_cast<DWORD>(ullWake - ullNow) : 0;
+        DWORD dwWait = WaitForMultipleObjects(m_bReceivePending ? 3 : 2, ahWait, FALSE, dwTimeout);
+        DWORD dwRead = 0;
+        dwError = 0;
         if (dwWait == WAIT_OBJECT_0)
         {
-            EndCommWait();
-            break;
+            FinishReceive(true, dwRead, dwError);
+            return 0;
         }
         if (dwWait == WAIT_OBJECT_0 + 1)
         {
-            DWORD dwIgnored = 0;
-            GetOverlappedResult(m_hPort, &m_olCommEvent, &dwIgnored, FALSE);
-            OnCommEvent(m_dwCommEvent, pBuffer, std::min(m_uiRxBufferSize, uiAllocated), bStop);
+            if (!FinishReceive(true, dwRead, dwError))
+                break;
+            ullNextRead = 0;
+            if (!Deliver(dwRead) || !OnUpdateRequest(dwMask))
+                return 0;
         }
         else if (dwWait == WAIT_OBJECT_0 + 2)
-            bStop = !OnUpdateRequest(pBuffer, uiAllocated, dwMask, dwResult);
-        else
         {
-            dwResult = GetLastError();
-            EndCommWait();
+            if (!FinishReceive(false, dwRead, dwError))
+                break;
+            const bool bWaited = dwError != ERROR_OPERATION_ABORTED;
+            if (!Deliver(dwRead))
+                return 0;
+            if (!ScheduleRead(dwRead, bWaited, dwMask, ullNextRead, dwError))
+                break;
+        }
+        else if (dwWait != WAIT_TIMEOUT)
+        {
+            dwError = GetLastError();
+            FinishReceive(true, dwRead, dwError);
             break;
         }
     }
-    delete[] pBuffer;
-    return dwResult;
+    // A stop ends the loop with 0. Otherwise the port failed (a removed device fails every call): the
+    // client hears of it.
+    if (dwError != 0)
+        ReportError(dwError);
+    return dwError;
 }

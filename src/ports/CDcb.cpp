@@ -19,7 +19,7 @@ CDcb::CDcb(const CDcb& other) : CObject(other)
 
 CDcb& CDcb::operator=(const CDcb& other)
 {
-    m_iState = other.m_iState;
+    m_iState = other.m_iState.load();
     m_iManualRts = other.m_iManualRts;
     m_iManualDtr = other.m_iManualDtr;
     m_strDisplayName = other.m_strDisplayName;

@@ -6,6 +6,8 @@
 #include "framework/CString.h"
 #include "ports/PortTypes.h"
 
+#include <atomic>
+
 class CDcb : public CObject
 {
 public:
@@ -17,7 +19,8 @@ public:
     CString GetCurrentDisplayName() const;
     CString GetPortName() const { return m_strDisplayName; }
 
-    volatile int m_iState = PORT_REOPENING;
+    // Written by the owner's and the device-change thread, read by both.
+    std::atomic<int> m_iState{PORT_REOPENING};
     int m_iManualRts = 0;
     int m_iManualDtr = 0;
     CString m_strDisplayName = "COM1:";

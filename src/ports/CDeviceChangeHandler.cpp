@@ -11,43 +11,52 @@ constexpr GUID GUID_HID_INTERFACE = {
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 constexpr GUID GUID_PORTS_SETUP_CLASS = {
     0x4D36E978, 0xE325, 0x11CE, {0xBF, 0xC1, 0x08, 0x00, 0x2B, 0xE1, 0x03, 0x18}};
+// The thread starts at once and its window answers at once unless it hangs.
+constexpr DWORD THREAD_WAIT_MS = 10000;
 } // namespace
 
-CDeviceChangeHandler::CDeviceChangeHandler(HWND hWnd, CPortMan* pPortMan)
-    : m_hReady(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-      m_hEnded(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+CDeviceChangeHandler::CDeviceChangeHandler(HWND hWnd, CPortMan* pPortMan) : m_hOwnerWnd(hWnd)
 {
     if (hWnd != nullptr)
     {
-        Register(hWnd);
+        m_registration.Register(hWnd);
         return;
     }
-    m_pThread = new CDeviceChangeThread(pPortMan, this);
-    if (!m_pThread->CreateThread())
+    m_pSync = std::make_shared<CThreadSync>();
+    auto* pThread = new CDeviceChangeThread(pPortMan, m_pSync);
+    if (!pThread->CreateThread())
     {
-        delete m_pThread;
-        m_pThread = nullptr;
+        delete pThread;
+        m_pSync.reset();
         return;
     }
-    WaitForSingleObject(m_hReady, INFINITE);
+    // A thread that does not come up leaves the manager without a receiver window.
+    WaitForSingleObject(m_pSync->m_ready, THREAD_WAIT_MS);
 }
 
 CDeviceChangeHandler::~CDeviceChangeHandler()
 {
-    Unregister();
-    if (m_pThread != nullptr)
-    {
-        if (m_hWnd != nullptr)
-            SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
-        WaitForSingleObject(m_hEnded, INFINITE);
-    }
-    CloseHandle(m_hReady);
-    CloseHandle(m_hEnded);
+    if (m_pSync == nullptr)
+        return;
+    HWND hWnd = m_pSync->m_hWnd;
+    DWORD_PTR dwResult = 0;
+    if (hWnd != nullptr)
+        SendMessageTimeoutA(hWnd, WM_CLOSE, 0, 0, SMTO_NORMAL, THREAD_WAIT_MS, &dwResult);
+    WaitForSingleObject(m_pSync->m_ended, THREAD_WAIT_MS);
 }
 
-void CDeviceChangeHandler::Register(HWND hWnd)
+HWND CDeviceChangeHandler::GetWindow() const
 {
-    m_hWnd = hWnd;
+    return m_pSync != nullptr ? m_pSync->m_hWnd.load() : m_hOwnerWnd;
+}
+
+bool CDeviceChangeHandler::IsHandlerThread() const
+{
+    return m_pSync == nullptr || m_pSync->m_hWnd == nullptr || m_pSync->m_dwThreadId == GetCurrentThreadId();
+}
+
+void CDeviceChangeHandler::CRegistration::Register(HWND hWnd)
+{
     Unregister();
     const GUID* apClasses[4] = {&GUID_HID_INTERFACE, &GetComPortInterfaceGuid(), &GUID_PORTS_SETUP_CLASS,
                                 &GetBulkUsbInterfaceGuid()};
@@ -61,7 +70,7 @@ void CDeviceChangeHandler::Register(HWND hWnd)
     }
 }
 
-void CDeviceChangeHandler::Unregister()
+void CDeviceChangeHandler::CRegistration::Unregister()
 {
     for (HDEVNOTIFY& hNotify : m_ahNotify)
     {
@@ -69,16 +78,4 @@ void CDeviceChangeHandler::Unregister()
             UnregisterDeviceNotification(hNotify);
         hNotify = nullptr;
     }
-}
-
-void CDeviceChangeHandler::OnThreadReady(HWND hWnd)
-{
-    if (hWnd != nullptr)
-        Register(hWnd);
-    SetEvent(m_hReady);
-}
-
-void CDeviceChangeHandler::OnThreadEnded()
-{
-    SetEvent(m_hEnded);
 }

@@ -4,8 +4,13 @@
 
 #include <dbt.h>
 
+#include <memory>
+
 namespace
 {
+// Posted to the receiver with a CString* naming the arrived device.
+constexpr UINT WM_REOPEN_ARRIVED = WM_APP + 1;
+
 UINT s_uiLendQuery = 0;
 UINT s_uiLendReply = 0;
 UINT s_uiLendReturn = 0;
@@ -17,6 +22,7 @@ ON_WM_CLOSE()
 ON_REGISTERED_MESSAGE(s_uiLendQuery, OnLendQuery)
 ON_REGISTERED_MESSAGE(s_uiLendReturn, OnLendReturn)
 ON_REGISTERED_MESSAGE(s_uiLendReply, OnLendReply)
+ON_MESSAGE(WM_REOPEN_ARRIVED, OnReopen)
 END_MESSAGE_MAP()
 
 CDeviceChangeReceiver::CDeviceChangeReceiver(CPortMan* pPortMan) : m_pPortMan(pPortMan) {}
@@ -77,5 +83,23 @@ LRESULT CDeviceChangeReceiver::OnLendReply(WPARAM, LPARAM)
 {
     if (m_ucClosing == 0)
         m_pPortMan->OnLendReply();
+    return 0;
+}
+
+bool CDeviceChangeReceiver::PostReopen(HWND hReceiver, const CString& strDevice)
+{
+    auto pDevice = std::make_unique<CString>(strDevice);
+    if (hReceiver == nullptr ||
+        !::PostMessageA(hReceiver, WM_REOPEN_ARRIVED, 0, reinterpret_cast<LPARAM>(pDevice.get())))
+        return false;
+    pDevice.release();
+    return true;
+}
+
+LRESULT CDeviceChangeReceiver::OnReopen(WPARAM, LPARAM lParam)
+{
+    std::unique_ptr<CString> pDevice(reinterpret_cast<CString*>(lParam));
+    if (m_ucClosing == 0)
+        m_pPortMan->ReopenArrivedPort(*pDevice);
     return 0;
 }

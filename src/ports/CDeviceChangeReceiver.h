@@ -13,6 +13,8 @@ public:
     BOOL CreateReceiver();
     // The ids of "Query_", "Reply_" and "Return_", read by the message map of every receiver.
     static void SetLendMessages(UINT uiQuery, UINT uiReply, UINT uiReturn);
+    // Hands the reopen of an arrived device to the receiver's thread; false when it could not be posted.
+    static bool PostReopen(HWND hReceiver, const CString& strDevice);
 
 protected:
     void PostNcDestroy() override;
@@ -22,6 +24,7 @@ protected:
     afx_msg LRESULT OnLendQuery(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnLendReturn(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnLendReply(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnReopen(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,6 +1,7 @@
 #include "ports/CFakeBaud2.h"
 
-#include "framework/AfxWin32.h"
+#include "framework/CCriticalSection.h"
+#include "framework/CSingleLock.h"
 
 #include <map>
 #include <string>
@@ -9,10 +10,7 @@ namespace
 {
 struct CBaudTable
 {
-    CBaudTable() { InitializeCriticalSection(&m_lock); }
-    ~CBaudTable() { DeleteCriticalSection(&m_lock); }
-
-    CRITICAL_SECTION m_lock;
+    CCriticalSection m_lock;
     std::map<std::string, CFakeBaud2> m_map;
 };
 
@@ -55,12 +53,18 @@ CString CFakeBaud2::Format() const
     return strText;
 }
 
+// A port without an entry has no translation and gets none: the table holds only real translations.
 int TranslateBaudRate(const CString& strPortName, int iRate)
 {
     CBaudTable& table = GetBaudTable();
-    EnterCriticalSection(&table.m_lock);
-    const CFakeBaud2& entry = table.m_map[std::string(strPortName.GetString(), strPortName.GetLength())];
-    int iResult = entry.Translate(iRate);
-    LeaveCriticalSection(&table.m_lock);
-    return iResult;
+    CSingleLock lock(&table.m_lock, TRUE);
+    auto it = table.m_map.find(std::string(strPortName.GetString(), strPortName.GetLength()));
+    return it != table.m_map.end() ? it->second.Translate(iRate) : iRate;
+}
+
+int GetBaudTranslationCount()
+{
+    CBaudTable& table = GetBaudTable();
+    CSingleLock lock(&table.m_lock, TRUE);
+    return static_cast<int>(table.m_map.size());
 }

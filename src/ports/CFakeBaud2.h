@@ -21,5 +21,7 @@ public:
     Pair m_aPairs[4] = {};
 };
 
-// The rate to set for a port: an identity entry is added for every port name not yet known.
+// The rate to set for a port: its translation's, or the rate itself for a port without one.
 int TranslateBaudRate(const CString& strPortName, int iRate);
+// The number of ports with a translation.
+int GetBaudTranslationCount();

@@ -1,26 +1,18 @@
 #include "ports/CMsgWaitLock.h"
 
-CMsgWaitLock::CMsgWaitLock() : m_hMutex(CreateMutexA(nullptr, FALSE, nullptr)) {}
+#include "ports/PortWait.h"
 
-CMsgWaitLock::~CMsgWaitLock()
+CMsgWaitLock::CMsgWaitLock()
 {
-    CloseHandle(m_hMutex);
+    m_hObject = CreateMutexA(nullptr, FALSE, nullptr);
 }
 
-void CMsgWaitLock::Lock()
+BOOL CMsgWaitLock::Lock(DWORD dwTimeout)
 {
-    for (;;)
-    {
-        DWORD dwWait = MsgWaitForMultipleObjects(1, &m_hMutex, FALSE, INFINITE, QS_SENDMESSAGE);
-        if (dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED_0 || dwWait == WAIT_FAILED)
-            return;
-        // Peeking delivers the messages sent to this thread; posted ones stay queued.
-        MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
+    return WaitHandlingSentMessages(1, &m_hObject, dwTimeout) == WAIT_OBJECT_0;
 }
 
-void CMsgWaitLock::Unlock()
+BOOL CMsgWaitLock::Unlock()
 {
-    ReleaseMutex(m_hMutex);
+    return ReleaseMutex(m_hObject);
 }

@@ -1,32 +1,16 @@
 // A recursive lock whose waiters keep taking sent messages, so a reader thread blocked in SendMessage
 // to a waiting thread can finish while another thread holds the lock and waits for that reader.
+// Guarded by CSingleLock like the framework's locks.
 #pragma once
 
-#include "framework/AfxWin32.h"
+#include "framework/CSyncObject.h"
 
-class CMsgWaitLock
+class CMsgWaitLock : public CSyncObject
 {
 public:
     CMsgWaitLock();
-    ~CMsgWaitLock();
-    CMsgWaitLock(const CMsgWaitLock&) = delete;
-    CMsgWaitLock& operator=(const CMsgWaitLock&) = delete;
 
-    void Lock();
-    void Unlock();
-
-private:
-    HANDLE m_hMutex;
-};
-
-class CMsgWaitGuard
-{
-public:
-    explicit CMsgWaitGuard(CMsgWaitLock& lock) : m_lock(lock) { m_lock.Lock(); }
-    ~CMsgWaitGuard() { m_lock.Unlock(); }
-    CMsgWaitGuard(const CMsgWaitGuard&) = delete;
-    CMsgWaitGuard& operator=(const CMsgWaitGuard&) = delete;
-
-private:
-    CMsgWaitLock& m_lock;
+    // False when the lock was not taken within dwTimeout milliseconds.
+    BOOL Lock(DWORD dwTimeout = INFINITE) override;
+    BOOL Unlock() override;
 };

@@ -1,33 +1,32 @@
 #include "ports/CPort.h"
 
+#include "framework/AfxExceptionReport.h"
 #include "ports/CPortMan.h"
 #include "ports/CThreadMan.h"
+#include "ports/PortWait.h"
 
 namespace
 {
 constexpr DWORD ERROR_ID_CANNOT_OPEN = 13133;
-constexpr DWORD STOP_POLL_MS = 20;
 constexpr DWORD STOP_WAIT_MS = 1000;
+// The reader runs at the highest priority: it answers a request within this time unless it hangs.
+constexpr DWORD READER_HANDSHAKE_MS = 10000;
+
+bool NoModemLines()
+{
+    SetLastError(ERROR_NOT_SUPPORTED);
+    return false;
+}
 } // namespace
 
-CPort::CPort(CPortMan* pOwner, unsigned char ucPortFlag)
-    : m_ucPortFlag(ucPortFlag), m_pOwner(pOwner), m_hAbortEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-      m_hRunningEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+CPort::CPort(CPortMan* pOwner, unsigned char ucPortFlag) : m_ucPortFlag(ucPortFlag), m_pOwner(pOwner)
 {
-    m_olCommEvent.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_olWrite.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_ahWriteWait[0] = m_hAbortEvent;
-    m_ahWriteWait[1] = m_olWrite.hEvent;
-    InitializeCriticalSection(&m_csWrite);
-}
-
-CPort::~CPort()
-{
-    CloseHandle(m_hRunningEvent);
-    CloseHandle(m_hAbortEvent);
-    CloseHandle(m_olWrite.hEvent);
-    CloseHandle(m_olCommEvent.hEvent);
-    DeleteCriticalSection(&m_csWrite);
+    m_olWrite.hEvent = m_writeEvent;
+    m_ahWriteWait[0] = m_abortEvent;
+    m_ahWriteWait[1] = m_writeEvent;
+    m_olRead.hEvent = m_readEvent;
+    m_ahReadWait[0] = m_abortEvent;
+    m_ahReadWait[1] = m_readEvent;
 }
 
 CPort* CPort::Create(CPortMan* pOwner, unsigned char ucPortFlag)
@@ -142,37 +141,37 @@ int CPort::IsRingOn()
 
 bool CPort::GetModemStatus(DWORD*)
 {
-    return true;
+    return NoModemLines();
 }
 
 bool CPort::SetRts()
 {
-    return true;
+    return NoModemLines();
 }
 
 bool CPort::ClearRts()
 {
-    return true;
+    return NoModemLines();
 }
 
 bool CPort::SetDtr()
 {
-    return true;
+    return NoModemLines();
 }
 
 bool CPort::ClearDtr()
 {
-    return true;
+    return NoModemLines();
 }
 
 bool CPort::SetBreak()
 {
-    return true;
+    return NoModemLines();
 }
 
 bool CPort::ClearBreak()
 {
-    return true;
+    return NoModemLines();
 }
 
 bool CPort::SetCallbacks(CPortDataCallback* pDataCallback, unsigned int uiBufferSize,
@@ -192,12 +191,7 @@ bool CPort::IsComPort()
 
 void CPort::OnReaderStart()
 {
-    m_olCommEvent.Offset = 0;
-    m_olCommEvent.OffsetHigh = 0;
-    m_ahReaderWait[0] = m_stopPair.GetRequestEvent();
-    m_ahReaderWait[1] = m_olCommEvent.hEvent;
-    m_ahReaderWait[2] = m_updatePair.GetRequestEvent();
-    SetEvent(m_hRunningEvent);
+    m_runningEvent.SetEvent();
 }
 
 DWORD CPort::ReaderLoop()
@@ -207,94 +201,79 @@ DWORD CPort::ReaderLoop()
 
 void CPort::OnReaderEnd()
 {
-    ResetEvent(m_hRunningEvent);
+    m_runningEvent.ResetEvent();
     m_stopPair.Acknowledge();
 }
 
-bool CPort::IsRunning() const
+bool CPort::IsReaderRunning() const
 {
-    return WaitForSingleObject(m_hRunningEvent, 0) == WAIT_OBJECT_0;
+    return WaitForSingleObject(m_runningEvent, 0) == WAIT_OBJECT_0;
 }
 
 bool CPort::StartReader()
 {
-    if (IsRunning())
-    {
-        UpdateReader();
+    if (IsReaderRunning())
+        return UpdateReader();
+    if (!IsOpen())
         return true;
-    }
-    if (!IsOpen() || m_pThreadMan == nullptr)
-        return true;
-    ResetEvent(m_hRunningEvent);
-    ResetEvent(m_hAbortEvent);
+    if (m_pThreadMan == nullptr)
+        return false;
+    m_runningEvent.ResetEvent();
+    m_abortEvent.ResetEvent();
+    m_bStopRequested = false;
     m_stopPair.Reset();
     m_updatePair.Reset();
-    if (!m_pThreadMan->StartReading())
-        return true;
+    if (!m_pThreadMan->StartReading(READER_HANDSHAKE_MS))
+        return false;
     // The stop acknowledgement also ends the wait: a loop that failed at once has already ended.
-    HANDLE ahStarted[3] = {m_hRunningEvent, m_stopPair.GetAckEvent(), m_pThreadMan->GetThreadHandle()};
-    WaitForMultipleObjects(3, ahStarted, FALSE, INFINITE);
-    return true;
+    HANDLE ahStarted[3] = {m_runningEvent, m_stopPair.GetAckEvent(), m_pThreadMan->GetThreadHandle()};
+    WaitForMultipleObjects(3, ahStarted, FALSE, READER_HANDSHAKE_MS);
+    return IsReaderRunning();
 }
 
+// An exception that leaves the receive loop is reported to the owner's window and ends this loop only:
+// the thread serves the next start.
 DWORD CPort::RunReader()
 {
+    DWORD dwResult = ERROR_INTERNAL_ERROR;
     OnReaderStart();
-    DWORD dwResult = ReaderLoop();
+    AfxCallGuarded([&] { dwResult = ReaderLoop(); },
+                   m_pOwner != nullptr ? m_pOwner->GetOwnerWindow() : nullptr);
+    m_dwReaderResult = dwResult;
     OnReaderEnd();
     return dwResult;
 }
 
 // The reader may be inside SendMessage to a window of this thread: sent messages are handled meanwhile.
-void CPort::UpdateReader()
+bool CPort::UpdateReader()
 {
     m_updatePair.Request();
     HANDLE ahWait[2] = {m_updatePair.GetAckEvent(), m_stopPair.GetAckEvent()};
-    while (MsgWaitForMultipleObjects(2, ahWait, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 2)
-    {
-        MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
+    return WaitHandlingSentMessages(2, ahWait, READER_HANDSHAKE_MS) == WAIT_OBJECT_0;
 }
 
+// With bPump the reader may be inside SendMessage to this thread, so the messages sent to it are handled
+// meanwhile; posted ones (timers, device notifications) wait, so that nothing re-enters the port manager
+// while it closes.
 bool CPort::StopReader(bool bPump)
 {
-    if (!IsRunning())
+    if (!IsReaderRunning())
         return true;
     m_pDataCallback = nullptr;
     m_pEventCallback = nullptr;
+    m_bStopRequested = true;
     m_stopPair.Request();
     if (!bPump)
-    {
-        m_stopPair.WaitAck(STOP_WAIT_MS);
-        return true;
-    }
-    // The reader may be inside SendMessage to a window of this thread: keep handling messages.
-    while (!m_stopPair.WaitAck(STOP_POLL_MS))
-    {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (!CThreadMan::PreTranslateAppMessage(&msg))
-            {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-        }
-    }
-    return true;
+        return m_stopPair.WaitAck(STOP_WAIT_MS);
+    HANDLE hAck = m_stopPair.GetAckEvent();
+    return WaitHandlingSentMessages(1, &hAck, READER_HANDSHAKE_MS) == WAIT_OBJECT_0;
 }
 
-void CPort::SuspendReader()
+void CPort::ReportError(DWORD dwError)
 {
-    if (IsRunning() && m_pThreadMan != nullptr)
-        SuspendThread(m_pThreadMan->GetThreadHandle());
-}
-
-void CPort::ResumeReader()
-{
-    if (IsRunning() && m_pThreadMan != nullptr)
-        ResumeThread(m_pThreadMan->GetThreadHandle());
+    CPortEventCallback* pCallback = m_pEventCallback;
+    if (pCallback != nullptr)
+        (*pCallback)(EV_ERR, dwError);
 }
 
 CString CPort::GetOwnerPortName() const

@@ -1,12 +1,15 @@
 // The port interface served by the port manager's reader thread; the plain CPort is the null port,
-// which never opens.
+// which never opens and has no modem lines.
 #pragma once
 
-#include "framework/AfxWin32.h"
+#include "framework/CCriticalSection.h"
+#include "framework/CEvent.h"
 #include "framework/CObject.h"
 #include "framework/CString.h"
 #include "ports/CEventPair.h"
 #include "ports/PortTypes.h"
+
+#include <atomic>
 
 class CThreadMan;
 
@@ -14,7 +17,6 @@ class CPort : public CObject
 {
 public:
     CPort(CPortMan* pOwner, unsigned char ucPortFlag);
-    ~CPort() override;
     CPort(const CPort&) = delete;
     CPort& operator=(const CPort&) = delete;
 
@@ -42,6 +44,7 @@ public:
     virtual int IsDsrOn();
     virtual int IsCtsOn();
     virtual int IsRingOn();
+    // The line operations fail (false, *pdwStatus untouched) on a port without modem lines.
     virtual bool GetModemStatus(DWORD* pdwStatus);
     virtual bool SetRts();
     virtual bool ClearRts();
@@ -55,13 +58,19 @@ public:
     virtual void OnReaderStart();
     virtual DWORD ReaderLoop();
     virtual void OnReaderEnd();
-    virtual void UpdateReader();
+    // False when the reader did not take the new settings in time.
+    virtual bool UpdateReader();
+    // False when the reader did not acknowledge the stop in time.
     virtual bool StopReader(bool bPump);
 
+    // False when the receive loop should run but does not: no reader thread, no answer from it, or a
+    // loop that ended at once (its result is then GetReaderResult()).
     bool StartReader();
     DWORD RunReader();
-    void SuspendReader();
-    void ResumeReader();
+    bool IsReaderRunning() const;
+    // The result of the last receive loop: 0, the Windows error that ended it, or ERROR_INTERNAL_ERROR
+    // when it threw.
+    DWORD GetReaderResult() const { return m_dwReaderResult; }
 
     void SetThreadMan(CThreadMan* pThreadMan) { m_pThreadMan = pThreadMan; }
     bool IsOpen() const { return m_hPort != INVALID_HANDLE_VALUE; }
@@ -69,29 +78,35 @@ public:
     CString GetOwnerPortName() const;
 
 protected:
-    bool IsRunning() const;
+    // Set by StopReader before its request: the loop looks at it after each delivery without a wait.
+    bool IsStopRequested() const { return m_bStopRequested; }
+    // A failure of the port itself reaches the event callback as EV_ERR with the Windows error, whatever
+    // the event mask.
+    void ReportError(DWORD dwError);
 
     unsigned char m_ucPortFlag;
     HANDLE m_hPort = INVALID_HANDLE_VALUE;
-    CPortEventCallback* volatile m_pEventCallback = nullptr;
-    CPortDataCallback* volatile m_pDataCallback = nullptr;
-    DWORD m_dwModemStatus = 0;
+    std::atomic<CPortEventCallback*> m_pEventCallback{nullptr};
+    std::atomic<CPortDataCallback*> m_pDataCallback{nullptr};
+    std::atomic<DWORD> m_dwModemStatus{0};
     CPortMan* m_pOwner;
     unsigned int m_uiRxQueueSize = 0;
     unsigned int m_uiTxQueueSize = 0;
-    HANDLE m_hAbortEvent;
+    CEvent m_abortEvent{FALSE, TRUE};
     CEventPair m_stopPair;
     CEventPair m_updatePair;
-    HANDLE m_hRunningEvent;
-    OVERLAPPED m_olCommEvent = {};
+    CEvent m_runningEvent{FALSE, TRUE};
+    CEvent m_writeEvent{FALSE, TRUE};
     OVERLAPPED m_olWrite = {};
     HANDLE m_ahWriteWait[2];
+    CEvent m_readEvent{FALSE, TRUE};
     OVERLAPPED m_olRead = {};
-    HANDLE m_ahReadWait[2] = {};
-    HANDLE m_ahReaderWait[3] = {};
-    unsigned int m_uiRxBufferSize = 256;
-    unsigned long m_dwEventMask = 0;
+    HANDLE m_ahReadWait[2];
+    std::atomic<unsigned int> m_uiRxBufferSize{256};
+    std::atomic<unsigned long> m_dwEventMask{0};
     CThreadMan* m_pThreadMan = nullptr;
     // Serialises writers (UI and timer threads) on the one write OVERLAPPED.
-    CRITICAL_SECTION m_csWrite;
+    CCriticalSection m_csWrite;
+    std::atomic<DWORD> m_dwReaderResult{0};
+    std::atomic<bool> m_bStopRequested{false};
 };

@@ -1,7 +1,5 @@
 #include "ports/CPortCom.h"
 
-#include "ports/CPortMan.h"
-
 #include <new>
 
 CPort* CPortCom::Create(CPortMan* pOwner, unsigned char ucPortFlag)
@@ -9,9 +7,11 @@ CPort* CPortCom::Create(CPortMan* pOwner, unsigned char ucPortFlag)
     return new (std::nothrow) CPortCom(pOwner, ucPortFlag);
 }
 
+// The settings are those the port manager passed to Open: its record as it stood at the open request.
 bool CPortCom::ApplySettings()
 {
-    return ApplyDcb(m_pOwner != nullptr ? &m_pOwner->m_dcb : &m_dcb);
+    const DCB dcb = m_dcb;
+    return ApplyDcb(&dcb);
 }
 
 unsigned long CPortCom::GetRateHint(const CString&)

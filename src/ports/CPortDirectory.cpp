@@ -1,23 +1,12 @@
 #include "ports/CPortDirectory.h"
 
+#include "framework/CSingleLock.h"
 #include "ports/CPort.h"
 #include "ports/CPortDetailsEx.h"
 #include "ports/CStringHistory.h"
 
 namespace
 {
-class CDirectoryLock
-{
-public:
-    explicit CDirectoryLock(CRITICAL_SECTION& cs) : m_cs(cs) { EnterCriticalSection(&m_cs); }
-    ~CDirectoryLock() { LeaveCriticalSection(&m_cs); }
-    CDirectoryLock(const CDirectoryLock&) = delete;
-    CDirectoryLock& operator=(const CDirectoryLock&) = delete;
-
-private:
-    CRITICAL_SECTION& m_cs;
-};
-
 CString Lowered(const CString& str)
 {
     CString strLower(str);
@@ -32,21 +21,17 @@ CPortDirectory& GetPortDirectory()
     return directory;
 }
 
-CPortDirectory::CPortDirectory()
-{
-    InitializeCriticalSection(&m_lock);
-}
+CPortDirectory::CPortDirectory() = default;
 
 CPortDirectory::~CPortDirectory()
 {
     RemoveAll();
-    DeleteCriticalSection(&m_lock);
 }
 
 // Lookups run under the lock too, since the device-change thread may add entries meanwhile.
 CPortDetailsEx* CPortDirectory::Find(const CString& strName)
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     void* pEntry = nullptr;
     if (m_mapAliases.Lookup(strName, pEntry))
         return static_cast<CPortDetailsEx*>(pEntry);
@@ -63,14 +48,14 @@ CPortDetailsEx* CPortDirectory::Find(const CString& strName)
 
 CString CPortDirectory::GetDisplayName(const CString& strName)
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     CPortDetailsEx* pEntry = Find(strName);
     return pEntry != nullptr ? pEntry->m_strDisplayKey : strName;
 }
 
 CString CPortDirectory::GetDevicePath(const CString& strName)
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     CPortDetailsEx* pEntry = Find(strName);
     return pEntry != nullptr ? pEntry->m_strDevicePath : strName;
 }
@@ -82,7 +67,7 @@ bool CPortDirectory::IsKnown(const CString& strName)
 
 bool CPortDirectory::SetPresent(const CString& strName, bool bPresent)
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     CPortDetailsEx* pEntry = Find(strName);
     if (pEntry == nullptr)
         return false;
@@ -97,7 +82,7 @@ bool CPortDirectory::IsSamePort(const CString& strA, const CString& strB)
 
 PortFactory CPortDirectory::GetFactory(const CString& strName)
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     CPortDetailsEx* pEntry = Find(strName);
     return pEntry != nullptr ? pEntry->m_pfnFactory : &CPort::Create;
 }
@@ -118,7 +103,7 @@ void CPortDirectory::AddPort(CPortDetailsEx* pEntry)
 {
     if (pEntry->m_strDisplayKey.IsEmpty())
         pEntry->m_strDisplayKey = pEntry->m_strPortName + "   " + pEntry->m_strDescription;
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     void* pKnown = nullptr;
     if (m_mapAliases.Lookup(pEntry->m_strDisplayKey, pKnown))
     {
@@ -141,7 +126,7 @@ void CPortDirectory::AddPort(CPortDetailsEx* pEntry)
 
 void CPortDirectory::RemoveAll()
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     for (int i = 0; i < m_aEntries.GetSize(); ++i)
         delete m_aEntries.GetAt(i);
     m_aEntries.RemoveAll();
@@ -150,7 +135,7 @@ void CPortDirectory::RemoveAll()
 
 void CPortDirectory::GetListedKeys(CStringArray& astrKeys)
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     for (int i = 0; i < m_aEntries.GetSize(); ++i)
     {
         const auto* pEntry = static_cast<const CPortDetailsEx*>(m_aEntries.GetAt(i));
@@ -162,12 +147,12 @@ void CPortDirectory::GetListedKeys(CStringArray& astrKeys)
 
 CString CPortDirectory::GetCurrentName()
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     return m_strCurrentName;
 }
 
 int CPortDirectory::GetCount()
 {
-    CDirectoryLock lock(m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     return static_cast<int>(m_aEntries.GetSize());
 }

@@ -1,7 +1,7 @@
 // Process-wide register of every port found on the machine, addressed by any of its aliases.
 #pragma once
 
-#include "framework/AfxWin32.h"
+#include "framework/CCriticalSection.h"
 #include "framework/CMapStringToPtr.h"
 #include "framework/CObArray.h"
 #include "framework/CStringArray.h"
@@ -40,7 +40,7 @@ private:
     void AddAlias(const CString& strAlias, CPortDetailsEx* pEntry);
     void AddAliasPair(const CString& strAlias, CPortDetailsEx* pEntry);
 
-    CRITICAL_SECTION m_lock;
+    CCriticalSection m_lock;
     CPortDetailArray m_aEntries;
     CMapStringToPtr m_mapAliases;
     CString m_strCurrentName;

@@ -19,11 +19,13 @@ bool CPortHidBase::Open(const CString& strDevicePath, const DCB*, CPortDataCallb
     if (!IsOpen())
         return false;
     HIDP_CAPS caps = {};
-    PHIDP_PREPARSED_DATA pPreparsed = nullptr;
-    if (HidD_GetPreparsedData(m_hPort, &pPreparsed))
+    if (!ReadCaps(caps))
     {
-        HidP_GetCaps(pPreparsed, &caps);
-        HidD_FreePreparsedData(pPreparsed);
+        // Without an input report length every read would return at once and empty.
+        CloseHandle(m_hPort);
+        m_hPort = INVALID_HANDLE_VALUE;
+        SetLastError(ERROR_INVALID_DATA);
+        return false;
     }
     TakeCaps(caps);
     ULONG ulBuffers = 0;
@@ -31,6 +33,16 @@ bool CPortHidBase::Open(const CString& strDevicePath, const DCB*, CPortDataCallb
         HidD_SetNumInputBuffers(m_hPort, ulBuffers + m_uiExtraInputBuffers);
     SetCallbacks(pDataCallback, m_caps.InputReportByteLength + 1u, pEventCallback, ulEventMask);
     return IsOpen();
+}
+
+bool CPortHidBase::ReadCaps(HIDP_CAPS& caps)
+{
+    PHIDP_PREPARSED_DATA pPreparsed = nullptr;
+    if (!HidD_GetPreparsedData(m_hPort, &pPreparsed))
+        return false;
+    bool bRead = HidP_GetCaps(pPreparsed, &caps) == HIDP_STATUS_SUCCESS;
+    HidD_FreePreparsedData(pPreparsed);
+    return bRead && caps.InputReportByteLength > 0;
 }
 
 void CPortHidBase::TakeCaps(const HIDP_CAPS& caps)

@@ -21,15 +21,18 @@ public:
                       CPortEventCallback* pEventCallback, unsigned long ulEventMask) override;
 
 protected:
+    // The device's capabilities; false when they cannot be read or announce no input report.
+    bool ReadCaps(HIDP_CAPS& caps);
     // Takes the capabilities of the opened device: output buffer and delivery chunk size.
     void TakeCaps(const HIDP_CAPS& caps);
     // Header, data and zeros up to the output report length; false when it does not fit or is closed.
     bool WriteReport(const unsigned char* pData, unsigned int uiCount, const unsigned char* pHeader,
                      unsigned int uiHeaderLength);
-    // Splits a buffer into reports of at most uiPerReport data bytes, each headed by fnHeader.
+    // Splits a buffer into reports of at most the report length less uiReserved data bytes, each written by
+    // fnReport; false at the first report that fails.
     template <class HeaderFn>
     bool WriteReports(const unsigned char* pBytes, unsigned int uiCount, unsigned int uiReserved,
-                      HeaderFn fnHeader);
+                      HeaderFn fnReport);
     virtual bool WriteRaw(const unsigned char* pBytes, unsigned int uiCount);
     unsigned int OutputReportLength() const { return m_caps.OutputReportByteLength; }
 
@@ -41,7 +44,7 @@ protected:
 
 template <class HeaderFn>
 bool CPortHidBase::WriteReports(const unsigned char* pBytes, unsigned int uiCount, unsigned int uiReserved,
-                                HeaderFn fnHeader)
+                                HeaderFn fnReport)
 {
     if (!IsOpen())
         return false;
@@ -52,7 +55,8 @@ bool CPortHidBase::WriteReports(const unsigned char* pBytes, unsigned int uiCoun
     for (unsigned int uiDone = 0; uiDone < uiCount;)
     {
         unsigned int uiPart = uiCount - uiDone < uiPerReport ? uiCount - uiDone : uiPerReport;
-        fnHeader(pBytes + uiDone, uiPart);
+        if (!fnReport(pBytes + uiDone, uiPart))
+            return false;
         uiDone += uiPart;
     }
     return true;

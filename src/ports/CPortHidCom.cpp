@@ -37,7 +37,7 @@ bool CPortHidCom::Write(const unsigned char* pBytes, unsigned int uiCount)
         [this](const unsigned char* pPart, unsigned int uiPart)
         {
             const unsigned char abHeader[3] = {0x00, 0x30, static_cast<unsigned char>(uiPart)};
-            WriteReport(pPart, uiPart, abHeader, sizeof(abHeader));
+            return WriteReport(pPart, uiPart, abHeader, sizeof(abHeader));
         });
 }
 

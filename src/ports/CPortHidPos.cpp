@@ -100,7 +100,7 @@ bool CPortHidPos::Write(const unsigned char* pBytes, unsigned int uiCount)
                         [this](const unsigned char* pPart, unsigned int uiPart)
                         {
                             const unsigned char abHeader[2] = {0xFD, static_cast<unsigned char>(uiPart)};
-                            WriteReport(pPart, uiPart, abHeader, sizeof(abHeader));
+                            return WriteReport(pPart, uiPart, abHeader, sizeof(abHeader));
                         });
 }
 

@@ -48,7 +48,7 @@ bool CPortHidSurePosSio::Write(const unsigned char* pBytes, unsigned int uiCount
                         {
                             const unsigned char abHeader[5] = {0x00, static_cast<unsigned char>(uiPart + 4),
                                                                0x00, 0x08, 0x00};
-                            WriteReport(pPart, uiPart, abHeader, sizeof(abHeader));
+                            return WriteReport(pPart, uiPart, abHeader, sizeof(abHeader));
                         });
 }
 

@@ -1,5 +1,6 @@
 #include "ports/CPortMan.h"
 
+#include "framework/CSingleLock.h"
 #include "ports/CDeviceChangeHandler.h"
 #include "ports/CDeviceChangeReceiver.h"
 #include "ports/CInterProcCommPortBorrow.h"
@@ -17,18 +18,8 @@ namespace
 constexpr DWORD OPEN_RETRY_PAUSE_MS = 250;
 constexpr int OPEN_ATTEMPTS_ON_RECONNECT = 20;
 constexpr DWORD MAX_DEVICE_NAME = 1024;
-
-class CRecordLock
-{
-public:
-    explicit CRecordLock(CRITICAL_SECTION& cs) : m_cs(cs) { EnterCriticalSection(&m_cs); }
-    ~CRecordLock() { LeaveCriticalSection(&m_cs); }
-    CRecordLock(const CRecordLock&) = delete;
-    CRecordLock& operator=(const CRecordLock&) = delete;
-
-private:
-    CRITICAL_SECTION& m_cs;
-};
+// A reopen on the other thread holds the close lock for at most its 20 attempts and their pauses.
+constexpr DWORD CLOSE_LOCK_WAIT_MS = 30000;
 
 using CDataFunctor = TSpecificPortFunctor2<CPortMan, bool, unsigned char*, unsigned int>;
 using CEventFunctor = TSpecificPortFunctor2<CPortMan, bool, unsigned long, unsigned long>;
@@ -56,42 +47,56 @@ CString DeviceNameFromHeader(const DEV_BROADCAST_HDR* pHeader)
         return BoundedName(pHeader, offsetof(DEV_BROADCAST_DEVICEINTERFACE_A, dbcc_name));
     return CString();
 }
+
+// Marks the calling thread as the one closing the port for the lifetime of the object.
+class CClosingThread
+{
+public:
+    explicit CClosingThread(std::atomic<DWORD>& dwThread) : m_dwThread(dwThread), m_dwPrevious(dwThread)
+    {
+        m_dwThread = GetCurrentThreadId();
+    }
+    ~CClosingThread() { m_dwThread = m_dwPrevious; }
+    CClosingThread(const CClosingThread&) = delete;
+    CClosingThread& operator=(const CClosingThread&) = delete;
+
+private:
+    std::atomic<DWORD>& m_dwThread;
+    DWORD m_dwPrevious;
+};
 } // namespace
 
 CPortMan::CPortMan(HWND hOwner, UINT uiEventMessage, UINT uiDataMessage, bool bOwnDeviceChangeThread,
                    unsigned char ucPortFlag)
-    : m_ucPortFlag(ucPortFlag), m_timeouts{MAXDWORD, 0, 0, 0, 5000}
+    : m_ucPortFlag(ucPortFlag), m_dcbOpen(m_dcb), m_timeouts{MAXDWORD, 0, 0, 0, 5000}
 {
-    InitializeCriticalSection(&m_csPort);
-    InitializeCriticalSection(&m_csRecord);
-    m_pPort = CPort::Create(this, m_ucPortFlag);
-    m_pThreadMan = new CThreadMan;
-    m_pThreadMan->SetPort(m_pPort);
-    m_pPort->SetThreadMan(m_pThreadMan);
-    m_pBorrow = new CInterProcCommPortBorrow;
+    m_pPort.reset(CPort::Create(this, m_ucPortFlag));
+    m_pThreadMan = std::make_unique<CThreadMan>();
+    m_pThreadMan->SetPort(m_pPort.get());
+    m_pPort->SetThreadMan(m_pThreadMan.get());
+    m_pBorrow = std::make_unique<CInterProcCommPortBorrow>();
     EnumerateAllPorts();
-    m_hStateChanged = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    m_pDefaultDataCallback = new CDataFunctor(this, &CPortMan::OnDataDefault);
-    m_pDefaultEventCallback = new CEventFunctor(this, &CPortMan::OnEventDefault);
+    m_pDefaultDataCallback = std::make_unique<CDataFunctor>(this, &CPortMan::OnDataDefault);
+    m_pDefaultEventCallback = std::make_unique<CEventFunctor>(this, &CPortMan::OnEventDefault);
     SetMessageTarget(hOwner, uiDataMessage, uiEventMessage, bOwnDeviceChangeThread);
 }
 
+// A reader that never stopped keeps its port object and thread: freeing them under it would corrupt
+// memory.
 CPortMan::~CPortMan()
 {
-    delete m_pDeviceChange;
-    m_pDeviceChange = nullptr;
+    m_pDeviceChange.reset();
     ClosePort(false);
+    if (m_pPort->IsReaderRunning())
+    {
+        m_pPort.release();
+        m_pThreadMan.release();
+        return;
+    }
     m_pThreadMan->SetPort(nullptr);
-    if (m_pPort != nullptr)
-        m_pPort->SetThreadMan(nullptr);
-    delete m_pThreadMan;
-    delete m_pPort;
-    delete m_pBorrow;
-    CloseHandle(m_hStateChanged);
-    delete m_pDefaultEventCallback;
-    delete m_pDefaultDataCallback;
-    DeleteCriticalSection(&m_csRecord);
-    DeleteCriticalSection(&m_csPort);
+    m_pPort->SetThreadMan(nullptr);
+    m_pThreadMan.reset();
+    m_pPort.reset();
 }
 
 void CPortMan::SetMessageTarget(HWND hOwner, UINT uiDataMessage, UINT uiEventMessage,
@@ -100,8 +105,8 @@ void CPortMan::SetMessageTarget(HWND hOwner, UINT uiDataMessage, UINT uiEventMes
     m_hOwner = hOwner;
     m_uiDataMessage = uiDataMessage;
     m_uiEventMessage = uiEventMessage;
-    delete m_pDeviceChange;
-    m_pDeviceChange = new CDeviceChangeHandler(bOwnDeviceChangeThread ? nullptr : hOwner, this);
+    m_pDeviceChange.reset();
+    m_pDeviceChange = std::make_unique<CDeviceChangeHandler>(bOwnDeviceChangeThread ? nullptr : hOwner, this);
     SelectDataCallback(nullptr);
     SelectEventCallback(nullptr);
 }
@@ -110,14 +115,16 @@ void CPortMan::SetMessageTarget(HWND hOwner, UINT uiDataMessage, UINT uiEventMes
 void CPortMan::SelectDataCallback(CPortDataCallback* pDataCallback)
 {
     bool bTarget = m_uiDataMessage != 0 && m_hOwner != nullptr;
-    m_pDataCallback = pDataCallback != nullptr ? pDataCallback : bTarget ? m_pDefaultDataCallback : nullptr;
+    m_pDataCallback = pDataCallback != nullptr ? pDataCallback
+                      : bTarget                ? m_pDefaultDataCallback.get()
+                                               : nullptr;
 }
 
 void CPortMan::SelectEventCallback(CPortEventCallback* pEventCallback)
 {
     bool bTarget = m_uiEventMessage != 0 && m_hOwner != nullptr;
     m_pEventCallback = pEventCallback != nullptr ? pEventCallback
-                       : bTarget                 ? m_pDefaultEventCallback
+                       : bTarget                 ? m_pDefaultEventCallback.get()
                                                  : nullptr;
 }
 
@@ -141,10 +148,17 @@ void CPortMan::RaiseEvent(unsigned long ulBits)
         (*pCallback)(ulBits, 0);
 }
 
+bool CPortMan::IsClosingThread() const
+{
+    return m_dwClosingThread == GetCurrentThreadId();
+}
+
 bool CPortMan::OpenConnection(const CString& strName, CPortDataCallback* pDataCallback,
                               unsigned int uiBufferSize)
 {
-    CMsgWaitGuard guard(m_closeLock);
+    CSingleLock lock(&m_closeLock);
+    if (IsClosingThread() || !lock.Lock(CLOSE_LOCK_WAIT_MS))
+        return false;
     m_uiRxBufferSize = uiBufferSize;
     SelectDataCallback(pDataCallback);
     return OpenByName(strName);
@@ -159,11 +173,12 @@ bool CPortMan::OpenByName(CString strName)
         return true;
     strName = GetPortDirectory().GetDisplayName(strName);
     {
-        CRecordLock lock(m_csRecord);
+        CSingleLock lock(&m_csRecord, TRUE);
         m_pending = *this;
         m_pending.m_ucOpenSucceeded = 1;
         m_pending.m_strDisplayName = strName;
         m_pending.m_strRequestedName = strName;
+        m_dcbOpen = m_dcb;
     }
     return OpenWithRetry(true);
 }
@@ -186,11 +201,17 @@ bool CPortMan::IsOwnEntry(const CString& strName)
     return pEntry != nullptr && pEntry == GetPortDirectory().Find(m_strSymbolicLink);
 }
 
+void CPortMan::PauseBeforeRetry()
+{
+    Sleep(OPEN_RETRY_PAUSE_MS);
+}
+
+// An ordinary open makes one attempt; a reconnect makes up to 20, pausing only between two of them.
 bool CPortMan::OpenWithRetry(bool bOpen)
 {
     if (m_pending.m_ucOpenSucceeded != 0)
     {
-        CRecordLock lock(m_csRecord);
+        CSingleLock lock(&m_csRecord, TRUE);
         static_cast<CDcb&>(*this) = m_pending;
         m_pending.m_ucOpenSucceeded = 0;
     }
@@ -203,9 +224,9 @@ bool CPortMan::OpenWithRetry(bool bOpen)
     {
         if (OpenAttempt())
             return true;
-        Sleep(OPEN_RETRY_PAUSE_MS);
         if (iAttempt >= OPEN_ATTEMPTS_ON_RECONNECT || m_ucReconnect == 0)
             break;
+        PauseBeforeRetry();
     }
     m_ucReconnect = 0;
     // A failed open never leaves PORT_OPEN behind: the port object it named is closed or replaced.
@@ -216,7 +237,12 @@ bool CPortMan::OpenWithRetry(bool bOpen)
 
 bool CPortMan::OpenAttempt()
 {
-    if (!m_pPort->Open(m_strSymbolicLink, &m_dcb, m_pDataCallback, m_uiRxBufferSize, m_pEventCallback,
+    DCB dcb;
+    {
+        CSingleLock lock(&m_csRecord, TRUE);
+        dcb = m_dcbOpen;
+    }
+    if (!m_pPort->Open(m_strSymbolicLink, &dcb, m_pDataCallback, m_uiRxBufferSize, m_pEventCallback,
                        m_ulEventMask))
         return false;
     m_iState = PORT_OPEN;
@@ -236,9 +262,9 @@ bool CPortMan::EnsurePortObject()
                  IsSamePort(strName, m_strSymbolicLink);
     if (!bKeep)
         ReplacePortObject(strName);
-    m_pThreadMan->SetPort(m_pPort);
+    m_pThreadMan->SetPort(m_pPort.get());
     if (m_pPort != nullptr)
-        m_pPort->SetThreadMan(m_pThreadMan);
+        m_pPort->SetThreadMan(m_pThreadMan.get());
     return m_pPort != nullptr;
 }
 
@@ -251,21 +277,31 @@ void CPortMan::ReplacePortObject(const CString& strName)
     CString strDisplayName = directory.GetDisplayName(strName);
     CString strDevicePath = directory.GetDevicePath(strName);
     PortFactory pfnFactory = directory.GetFactory(strName);
-    EnterCriticalSection(&m_csPort);
+    CSingleLock lock(&m_csPort, TRUE);
     m_pThreadMan->SetPort(nullptr);
-    delete m_pPort;
+    m_pPort.reset();
     {
-        CRecordLock lock(m_csRecord);
+        CSingleLock recordLock(&m_csRecord, TRUE);
         m_strDisplayName = strDisplayName;
         m_strSymbolicLink = strDevicePath;
     }
-    m_pPort = pfnFactory(this, m_ucPortFlag);
-    LeaveCriticalSection(&m_csPort);
+    m_pPort.reset(pfnFactory(this, m_ucPortFlag));
 }
 
+// A close asked for while this thread closes already (from a message handled meanwhile) is that close.
 bool CPortMan::ClosePort(bool bLost)
 {
-    CMsgWaitGuard guard(m_closeLock);
+    if (IsClosingThread())
+        return true;
+    CSingleLock lock(&m_closeLock);
+    if (!lock.Lock(CLOSE_LOCK_WAIT_MS))
+        return false;
+    return CloseLocked(bLost);
+}
+
+bool CPortMan::CloseLocked(bool bLost)
+{
+    CClosingThread closing(m_dwClosingThread);
     m_iState = bLost ? PORT_LOST : PORT_CLOSED;
     bool bClosed = m_pPort != nullptr && m_pPort->Close(bLost);
     if (!bLost)
@@ -275,18 +311,14 @@ bool CPortMan::ClosePort(bool bLost)
 
 bool CPortMan::WriteByte(unsigned char ucByte)
 {
-    EnterCriticalSection(&m_csPort);
-    bool bWritten = m_pPort != nullptr && m_pPort->WriteByte(ucByte);
-    LeaveCriticalSection(&m_csPort);
-    return bWritten;
+    CSingleLock lock(&m_csPort, TRUE);
+    return m_pPort != nullptr && m_pPort->WriteByte(ucByte);
 }
 
 bool CPortMan::WriteBuffer(const unsigned char* pBytes, unsigned int uiCount)
 {
-    EnterCriticalSection(&m_csPort);
-    bool bWritten = m_pPort != nullptr && m_pPort->Write(pBytes, uiCount);
-    LeaveCriticalSection(&m_csPort);
-    return bWritten;
+    CSingleLock lock(&m_csPort, TRUE);
+    return m_pPort != nullptr && m_pPort->Write(pBytes, uiCount);
 }
 
 bool CPortMan::WriteString(CString strFrame)
@@ -297,7 +329,9 @@ bool CPortMan::WriteString(CString strFrame)
 
 bool CPortMan::SetEventCallback(CPortEventCallback* pEventCallback, unsigned long ulEventMask)
 {
-    CMsgWaitGuard guard(m_closeLock);
+    CSingleLock lock(&m_closeLock);
+    if (IsClosingThread() || !lock.Lock(CLOSE_LOCK_WAIT_MS))
+        return false;
     m_ulEventMask = ulEventMask;
     SelectEventCallback(pEventCallback);
     if (m_iState != PORT_OPEN || m_pPort == nullptr)
@@ -307,13 +341,13 @@ bool CPortMan::SetEventCallback(CPortEventCallback* pEventCallback, unsigned lon
 
 CString CPortMan::GetCurrentDisplayName()
 {
-    CRecordLock lock(m_csRecord);
+    CSingleLock lock(&m_csRecord, TRUE);
     return CDcb::GetCurrentDisplayName();
 }
 
 CString CPortMan::GetPortName()
 {
-    CRecordLock lock(m_csRecord);
+    CSingleLock lock(&m_csRecord, TRUE);
     return CDcb::GetPortName();
 }
 
@@ -333,17 +367,19 @@ bool CPortMan::IsOwnPort(const CString& strDevice)
            strPath.CompareNoCase(m_strPreviousLink) == 0;
 }
 
+// A notification handled while this thread closes the port is left to the device-change thread, which
+// gets it too. An arrival's reopen, with its retries and pauses, runs on the device-change thread.
 int CPortMan::HandleDeviceChange(UINT uiEventType, DWORD_PTR dwData)
 {
     bool bArrival = uiEventType == DBT_DEVICEARRIVAL;
     bool bRemoval = uiEventType == DBT_DEVICEREMOVEPENDING || uiEventType == DBT_DEVICEREMOVECOMPLETE;
-    if (m_iState == PORT_GRANTED || (!bArrival && !bRemoval) || dwData == 0)
+    if (m_iState == PORT_GRANTED || (!bArrival && !bRemoval) || dwData == 0 || IsClosingThread())
         return 0;
     CString strDevice = DeviceNameFromHeader(reinterpret_cast<const DEV_BROADCAST_HDR*>(dwData));
     if (strDevice.IsEmpty())
         return 0;
-    CMsgWaitGuard guard(m_closeLock);
-    if (m_iState == PORT_GRANTED)
+    CSingleLock lock(&m_closeLock);
+    if (!lock.Lock(CLOSE_LOCK_WAIT_MS) || m_iState == PORT_GRANTED)
         return 0;
     MarkPresence(strDevice, bArrival);
     if (!IsOwnPort(strDevice))
@@ -352,50 +388,67 @@ int CPortMan::HandleDeviceChange(UINT uiEventType, DWORD_PTR dwData)
     {
         if (m_iState != PORT_LOST && m_iState != PORT_REOPENING)
             return 0;
-        m_ucReconnect = 1;
-        OpenWithRetry(true);
-        RaiseEvent(EV_PNP_ARRIVE);
-        SetEvent(m_hStateChanged);
+        if (m_pDeviceChange == nullptr || m_pDeviceChange->IsHandlerThread() ||
+            !CDeviceChangeReceiver::PostReopen(m_pDeviceChange->GetWindow(), strDevice))
+            ReopenOwnPort();
         return 1;
     }
     if (m_iState == PORT_OPEN)
     {
-        ClosePort(true);
+        CloseLocked(true);
         RaiseEvent(EV_PNP_REMOVE);
-        SetEvent(m_hStateChanged);
+        m_stateChanged.SetEvent();
     }
     return -1;
+}
+
+void CPortMan::ReopenArrivedPort(const CString& strDevice)
+{
+    CSingleLock lock(&m_closeLock);
+    if (lock.Lock(CLOSE_LOCK_WAIT_MS) && (m_iState == PORT_LOST || m_iState == PORT_REOPENING) &&
+        IsOwnPort(strDevice))
+        ReopenOwnPort();
+}
+
+void CPortMan::ReopenOwnPort()
+{
+    m_ucReconnect = 1;
+    OpenWithRetry(true);
+    RaiseEvent(EV_PNP_ARRIVE);
+    m_stateChanged.SetEvent();
 }
 
 void CPortMan::OnLendQuery(HWND hAsker, LPARAM lValue)
 {
     CString strName = m_pBorrow->ReadPortName();
-    CMsgWaitGuard guard(m_closeLock);
-    if (!IsOwnEntry(strName))
+    CSingleLock lock(&m_closeLock);
+    if (!lock.Lock(CLOSE_LOCK_WAIT_MS) || !IsOwnEntry(strName))
         return;
-    ClosePort(false);
+    CloseLocked(false);
     m_iState = PORT_GRANTED;
     m_pBorrow->PostReply(hAsker, lValue);
     RaiseEvent(EV_STATUS);
-    SetEvent(m_hStateChanged);
+    m_stateChanged.SetEvent();
 }
 
 void CPortMan::OnLendReturn()
 {
     CString strName = m_pBorrow->ReadPortName();
-    CMsgWaitGuard guard(m_closeLock);
-    if (m_iState != PORT_GRANTED || !IsOwnEntry(strName))
+    CSingleLock lock(&m_closeLock);
+    if (!lock.Lock(CLOSE_LOCK_WAIT_MS) || m_iState != PORT_GRANTED || !IsOwnEntry(strName))
         return;
     m_iState = PORT_REOPENING;
     OpenWithRetry(true);
     RaiseEvent(EV_STATUS);
-    SetEvent(m_hStateChanged);
+    m_stateChanged.SetEvent();
 }
 
 void CPortMan::OnLendReply()
 {
     CString strName = m_pBorrow->ReadPortName();
-    CMsgWaitGuard guard(m_closeLock);
+    CSingleLock lock(&m_closeLock);
+    if (!lock.Lock(CLOSE_LOCK_WAIT_MS))
+        return;
     m_iState = PORT_REOPENING;
     if (IsOwnEntry(strName))
         m_pBorrow->SetBorrowedName(strName);

@@ -2,8 +2,13 @@
 // window from the reader thread, follows the device through removal and arrival and lends the port.
 #pragma once
 
+#include "framework/CCriticalSection.h"
+#include "framework/CEvent.h"
 #include "ports/CDcb.h"
 #include "ports/CMsgWaitLock.h"
+
+#include <atomic>
+#include <memory>
 
 class CDeviceChangeHandler;
 class CDeviceChangeReceiver;
@@ -29,20 +34,26 @@ public:
     // Read under the record lock: the device-change thread may be renaming the port meanwhile.
     CString GetCurrentDisplayName();
     CString GetPortName();
+    HWND GetOwnerWindow() const { return m_hOwner; }
 
     // Device notifications and lending (receiver window, and the owner's WM_DEVICECHANGE).
     int HandleDeviceChange(UINT uiEventType, DWORD_PTR dwData);
+    // The reopen of an arrival, on the device-change thread.
+    void ReopenArrivedPort(const CString& strDevice);
     void OnLendQuery(HWND hAsker, LPARAM lValue);
     void OnLendReturn();
     void OnLendReply();
     void ReturnBorrowedPort();
     void AttachReceiver(CDeviceChangeReceiver* pReceiver);
 
-    HANDLE GetStateChangedEvent() const { return m_hStateChanged; }
+    HANDLE GetStateChangedEvent() const { return m_stateChanged; }
     // The hidden receiver window of the device-change thread (null when the owner window is used).
     HWND GetDeviceChangeWindow() const;
 
 protected:
+    // The pause between two open attempts on a reconnect.
+    virtual void PauseBeforeRetry();
+
     bool OnDataDefault(unsigned char* pBytes, unsigned int uiCount);
     bool OnEventDefault(unsigned long ulBits, unsigned long ulValue);
     void SetMessageTarget(HWND hOwner, UINT uiDataMessage, UINT uiEventMessage, bool bOwnDeviceChangeThread);
@@ -59,29 +70,39 @@ protected:
     void MarkPresence(const CString& strDevice, bool bArrival);
     void RaiseEvent(unsigned long ulBits);
     bool OpenAttempt();
+    bool CloseLocked(bool bLost);
+    void ReopenOwnPort();
+    // True on the thread that is closing the port: a call from there (a message handled while the reader
+    // stops) must not re-enter the manager.
+    bool IsClosingThread() const;
 
     unsigned char m_ucPortFlag;
-    CInterProcCommPortBorrow* m_pBorrow = nullptr;
-    CPort* m_pPort = nullptr;
+    std::unique_ptr<CInterProcCommPortBorrow> m_pBorrow;
+    std::unique_ptr<CPort> m_pPort;
     unsigned char m_ucReconnect = 0;
     CDcb m_pending;
+    // The serial settings of the last open request, taken on the owner's thread, which writes the record
+    // (m_dcb); opens on the device-change thread use these.
+    DCB m_dcbOpen;
     COMMTIMEOUTS m_timeouts;
     unsigned int m_uiRxBufferSize = 256;
     unsigned long m_ulEventMask = 0;
     CPortEventCallback* m_pEventCallback = nullptr;
-    CPortEventCallback* m_pDefaultEventCallback = nullptr;
+    std::unique_ptr<CPortEventCallback> m_pDefaultEventCallback;
     CPortDataCallback* m_pDataCallback = nullptr;
-    CPortDataCallback* m_pDefaultDataCallback = nullptr;
+    std::unique_ptr<CPortDataCallback> m_pDefaultDataCallback;
     UINT m_uiDataMessage = 0;
     UINT m_uiEventMessage = 0;
     HWND m_hOwner = nullptr;
-    HANDLE m_hStateChanged = nullptr;
+    CEvent m_stateChanged;
     // Port lock: held while the port object is replaced and while a write uses it.
-    CRITICAL_SECTION m_csPort;
+    CCriticalSection m_csPort;
     // Close lock: serialises open, close and the device-change and lending reactions of both threads.
     CMsgWaitLock m_closeLock;
-    // Guards the record's texts against readers on other threads; never held while waiting.
-    CRITICAL_SECTION m_csRecord;
-    CDeviceChangeHandler* m_pDeviceChange = nullptr;
-    CThreadMan* m_pThreadMan = nullptr;
+    // Guards the record's texts and the open settings against readers on other threads; never held while
+    // waiting.
+    CCriticalSection m_csRecord;
+    std::atomic<DWORD> m_dwClosingThread{0};
+    std::unique_ptr<CDeviceChangeHandler> m_pDeviceChange;
+    std::unique_ptr<CThreadMan> m_pThreadMan;
 };

@@ -1,8 +1,10 @@
 #include "ports/CPortUsbBase.h"
 
+#include "framework/CSingleLock.h"
 #include "ports/CRxRingBuffer.h"
 
 #include <new>
+#include <vector>
 
 namespace
 {
@@ -13,29 +15,25 @@ constexpr DWORD WRITE_WAIT_MS = 5000;
 
 CPortUsbBase::CPortUsbBase(CPortMan* pOwner, unsigned char ucPortFlag)
     : CPort(pOwner, ucPortFlag), m_timeouts{MAXDWORD, 0, 0, 0, 0},
-      m_pRing(new CRxRingBuffer(DEFAULT_RING_BYTES))
+      m_pRing(std::make_unique<CRxRingBuffer>(DEFAULT_RING_BYTES))
 {
-    m_olRead.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_ahReadWait[0] = m_hAbortEvent;
-    m_ahReadWait[1] = m_olRead.hEvent;
 }
 
-CPortUsbBase::~CPortUsbBase()
-{
-    delete m_pRing;
-    CloseHandle(m_olRead.hEvent);
-}
+CPortUsbBase::~CPortUsbBase() = default;
 
+// Refused while the reader runs: it puts into the ring.
 bool CPortUsbBase::SetQueueSizes(unsigned int uiRxSize, unsigned int)
 {
-    auto* pRing = new (std::nothrow) CRxRingBuffer(uiRxSize);
-    if (pRing == nullptr || !pRing->IsValid())
+    if (IsReaderRunning())
+        return false;
+    try
     {
-        delete pRing;
+        m_pRing = std::make_unique<CRxRingBuffer>(uiRxSize);
+    }
+    catch (const std::bad_alloc&)
+    {
         return false;
     }
-    delete m_pRing;
-    m_pRing = pRing;
     return true;
 }
 
@@ -83,9 +81,7 @@ bool CPortUsbBase::ApplyTimeouts()
 
 void CPortUsbBase::OnReadError(DWORD dwError)
 {
-    CPortEventCallback* pCallback = m_pEventCallback;
-    if (pCallback != nullptr)
-        (*pCallback)(EV_ERR, dwError);
+    ReportError(dwError);
 }
 
 void CPortUsbBase::Deliver(unsigned char* pBytes, unsigned int uiCount)
@@ -102,81 +98,74 @@ void CPortUsbBase::Deliver(unsigned char* pBytes, unsigned int uiCount)
 void CPortUsbBase::WaitReadCancelled()
 {
     CancelIo(m_hPort);
-    WaitForSingleObject(m_olRead.hEvent, COMPLETION_WAIT_MS);
+    WaitForSingleObject(m_readEvent, COMPLETION_WAIT_MS);
 }
 
 DWORD CPortUsbBase::ReaderLoop()
 {
-    unsigned int uiSize = m_uiRxBufferSize;
-    auto* pBuffer = new (std::nothrow) unsigned char[uiSize + 4];
-    if (pBuffer == nullptr)
-        return ERROR_NOT_ENOUGH_MEMORY;
-    HANDLE ahWait[3] = {m_stopPair.GetRequestEvent(), m_olRead.hEvent, m_updatePair.GetRequestEvent()};
-    DWORD dwResult = 0;
-    for (bool bRead = true; bRead;)
+    const unsigned int uiSize = m_uiRxBufferSize;
+    std::vector<unsigned char> abBuffer(uiSize + 4);
+    HANDLE ahWait[3] = {m_stopPair.GetRequestEvent(), m_readEvent, m_updatePair.GetRequestEvent()};
+    for (;;)
     {
-        ResetEvent(m_olRead.hEvent);
+        m_readEvent.ResetEvent();
         m_olRead.Offset = 0;
         m_olRead.OffsetHigh = 0;
         DWORD dwRead = 0;
-        if (ReadFile(m_hPort, pBuffer, uiSize, &dwRead, &m_olRead))
+        if (ReadFile(m_hPort, abBuffer.data(), uiSize, &dwRead, &m_olRead))
         {
-            OnReceived(pBuffer, dwRead);
+            OnReceived(abBuffer.data(), dwRead);
             // A device that completes every read at once must still see a stop request.
-            bRead = !m_stopPair.PollRequest();
+            if (m_stopPair.PollRequest())
+                return 0;
             continue;
         }
-        if (GetLastError() != ERROR_IO_PENDING)
-            break;
+        DWORD dwError = GetLastError();
+        if (dwError != ERROR_IO_PENDING)
+        {
+            OnReadError(dwError);
+            return dwError;
+        }
         for (bool bPending = true; bPending;)
         {
             DWORD dwWait = WaitForMultipleObjects(3, ahWait, FALSE, m_dwLoopWait);
             if (dwWait == WAIT_OBJECT_0 + 1)
             {
                 bPending = false;
-                if (GetOverlappedResult(m_hPort, &m_olRead, &dwRead, FALSE))
-                    OnReceived(pBuffer, dwRead);
-                else
+                if (!GetOverlappedResult(m_hPort, &m_olRead, &dwRead, FALSE))
                 {
-                    dwResult = GetLastError();
-                    OnReadError(dwResult);
-                    bRead = false;
+                    dwError = GetLastError();
+                    OnReadError(dwError);
+                    return dwError;
                 }
+                OnReceived(abBuffer.data(), dwRead);
             }
             else if (dwWait == WAIT_OBJECT_0 + 2)
                 m_updatePair.Acknowledge();
             else
             {
+                dwError = dwWait == WAIT_OBJECT_0 ? 0 : GetLastError();
                 WaitReadCancelled();
-                bPending = false;
-                bRead = false;
+                return dwError;
             }
         }
     }
-    delete[] pBuffer;
-    return dwResult;
 }
 
 // A write that is aborted or does not finish in time is cancelled before the OVERLAPPED is reused.
 bool CPortUsbBase::WriteWaited(HANDLE hTarget, const unsigned char* pBytes, unsigned int uiCount)
 {
-    EnterCriticalSection(&m_csWrite);
+    CSingleLock lock(&m_csWrite, TRUE);
     m_olWrite.Offset = 0;
     m_olWrite.OffsetHigh = 0;
     DWORD dwWritten = 0;
-    bool bWritten = false;
     if (WriteFile(hTarget, pBytes, uiCount, &dwWritten, &m_olWrite))
-        bWritten = dwWritten == uiCount;
-    else if (GetLastError() == ERROR_IO_PENDING)
-    {
-        if (WaitForMultipleObjects(2, m_ahWriteWait, FALSE, WRITE_WAIT_MS) == WAIT_OBJECT_0 + 1)
-            bWritten = GetOverlappedResult(hTarget, &m_olWrite, &dwWritten, FALSE) && dwWritten == uiCount;
-        else
-        {
-            CancelIo(hTarget);
-            WaitForSingleObject(m_olWrite.hEvent, COMPLETION_WAIT_MS);
-        }
-    }
-    LeaveCriticalSection(&m_csWrite);
-    return bWritten;
+        return dwWritten == uiCount;
+    if (GetLastError() != ERROR_IO_PENDING)
+        return false;
+    if (WaitForMultipleObjects(2, m_ahWriteWait, FALSE, WRITE_WAIT_MS) == WAIT_OBJECT_0 + 1)
+        return GetOverlappedResult(hTarget, &m_olWrite, &dwWritten, FALSE) && dwWritten == uiCount;
+    CancelIo(hTarget);
+    WaitForSingleObject(m_olWrite.hEvent, COMPLETION_WAIT_MS);
+    return false;
 }

@@ -3,6 +3,8 @@
 
 #include "ports/CPort.h"
 
+#include <memory>
+
 class CRxRingBuffer;
 
 class CPortUsbBase : public CPort
@@ -34,5 +36,5 @@ protected:
 
     COMMTIMEOUTS m_timeouts;
     DWORD m_dwLoopWait = INFINITE;
-    CRxRingBuffer* m_pRing;
+    std::unique_ptr<CRxRingBuffer> m_pRing;
 };

@@ -1,13 +1,17 @@
-// Receive ring of the USB port kinds: one producer (the reader thread), one consumer.
+// Receive ring of the USB port kinds: one producer (the reader thread), one consumer. Every change of
+// the indices happens under the ring's lock, so Reset may run while the reader puts.
 #pragma once
 
-#include "framework/AfxWin32.h"
+#include "framework/CCriticalSection.h"
+#include "framework/CEvent.h"
+
+#include <atomic>
+#include <vector>
 
 class CRxRingBuffer
 {
 public:
     explicit CRxRingBuffer(unsigned int uiCapacity);
-    ~CRxRingBuffer();
     CRxRingBuffer(const CRxRingBuffer&) = delete;
     CRxRingBuffer& operator=(const CRxRingBuffer&) = delete;
 
@@ -24,11 +28,10 @@ public:
     unsigned int GetStoredCount();
     unsigned int GetCapacity() const { return m_uiCapacity; }
     bool HasOverflowed() const { return m_bOverflow; }
-    bool IsValid() const { return m_pData != nullptr && m_hEvent != nullptr; }
+    // True while a reader waits in WaitForData.
+    bool IsReaderWaiting();
 
 private:
-    unsigned int GetFreeCount();
-
     COMMTIMEOUTS m_timeouts;
     DWORD m_dwWaitTime = 0;
     DWORD m_dwIntervalBudget = 0;
@@ -36,9 +39,9 @@ private:
     unsigned int m_uiWriteIndex = 0;
     unsigned int m_uiReadIndex = 0;
     unsigned int m_uiFreeCount;
-    unsigned char* m_pData;
-    volatile bool m_bOverflow = false;
+    std::vector<unsigned char> m_abData;
+    std::atomic<bool> m_bOverflow{false};
     unsigned int m_uiWakeThreshold;
-    HANDLE m_hEvent;
-    CRITICAL_SECTION m_lock;
+    CEvent m_event{FALSE, TRUE};
+    CCriticalSection m_lock;
 };

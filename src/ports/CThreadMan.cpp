@@ -1,82 +1,81 @@
 #include "ports/CThreadMan.h"
 
-#include "framework/CException.h"
-#include "framework/CWinApp.h"
+#include "framework/CEvent.h"
 #include "framework/CWinThread.h"
+#include "ports/CEventPair.h"
 #include "ports/CPort.h"
 
-CThreadMan::CThreadMan() : m_hQuitEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+#include <atomic>
+
+namespace
 {
-    m_ahWait[0] = m_hQuitEvent;
-    m_ahWait[1] = m_startPair.GetRequestEvent();
-    m_pThread = AfxBeginThread(&CThreadMan::ThreadProc, this, THREAD_PRIORITY_HIGHEST, 0, CREATE_SUSPENDED);
-    if (m_pThread != nullptr)
-    {
-        m_pThread->m_bAutoDelete = FALSE;
-        m_hThread = m_pThread->m_hThread;
-        m_pThread->ResumeThread();
-    }
+constexpr DWORD THREAD_END_MS = 10000;
 }
 
+struct CThreadMan::CState
+{
+    CEvent m_quitEvent{FALSE, TRUE};
+    CEventPair m_startPair;
+    std::atomic<CPort*> m_pPort{nullptr};
+};
+
+CThreadMan::CThreadMan() : m_pState(std::make_shared<CState>())
+{
+    auto pThreadState = std::make_unique<std::shared_ptr<CState>>(m_pState);
+    m_pThread = AfxBeginThread(&CThreadMan::ThreadProc, pThreadState.get(), THREAD_PRIORITY_HIGHEST, 0,
+                               CREATE_SUSPENDED);
+    if (m_pThread == nullptr)
+        return;
+    pThreadState.release();
+    m_pThread->m_bAutoDelete = FALSE;
+    m_pThread->ResumeThread();
+}
+
+// A thread that does not end in time is left running with its state; its object is not freed under it.
 CThreadMan::~CThreadMan()
 {
-    if (m_pThread != nullptr)
-    {
-        DWORD dwCount = 0;
-        do
-            dwCount = ResumeThread(m_hThread);
-        while (dwCount != static_cast<DWORD>(-1) && dwCount > 1);
-        SetEvent(m_hQuitEvent);
-        WaitForSingleObject(m_hThread, INFINITE);
+    if (m_pThread == nullptr)
+        return;
+    m_pState->m_quitEvent.SetEvent();
+    if (WaitForSingleObject(m_pThread->m_hThread, THREAD_END_MS) == WAIT_OBJECT_0)
         delete m_pThread;
-    }
-    CloseHandle(m_hQuitEvent);
 }
 
-bool CThreadMan::StartReading()
+void CThreadMan::SetPort(CPort* pPort)
 {
-    if (m_pPort == nullptr || m_hThread == nullptr)
+    m_pState->m_pPort = pPort;
+}
+
+HANDLE CThreadMan::GetThreadHandle() const
+{
+    return m_pThread != nullptr ? m_pThread->m_hThread : nullptr;
+}
+
+bool CThreadMan::StartReading(DWORD dwTimeout)
+{
+    if (m_pState->m_pPort == nullptr || m_pThread == nullptr)
         return false;
-    m_startPair.Request();
-    HANDLE ahWait[2] = {m_startPair.GetAckEvent(), m_hThread};
-    return WaitForMultipleObjects(2, ahWait, FALSE, INFINITE) == WAIT_OBJECT_0;
+    m_pState->m_startPair.Request();
+    HANDLE ahWait[2] = {m_pState->m_startPair.GetAckEvent(), m_pThread->m_hThread};
+    return WaitForMultipleObjects(2, ahWait, FALSE, dwTimeout) == WAIT_OBJECT_0;
 }
 
 UINT CThreadMan::ThreadProc(LPVOID pParam)
 {
-    try
-    {
-        return static_cast<CThreadMan*>(pParam)->Run();
-    }
-    catch (CException* e)
-    {
-        char szMessage[512];
-        if (!e->GetErrorMessage(szMessage, sizeof(szMessage)))
-            lstrcpynA(szMessage, "No error message is available.", sizeof(szMessage));
-        AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
-        e->Delete();
-    }
-    DWORD dwError = GetLastError();
-    return dwError != 0 ? dwError : ERROR_INTERNAL_ERROR;
-}
-
-UINT CThreadMan::Run()
-{
+    const std::unique_ptr<std::shared_ptr<CState>> pOwned(static_cast<std::shared_ptr<CState>*>(pParam));
+    CState& state = **pOwned;
+    HANDLE ahWait[2] = {state.m_quitEvent, state.m_startPair.GetRequestEvent()};
     for (;;)
     {
-        DWORD dwWait = WaitForMultipleObjects(2, m_ahWait, FALSE, INFINITE);
+        DWORD dwWait = WaitForMultipleObjects(2, ahWait, FALSE, INFINITE);
         if (dwWait == WAIT_OBJECT_0)
             return 0;
-        CPort* pPort = m_pPort;
-        if (dwWait != WAIT_OBJECT_0 + 1 || pPort == nullptr)
+        if (dwWait != WAIT_OBJECT_0 + 1)
+            return GetLastError();
+        CPort* pPort = state.m_pPort;
+        if (pPort == nullptr)
             continue;
-        m_startPair.Acknowledge();
+        state.m_startPair.Acknowledge();
         pPort->RunReader();
     }
-}
-
-bool CThreadMan::PreTranslateAppMessage(MSG* pMsg)
-{
-    CWinThread* pThread = AfxGetThread();
-    return pThread != nullptr && pThread->PreTranslateMessage(pMsg);
 }

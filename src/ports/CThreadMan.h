@@ -3,7 +3,8 @@
 
 #include "framework/AfxWin32.h"
 #include "framework/CObject.h"
-#include "ports/CEventPair.h"
+
+#include <memory>
 
 class CPort;
 class CWinThread;
@@ -16,22 +17,17 @@ public:
     CThreadMan(const CThreadMan&) = delete;
     CThreadMan& operator=(const CThreadMan&) = delete;
 
-    void SetPort(CPort* pPort) { m_pPort = pPort; }
-    // Asks the thread to run the port's reader; false when no port is set or the thread has ended.
-    bool StartReading();
-    HANDLE GetThreadHandle() const { return m_hThread; }
-
-    // Offers a message taken by a pumping wait to the thread's pre-translation; true when handled.
-    static bool PreTranslateAppMessage(MSG* pMsg);
+    void SetPort(CPort* pPort);
+    // Asks the thread to run the port's reader; false when no port is set, the thread has ended or it
+    // did not answer within dwTimeout milliseconds.
+    bool StartReading(DWORD dwTimeout);
+    HANDLE GetThreadHandle() const;
 
 private:
+    struct CState;
     static UINT ThreadProc(LPVOID pParam);
-    UINT Run();
 
-    HANDLE m_hQuitEvent;
-    CEventPair m_startPair;
-    HANDLE m_ahWait[2];
-    CPort* volatile m_pPort = nullptr;
+    // Shared with the thread, so a thread that outlives a bounded wait at destruction keeps what it uses.
+    std::shared_ptr<CState> m_pState;
     CWinThread* m_pThread = nullptr;
-    HANDLE m_hThread = nullptr;
 };

@@ -50,10 +50,10 @@ protected:
     CAxisDlg& AxisDlg() { return *Window().GetAxisDlg(); }
     CCurveDlg& CurveDlg() { return *Window().GetCurveDlg(); }
 
-    // Shows the property window and puts it beside the diagram.
+    // Shows the property window by the diagram's command and puts it beside the diagram.
     void Show()
     {
-        m_wnd.showSettingsPage();
+        m_wnd.SendMessage(WM_COMMAND, CGraphicDisplayWnd::ID_MENU_PROPERTIES);
         Window().SetWindowPos(nullptr, 20, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // Shows the window on the tab of the page.

@@ -78,33 +78,58 @@ protected:
     }
 };
 
-TEST_F(ChartDialogTest, LabelDialogCarriesColourFontAlignmentCurveTransparencyAndBorder)
+TEST_F(ChartDialogTest, RightClickOnTheHoverLabelOpensTheLabelDialogWhichCarriesEverythingToTheLabel)
 {
-    CPlotLabel& label = NewLabel();
-    InvokeWith(label,
-               [this](CLabelDlg& dlg)
-               {
-                   ASSERT_EQ(dlg.m_cbCurve.GetCount(), 10);
-                   EXPECT_EQ(EntryText(dlg, IDC_LABELCURVE, 0), "01 Kurve 1");
-                   EXPECT_EQ(EntryText(dlg, IDC_LABELCURVE, 9), "10 Kurve 10");
-                   EXPECT_EQ(Chosen(dlg, IDC_LABELCURVE), -1) << "connected to no curve";
-                   EXPECT_EQ(Chosen(dlg, IDC_LABELALIGN), 0);
-                   EXPECT_TRUE(IsChecked(dlg, IDC_LABELBORDER));
-                   EXPECT_FALSE(IsEnabled(dlg, IDC_APPLY));
-                   dlg.m_btnBackColor.SetColor(RGB(255, 255, 0));
-                   dlg.SendMessage(WM_COLORPICK_CHANGED, RGB(255, 255, 0), IDC_PROP_COLOR);
-                   EXPECT_TRUE(IsEnabled(dlg, IDC_APPLY));
-                   {
-                       ChosenFont font(RGB(0, 0, 200));
-                       Press(dlg, IDC_LABELFONT);
-                   }
-                   Choose(dlg, IDC_LABELALIGN, 2);
-                   Choose(dlg, IDC_LABELCURVE, 3);
-                   Click(dlg, IDC_LABELTRANSPARENT);
-                   Click(dlg, IDC_LABELBORDER);
-                   CClientShot(&dlg).Save("chart_label_dialog");
-                   Press(dlg, IDOK);
-               });
+    // The tooltip of curve 1 at a resting pointer.
+    m_wnd.setHoverDelay(1);
+    m_wnd.setTooltipTime(60000);
+    m_wnd.redrawChart();
+    const CurvePoint point = {10, Chart().GetCurve(0).GetY(10)};
+    const CPoint onCurve(Chart().GetXAxis(0).ValueToPixel(point).x,
+                         Chart().GetYAxis(0).ValueToPixel(point).y);
+    auto send = [this](UINT nMsg, UINT nFlags, CPoint pt)
+    { Chart().SendMessage(nMsg, nFlags, MAKELPARAM(pt.x, pt.y)); };
+    send(WM_MOUSEMOVE, 0, onCurve);
+    send(WM_MOUSEMOVE, 0, onCurve);
+    CPlotLabel& label = *m_wnd.getHoverLabel();
+    ASSERT_TRUE(PumpUntil([&] { return label.m_bVisible; }));
+    label.m_bBorder = true;
+
+    ModalScript script;
+    script.Then(ModalScript::MENU, ModalScript::ChooseFirstMenuEntry);
+    script.Then("Properties",
+                [this](HWND hWnd)
+                {
+                    CLabelDlg& dlg = DialogOf<CLabelDlg>(hWnd);
+                    ASSERT_EQ(dlg.m_cbCurve.GetCount(), 10);
+                    EXPECT_EQ(EntryText(dlg, IDC_LABELCURVE, 0), "01 Kurve 1");
+                    EXPECT_EQ(EntryText(dlg, IDC_LABELCURVE, 9), "10 Kurve 10");
+                    EXPECT_EQ(Chosen(dlg, IDC_LABELCURVE), -1) << "connected to no curve";
+                    EXPECT_EQ(Chosen(dlg, IDC_LABELALIGN), 0);
+                    EXPECT_TRUE(IsChecked(dlg, IDC_LABELBORDER));
+                    EXPECT_FALSE(IsEnabled(dlg, IDC_APPLY));
+                    dlg.m_btnBackColor.SetColor(RGB(255, 255, 0));
+                    dlg.SendMessage(WM_COLORPICK_CHANGED, RGB(255, 255, 0), IDC_PROP_COLOR);
+                    EXPECT_TRUE(IsEnabled(dlg, IDC_APPLY));
+                    {
+                        ChosenFont font(RGB(0, 0, 200));
+                        Press(dlg, IDC_LABELFONT);
+                    }
+                    Choose(dlg, IDC_LABELALIGN, 2);
+                    Choose(dlg, IDC_LABELCURVE, 3);
+                    Click(dlg, IDC_LABELTRANSPARENT);
+                    Click(dlg, IDC_LABELBORDER);
+                    CClientShot(&dlg).Save("chart_label_dialog");
+                    Press(dlg, IDOK);
+                });
+    // Clicked first, then right-clicked: the label's properties instead of the diagram's menu.
+    const CPoint inLabel = label.m_rcObject.CenterPoint();
+    send(WM_MOUSEMOVE, 0, inLabel);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, inLabel);
+    send(WM_LBUTTONUP, 0, inLabel);
+    send(WM_RBUTTONDOWN, MK_RBUTTON, inLabel);
+    send(WM_RBUTTONUP, 0, inLabel);
+    ASSERT_TRUE(script.Done());
     EXPECT_EQ(label.m_crBackColor, RGB(255, 255, 0));
     EXPECT_EQ(FontHeight(label), -20);
     EXPECT_EQ(label.m_crText, RGB(0, 0, 200));

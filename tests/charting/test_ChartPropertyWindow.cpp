@@ -75,6 +75,46 @@ TEST_F(ChartPropertyTest, WindowIsCreatedHiddenAndBuildsItsPagesAtTheFirstShowin
     EXPECT_EQ(CurveDlg().GetCurve(), &Chart().GetCurve(0));
 }
 
+TEST_F(ChartPropertyTest, TheDiagramsTablesGiveCaptionTabTitlesAndControlTexts)
+{
+    Show();
+    EXPECT_EQ(Text(ChartDlg(), IDC_BGCOL), "Hintergrund");
+    EXPECT_EQ(Text(AxisDlg(), IDC_AXFONT), "Bez. Schriftart");
+    EXPECT_EQ(Text(CurveDlg(), IDC_EDMARKERSIZE), "Meßpunktgröße");
+    EXPECT_EQ(Text(CurveDlg(), IDCANCEL), "Abbrechen");
+    EXPECT_EQ(Text(CurveDlg(), IDOK), "OK");
+    EXPECT_EQ(Window().m_ctrlTab.GetCurSel(), 0);
+
+    // Other tables take effect at the next showing; the last caption wins, a later text of the same
+    // control wins, and a page without a tab title gets no tab.
+    DlgTextTable chart, axis, curve;
+    chart.Add({DLGTEXT_CAPTION, "Chart settings"});
+    chart.Add({DLGTEXT_TAB_TITLE, "Chart"});
+    chart.Add({IDC_BGCOL, "Background"});
+    chart.Add({IDC_BGCOL, "Back"});
+    axis.Add({IDC_AXFONT, "Title font"});
+    curve.Add({DLGTEXT_TAB_TITLE, "Curve"});
+    curve.Add({DLGTEXT_CAPTION, "Properties"});
+    m_wnd.setChartPageTexts(chart);
+    m_wnd.setAxisPageTexts(axis);
+    m_wnd.setCurvePageTexts(curve);
+    EXPECT_EQ(Text(ChartDlg(), IDC_BGCOL), "Hintergrund");
+    m_wnd.hideSettingsPage();
+    EXPECT_FALSE(Window().IsWindowVisible());
+    Show();
+    CString strCaption;
+    Window().GetWindowText(strCaption);
+    EXPECT_EQ(strCaption, "Properties");
+    EXPECT_EQ(Text(ChartDlg(), IDC_BGCOL), "Back");
+    EXPECT_EQ(Text(AxisDlg(), IDC_AXFONT), "Title font");
+    CTabCtrl& tab = Window().m_ctrlTab;
+    ASSERT_EQ(tab.GetItemCount(), 2);
+    EXPECT_EQ(TabText(tab, 0), "Chart");
+    EXPECT_EQ(TabText(tab, 1), "Curve");
+    EXPECT_EQ(TabData(tab, 1), reinterpret_cast<LPARAM>(&CurveDlg()));
+    EXPECT_EQ(tab.GetCurSel(), 0);
+}
+
 TEST_F(ChartPropertyTest, TabsShowTheirPagesAndEachShowingStartsOnTheChartTab)
 {
     // OK and Cancel of a page close the window from any tab.

@@ -2,6 +2,7 @@
 // y axes and legend, painting of an empty chart, the diagram bitmap with its header and the curves'
 // colours where their points are, drawing onto other devices, and the chart archive.
 #include "BmpFile.h"
+#include "ChartTestSupport.h"
 #include "FakePlotHost.h"
 
 #include "charting/CPlot.h"
@@ -37,13 +38,7 @@ public:
 class PlotWindow : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "chart", WS_POPUP | WS_VISIBLE, 10, 10, 320, 220, nullptr,
-                                      nullptr));
-        ASSERT_TRUE(
-            m_plot.Create(CPlot::CLASS_NAME, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_parent, 0));
-    }
+    void SetUp() override { CreateChartWindow(m_parent, m_plot); }
     void TearDown() override
     {
         m_plot.DestroyWindow();

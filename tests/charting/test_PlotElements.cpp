@@ -192,6 +192,18 @@ TEST(PlotText, NumberFormatsAreCheckedBeforeUse)
         EXPECT_EQ(FormatPlotNumber(c.pszFormat, 2.5), CString(c.pszText)) << c.pszFormat;
 }
 
+TEST(PlotText, FormatsOfSeveralValuesAreCheckedInOrder)
+{
+    EXPECT_TRUE(IsFormatOf("Kurve %i", "d"));
+    EXPECT_TRUE(IsFormatOf("%f %s\r\n%-8.2lf %s", "fsfs"));
+    EXPECT_TRUE(IsFormatOf("100%%", ""));
+    EXPECT_FALSE(IsFormatOf("%s %f", "fs"));    // order
+    EXPECT_FALSE(IsFormatOf("%f %s %s", "fs")); // one too many
+    EXPECT_FALSE(IsFormatOf("Kurve %i", "dd")); // one too few
+    EXPECT_FALSE(IsFormatOf("Kurve %li", "d")); // a long
+    EXPECT_FALSE(IsFormatOf("%n", "d"));
+}
+
 TEST(LabelEdit, EditsInPlaceOverTheBoxAndTakesTheText)
 {
     CWnd chart;

@@ -176,3 +176,20 @@ TEST_F(MemoryDCTest, TrackerSolidFrameWithoutHandles)
     EXPECT_EQ(m_dc.GetPixel(30, 15), kWhite);
     EXPECT_EQ(CountPixels(CRect(0, 0, 64, 8), kBlack), 0);
 }
+
+// The caption buttons (minimise, maximise, close) are drawn with the symbol font Marlett; without it
+// they read "0", "1", "r".
+TEST(Gdi, CaptionButtonSymbolFontIsInstalled)
+{
+    HDC hdc = ::GetDC(nullptr);
+    HFONT hFont =
+        ::CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
+    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    char szFace[LF_FACESIZE] = {};
+    ::GetTextFaceA(hdc, LF_FACESIZE, szFace);
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hFont);
+    ::ReleaseDC(nullptr, hdc);
+    EXPECT_STREQ("Marlett", szFace);
+}

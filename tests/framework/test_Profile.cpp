@@ -1,6 +1,7 @@
 #include "framework/CWnd.h"
 #include "framework/CWinApp.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +29,8 @@ TEST(Profile, ValuesRoundTripThroughTheRegistry)
     EXPECT_EQ(memcmp(pData, data, sizeof(data)), 0);
 
     HKEY hKey = nullptr;
-    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TQ5Test\\TQ5\\AllViewState\\Configs", 0, KEY_READ,
-                              &hKey),
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, CTestApp::GetProfilePath() + "\\AllViewState\\Configs", 0,
+                              KEY_READ, &hKey),
               ERROR_SUCCESS);
     ::RegCloseKey(hKey);
 }
@@ -72,4 +73,30 @@ TEST(MsgBox, ScriptedAnswersAreReturnedAndTextsRecorded)
     EXPECT_EQ(boxes.Calls()[0].strText, "Erste Frage");
     EXPECT_EQ(boxes.Calls()[0].nType, (UINT)MB_YESNO);
     EXPECT_EQ(boxes.Calls()[1].strCaption, "Titel");
+}
+
+// Runs only as the second program started by the test below; it starts, clears its own profile and ends.
+TEST(Profile, DISABLED_SecondProgram) {}
+
+// Test programs run at once: one that starts clears its own profile, never another's.
+TEST(Profile, AnotherTestProgramStartingLeavesThisProfileAlone)
+{
+    ASSERT_TRUE(AfxGetApp()->WriteProfileString("Language", "Kept", "yes"));
+    char achPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, achPath, MAX_PATH);
+    CString strCommand;
+    strCommand.Format("\"%s\" --gtest_also_run_disabled_tests --gtest_filter=Profile.DISABLED_SecondProgram",
+                      achPath);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    ::SetEnvironmentVariableA("TQ5_TEST_PROFILE", "second");
+    BOOL bStarted = ::CreateProcessA(nullptr, const_cast<LPSTR>(static_cast<LPCSTR>(strCommand)), nullptr,
+                                     nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    ::SetEnvironmentVariableA("TQ5_TEST_PROFILE", nullptr);
+    ASSERT_TRUE(bStarted);
+    EXPECT_EQ(::WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    EXPECT_EQ(AfxGetApp()->GetProfileString("Language", "Kept"), "yes");
 }

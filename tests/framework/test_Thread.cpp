@@ -64,8 +64,9 @@ TEST(Thread, UserInterfaceThreadRunsItsLoopUntilQuit)
     pThread->m_bAutoDelete = FALSE;
     pThread->ResumeThread();
     // The thread's queue exists once it has called a message function; retry until the post lands.
-    for (int i = 0; i < 200 && !pThread->PostThreadMessage(WM_QUIT, 0, 0); ++i)
-        ::Sleep(5);
+    const ULONGLONG ullEnd = ::GetTickCount64() + 10000;
+    while (!pThread->PostThreadMessage(WM_QUIT, 0, 0) && ::GetTickCount64() < ullEnd)
+        ::Sleep(1);
     ASSERT_EQ(::WaitForSingleObject(pThread->m_hThread, 10000), WAIT_OBJECT_0);
     DWORD dwExit = 0;
     ::GetExitCodeThread(pThread->m_hThread, &dwExit);

@@ -1,6 +1,8 @@
 #include "PortTestSupport.h"
 
+#include "framework/AfxExceptionReport.h"
 #include "ports/PortTypes.h"
+#include "support/PumpUntil.h"
 
 #include <dbt.h>
 
@@ -11,7 +13,10 @@
 namespace
 {
 const char* const OWNER_CLASS = "TQ5PortOwnerWindow";
-}
+constexpr UINT WM_APP_MARKER = WM_APP + 77;
+constexpr UINT WM_APP_POSTED = WM_APP + 78;
+constexpr unsigned SENT_WAIT_MS = 10000;
+} // namespace
 
 CPortOwnerWindow::CPortOwnerWindow()
 {
@@ -37,6 +42,17 @@ int CPortOwnerWindow::CountEvents(unsigned long ulBits) const
     return iCount;
 }
 
+bool CPortOwnerWindow::HandlePosted()
+{
+    m_bMarkerSeen = false;
+    return PostMessageA(m_hWnd, WM_APP_MARKER, 0, 0) && PumpUntil([this] { return m_bMarkerSeen; });
+}
+
+void CPortOwnerWindow::PostApp()
+{
+    PostMessageA(m_hWnd, WM_APP_POSTED, 0, 0);
+}
+
 void CPortOwnerWindow::Clear()
 {
     m_abData.clear();
@@ -55,6 +71,8 @@ LRESULT CALLBACK CPortOwnerWindow::WindowProc(HWND hWnd, UINT uiMessage, WPARAM 
         ++pOwner->m_iChunks;
         if (wParam > pOwner->m_uiLargestChunk)
             pOwner->m_uiLargestChunk = static_cast<unsigned int>(wParam);
+        if (pOwner->m_fnOnData)
+            pOwner->m_fnOnData();
         return 0;
     }
     if (pOwner != nullptr && uiMessage == WM_PORTMAN_EVENT)
@@ -62,7 +80,34 @@ LRESULT CALLBACK CPortOwnerWindow::WindowProc(HWND hWnd, UINT uiMessage, WPARAM 
         pOwner->m_aulEvents.push_back(static_cast<unsigned long>(wParam));
         return 0;
     }
+    if (pOwner != nullptr && uiMessage == WM_APP_POSTED)
+    {
+        if (pOwner->m_fnOnPosted)
+            pOwner->m_fnOnPosted();
+        return 0;
+    }
+    if (pOwner != nullptr && uiMessage == WM_APP_MARKER)
+    {
+        pOwner->m_bMarkerSeen = true;
+        return 0;
+    }
+    // The port manager's owner takes the reports of its reader thread, as the main frame does.
+    if (uiMessage == WM_AFX_EXCEPTIONREPORT)
+        return AfxOnExceptionReport(lParam);
     return DefWindowProcA(hWnd, uiMessage, wParam, lParam);
+}
+
+bool WaitForSentMessage()
+{
+    const ULONGLONG ullEnd = GetTickCount64() + SENT_WAIT_MS;
+    // Polled: every wait that wakes on a sent message may also take it.
+    while (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) == 0)
+    {
+        if (GetTickCount64() >= ullEnd)
+            return false;
+        Sleep(1);
+    }
+    return true;
 }
 
 CPortNotification::CPortNotification(const char* pszPort)

@@ -3,6 +3,7 @@
 
 #include "framework/AfxWin32.h"
 
+#include <functional>
 #include <vector>
 
 // Stand-in for the main frame: a message window that keeps what the port manager sends it
@@ -18,8 +19,16 @@ public:
     HWND GetHwnd() const { return m_hWnd; }
     int CountEvents(unsigned long ulBits) const;
     void Clear();
+    // Posts a marker behind what is queued for the window and handles messages until it arrives: every
+    // message posted before has been handled then. False when it did not arrive in time.
+    bool HandlePosted();
+    // Posts an application message whose arrival calls m_fnOnPosted.
+    void PostApp();
 
     std::vector<unsigned char> m_abData;
+    // Called after each chunk was kept, and when the message of PostApp arrives.
+    std::function<void()> m_fnOnData;
+    std::function<void()> m_fnOnPosted;
     std::vector<unsigned long> m_aulEvents;
     int m_iChunks = 0;
     unsigned int m_uiLargestChunk = 0;
@@ -28,7 +37,12 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT uiMessage, WPARAM wParam, LPARAM lParam);
 
     HWND m_hWnd = nullptr;
+    bool m_bMarkerSeen = false;
 };
+
+// Waits until a message sent from another thread waits for the calling thread (a reader blocked in
+// SendMessage), without handling it.
+bool WaitForSentMessage();
 
 // A DBT_DEVTYP_PORT notification naming a port, as Windows sends it with WM_DEVICECHANGE.
 class CPortNotification

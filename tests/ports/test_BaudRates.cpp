@@ -22,8 +22,10 @@ TEST(BaudRateText, NamesTheTableRatesAndFormatsOthers)
 
 TEST(BaudTranslation, IdentityForEveryPortUnlessEntered)
 {
+    const int iEntries = GetBaudTranslationCount();
     EXPECT_EQ(115200, TranslateBaudRate("COM5", 115200));
     EXPECT_EQ(230400, TranslateBaudRate("COM77   never seen", 230400));
+    EXPECT_EQ(iEntries, GetBaudTranslationCount()) << "a port without a translation gets no entry";
 
     CFakeBaud2 pairs;
     pairs.m_ucIdentity = 0;

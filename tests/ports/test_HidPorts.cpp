@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace
@@ -37,10 +38,13 @@ public:
     std::vector<Bytes> m_aReports;
     Bytes m_abFeature;
     int m_iFeatureReads = 0;
+    size_t m_nFailingReport = SIZE_MAX; // the report whose write fails
 
 protected:
     bool WriteRaw(const unsigned char* pBytes, unsigned int uiCount) override
     {
+        if (m_aReports.size() == m_nFailingReport)
+            return false;
         m_aReports.emplace_back(pBytes, pBytes + uiCount);
         return true;
     }
@@ -144,6 +148,28 @@ TEST(HidPorts, ReportHeadersOfTheOtherKinds)
     EXPECT_TRUE(flash.m_aReports.empty());
     ASSERT_TRUE(flash.Write(abData.data(), 3));
     EXPECT_EQ((Bytes{0, 1, 2}), flash.m_aReports[0]);
+}
+
+TEST(HidPorts, WriteOfSeveralReportsFailsWhenOneFails)
+{
+    CFakeHid<CPortHidCom> com;
+    com.m_nFailingReport = 1;
+    Bytes abData = Counting(150);
+    EXPECT_FALSE(com.Write(abData.data(), 150));
+    EXPECT_EQ(1u, com.m_aReports.size()) << "nothing is written after the failed report";
+
+    CFakeHid<CPortHidSurePosSio> sio;
+    sio.m_nFailingReport = 0;
+    EXPECT_FALSE(sio.Write(abData.data(), 10));
+}
+
+// A device that is no HID device has no capabilities: it is not taken as open.
+TEST(HidPorts, DeviceWithoutCapabilitiesDoesNotOpen)
+{
+    CPortHidCom port(nullptr, 0);
+    EXPECT_FALSE(port.Open("NUL", nullptr, nullptr, 256, nullptr, 0));
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_DATA), GetLastError());
 }
 
 TEST(HidPorts, ClosedPortWritesNothing)

@@ -117,8 +117,11 @@ TEST(PortLending, LendsComFiveAndTakesItBack)
     startup.hStdOutput = hLog;
     startup.hStdError = hLog;
     PROCESS_INFORMATION process = {};
+    // The second instance keeps its profile apart from this one's.
+    SetEnvironmentVariableA("TQ5_TEST_PROFILE", "borrower");
     BOOL bStarted = CreateProcessA(nullptr, strCommand.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                                    &startup, &process);
+    SetEnvironmentVariableA("TQ5_TEST_PROFILE", nullptr);
     CloseHandle(hLog);
     ASSERT_TRUE(bStarted);
     bool bEnded = PumpUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; },
@@ -172,7 +175,7 @@ TEST(PortLending, QueryForOwnPortGrantsItAndReturnReopensIt)
     EXPECT_EQ(PORT_GRANTED, static_cast<int>(manager.m_iState));
     SendMessageA(hReceiver, borrow.m_uiReturnMessage, reinterpret_cast<WPARAM>(hAsker), 0);
     EXPECT_EQ(PORT_OPEN, static_cast<int>(manager.m_iState));
-    PumpFor(50);
+    ASSERT_TRUE(owner.HandlePosted());
     EXPECT_TRUE(owner.m_aulEvents.empty()) << "the protocol's mask lets no EV_STATUS through";
     EXPECT_TRUE(AskStatus(manager, owner));
     DestroyWindow(hAsker);

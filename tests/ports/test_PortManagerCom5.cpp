@@ -1,8 +1,10 @@
 // The port manager against the sensor simulator on COM5 (a pseudo-terminal under Wine).
 #include "PortTestSupport.h"
 
+#include "framework/AfxExceptionReport.h"
 #include "framework/CString.h"
 #include "framework/CComboBox.h"
+#include "ports/CPort.h"
 #include "ports/CPortDirectory.h"
 #include "ports/CPortManGui.h"
 #include "support/PumpUntil.h"
@@ -44,7 +46,6 @@ protected:
     void TearDown() override
     {
         m_pManager->ClosePort(false);
-        Sleep(200); // EXPERIMENT
         m_pManager.reset();
         m_sim.Reset();
     }
@@ -74,21 +75,24 @@ protected:
         ASSERT_TRUE(Write(RequestFrame(STREAM_START, {0x03, RATE_BYTE_5000, 0x00, 0x00, 'C'})));
     }
 
-    // Ends the stream and takes the records still on the line, so the next test starts quiet.
+    // Ends the stream and takes the records still on the line, so the next test starts quiet: a status
+    // answer asked for after the stream has stopped comes behind every record.
     void StopStream()
     {
         for (int i = 0; i < 10; ++i)
             m_pManager->WriteByte(0x02);
-        size_t nSeen = 0;
-        PumpUntil(
-            [&]
+        ASSERT_TRUE(
+            PumpUntil([this] { return CSimClient::FindValue(m_sim.GetState(), "stream") == "null"; }));
+        ASSERT_TRUE(Write(RequestFrame(STATUS_REQUEST)));
+        ASSERT_TRUE(PumpUntil(
+            [this]
             {
-                bool bQuiet = nSeen == m_owner.m_abData.size();
-                nSeen = m_owner.m_abData.size();
-                PumpFor(50);
-                return bQuiet;
-            },
-            3000);
+                std::vector<unsigned char> ab = Unstuffed(m_owner.m_abData);
+                if (ab.size() < STATUS_ANSWER_BYTES)
+                    return false;
+                std::vector<unsigned char> abTail(ab.end() - STATUS_ANSWER_BYTES, ab.end());
+                return abTail[0] == 0x02 && abTail[1] == STATUS_REQUEST && HasRightCheckBytes(abTail);
+            }));
     }
 
     bool Write(const std::vector<unsigned char>& abFrame)
@@ -166,7 +170,7 @@ TEST_F(PortManagerCom5, EventMaskChangeWhileTheReaderDeliversReturns)
     ASSERT_TRUE(OpenAt(115200));
     m_owner.Clear();
     ASSERT_TRUE(Write(RequestFrame(STATUS_REQUEST)));
-    Sleep(500); // the answer is in; the reader is blocked in the data message
+    ASSERT_TRUE(WaitForSentMessage()) << "the reader delivers the answer";
     HANDLE hDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::thread watchdog(
         [hDone]
@@ -213,7 +217,7 @@ TEST_F(PortManagerCom5, ClosingWhileDataFlowsReturns)
     EXPECT_TRUE(m_pManager->ClosePort(false));
     EXPECT_EQ(PORT_CLOSED, State());
     size_t nReceived = m_owner.m_abData.size();
-    PumpFor(100);
+    ASSERT_TRUE(m_owner.HandlePosted());
     EXPECT_EQ(nReceived, m_owner.m_abData.size()) << "no chunk after the close";
     unsigned char ucByte = 0x02;
     EXPECT_FALSE(m_pManager->WriteBuffer(&ucByte, 1));
@@ -268,7 +272,7 @@ TEST_F(PortManagerCom5, RemovalClosesAsLostAndArrivalReopens)
     EXPECT_EQ(0, Deliver(DBT_DEVICEREMOVECOMPLETE, "COM77"));
     EXPECT_EQ(PORT_LOST, State());
     EXPECT_EQ(CString("OffLine"), m_pManager->GetCurrentDisplayName());
-    PumpFor(100);
+    ASSERT_TRUE(m_owner.HandlePosted());
     EXPECT_EQ(1, m_owner.CountEvents(EV_PNP_REMOVE));
     EXPECT_FALSE(m_pManager->WriteByte(0x02));
 
@@ -287,7 +291,7 @@ TEST_F(PortManagerCom5, PortClosedByTheProgramStaysClosedOnArrival)
     EXPECT_EQ(PORT_CLOSED, State());
     EXPECT_EQ(-1, Deliver(DBT_DEVICEREMOVECOMPLETE, "COM5"));
     EXPECT_EQ(PORT_CLOSED, State());
-    PumpFor(50);
+    ASSERT_TRUE(m_owner.HandlePosted());
     EXPECT_TRUE(m_owner.m_aulEvents.empty());
 }
 
@@ -304,4 +308,151 @@ TEST_F(PortManagerCom5, OpenFailuresKeepOrCloseTheState)
     EXPECT_FALSE(m_pManager->OpenConnection("COM99", nullptr, 256));
     EXPECT_EQ(PORT_CLOSED, State()) << "a failed open that replaced the open port";
     EXPECT_EQ(CString("OffLine"), m_pManager->GetCurrentDisplayName());
+}
+
+// The port manager with its port object in reach and the pause between open attempts counted, not slept.
+class CTestPortMan : public CPortManGui
+{
+public:
+    using CPortManGui::CPortManGui;
+
+    CPort* Port() { return m_pPort.get(); }
+
+    std::atomic<int> m_iPausesHere = 0;
+    std::atomic<int> m_iPausesElsewhere = 0;
+    DWORD m_dwTestThread = GetCurrentThreadId();
+
+protected:
+    void PauseBeforeRetry() override
+    {
+        ++(GetCurrentThreadId() == m_dwTestThread ? m_iPausesHere : m_iPausesElsewhere);
+    }
+};
+
+class PortManagerFaults : public PortManagerCom5
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_sim.Connect()) << "sensor simulator not reachable (SENSORSIM_PORT)";
+        ASSERT_TRUE(m_sim.Reset());
+        m_pTestManager = new CTestPortMan(m_owner.GetHwnd(), WM_PORTMAN_EVENT, WM_PORTMAN_DATA, true, 0);
+        m_pManager.reset(m_pTestManager);
+        ASSERT_TRUE(m_pManager->SetEventCallback(nullptr, EV_PNP_ARRIVE | EV_PNP_REMOVE));
+    }
+
+    CTestPortMan* m_pTestManager = nullptr;
+};
+
+// A client's data callback that throws: the reader reports it once, on the owner's thread, and ends
+// this loop only; the port closes at once and the next open reads again.
+TEST_F(PortManagerFaults, ThrowingReaderIsReportedAndStopsItsPortCleanly)
+{
+    std::vector<DWORD> adwReportThreads;
+    AFX_EXCEPTION_REPORT_HOOK previous =
+        AfxSetExceptionReportHook([&](const CString&) { adwReportThreads.push_back(GetCurrentThreadId()); });
+    struct CThrowingCallback : CPortDataCallback
+    {
+        bool operator()(unsigned char*, unsigned int) override { throw std::runtime_error("client failure"); }
+    } throwing;
+    m_pManager->m_dcb.BaudRate = 115200;
+    ASSERT_TRUE(m_pManager->OpenConnection("COM5", &throwing, 256));
+    ASSERT_TRUE(Write(RequestFrame(STATUS_REQUEST)));
+    EXPECT_TRUE(PumpUntil([&] { return !adwReportThreads.empty(); }));
+    EXPECT_TRUE(PumpUntil([this] { return !m_pTestManager->Port()->IsReaderRunning(); }));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INTERNAL_ERROR), m_pTestManager->Port()->GetReaderResult());
+    EXPECT_TRUE(m_pManager->ClosePort(false));
+    AfxSetExceptionReportHook(previous);
+    ASSERT_EQ(1u, adwReportThreads.size());
+    EXPECT_EQ(GetCurrentThreadId(), adwReportThreads[0]);
+
+    ASSERT_TRUE(OpenAt(115200));
+    EXPECT_EQ(static_cast<size_t>(STATUS_ANSWER_BYTES), AskStatus().size());
+}
+
+// While the port closes, the reader's last chunk is taken, but a posted message waits and a device
+// notification handled meanwhile does not re-enter the manager.
+TEST_F(PortManagerFaults, CloseDoesNotLetPostedOrDeviceMessagesReenter)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    bool bClosing = false;
+    int iDeviceChange = 99;
+    bool bPostedDuringClose = false;
+    m_owner.m_fnOnData = [&]
+    {
+        if (!bClosing)
+            return;
+        CPortNotification removal("COM5");
+        iDeviceChange = m_pManager->HandleDeviceChange(DBT_DEVICEREMOVECOMPLETE, removal.AsLParam());
+    };
+    m_owner.m_fnOnPosted = [&] { bPostedDuringClose = bClosing; };
+    ASSERT_TRUE(Write(RequestFrame(STATUS_REQUEST)));
+    ASSERT_TRUE(WaitForSentMessage()) << "the reader delivers the answer";
+    m_owner.PostApp();
+    bClosing = true;
+    EXPECT_TRUE(m_pManager->ClosePort(false));
+    bClosing = false;
+    EXPECT_EQ(0, iDeviceChange);
+    EXPECT_FALSE(m_owner.m_abData.empty()) << "the chunk in progress was taken";
+    EXPECT_EQ(PORT_CLOSED, State());
+    ASSERT_TRUE(m_owner.HandlePosted());
+    EXPECT_FALSE(bPostedDuringClose);
+    EXPECT_EQ(0, m_owner.CountEvents(EV_PNP_REMOVE));
+}
+
+// The owner's thread writes the record (the next rate) while the device is away; its return reopens
+// the port on the device-change thread with the settings it was opened with.
+TEST_F(PortManagerFaults, ArrivalReopensWithTheSettingsOfTheOpen)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    ASSERT_TRUE(m_sim.Unplug());
+    EXPECT_EQ(-1, Deliver(DBT_DEVICEREMOVECOMPLETE, "COM5"));
+    m_pManager->m_dcb.BaudRate = 230400;
+    ASSERT_TRUE(m_sim.Replug());
+    EXPECT_EQ(1, Deliver(DBT_DEVICEARRIVAL, "COM5"));
+    EXPECT_EQ(PORT_OPEN, State());
+    EXPECT_EQ("115200", CSimClient::FindValue(m_sim.GetState(), "line_rate"));
+}
+
+// An ordinary open that fails makes one attempt and no pause; a reconnect makes 20 with 19 pauses, and
+// an arrival forwarded on the owner's thread leaves them to the device-change thread.
+TEST_F(PortManagerFaults, FailedOpensPauseOnlyBetweenRetriesAndNotOnTheOwnersThread)
+{
+    EXPECT_FALSE(m_pManager->OpenConnection("COM99", nullptr, 256));
+    EXPECT_EQ(0, m_pTestManager->m_iPausesHere + m_pTestManager->m_iPausesElsewhere);
+
+    ASSERT_TRUE(OpenAt(115200));
+    ASSERT_TRUE(m_sim.Unplug());
+    EXPECT_EQ(-1, Deliver(DBT_DEVICEREMOVECOMPLETE, "COM5"));
+    CPortNotification arrival("COM5");
+    EXPECT_EQ(1, m_pManager->HandleDeviceChange(DBT_DEVICEARRIVAL, arrival.AsLParam()));
+    EXPECT_TRUE(PumpUntil([this] { return m_owner.CountEvents(EV_PNP_ARRIVE) == 1; }, 30000));
+    EXPECT_EQ(0, m_pTestManager->m_iPausesHere.load());
+    EXPECT_EQ(19, m_pTestManager->m_iPausesElsewhere.load());
+    EXPECT_EQ(PORT_LOST, State());
+}
+
+// A pseudo-terminal has no modem lines: the line operations fail and leave the out-value alone.
+TEST_F(PortManagerFaults, LineOperationsFailOnAPortWithoutLines)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    CPort* pPort = m_pTestManager->Port();
+    DWORD dwStatus = 0x12345678;
+    EXPECT_FALSE(pPort->GetModemStatus(&dwStatus));
+    EXPECT_EQ(0x12345678u, dwStatus);
+    EXPECT_FALSE(pPort->SetRts());
+    EXPECT_FALSE(pPort->SetDtr());
+    EXPECT_EQ(0, pPort->IsCtsOn());
+}
+
+// A device that goes away while the port is open fails the reader's read: the owner hears of it even
+// before the device notification.
+TEST_F(PortManagerFaults, ReaderReportsAPortThatFails)
+{
+    ASSERT_TRUE(OpenAt(115200));
+    ASSERT_TRUE(m_sim.Unplug());
+    EXPECT_TRUE(PumpUntil([this] { return m_owner.CountEvents(EV_ERR) == 1; }));
+    EXPECT_TRUE(PumpUntil([this] { return !m_pTestManager->Port()->IsReaderRunning(); }));
+    EXPECT_NE(0u, m_pTestManager->Port()->GetReaderResult());
+    EXPECT_TRUE(m_pManager->ClosePort(false));
 }

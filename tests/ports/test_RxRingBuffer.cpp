@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -53,22 +54,61 @@ TEST(RxRingBuffer, ReadsWithoutWaitUnderTheManagersTimeouts)
     EXPECT_EQ(2u, ring.GetWait(4, abOut));
 }
 
+// The producer puts only while the reader waits, so the wake-up is what returns the bytes.
 TEST(RxRingBuffer, WaitingReaderWakesWhenEnoughBytesArrive)
 {
     CRxRingBuffer ring(16);
     ring.SetTimeouts({0, 0, 10000, 0, 0});
+    bool bWaitSeen = false;
     std::thread producer(
-        [&ring]
+        [&]
         {
-            Sleep(50);
+            const ULONGLONG ullEnd = GetTickCount64() + 10000;
+            while (!ring.IsReaderWaiting() && GetTickCount64() < ullEnd)
+                Sleep(1);
+            bWaitSeen = ring.IsReaderWaiting();
             ring.Put(2, Bytes(1, 2).data());
-            Sleep(50);
             ring.Put(2, Bytes(3, 2).data());
         });
     unsigned char abOut[4] = {};
     EXPECT_EQ(4u, ring.GetWait(4, abOut));
     producer.join();
+    EXPECT_TRUE(bWaitSeen);
     EXPECT_EQ(Bytes(1, 4), std::vector<unsigned char>(abOut, abOut + 4));
+}
+
+// A reset from the reading side while the reader thread puts: afterwards only whole chunks, in order.
+TEST(RxRingBuffer, ResetWhileTheProducerPutsKeepsWholeChunks)
+{
+    constexpr unsigned int CHUNK = 7;
+    constexpr int PUTS = 200000;
+    CRxRingBuffer ring(64);
+    std::atomic<bool> bDone = false;
+    std::thread producer(
+        [&]
+        {
+            for (int i = 0; i < PUTS; ++i)
+            {
+                std::vector<unsigned char> ab(CHUNK, static_cast<unsigned char>(i));
+                while (ring.Put(CHUNK, ab.data()) == 0 && !bDone)
+                    ;
+            }
+            bDone = true;
+        });
+    int iBroken = 0;
+    std::vector<unsigned char> ab(64);
+    for (int iRound = 0; !bDone; ++iRound)
+    {
+        if (iRound % 3 == 0)
+            ring.Reset();
+        unsigned int n = ring.Get(64, ab.data());
+        iBroken += n % CHUNK != 0 || n > 64 ? 1 : 0;
+        for (unsigned int i = 0; i + 1 < n; ++i)
+            iBroken += i % CHUNK != CHUNK - 1 && ab[i] != ab[i + 1] ? 1 : 0;
+    }
+    producer.join();
+    EXPECT_EQ(0, iBroken);
+    EXPECT_LE(ring.GetStoredCount(), ring.GetCapacity());
 }
 
 TEST(RxRingBuffer, WaitEndsAfterTheTotalTimeout)

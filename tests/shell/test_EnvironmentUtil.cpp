@@ -3,6 +3,8 @@
 
 #include "framework/CWnd.h"
 
+#include "support/TestApp.h"
+
 #include <gtest/gtest.h>
 
 #include <richedit.h>
@@ -191,12 +193,14 @@ TEST(FileUtil, BitmapWrittenAs32BitBmp)
 
 TEST(RegistryUtil, DeleteTreeRemovesAllSubKeys)
 {
-    const char* const pszBase = "Software\\TQ5Test\\TQ5\\TreeTest";
+    const CString strProfile = CTestApp::GetProfilePath();
+    const CString strBase = strProfile + "\\TreeTest";
+    const char* const pszBase = strBase;
     const char* const keys[] = {"TreeTest\\A\\B\\C", "TreeTest\\A\\D", "TreeTest\\E"};
     for (const char* pszKey : keys)
     {
         HKEY hKey;
-        const CString strKey = CString("Software\\TQ5Test\\TQ5\\") + pszKey;
+        const CString strKey = strProfile + "\\" + pszKey;
         ASSERT_EQ(
             ::RegCreateKeyExA(HKEY_CURRENT_USER, strKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr),
             ERROR_SUCCESS);
@@ -207,12 +211,11 @@ TEST(RegistryUtil, DeleteTreeRemovesAllSubKeys)
     EXPECT_TRUE(CEnvironment::DeleteRegistryTree(HKEY_CURRENT_USER, pszBase));
     HKEY hKey;
     EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, pszBase, 0, KEY_READ, &hKey), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TQ5Test\\TQ5", 0, KEY_READ, &hKey),
-              ERROR_SUCCESS);
+    EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, strProfile, 0, KEY_READ, &hKey), ERROR_SUCCESS);
     ::RegCloseKey(hKey);
 
     EXPECT_TRUE(CEnvironment::DeleteRegistryTree(HKEY_CURRENT_USER, pszBase));
-    EXPECT_TRUE(CEnvironment::DeleteRegistryTree(HKEY_CURRENT_USER, "Software\\TQ5Test\\NoSuchKey\\Deeper"));
+    EXPECT_TRUE(CEnvironment::DeleteRegistryTree(HKEY_CURRENT_USER, strProfile + "\\NoSuchKey\\Deeper"));
     // Never the root itself, never past the path buffer.
     EXPECT_FALSE(CEnvironment::DeleteRegistryTree(HKEY_CURRENT_USER, ""));
     EXPECT_FALSE(CEnvironment::DeleteRegistryTree(HKEY_CURRENT_USER, CString('k', 600)));
