@@ -338,24 +338,27 @@ bool CAxisDlg::AskForFont(LOGFONTA& lf)
     return true;
 }
 
-void CAxisDlg::OnTickFont()
+void CAxisDlg::ChangeFont(bool bTitle)
 {
     LOGFONTA lf;
     CPlotAxis* pAxis = GetAxis();
     if (pAxis == nullptr || !AskForFont(lf))
         return;
-    pAxis->SetFont(lf);
+    if (bTitle)
+        pAxis->SetTitleFont(lf);
+    else
+        pAxis->SetFont(lf);
     OnSettingChanged();
+}
+
+void CAxisDlg::OnTickFont()
+{
+    ChangeFont(false);
 }
 
 void CAxisDlg::OnTitleFont()
 {
-    LOGFONTA lf;
-    CPlotAxis* pAxis = GetAxis();
-    if (pAxis == nullptr || !AskForFont(lf))
-        return;
-    pAxis->SetTitleFont(lf);
-    OnSettingChanged();
+    ChangeFont(true);
 }
 
 void CAxisDlg::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)

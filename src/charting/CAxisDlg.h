@@ -109,6 +109,8 @@ private:
     bool ReadTimeRange(double& dMin, double& dMax) const;
     // Asks for a font; true with lf filled when one was chosen.
     bool AskForFont(LOGFONTA& lf);
+    // The chosen font goes to the axis' title or tick labels at once.
+    void ChangeFont(bool bTitle);
 
     CComboBox m_cbSide;
     CComboBox m_cbGridStyle;

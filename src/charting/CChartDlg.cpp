@@ -92,24 +92,26 @@ void CChartDlg::OnSettingChanged()
     ApplyEnableRules();
 }
 
-void CChartDlg::OnSelchangeXAxis()
+void CChartDlg::ChooseAxis(bool bXAxis)
 {
     UpdateData(TRUE);
+    // One axis at a time: the other list loses its choice.
+    int& iChosen = bXAxis ? m_iXAxis : m_iYAxis;
+    (bXAxis ? m_iYAxis : m_iXAxis) = -1;
     if (m_pWindow != nullptr)
-        m_pWindow->EditXAxis(m_iXAxis);
-    m_iYAxis = -1;
+        bXAxis ? m_pWindow->EditXAxis(iChosen) : m_pWindow->EditYAxis(iChosen);
     UpdateData(FALSE);
-    m_pChart->SelectXAxis(m_iXAxis);
+    bXAxis ? m_pChart->SelectXAxis(iChosen) : m_pChart->SelectYAxis(iChosen);
+}
+
+void CChartDlg::OnSelchangeXAxis()
+{
+    ChooseAxis(true);
 }
 
 void CChartDlg::OnSelchangeYAxis()
 {
-    UpdateData(TRUE);
-    if (m_pWindow != nullptr)
-        m_pWindow->EditYAxis(m_iYAxis);
-    m_iXAxis = -1;
-    UpdateData(FALSE);
-    m_pChart->SelectYAxis(m_iYAxis);
+    ChooseAxis(false);
 }
 
 void CChartDlg::OnSelchangeCurve()

@@ -46,6 +46,8 @@ protected:
 
 private:
     void FillElementLists();
+    // The axis page edits the x or y axis chosen in its list; the chart marks it.
+    void ChooseAxis(bool bXAxis);
     // The legend side can be chosen only while the legend is shown.
     void ApplyEnableRules();
 

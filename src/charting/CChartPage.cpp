@@ -67,33 +67,28 @@ void CChartPage::OnShowWindow(BOOL bShow, UINT nStatus)
     CDialog::OnShowWindow(bShow, nStatus);
 }
 
+template <class TPage>
+void CChartPage::CreatePage(std::unique_ptr<TPage>& pPage, UINT nIDTemplate,
+                            const std::function<void(TPage&)>& setUp)
+{
+    if (pPage)
+        return;
+    auto pNew = std::make_unique<TPage>();
+    pNew->SetChart(m_pChart, this);
+    setUp(*pNew);
+    if (pNew->Create(nIDTemplate, &m_ctrlTab))
+        pPage = std::move(pNew);
+}
+
 void CChartPage::CreatePages()
 {
     // The chart page first: it shows which axis and curve the other two start with.
-    if (!m_pChartDlg)
-    {
-        auto pPage = std::make_unique<CChartDlg>();
-        pPage->SetChart(m_pChart, this);
-        pPage->SetPropertyWindow(this);
-        if (pPage->Create(IDD_CHART_PAGE, &m_ctrlTab))
-            m_pChartDlg = std::move(pPage);
-    }
-    if (!m_pCurveDlg)
-    {
-        auto pPage = std::make_unique<CCurveDlg>();
-        pPage->SetChart(m_pChart, this);
-        pPage->SetCurve(m_iStartCurve);
-        if (pPage->Create(IDD_CURVE_PAGE, &m_ctrlTab))
-            m_pCurveDlg = std::move(pPage);
-    }
-    if (!m_pAxisDlg)
-    {
-        auto pPage = std::make_unique<CAxisDlg>();
-        pPage->SetChart(m_pChart, this);
-        pPage->SetAxis(CAxisDlg::AXIS_Y, m_iStartAxis);
-        if (pPage->Create(IDD_AXIS_PAGE, &m_ctrlTab))
-            m_pAxisDlg = std::move(pPage);
-    }
+    CreatePage<CChartDlg>(m_pChartDlg, IDD_CHART_PAGE,
+                          [this](CChartDlg& page) { page.SetPropertyWindow(this); });
+    CreatePage<CCurveDlg>(m_pCurveDlg, IDD_CURVE_PAGE,
+                          [this](CCurveDlg& page) { page.SetCurve(m_iStartCurve); });
+    CreatePage<CAxisDlg>(m_pAxisDlg, IDD_AXIS_PAGE,
+                         [this](CAxisDlg& page) { page.SetAxis(CAxisDlg::AXIS_Y, m_iStartAxis); });
 }
 
 void CChartPage::InsertTabs()

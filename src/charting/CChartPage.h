@@ -7,6 +7,7 @@
 #include "framework/CDialog.h"
 #include "framework/CTabCtrl.h"
 
+#include <functional>
 #include <memory>
 
 class CAxisDlg;
@@ -58,6 +59,10 @@ protected:
 
 private:
     void CreatePages();
+    // Makes and creates a page once, in the tab control, set up before its window exists.
+    template <class TPage>
+    void CreatePage(std::unique_ptr<TPage>& pPage, UINT nIDTemplate,
+                    const std::function<void(TPage&)>& setUp);
     void InsertTabs();
     // Hides and disables the three pages, then shows and enables the page of iTab at 8,25, without a
     // caption; nZOrder SWP_NOZORDER keeps its place, 0 brings it to the top.

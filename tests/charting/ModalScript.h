@@ -1,6 +1,8 @@
 // Answers modal loops (dialogs run with DoModal, tracked popup menus) from a thread timer, which those
 // loops dispatch: each step waits for a window of this thread with its caption (a popup menu: the
-// caption MENU) and then runs its action on it, once. The steps run in order.
+// caption MENU) and then runs its action on it, once. The steps run in order. 10 seconds after the
+// script began, steps still waiting are dropped and the menu and dialogs of the thread are cancelled,
+// so a test that leaves a modal loop open fails instead of hanging.
 #pragma once
 
 #include "framework/AfxWin32.h"
@@ -15,7 +17,12 @@ class ModalScript
 public:
     static constexpr const char* MENU = "#menu";
 
-    ModalScript() { s_nTimer = ::SetTimer(nullptr, 0, 15, OnTimer); }
+    ModalScript()
+    {
+        s_tDeadline = ::GetTickCount64() + 10000;
+        s_bGaveUp = false;
+        s_nTimer = ::SetTimer(nullptr, 0, 15, OnTimer);
+    }
     ~ModalScript()
     {
         ::KillTimer(nullptr, s_nTimer);
@@ -29,7 +36,8 @@ public:
     {
         Steps().emplace_back(pszCaption, std::move(action));
     }
-    bool Done() const { return Steps().empty(); }
+    // Every step ran.
+    bool Done() const { return Steps().empty() && !s_bGaveUp; }
 
     // Chooses the first entry of the popup menu being tracked.
     static void ChooseFirstMenuEntry(HWND hWndMenu)
@@ -47,6 +55,8 @@ private:
     }
     static inline UINT_PTR s_nTimer = 0;
     static inline bool s_bRunning = false;
+    static inline ULONGLONG s_tDeadline = 0;
+    static inline bool s_bGaveUp = false;
 
     static BOOL CALLBACK FindWindowProc(HWND hWnd, LPARAM lParam)
     {
@@ -65,9 +75,31 @@ private:
         }
         return TRUE;
     }
+    static BOOL CALLBACK CancelDialogProc(HWND hWnd, LPARAM)
+    {
+        char szClass[16] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (::IsWindowVisible(hWnd) && CString(szClass) == "#32770")
+            ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    }
+    static void GiveUp()
+    {
+        s_bGaveUp = true;
+        Steps().clear();
+        ::EndMenu();
+        ::EnumThreadWindows(::GetCurrentThreadId(), CancelDialogProc, 0);
+    }
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
     {
-        if (s_bRunning || Steps().empty())
+        if (s_bRunning || s_bGaveUp)
+            return;
+        if (::GetTickCount64() > s_tDeadline)
+        {
+            GiveUp();
+            return;
+        }
+        if (Steps().empty())
             return;
         std::pair<const CString*, HWND> found{&Steps().front().first, nullptr};
         ::EnumThreadWindows(::GetCurrentThreadId(), FindWindowProc, reinterpret_cast<LPARAM>(&found));
