@@ -198,6 +198,17 @@ TEST_F(ChartPropertyTest, ChartPageListsChooseWhatTheAxisAndCurvePagesEdit)
     EXPECT_TRUE(Chart().GetYAxis(1).m_bSelected);
     EXPECT_FALSE(Chart().GetYAxis(0).m_bSelected);
     EXPECT_TRUE(Chart().GetXAxis(1).m_bSelected) << "choosing a y axis touches only the y axes";
+    // An axis whose side the chart's layout has still to choose shows no side and gets none from Apply
+    // (the layout then gives it one).
+    Chart().GetYAxis(2).m_iSide = 2;
+    Choose(ChartDlg(), IDC_YAXISLIST, 2);
+    EXPECT_EQ(Chosen(AxisDlg(), IDC_AXSIDE), -1);
+    ShowTab(CChartPage::TAB_AXIS);
+    Type(AxisDlg(), IDC_PROP_TITLE, "Weg");
+    Apply(AxisDlg());
+    EXPECT_EQ(Chart().GetYAxis(2).GetTitle(), "Weg");
+    EXPECT_NE(Chart().GetYAxis(2).m_iSide, -1);
+    ShowTab(CChartPage::TAB_CHART);
 
     Choose(ChartDlg(), IDC_CURVELIST, 4);
     EXPECT_EQ(CurveDlg().GetCurve(), &Chart().GetCurve(4));
