@@ -315,8 +315,8 @@ void CAxisDlg::OnApply()
         axis.GetRange(dMin, dMax, dStep);
         axis.m_strFormat = NumberFormatFor(dMin, dMax, m_iDecimals);
     }
-    axis.m_crColor = ShownColor(m_btnAxisColor);
-    axis.m_crGrid = ShownColor(m_btnGridColor);
+    axis.m_crColor = m_btnAxisColor.GetShownColor();
+    axis.m_crGrid = m_btnGridColor.GetShownColor();
     axis.m_iArrowSize = m_iArrowSize;
     axis.m_iTickLength = m_iTickLength;
     axis.m_iLegendMarkerSize = m_iMarkerSize;

@@ -125,9 +125,9 @@ void CChartDlg::OnSelchangeCurve()
 void CChartDlg::OnApply()
 {
     UpdateData(TRUE);
-    m_pChart->SetBackgroundColor(ShownColor(m_btnBackgroundColor));
-    m_pChart->SetInnerAreaColor(ShownColor(m_btnInnerColor));
-    m_pChart->SetPlotAreaColor(ShownColor(m_btnPlotColor));
+    m_pChart->SetBackgroundColor(m_btnBackgroundColor.GetShownColor());
+    m_pChart->SetInnerAreaColor(m_btnInnerColor.GetShownColor());
+    m_pChart->SetPlotAreaColor(m_btnPlotColor.GetShownColor());
     m_pChart->SetLegendVisible(m_bLegendVisible);
     m_pChart->SetDoubleBuffered(m_bDoubleBuffered);
     m_pChart->SetLegendSide(m_cbLegendSide.GetCurSel());

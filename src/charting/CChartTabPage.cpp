@@ -3,7 +3,6 @@
 #include "charting/CDCEx.h"
 #include "charting/CPenSelector.h"
 #include "charting/CPlot.h"
-#include "charting/CSwatchButton.h"
 #include "charting/ColorPickMessages.h"
 #include "framework/CComboBox.h"
 #include "framework/CDataExchange.h"
@@ -44,11 +43,6 @@ BOOL CChartTabPage::PreTranslateMessage(MSG* pMsg)
     if (IsEnterOrEscape(*pMsg))
         return TRUE;
     return CDialog::PreTranslateMessage(pMsg);
-}
-
-COLORREF CChartTabPage::ShownColor(const CSwatchButton& button)
-{
-    return button.GetColor() == CLR_DEFAULT ? button.GetAutomaticColor() : button.GetColor();
 }
 
 CString CChartTabPage::NumberedTitle(int n, const CString& strTitle)

@@ -11,7 +11,6 @@
 class CComboBox;
 class CDataExchange;
 class CPlot;
-class CSwatchButton;
 
 class CChartTabPage : public CDialog
 {
@@ -34,8 +33,6 @@ public:
 
     // Key-down and key-up of Enter and Escape.
     static bool IsEnterOrEscape(const MSG& msg);
-    // The colour a swatch button shows: its automatic colour while it has none of its own.
-    static COLORREF ShownColor(const CSwatchButton& button);
     // "%d %s" with n counted from 1.
     static CString NumberedTitle(int n, const CString& strTitle);
     // A horizontal line in a black 1-pixel pen of this style across an owner-drawn item, 6 pixels

@@ -238,7 +238,7 @@ void CCurveDlg::OnApply()
     UpdateData(TRUE);
     curve.m_iDrawStyle = m_iDrawType;
     curve.m_iLineWidth = m_iLineWidth;
-    curve.m_crColor = ShownColor(m_btnColor);
+    curve.m_crColor = m_btnColor.GetShownColor();
     curve.m_iLineStyle = m_iLineStyle;
     curve.m_bVisible = m_bVisible;
     curve.m_bMarkers = m_bMarkers;

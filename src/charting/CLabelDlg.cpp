@@ -1,6 +1,5 @@
 #include "charting/CLabelDlg.h"
 
-#include "charting/CChartTabPage.h"
 #include "charting/CPlotHost.h"
 #include "charting/CPlotLabel.h"
 #include "charting/ColorPickMessages.h"
@@ -64,7 +63,7 @@ void CLabelDlg::OnApply()
         return;
     UpdateData(TRUE);
     m_pLabel->m_bBorder = m_bBorder;
-    m_pLabel->m_crBackColor = CChartTabPage::ShownColor(m_btnBackColor);
+    m_pLabel->m_crBackColor = m_btnBackColor.GetShownColor();
     m_pLabel->m_iAlign = m_iAlign;
     m_pLabel->m_iCurve = m_iCurve;
     m_pLabel->m_bTransparent = m_bTransparent;
