@@ -1,5 +1,6 @@
 #include "charting/CGraphicDisplayWnd.h"
 
+#include "charting/CChartPage.h"
 #include "charting/CFlatSliderCtrl.h"
 #include "charting/CIntervalSlider.h"
 #include "charting/CPlot.h"
@@ -33,6 +34,7 @@ ON_COMMAND(ID_MENU_LEGEND, OnMenuLegend)
 ON_COMMAND(ID_MENU_CURVE_ON_OFF, OnMenuCurveOnOff)
 ON_COMMAND(ID_MENU_MEASURE, measureMode)
 ON_COMMAND(ID_MENU_RESET, resetMode)
+ON_COMMAND(ID_MENU_PROPERTIES, showSettingsPage)
 END_MESSAGE_MAP()
 
 namespace
@@ -63,7 +65,8 @@ CGraphicDisplayWnd::CGraphicDisplayWnd(std::unique_ptr<CDataManager> pDataManage
 
 CGraphicDisplayWnd::~CGraphicDisplayWnd()
 {
-    // The chart first: it refers to the store's arrays.
+    // The property window refers to the chart, the chart to the store's arrays.
+    m_pChartPage.reset();
     m_pChart.reset();
     m_pIntervalSlider.reset();
     m_pPosSlider.reset();
@@ -142,6 +145,7 @@ bool CGraphicDisplayWnd::create(CWnd* pParent, UINT, UINT)
     m_pChart->GetYAxis(0).m_bCurveLegend = false;
 
     createSliders(layout);
+    createSettingsPage();
     buildCurves();
     GetDefaultCurvePageTexts(m_CurvePageTexts);
     GetDefaultAxisPageTexts(m_AxisPageTexts);

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class CChartPage;
 class CDC;
 class CFlatSliderCtrl;
 class CIntervalSlider;
@@ -272,7 +273,17 @@ public:
     // x as a position 0..10,000 of the position slider against the largest x; 0 when that is not a number.
     static int PositionOf(double x, double dLargestX);
 
+    // --- the chart property window (command 60012) ---
+    // Shows it, then writes its texts.
+    void showSettingsPage();
+    // Hides it and redraws the chart.
+    void hideSettingsPage();
+    // Writes the three text tables into the window: caption, tab titles and control texts. Needs the
+    // pages, which the first showing builds.
+    void applyPageTexts();
+
     CPlot* GetChart() const { return m_pChart.get(); }
+    CChartPage* GetChartPage() const { return m_pChartPage.get(); }
     CDataManager* GetDataManager() const { return m_pDataManager.get(); }
     CFlatSliderCtrl* GetPosSlider() const { return m_pPosSlider.get(); }
     CIntervalSlider* GetIntervalSlider() const { return m_pIntervalSlider.get(); }
@@ -319,6 +330,8 @@ private:
     void SetPosSlider(int nPos);
     void createSliders(const DiagramLayout& layout);
     void buildCurves();
+    // The property window, created hidden with the chart window as its parent.
+    void createSettingsPage();
     // Mouse interaction on, no mode, then the chart's mode command (if any).
     void enterChartMode(void (CPlot::*pfnMode)());
     // Timer 2: the tooltip of the hovered curve at the pointer.
@@ -334,6 +347,7 @@ private:
     std::unique_ptr<CFlatSliderCtrl> m_pPosSlider;
     std::unique_ptr<CIntervalSlider> m_pIntervalSlider;
     std::unique_ptr<CDataManager> m_pDataManager;
+    std::unique_ptr<CChartPage> m_pChartPage;
     double m_dXMin = 0.0;
     double m_dXMax = 0.0;
     int m_nPosSliderPos = 0;

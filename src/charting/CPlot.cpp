@@ -279,6 +279,7 @@ bool CPlot::GetCurveInfo(int nCurve, PlotCurveInfo& info) const
     info.iMarkerMode = curve.m_iMarkerMode;
     info.iMarkerSymbol = curve.m_iMarkerSymbol;
     info.crColor = curve.m_crColor;
+    info.strTitle = curve.m_strTitle;
     return true;
 }
 

@@ -92,10 +92,11 @@ struct PlotMeasurement
 };
 static_assert(sizeof(PlotMeasurement) == 16, "stored whole in the chart archive");
 
+// A row of the legend and the number of the curve it lists (curves move when one is added).
 struct PlotLegendEntry
 {
     CRect rcEntry;
-    CPlotDataSerie* pCurve;
+    int iCurve;
 };
 
 // The default curve colours; the n-th curve created takes entry n mod 12.

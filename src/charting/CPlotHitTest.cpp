@@ -207,9 +207,9 @@ bool CPlot::HitLegend(bool bTestOnly, bool& bHit)
             continue;
         }
         // Entries are rebuilt by each legend drawing; one whose curve has gone is skipped.
-        if (GetCurveIndex(entry.pCurve) < 0)
+        if (entry.iCurve < 0 || entry.iCurve >= GetCurveCount())
             continue;
-        entry.pCurve->m_bSelected = bInside;
+        GetCurve(entry.iCurve).m_bSelected = bInside;
         if (bInside)
         {
             bHit = true;

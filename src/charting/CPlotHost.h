@@ -5,6 +5,7 @@
 #include "charting/CurvePoint.h"
 #include "charting/PlotPainters.h"
 #include "framework/CRect.h"
+#include "framework/CString.h"
 
 class CPlotAxis;
 class CWnd;
@@ -20,6 +21,7 @@ struct PlotCurveInfo
     int iMarkerMode = 0; // 0 numbered square, 1 MarkerSymbol
     int iMarkerSymbol = 0;
     COLORREF crColor = 0;
+    CString strTitle;
 };
 
 class CPlotHost

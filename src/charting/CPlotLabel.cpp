@@ -3,10 +3,12 @@
 #include "charting/CBrushSelector.h"
 #include "charting/CDCEx.h"
 #include "charting/CFontSelector.h"
+#include "charting/CLabelDlg.h"
 #include "charting/CPenSelector.h"
 #include "charting/CPlotAxis.h"
 #include "charting/CPlotHost.h"
 #include "framework/CArchive.h"
+#include "framework/CMenu.h"
 
 #include <optional>
 
@@ -144,4 +146,21 @@ void CPlotLabel::EndEdit()
         m_Edit.DestroyWindow();
     }
     m_bEditing = false;
+}
+
+void CPlotLabel::InvokeProperties()
+{
+    CWnd* pChart = m_pGraph != nullptr ? m_pGraph->GetPlotWnd() : nullptr;
+    CMenu menu;
+    if (pChart == nullptr || !menu.CreatePopupMenu() ||
+        !menu.AppendMenu(MF_STRING, ID_LABEL_PROPERTIES, "Properties"))
+        return;
+    POINT ptCursor = {};
+    ::GetCursorPos(&ptCursor);
+    if (menu.TrackPopupMenu(TPM_NONOTIFY | TPM_RETURNCMD, ptCursor.x, ptCursor.y, pChart) !=
+        static_cast<BOOL>(ID_LABEL_PROPERTIES))
+        return;
+    CLabelDlg dlg;
+    dlg.m_pLabel = this;
+    dlg.DoModal();
 }

@@ -18,6 +18,8 @@ public:
     CPlotLabel& operator=(const CPlotLabel&) = delete;
 
     static constexpr UINT EDIT_CONTROL_ID = 0xFFFE;
+    // The one entry of the label's properties menu.
+    static constexpr UINT ID_LABEL_PROPERTIES = 60006;
 
     void Serialize(CArchive& ar) override;
     void Draw(CDCEx* pDC) override;
@@ -25,6 +27,8 @@ public:
     void BeginEdit() override;
     // Takes the edit control's text and closes it.
     void EndEdit() override;
+    // A menu at the pointer with the entry "Properties", which runs the label dialog for this label.
+    void InvokeProperties() override;
     void SetFont(const LOGFONTA& lf);
 
     CString m_strText = " ";

@@ -187,7 +187,7 @@ void CPlot::DrawLegend(CDCEx* pDC, CRect& rcInner)
             continue;
         CRect rcText(rcBox.left + 12, rcBox.top + k * nRow, rcBox.right, rcBox.top + (k + 1) * nRow);
         const CRect rcEntry(rcBox.left, rcText.top, rcBox.right, rcText.bottom);
-        m_LegendEntries.push_back({rcEntry, &curve});
+        m_LegendEntries.push_back({rcEntry, i});
         pDC->DrawText(LegendText(curve, i), rcText, DT_LEFT);
         if (curve.m_bSelected)
             pDC->DrawFocusRect(rcEntry);

@@ -121,7 +121,7 @@ void CSwatchButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     rect.right -= 2 * cxEdge + 1;
     if (bDisabled)
         return;
-    pDC->FillSolidRect(&rect, m_crColor == CLR_DEFAULT ? m_crAutomatic : m_crColor);
+    pDC->FillSolidRect(&rect, GetShownColor());
     pDC->FrameRect(&rect, CBrush::FromHandle((HBRUSH)::GetStockObject(BLACK_BRUSH)));
 }
 

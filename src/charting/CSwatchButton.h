@@ -24,6 +24,8 @@ public:
 
     // CLR_DEFAULT while the automatic colour is chosen.
     COLORREF GetColor() const { return m_crColor; }
+    // The colour the swatch shows: the automatic colour while the colour is CLR_DEFAULT.
+    COLORREF GetShownColor() const { return m_crColor == CLR_DEFAULT ? m_crAutomatic : m_crColor; }
     // Stores the colour and redraws the button at once.
     void SetColor(COLORREF crColor);
     COLORREF GetAutomaticColor() const { return m_crAutomatic; }

@@ -326,8 +326,8 @@ void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
         index = (int)::SendMessageA(hWndCtrl, CB_GETCURSEL, 0, 0);
-    else
-        ::SendMessageA(hWndCtrl, CB_SETCURSEL, (WPARAM)index, 0);
+    else if (::SendMessageA(hWndCtrl, CB_SETCURSEL, (WPARAM)index, 0) == CB_ERR)
+        ::SendMessageA(hWndCtrl, CB_SETCURSEL, (WPARAM)-1, 0); // Wine keeps the old selection
 }
 
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)

@@ -14,6 +14,13 @@ public:
 
     // Inserts a tab with this text before nItem; returns its index, -1 on failure.
     LONG InsertItem(int nItem, LPCSTR lpszItem);
+    // With the fields nMask names (TCIF_TEXT, TCIF_IMAGE, TCIF_PARAM).
+    LONG InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, int nImage, LPARAM lParam);
+    // Fills the fields pItem->mask names; FALSE for an index out of range.
+    BOOL GetItem(int nItem, TCITEMA* pItem) const
+    {
+        return (BOOL)SendMessage(TCM_GETITEMA, (WPARAM)nItem, (LPARAM)pItem);
+    }
     int GetItemCount() const { return (int)SendMessage(TCM_GETITEMCOUNT); }
     int GetCurSel() const { return (int)SendMessage(TCM_GETCURSEL); }
     int SetCurSel(int nItem) { return (int)SendMessage(TCM_SETCURSEL, (WPARAM)nItem); }

@@ -341,7 +341,7 @@ TEST_F(PlotWindow, LegendOnTheLeftMovesThePlotByItsWidth)
     ASSERT_EQ(m_plot.GetLegendEntries().size(), 1u);
     const int W = m_plot.GetLegendEntries()[0].rcEntry.Width() + 2;
     EXPECT_EQ(m_plot.GetPlotRect().left, nWithout + W + 20);
-    EXPECT_EQ(m_plot.GetLegendEntries()[0].pCurve, &m_plot.GetCurve(0));
+    EXPECT_EQ(m_plot.GetLegendEntries()[0].iCurve, 0);
 
     Shot("chart_legend_left");
     // The entry's symbol shows the curve colour.

@@ -8,6 +8,8 @@
 #include "framework/CListBox.h"
 #include "framework/CListCtrl.h"
 #include "framework/CRichEditCtrl.h"
+#include "framework/CSpinButtonCtrl.h"
+#include "framework/CTabCtrl.h"
 #include "framework/CTreeCtrl.h"
 #include "support/PumpUntil.h"
 
@@ -180,4 +182,37 @@ TEST(DialogControls, CreatedControlsAnswerThroughTheirWrappers)
     EXPECT_EQ(tree.GetItemState(hChild, TVIS_BOLD), (UINT)TVIS_BOLD);
     host.DestroyWindow();
     EXPECT_EQ(combo.m_hWnd, nullptr);
+}
+
+TEST(DialogControls, UpDownRangesAndTabItemData)
+{
+    CDialog host;
+    ASSERT_TRUE(host.Create(IDD_TEST_HOST));
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(UDS_ARROWKEYS, CRect(0, 0, 12, 20), &host, 2004));
+    int nLower = -1, nUpper = -1;
+    spin.SetRange(2, 20);
+    spin.GetRange32(nLower, nUpper);
+    EXPECT_EQ(nLower, 2);
+    EXPECT_EQ(nUpper, 20);
+    spin.SetRange32(0, 100000000);
+    spin.GetRange32(nLower, nUpper);
+    EXPECT_EQ(nUpper, 100000000);
+    spin.SetPos32(70000);
+    EXPECT_EQ(spin.GetPos32(), 70000);
+
+    CTabCtrl tab;
+    ASSERT_TRUE(tab.Create(0, CRect(0, 0, 200, 100), &host, 2005));
+    EXPECT_EQ(tab.InsertItem(0, "Diagramm"), 0);
+    EXPECT_EQ(tab.InsertItem(TCIF_TEXT | TCIF_PARAM, 1, "Achse", 0, 4711), 1);
+    char sz[32] = {};
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = sz;
+    item.cchTextMax = sizeof(sz);
+    ASSERT_TRUE(tab.GetItem(1, &item));
+    EXPECT_STREQ(sz, "Achse");
+    EXPECT_EQ(item.lParam, 4711);
+    EXPECT_FALSE(tab.GetItem(2, &item));
+    host.DestroyWindow();
 }

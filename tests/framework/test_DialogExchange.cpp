@@ -107,6 +107,10 @@ TEST_F(DialogExchangeTest, InitialisationMovesMembersIntoControls)
     EXPECT_EQ(Item(IDC_TEST_SLIDER, TBM_GETPOS), 30);
     // DDV_MaxChars limits the edit while loading.
     EXPECT_EQ(Item(IDC_TEST_STRING, EM_GETLIMITTEXT), 5);
+    // An index the list does not have clears the selection.
+    m_dlg.m_iCbIndex = 3;
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(Item(IDC_TEST_CBINDEX, CB_GETCURSEL), -1);
 }
 
 TEST_F(DialogExchangeTest, SavingMovesControlValuesIntoMembers)
