@@ -79,6 +79,16 @@ DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const
     return GetItem(&item) ? (DWORD_PTR)item.lParam : 0;
 }
 
+BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage)
+{
+    TVITEMA item = {};
+    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.hItem = hItem;
+    item.iImage = nImage;
+    item.iSelectedImage = nSelectedImage;
+    return SetItem(&item);
+}
+
 BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
 {
     TVITEMA item = {};

@@ -35,6 +35,7 @@ public:
     BOOL SetItemText(HTREEITEM hItem, LPCSTR lpszItem);
     DWORD_PTR GetItemData(HTREEITEM hItem) const;
     BOOL SetItemData(HTREEITEM hItem, DWORD_PTR dwData);
+    BOOL SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage);
     UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const
     {
         return (UINT)SendMessage(TVM_GETITEMSTATE, (WPARAM)hItem, (LPARAM)nStateMask);

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-IMPLEMENT_DYNAMIC(CDlgMeasureAdjust, CDialog)
+IMPLEMENT_DYNAMIC(CDlgMeasureAdjust, CModePage)
 
 namespace
 {
@@ -21,7 +21,7 @@ const char* const LIMIT_VALUES[4] = {"IOLowerLimitOfMeasurand_1", "IOUpperLimitO
 } // namespace
 
 CDlgMeasureAdjust::CDlgMeasureAdjust(CWnd* pParent, void*)
-    : CDialog(IDD_DLG_MEASURE_ADJUST, pParent), m_psMeasureAdjust(std::make_unique<MeasureAdjustStruct>())
+    : CModePage(IDD_DLG_MEASURE_ADJUST, pParent), m_psMeasureAdjust(std::make_unique<MeasureAdjustStruct>())
 {
     std::memset(m_psMeasureAdjust.get(), 0, sizeof(MeasureAdjustStruct));
 }
@@ -30,7 +30,7 @@ CDlgMeasureAdjust::~CDlgMeasureAdjust() = default;
 
 BOOL CDlgMeasureAdjust::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CModePage::OnInitDialog();
     if (m_bFirstInit)
     {
         m_iLanguageOffsetCopy = CPageText::GetLanguageOffset();

@@ -3,14 +3,14 @@
 // template and its caption.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "shell/CModePage.h"
 #include "framework/CString.h"
 
 #include <memory>
 
 struct MeasureAdjustStruct;
 
-class CDlgMeasureAdjust : public CDialog
+class CDlgMeasureAdjust : public CModePage
 {
     DECLARE_DYNAMIC(CDlgMeasureAdjust)
 
@@ -22,11 +22,11 @@ public:
     int SetDefaultMeasureAdjustStruct();
     // The page's captions in the interface language; FALSE when a string is missing.
     BOOL UpdateLanguageTexts();
+    BOOL RefreshTexts() override { return UpdateLanguageTexts(); }
 
     std::unique_ptr<MeasureAdjustStruct> m_psMeasureAdjust;
     // 0 before the frame's start-up check, 1 stored record taken, 2 replaced by its defaults.
     int m_iStoredRecordState = 0;
-    int m_bRefreshOnShow = 0;
     int m_bViewUseShowWindow = 0;
     int m_iLanguageOffsetCopy = 1000;
     CString m_strStartProgram;

@@ -1,8 +1,12 @@
 #include "measurement/CDlgMeasureDiagram.h"
 
+#include "framework/CWinApp.h"
+#include "measurement/CPanelHost.h"
 #include "measurement/MeasureDgrmStruct.h"
+#include "measurement/MeasurePanelState.h"
 #include "protocol/CComPort.h"
 #include "protocol/ComPortTimers.h"
+#include "protocol/ZMState.h"
 #include "resources/resource.h"
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
@@ -10,19 +14,32 @@
 
 #include <cstring>
 
-IMPLEMENT_DYNAMIC(CDlgMeasureDiagram, CDialog)
+IMPLEMENT_DYNAMIC(CDlgMeasureDiagram, CModePage)
 
-BEGIN_MESSAGE_MAP(CDlgMeasureDiagram, CDialog)
+BEGIN_MESSAGE_MAP(CDlgMeasureDiagram, CModePage)
 ON_WM_TIMER()
+ON_BN_CLICKED(IDC_PANEL_START, OnBtnMeasureStart)
+ON_BN_CLICKED(IDC_PANEL_STOP, OnBtnMeasureStop)
 END_MESSAGE_MAP()
 
 namespace
 {
 constexpr UINT IDS_PAGE_CAPTION = 5057;
-}
+constexpr UINT IDS_START = 5194;
+constexpr UINT IDS_STOP = 5195;
+constexpr int STATUS_READY = 5270;
+constexpr int STATUS_DISCONNECTED = 5271;
+constexpr int STATUS_MEASURING = 5272;
+constexpr UINT IDS_PROTOCOL_ERROR = 5268;
+const char* const START_REFUSED = "Error 2587981";
+const int BUTTON_IDS[MeasurePanelState::BUTTON_COUNT] = {
+    IDC_PANEL_START, IDC_PANEL_STOP, IDC_PANEL_SINGLE_SHOT, IDC_PANEL_TRIGGER, IDC_PANEL_CTRL};
+} // namespace
 
 CDlgMeasureDiagram::CDlgMeasureDiagram(CWnd* pParent, void*)
-    : CDialog(IDD_DLG_MEASURE_DIAGRAM, pParent), m_psMeasureDgrmStruct(std::make_unique<MeasureDgrmStruct>())
+    : CModePage(IDD_DLG_MEASURE_DIAGRAM, pParent),
+      m_psMeasureDgrmStruct(std::make_unique<MeasureDgrmStruct>()),
+      m_psMsureDgrm(std::make_unique<MeasurePanelState>())
 {
     std::memset(m_psMeasureDgrmStruct.get(), 0, sizeof(MeasureDgrmStruct));
 }
@@ -31,10 +48,11 @@ CDlgMeasureDiagram::~CDlgMeasureDiagram() = default;
 
 BOOL CDlgMeasureDiagram::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CModePage::OnInitDialog();
     if (m_bInitPending)
     {
         LoadStoredOptions();
+        UpdateButtons();
         m_bInitPending = false;
     }
     return TRUE;
@@ -48,22 +66,193 @@ void CDlgMeasureDiagram::LoadStoredOptions()
 
 void CDlgMeasureDiagram::SetDefaultMeasureDgrm()
 {
+    m_psMsureDgrm->SetDefaults();
     m_psMeasureDgrmStruct->SetDefaults();
 }
 
 BOOL CDlgMeasureDiagram::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+    const int iLanguage = CPageText::GetLanguageOffset();
+    BOOL bAll = CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, iLanguage);
+    bAll &= CPageText::SetItemText(this, IDC_PANEL_START, IDS_START, iLanguage);
+    bAll &= CPageText::SetItemText(this, IDC_PANEL_STOP, IDS_STOP, iLanguage);
+    return bAll;
 }
 
-// The panel's timer of the sensor search: a search put off after a device arrival.
-void CDlgMeasureDiagram::OnTimer(UINT_PTR nIDEvent)
+bool CDlgMeasureDiagram::IsRunning() const
 {
-    if (nIDEvent != TIMER_PANEL_DEFERRED_SEARCH)
+    return m_psMsureDgrm->bRunning != 0;
+}
+
+// ---- Buttons -------------------------------------------------------------------------------------------
+
+void CDlgMeasureDiagram::SetButtons(int iStart, int iStop, int iSingleShot, int iTrigger, int iCtrl)
+{
+    BYTE* pucVisible = m_psMsureDgrm->sIsVisible;
+    pucVisible[MeasurePanelState::BTN_MEASURE_START] = static_cast<BYTE>(iStart);
+    pucVisible[MeasurePanelState::BTN_MEASURE_STOP] = static_cast<BYTE>(iStop);
+    pucVisible[MeasurePanelState::BTN_SINGLE_SHOT] = static_cast<BYTE>(iSingleShot);
+    pucVisible[MeasurePanelState::BTN_TRIGGER] = static_cast<BYTE>(iTrigger);
+    pucVisible[MeasurePanelState::BTN_CTRL] = static_cast<BYTE>(iCtrl);
+    UpdateButtons();
+}
+
+void CDlgMeasureDiagram::UpdateButtons()
+{
+    if (GetSafeHwnd() == nullptr)
+        return;
+    for (int i = 0; i < MeasurePanelState::BUTTON_COUNT; ++i)
     {
-        CDialog::OnTimer(nIDEvent);
+        CWnd* pButton = GetDlgItem(BUTTON_IDS[i]);
+        const BYTE ucVisible = m_psMsureDgrm->sIsVisible[i];
+        if (pButton != nullptr && (ucVisible == 0 || ucVisible == 1))
+            pButton->EnableWindow(ucVisible);
+    }
+}
+
+bool CDlgMeasureDiagram::ShowsIdleButtons() const
+{
+    const BYTE* pucVisible = m_psMsureDgrm->sIsVisible;
+    return pucVisible[MeasurePanelState::BTN_MEASURE_START] == 1 &&
+           pucVisible[MeasurePanelState::BTN_TRIGGER] == 1 &&
+           pucVisible[MeasurePanelState::BTN_MEASURE_STOP] == 0 &&
+           pucVisible[MeasurePanelState::BTN_SINGLE_SHOT] == 0;
+}
+
+// ---- Start, stop and the end of a measurement ------------------------------------------------------------
+
+void CDlgMeasureDiagram::OnBtnMeasureStart()
+{
+    CPageHost* pHost = CPageHost::FromMainWindow();
+    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
+    if (pHost == nullptr || pPanelHost == nullptr)
+        return;
+    CComPort& engine = pHost->GetComPort();
+    if (!engine.COM_IsActionAllowed())
+    {
+        AfxMessageBox(START_REFUSED, MB_OK);
         return;
     }
+    pPanelHost->SetMeasuredPortRemoved(false);
+    engine.COM_ResetMeasuredValues();
+    engine.COM_SetMeasuringRateMode();
+    pPanelHost->ShowStatusMessage(STATUS_MEASURING);
+    SetButtons(0, 1, 0, m_psMsureDgrm->bTriggerActive, engine.m_bStreamMode ? 0 : 1);
+    if (CWnd* pStop = GetDlgItem(IDC_PANEL_STOP))
+        pStop->SetFocus();
+    engine.COM_ZMCOMConfgStartMeasure(-1, true);
+}
+
+void CDlgMeasureDiagram::OnBtnMeasureStop()
+{
+    CPageHost* pHost = CPageHost::FromMainWindow();
+    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
+    if (!IsRunning() || pHost == nullptr || pPanelHost == nullptr)
+        return;
+    BYTE* pucVisible = m_psMsureDgrm->sIsVisible;
+    SetButtons(pucVisible[MeasurePanelState::BTN_MEASURE_START], 0,
+               pucVisible[MeasurePanelState::BTN_SINGLE_SHOT], 0, 0);
+    pPanelHost->BeginWaitCursorOnce();
+    if (m_psMsureDgrm->bTriggerActive)
+    {
+        m_psMsureDgrm->bTrggrWasActivLastTime = 1;
+        m_psMsureDgrm->bTriggerActive = 0;
+    }
+    pHost->GetComPort().COM_ZMCOMConfgStopMeasure();
+}
+
+// The watchdog: 800 ms after the last record of a stream, or after the stop of a polled measurement.
+void CDlgMeasureDiagram::OnWatchdog()
+{
+    KillTimer(TIMER_PANEL_WATCHDOG);
+    CPageHost* pHost = CPageHost::FromMainWindow();
+    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
+    if (pHost == nullptr || pPanelHost == nullptr)
+        return;
+    if (IsRunning())
+    {
+        m_bValuesMissing = 1;
+        OnBtnMeasureStop();
+    }
+    pHost->GetComPort().COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
+    pPanelHost->OnMeasurementEnd();
+    // Nothing is stored after a measurement yet, so a close that waited for it goes on now.
+    if (pPanelHost->IsClosePending())
+        pHost->GetFrameWindow()->PostMessage(WM_CLOSE);
+}
+
+void CDlgMeasureDiagram::OnMeasureFinished()
+{
+    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
+    if (m_bSensorConnected)
+        SetButtons(1, 0, 1, 1, 1);
+    if (pPanelHost != nullptr)
+        pPanelHost->EndWaitCursorOnce();
+    if (m_bValuesMissing)
+    {
+        m_bValuesMissing = 0;
+        CString strText;
+        strText.LoadString(IDS_PROTOCOL_ERROR + static_cast<UINT>(CPageText::GetLanguageOffset()));
+        AfxMessageBox(strText, MB_OK | MB_ICONEXCLAMATION);
+    }
+    if (CWnd* pStart = GetDlgItem(IDC_PANEL_START); pStart != nullptr && IsWindowVisible())
+        pStart->SetFocus();
+}
+
+// ---- Connection ------------------------------------------------------------------------------------------
+
+void CDlgMeasureDiagram::OnSensorConnected()
+{
+    CPageHost* pHost = CPageHost::FromMainWindow();
+    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
+    if (pHost == nullptr || pPanelHost == nullptr)
+        return;
+    CComPort& engine = pHost->GetComPort();
+    engine.m_bPageSwitchLocked = false;
+    if (CComPort::COM_IsCompatibleInterface(engine.m_sSensor))
+    {
+        m_bSensorConnected = 1;
+        SetButtons(1, 0, 1, 1, 1);
+        pPanelHost->ShowStatusMessage(STATUS_READY);
+    }
+    else
+        ResetToDisconnected();
+    engine.COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
+    UpdateButtons();
+    pPanelHost->EndWaitCursorOnce();
+}
+
+void CDlgMeasureDiagram::ResetToDisconnected()
+{
+    m_bSensorConnected = 0;
+    m_psMsureDgrm->iCtrlLed = 0;
+    SetButtons(0, 0, 0, 0, 0);
+    if (CPanelHost* pPanelHost = CPanelHost::FromMainWindow())
+        pPanelHost->ShowStatusMessage(STATUS_DISCONNECTED);
+}
+
+void CDlgMeasureDiagram::OnSensorDisconnected()
+{
+    ResetToDisconnected();
+    if (CPanelHost* pPanelHost = CPanelHost::FromMainWindow())
+        pPanelHost->EndWaitCursorOnce();
+}
+
+// ---- Timers ----------------------------------------------------------------------------------------------
+
+void CDlgMeasureDiagram::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == TIMER_PANEL_WATCHDOG)
+    {
+        OnWatchdog();
+        return;
+    }
+    if (nIDEvent != TIMER_PANEL_DEFERRED_SEARCH)
+    {
+        CModePage::OnTimer(nIDEvent);
+        return;
+    }
+    // A sensor search that was put off after a device arrival.
     KillTimer(nIDEvent);
     if (CPageHost* pHost = CPageHost::FromMainWindow())
         pHost->GetComPort().COM_CheckConnectionIfQbxUsbTyp(0);

@@ -1,15 +1,17 @@
 // The operator panel (mode page 138) and its stored options, which it loads from the registry when it
-// is created; the main frame checks and saves them. The panel's timer that puts off a sensor search
-// runs here. So far the page shows its template and caption.
+// is created; the main frame checks and saves them. So far the panel starts and stops a measurement
+// with its Start and Stop buttons, ends it when its values stop (the watchdog, timer 5), follows the
+// sensor's connection, and runs the timer of a put-off sensor search.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "shell/CModePage.h"
 
 #include <memory>
 
 struct MeasureDgrmStruct;
+struct MeasurePanelState;
 
-class CDlgMeasureDiagram : public CDialog
+class CDlgMeasureDiagram : public CModePage
 {
     DECLARE_DYNAMIC(CDlgMeasureDiagram)
 
@@ -20,8 +22,25 @@ public:
     void SetDefaultMeasureDgrm();
     // The page's captions in the interface language; FALSE when a string is missing.
     BOOL UpdateLanguageTexts();
+    BOOL RefreshTexts() override { return UpdateLanguageTexts(); }
+
+    afx_msg void OnBtnMeasureStart();
+    afx_msg void OnBtnMeasureStop();
+    // The measurement's output is complete: the panel is ready for the next one.
+    void OnMeasureFinished();
+    void OnSensorConnected();
+    void OnSensorDisconnected();
+    void ResetToDisconnected();
+    // Enables and disables the buttons by sIsVisible (1 enable, 0 disable, others unchanged).
+    void UpdateButtons();
+    // Start and Trigger offered, Stop and Single shot not.
+    bool ShowsIdleButtons() const;
+    bool IsRunning() const;
 
     std::unique_ptr<MeasureDgrmStruct> m_psMeasureDgrmStruct;
+    std::unique_ptr<MeasurePanelState> m_psMsureDgrm;
+    BYTE m_bValuesMissing = 0;
+    BYTE m_bSensorConnected = 0;
 
 protected:
     BOOL OnInitDialog() override;
@@ -30,5 +49,7 @@ protected:
 
 private:
     void LoadStoredOptions();
+    void OnWatchdog();
+    void SetButtons(int iStart, int iStop, int iSingleShot, int iTrigger, int iCtrl);
     bool m_bInitPending = true;
 };

@@ -4,18 +4,18 @@
 #include "resources/resource.h"
 #include "shell/CPageText.h"
 
-IMPLEMENT_DYNAMIC(CDlgDiagnostic, CDialog)
+IMPLEMENT_DYNAMIC(CDlgDiagnostic, CModePage)
 
 namespace
 {
 constexpr UINT IDS_PAGE_CAPTION = 5027;
 }
 
-CDlgDiagnostic::CDlgDiagnostic(CWnd* pParent, void*) : CDialog(IDD_DLG_DIAGNOSTIC, pParent) {}
+CDlgDiagnostic::CDlgDiagnostic(CWnd* pParent, void*) : CModePage(IDD_DLG_DIAGNOSTIC, pParent) {}
 
 void CDlgDiagnostic::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CModePage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_DIAG_PORTS, m_cbPorts);
 }
 

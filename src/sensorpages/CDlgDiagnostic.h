@@ -3,9 +3,9 @@
 #pragma once
 
 #include "framework/CComboBox.h"
-#include "framework/CDialog.h"
+#include "shell/CModePage.h"
 
-class CDlgDiagnostic : public CDialog
+class CDlgDiagnostic : public CModePage
 {
     DECLARE_DYNAMIC(CDlgDiagnostic)
 
@@ -14,6 +14,7 @@ public:
 
     // The group caption (string 5027) in the interface language; FALSE when the string is missing.
     BOOL UpdateLanguageTexts();
+    BOOL RefreshTexts() override { return UpdateLanguageTexts(); }
 
     CComboBox m_cbPorts;
 

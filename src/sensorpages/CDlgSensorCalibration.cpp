@@ -3,7 +3,7 @@
 #include "resources/resource.h"
 #include "shell/CPageText.h"
 
-IMPLEMENT_DYNAMIC(CDlgSensorCalibration, CDialog)
+IMPLEMENT_DYNAMIC(CDlgSensorCalibration, CModePage)
 
 namespace
 {
@@ -11,7 +11,7 @@ constexpr UINT IDS_PAGE_CAPTION = 5056;
 }
 
 CDlgSensorCalibration::CDlgSensorCalibration(CWnd* pParent, void*)
-    : CDialog(IDD_DLG_SENSOR_CALIBRATION, pParent)
+    : CModePage(IDD_DLG_SENSOR_CALIBRATION, pParent)
 {
 }
 

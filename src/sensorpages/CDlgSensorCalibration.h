@@ -1,9 +1,9 @@
 // The calibration page (mode page 137). So far the page shows its template and its caption.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "shell/CModePage.h"
 
-class CDlgSensorCalibration : public CDialog
+class CDlgSensorCalibration : public CModePage
 {
     DECLARE_DYNAMIC(CDlgSensorCalibration)
 
@@ -12,4 +12,5 @@ public:
 
     // The page's captions in the interface language; FALSE when a string is missing.
     BOOL UpdateLanguageTexts();
+    BOOL RefreshTexts() override { return UpdateLanguageTexts(); }
 };

@@ -3,7 +3,7 @@
 #include "resources/resource.h"
 #include "shell/CPageText.h"
 
-IMPLEMENT_DYNAMIC(CDlgSensorInformationQbx, CDialog)
+IMPLEMENT_DYNAMIC(CDlgSensorInformationQbx, CModePage)
 
 namespace
 {
@@ -11,7 +11,7 @@ constexpr UINT IDS_PAGE_CAPTION = 5053;
 }
 
 CDlgSensorInformationQbx::CDlgSensorInformationQbx(CWnd* pParent, void*)
-    : CDialog(IDD_DLG_SENSOR_INFORMATION, pParent)
+    : CModePage(IDD_DLG_SENSOR_INFORMATION, pParent)
 {
 }
 

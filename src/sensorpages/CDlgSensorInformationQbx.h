@@ -1,9 +1,9 @@
 // The sensor-information page (mode page 202). So far the page shows its template and its caption.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "shell/CModePage.h"
 
-class CDlgSensorInformationQbx : public CDialog
+class CDlgSensorInformationQbx : public CModePage
 {
     DECLARE_DYNAMIC(CDlgSensorInformationQbx)
 
@@ -12,4 +12,5 @@ public:
 
     // The page's captions in the interface language; FALSE when a string is missing.
     BOOL UpdatePage();
+    BOOL RefreshTexts() override { return UpdatePage(); }
 };

@@ -7,6 +7,7 @@
 #include "protocol/ComPortTimers.h"
 #include "ports/CPortManGui.h"
 #include "resources/resource.h"
+#include "shell/ProgramInfo.h"
 #include "shell/CEnvironment.h"
 #include "shell/CPageHost.h"
 #include "shell/ShellMessages.h"
@@ -36,8 +37,6 @@ constexpr UINT IDS_NOT_FOUND = 5303;
 constexpr UINT IDS_SEARCH_AGAIN = 5304;
 constexpr UINT IDS_SEARCH_ALL = 5345;
 constexpr UINT IDS_SUPPORTED_SENSORS = 5373;
-const char* const NOTICE_LINE = "Copyright (C) Tervane";
-const char* const PROGRAM_VERSION = "2.05";
 } // namespace
 
 CDlgStartUp::CDlgStartUp(CWnd* pParent, void*)
@@ -193,7 +192,7 @@ void CDlgStartUp::OnSearchAgain()
 void CDlgStartUp::OnInfo()
 {
     CString strText;
-    strText.Format("TQ5 (%s %s)\n%s\n\n%s", LoadText(IDS_VERSION).GetString(), PROGRAM_VERSION, NOTICE_LINE,
+    strText.Format("TQ5 (%s %s)\n%s\n\n%s", LoadText(IDS_VERSION).GetString(), APPLICATION_VERSION, NOTICE_LINE,
                    CEnvironment::ApplyOemModelNames(LoadText(IDS_SUPPORTED_SENSORS)).GetString());
     AfxMessageBox(strText, MB_OK | MB_ICONINFORMATION);
 }

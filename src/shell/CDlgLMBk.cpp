@@ -6,9 +6,9 @@
 #include "shell/CPageHost.h"
 #include "shell/ShellMessages.h"
 
-IMPLEMENT_DYNAMIC(CDlgLMBk, CDialog)
+IMPLEMENT_DYNAMIC(CDlgLMBk, CModePage)
 
-BEGIN_MESSAGE_MAP(CDlgLMBk, CDialog)
+BEGIN_MESSAGE_MAP(CDlgLMBk, CModePage)
 ON_WM_CTLCOLOR()
 ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
@@ -18,7 +18,7 @@ namespace
 const COLORREF START_PAGE_BACKGROUND = RGB(190, 210, 250);
 }
 
-CDlgLMBk::CDlgLMBk(CWnd* pParent) : CDialog(IDD_DLG_LMBK, pParent), m_brBackground(START_PAGE_BACKGROUND) {}
+CDlgLMBk::CDlgLMBk(CWnd* pParent) : CModePage(IDD_DLG_LMBK, pParent), m_brBackground(START_PAGE_BACKGROUND) {}
 
 void CDlgLMBk::LayoutLogo(int x, int y, double dZoom)
 {
@@ -37,7 +37,7 @@ void CDlgLMBk::LayoutLogo(int x, int y, double dZoom)
 
 HBRUSH CDlgLMBk::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    HBRUSH hBrush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    HBRUSH hBrush = CModePage::OnCtlColor(pDC, pWnd, nCtlColor);
     if (nCtlColor != CTLCOLOR_DLG && nCtlColor != CTLCOLOR_STATIC)
         return hBrush;
     pDC->SetBkColor(START_PAGE_BACKGROUND);
@@ -58,5 +58,5 @@ void CDlgLMBk::OnShowWindow(BOOL bShow, UINT nStatus)
         pView->GetClientRect(rcView);
         pView->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rcView.Width(), rcView.Height()));
     }
-    CDialog::OnShowWindow(bShow, nStatus);
+    CModePage::OnShowWindow(bShow, nStatus);
 }

@@ -4,9 +4,9 @@
 
 #include "controls/CBitmapViewWnd.h"
 #include "framework/CBrush.h"
-#include "framework/CDialog.h"
+#include "shell/CModePage.h"
 
-class CDlgLMBk : public CDialog
+class CDlgLMBk : public CModePage
 {
     DECLARE_DYNAMIC(CDlgLMBk)
 
@@ -15,6 +15,8 @@ public:
 
     // Draws the 161 x 161 logo with its top left corner at (x, y), scaled by dZoom.
     void LayoutLogo(int x, int y, double dZoom);
+    // The start page shows no text of its own.
+    BOOL RefreshTexts() override { return TRUE; }
 
     CBitmapViewWnd m_wndLogo;
 

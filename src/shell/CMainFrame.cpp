@@ -35,6 +35,10 @@ IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_WM_TIMER()
+ON_WM_CLOSE()
+ON_WM_DEVICECHANGE()
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_GETMINMAXINFO()
 ON_WM_SETCURSOR()
 ON_WM_MENUSELECT()
 ON_WM_MEASUREITEM()
@@ -69,6 +73,19 @@ ON_COMMAND(ID_VIEW_STATUS_BAR, OnViewStatusBar)
 ON_COMMAND(ID_VIEW_DIAGRAM_BAR, OnViewDiagramBar)
 ON_COMMAND_RANGE(ID_VIEW_CHANNEL_A, ID_VIEW_CHANNEL_B, OnViewChannelCommand)
 ON_COMMAND(ID_VIEW_RESET, OnViewReset)
+ON_COMMAND_RANGE(ID_LANGUAGE_GERMAN, ID_LANGUAGE_SPANISH, OnLanguageCommand)
+ON_COMMAND(ID_HELP_INFO, OnHelpInfo)
+ON_COMMAND(ID_HELP_ADVICE, OnHelpAdvice)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_TIME, OnUpdateTime)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_DATE, OnUpdateDate)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_WEEKDAY, OnUpdateWeekday)
+ON_UPDATE_COMMAND_UI_RANGE(ID_FILE_SAVE_MEASURED_VALUES, ID_FILE_SAVE_DIAGRAM, OnUpdateSave)
+ON_UPDATE_COMMAND_UI_RANGE(ID_MODE_SENSOR_CONNECTION, ID_MODE_DIAGNOSTIC, OnUpdateModeCommand)
+ON_UPDATE_COMMAND_UI(ID_VIEW_NAVIGATION_BAR, OnUpdateViewNavigationBar)
+ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateViewStatusBar)
+ON_UPDATE_COMMAND_UI(ID_VIEW_DIAGRAM_BAR, OnUpdateViewDiagramBar)
+ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_CHANNEL_A, ID_VIEW_CHANNEL_B, OnUpdateViewChannelBar)
+ON_UPDATE_COMMAND_UI_RANGE(ID_LANGUAGE_GERMAN, ID_LANGUAGE_SPANISH, OnUpdateLanguage)
 END_MESSAGE_MAP()
 
 namespace
@@ -260,7 +277,7 @@ bool CMainFrame::CreateBars(CCreateContext* pContext)
     return true;
 }
 
-// The navigation tree fills its bar; its items come with the frame's tree handling.
+// The navigation tree fills its bar.
 bool CMainFrame::CreateNaviTree()
 {
     if (!m_wndNaviTree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS, CRect(0, 0, 0, 0),
@@ -269,6 +286,9 @@ bool CMainFrame::CreateNaviTree()
     m_wndNaviTree.ModifyStyle(0, TVS_TRACKSELECT);
     if (HWND hTips = reinterpret_cast<HWND>(m_wndNaviTree.SendMessage(TVM_GETTOOLTIPS)))
         ::SetWindowPos(hTips, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_wndNaviTree.SetItemCallback(NaviTreeCallback, this);
+    if (!InitNaviTree())
+        Frame_Trace("--> CMainFrame: the navigation tree lacks a text or a picture");
     return true;
 }
 
@@ -625,6 +645,29 @@ HMENU CMainFrame::CreateOwnerDrawnMenu()
 {
     if (!m_menu.LoadMenu(IDR_MAINFRAME))
         return nullptr;
+    // Command and the tree's picture.
+    static const UINT MENU_PICTURES[][2] = {{ID_FILE_SAVE_MEASURED_VALUES, 15},
+                                            {ID_FILE_SAVE_DIAGRAM, 16},
+                                            {ID_FILE_PRINT_REPORT, 17},
+                                            {ID_FILE_EXIT, 18},
+                                            {ID_MODE_SENSOR_CONNECTION, 21},
+                                            {ID_MODE_SENSOR_INFORMATION, 22},
+                                            {ID_MODE_MEASURE_ADJUST, 23},
+                                            {ID_MODE_DOCUMENTATION, 24},
+                                            {ID_MODE_SENSOR_CALIBRATION, 25},
+                                            {ID_MODE_MEASURE_DIAGRAM, 26},
+                                            {ID_MODE_DIAGNOSTIC, 27},
+                                            {ID_VIEW_RESET, 30},
+                                            {ID_LANGUAGE_GERMAN, 3},
+                                            {ID_LANGUAGE_ENGLISH, 4},
+                                            {ID_LANGUAGE_FRENCH, 7},
+                                            {ID_HELP_INFO, 33},
+                                            {ID_HELP_ADVICE, 34}};
+    if (m_ilNavi.GetSafeHandle() != nullptr)
+    {
+        for (const auto& picture : MENU_PICTURES)
+            m_menu.ModifyItemA(nullptr, picture[0], &m_ilNavi, static_cast<int>(picture[1]));
+    }
     return m_menu.Detach();
 }
 
@@ -670,15 +713,6 @@ LRESULT CMainFrame::OnPortManData(WPARAM wParam, LPARAM lParam)
 LRESULT CMainFrame::OnPortManEvent(WPARAM wParam, LPARAM lParam)
 {
     return COM_OnPortEvent(wParam, lParam);
-}
-
-void CMainFrame::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent == TIMER_MODE_SWITCH_ENABLE)
-        m_bModeSwitchAllowed = TRUE;
-    else
-        COM_OnTimer(nIDEvent);
-    CFrameWnd::OnTimer(nIDEvent);
 }
 
 void CMainFrame::BeginWaitCursorOnce()

@@ -9,14 +9,20 @@
 #include "controls/COwnerMenu.h"
 #include "controls/CViewBarHost.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CImageList.h"
 #include "framework/CStatusBar.h"
+#include "measurement/CPanelHost.h"
 #include "measurement/CValuePipeline.h"
 #include "protocol/CComPort.h"
 #include "protocol/CComPortHost.h"
 #include "sensorpages/CDlgStartUp.h"
+#include "shell/CChannelBarGroup.h"
 #include "shell/CDlgTrace.h"
 #include "shell/CEnvironment.h"
+#include "shell/CFrameDateTime.h"
 #include "shell/CPageHost.h"
+#include "shell/ProgramInfo.h"
+#include "shell/CStopwatch.h"
 #include "shell/CViewBar.h"
 #include "shell/CViewBarDiagram.h"
 #include "shell/CViewBarNavi.h"
@@ -24,6 +30,7 @@
 #include <memory>
 
 class CAFormChannelA;
+class CCmdUI;
 class CAFormChannelB;
 class CAFormDiagram;
 class CAFormLight;
@@ -35,20 +42,24 @@ class CDlgMeasureDiagram;
 class CDlgSensorCalibration;
 class CDlgSensorConnection;
 class CDlgSensorInformationQbx;
+class CModePage;
 class CQbxUsbTq5View;
 struct TreeCtrlStruct;
 
-// The program version; settings stored by another version are not taken.
-constexpr const char* APPLICATION_VERSION = "2.05";
-// The frame's own timers (the protocol's ids 23 to 42 are in protocol/ComPortTimers.h).
+// The frame's own timers (the protocol's ids 23 to 44 are in protocol/ComPortTimers.h).
+constexpr UINT_PTR TIMER_STATUS_REARM = 21;
 constexpr UINT_PTR TIMER_MODE_SWITCH_ENABLE = 22;
+// The navigation tree's item slots, in the order of its items.
+constexpr int NAVI_ITEM_COUNT = 31;
+constexpr int NAVI_IMAGE_COUNT = 35;
 
 class CMainFrame : public CFrameWnd,
                    public CEnvironment,
                    public CComPort,
                    public CComPortHost,
                    public CViewBarHost,
-                   public CPageHost
+                   public CPageHost,
+                   public CPanelHost
 {
     DECLARE_DYNCREATE(CMainFrame)
 
@@ -116,18 +127,36 @@ public:
     int GetLanguageOffset() override { return m_iLanguageOffset; }
     // Keeps 0, 1000 and 2000 and makes any other offset 1000; false when nothing changed.
     bool SetLanguage(int iLanguageOffset);
+    // Switches the interface language and renews menu, bars, panes, tree and pages; true when every
+    // text was found.
+    bool ApplyLanguage(int iLanguageOffset);
     bool UpdateMenuTexts(bool bRemoveDiagnostic);
     // The menu's texts in the language; removes the Spanish command, and the diagnostic-mode command
     // when bRemoveDiagnostic is set. False when a text or an item is missing.
     static bool ApplyMenuTexts(HMENU hMenu, int iLanguageOffset, bool bRemoveDiagnostic);
+    bool UpdateBarCaptions();
     bool UpdateChannelPaneTexts();
+    bool UpdatePageLanguages();
     // Shows page iPage (a ModePageId), or with 0 the current page again; false when refused.
     bool SelectMode(int iPage);
     int GetActiveMode() const { return m_iActiveMode; }
+    void SelectAdjacentMode(bool bNext);
+    // The page cycle 133, 202, 135, 136, 137, 138 (start and diagnostic pages lead to 133).
+    static int GetNextModePage(int iPage);
+    static int GetPreviousModePage(int iPage);
     void SetMeasureLayout(int iReason);
-    void ShowStatusMessage(int iStatusId);
+    // False only when the documentation page is in front and refuses to be left.
+    bool CanLeaveActivePage();
+    void ShowStatusMessage(int iStatusId) override;
+    // The storage-progress status text (5291) from its string table texts.
+    static CString FormatStorageProgress(const CString& strPleaseWait, const CString& strSpeed,
+                                         const CString& strSeconds, double dProgress, double dRate,
+                                         bool bRateMeasured, int iLanguageOffset);
+    // The text as it is (never taken as a format).
     void SetStatusText(const CString& strText);
-    // Loads menu resource 128 into the owner-drawn menu and hands its handle over (the frame's menu).
+    void SetStatusTextF(LPCSTR lpszFormat, ...) __attribute__((format(gnu_printf, 2, 3)));
+    // Loads menu resource 128 into the owner-drawn menu, gives its commands the tree's pictures and
+    // hands its handle over (the frame's menu).
     HMENU CreateOwnerDrawnMenu();
     UINT GetChannelBarCommandId(int nIndex) override;
     void OnViewChannelBar(UINT nID) override;
@@ -135,11 +164,48 @@ public:
     void OnViewNavigationBar() override;
     void OnViewStatusBar();
     int OnViewBarHidden(WINDOWPOS* lpwndpos) override;
+    // Makes two or three channel bars docked in one column equally high, in one row equally wide;
+    // false when no two of them share a column or row.
+    bool EqualizeChannelBars();
     // The connected sensor no longer answers: its port is marked as not answering in the port table and
-    // the connection is tested again.
+    // the connection is tested again; a running measurement is stopped first when bStopMeasurement is set.
     void HandleSensorLost(bool bStopMeasurement);
-    void BeginWaitCursorOnce();
-    void EndWaitCursorOnce();
+    void BeginWaitCursorOnce() override;
+    void EndWaitCursorOnce() override;
+    void FocusEditSelectAll(CWnd* pEdit);
+
+    // ---- Keys, device changes, closing
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The frame's hot keys; true when the message is consumed.
+    bool TranslateHotKeys(MSG* pMsg) override;
+    // Copies the selected text of the message's window to the clipboard.
+    void CopySelectionToClipboard(MSG* pMsg);
+    // The end of a stopped measurement: the panel finishes it, and a sensor lost meanwhile is shown
+    // disconnected and the connection tested again.
+    void OnMeasurementEnd() override;
+    bool IsClosePending() override;
+    void SetMeasuredPortRemoved(bool bRemoved) override { m_bMeasuredPortRemoved = bRemoved; }
+    // The window rectangle rcWindow kept inside the area its monitors allow; false when it may stay.
+    static bool LimitMoveRect(CRect& rcWindow, const CRect& rcMonitor0, const CRect& rcMonitor1,
+                              const CRect& rcVirtual, double dShare0, double dShare1, int iBestMonitor);
+
+    // ---- Navigation tree
+    bool InitNaviTree();
+    bool RebuildNaviTree();
+    bool BuildNaviTree();
+    bool InsertNaviTreeItems();
+    bool CreateNaviTreeImages();
+    void SetNaviTreeColors();
+    void SetNaviItemColors();
+    void UpdateNaviTreeColors();
+    bool RefreshNaviTree();
+    bool ExpandNaviFolders();
+    bool SetNaviTreeImages();
+    int GetViewItemImage(int iIndex) const;
+    bool ToggleNaviFolder(UINT nFolderId);
+    static int NaviTreeCallback(void* pContext, CString strEvent, CString strItemText, DWORD_PTR dwItemData);
+    // True when the activation was refused.
+    bool OnNaviTreeItem(const CString& strEvent, const CString& strText, DWORD_PTR dwId);
 
     // ---- CViewBarHost
     BOOL IsInitPending() override { return m_bInitPending; }
@@ -268,10 +334,50 @@ public:
     bool m_bDataReceived = false;
     bool m_bWaitCursor = false;
     __time64_t m_tStatusTime = 0;
+    bool m_bWeekdayPending = false;
+    CFrameDateTime m_paneDates;
+    bool m_bStatusRefreshArmed = true;
+    bool m_bMeasuredPortRemoved = false;
+    bool m_bClosePendingStream = false;
+    bool m_bClosePendingPolled = false;
+    bool m_bCloseIdleButtons = false;
+    bool m_bCloseLogged = false;
+    // Measured values of the last measurement are held for a file (set by the storage side).
+    BYTE m_bValuesAvailable = 0;
+    double m_dStorageProgress = 100.0;
+    double m_dStorageRate = 0.0;
+    CStopwatch m_swStorage;
+    // The navigation tree: item handles in item order, pictures, colours.
+    HTREEITEM m_hNaviItem[NAVI_ITEM_COUNT] = {};
+    CImageList m_ilNavi;
+    COLORREF m_crNaviBk = RGB(190, 210, 250);
+    COLORREF m_crNaviLine = 0;
+    COLORREF m_crNaviText = 0;
+    COLORREF m_crNaviItemOnBk = RGB(190, 210, 250);
+    COLORREF m_crNaviItemOnText = 0;
+    COLORREF m_crNaviItemOffBk = RGB(190, 210, 250);
+    COLORREF m_crNaviItemOffText = RGB(128, 128, 128);
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnClose();
+    afx_msg BOOL OnDeviceChange(UINT nEventType, DWORD_PTR dwData);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    afx_msg void OnUpdateTime(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateDate(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateWeekday(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateSave(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateModeCommand(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewNavigationBar(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewStatusBar(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewDiagramBar(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewChannelBar(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateLanguage(CCmdUI* pCmdUI);
+    afx_msg void OnLanguageCommand(UINT nID);
+    afx_msg void OnHelpInfo();
+    afx_msg void OnHelpAdvice();
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
@@ -316,12 +422,24 @@ private:
     void DockBars();
     void PrepareLogoFiles();
     CString LoadText(UINT nId) const;
-    CWnd* GetModePage(int iPage) const;
+    CModePage* GetModePage(int iPage) const;
     void ShowBar(CControlBar& bar, bool bShow);
     void SaveDespiteReset();
     void SaveViewState();
     void SavePortRows();
     LRESULT Register(WPARAM wParam, LPARAM lParam, int iKind);
+
+    void OnTimerWaitBaudrateChanged();
+    void OnPortArrivalSettled();
+    void OnPortRemoved();
+    bool ShowActiveModeAgain();
+    CString GetBarCaption(int iBar) const;
+    // The bar of a CheckState index (channel A, B, light, diagram, navigation, status bar).
+    CControlBar* GetCheckStateBar(int iIndex);
+    void ToggleBar(int iIndex);
+    void UpdateBarCommand(CCmdUI* pCmdUI, int iIndex, bool bMeasureLayoutOnly);
+    void ReadChannelBars(CChannelBarGroup::Bar bars[3]);
+    void SizeChannelBarGroup(const CChannelBarGroup& group, const CChannelBarGroup::Bar bars[3]);
 
     bool m_bRestoringLayout = false;
     bool m_bMainWindowShown = false;

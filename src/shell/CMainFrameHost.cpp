@@ -10,12 +10,12 @@
 #include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/MeasureAdjustStruct.h"
+#include "measurement/MeasurePanelState.h"
+#include "protocol/ComPortTimers.h"
 #include "sensorpages/CDlgDiagnostic.h"
 #include "shell/CFrameDateTime.h"
 #include "ports/CPortManGui.h"
 #include "shell/TreeCtrlStruct.h"
-
-#include <algorithm>
 
 // ---- CViewBarHost and CPageHost -----------------------------------------------------------------------
 
@@ -26,19 +26,8 @@ int CMainFrame::GetViewBarCheckState(int nBar)
 
 CWnd* CMainFrame::GetViewBar(int nBar)
 {
-    switch (nBar)
-    {
-        case VIEWBAR_CHANNEL_A:
-        case VIEWBAR_CHANNEL_B:
-        case VIEWBAR_CHANNEL_C:
-            return &m_wndViewBar[nBar];
-        case VIEWBAR_DIAGRAM:
-            return &m_wndViewBarDiagram;
-        case VIEWBAR_NAVIGATION:
-            return &m_wndViewBarNavi;
-        default:
-            return nullptr;
-    }
+    // The view bars are numbered as their CheckStates; the status bar is none of them.
+    return nBar >= VIEWBAR_CHANNEL_A && nBar <= VIEWBAR_NAVIGATION ? GetCheckStateBar(nBar) : nullptr;
 }
 
 CWnd* CMainFrame::GetChannelPane(int nBar)
@@ -95,24 +84,6 @@ void CMainFrame::Frame_SetTimer(UINT_PTR nIdEvent, UINT uiElapse)
 void CMainFrame::Frame_KillTimer(UINT_PTR nIdEvent)
 {
     KillTimer(nIdEvent);
-}
-
-// The rows of the connection page's list stand for the port table's entries of the same index. Stopping
-// the measurement comes with the operator panel.
-void CMainFrame::HandleSensorLost(bool)
-{
-    const CString strCurrentPort = m_pPort ? m_pPort->GetCurrentDisplayName() : CString();
-    const int iRows = std::min(Connection_GetRowCount(), PORT_TABLE_SIZE);
-    for (int iRow = 0; iRow < iRows; ++iRow)
-    {
-        if (COM_DisplayTextToPortKey(Connection_GetCellText(iRow, 0)) == strCurrentPort)
-        {
-            m_sComPort.at(static_cast<size_t>(iRow)).iTervaneState = ID_PORT_NO_ANSWER;
-            break;
-        }
-    }
-    m_dlgStartUp.SetListProgress(true);
-    COM_CheckConnection(0);
 }
 
 void CMainFrame::Frame_WriteDiagnosticLog(const SensorStruct&, const CString&, const CString&) {}
@@ -222,11 +193,31 @@ void CMainFrame::Panel_KillTimer(UINT_PTR nIdEvent)
 
 bool CMainFrame::Panel_IsRunning()
 {
-    return false;
+    return m_sPointer.pDlgMeasureDiagram != nullptr && m_sPointer.pDlgMeasureDiagram->IsRunning();
 }
 
-void CMainFrame::Panel_BeginRunning() {}
-void CMainFrame::Panel_EndRunning() {}
+void CMainFrame::Panel_BeginRunning()
+{
+    if (CDlgMeasureDiagram* pPanel = m_sPointer.pDlgMeasureDiagram)
+    {
+        pPanel->m_psMsureDgrm->bRunning = 1;
+        pPanel->m_bValuesMissing = 0;
+    }
+}
+
+void CMainFrame::Panel_EndRunning()
+{
+    CDlgMeasureDiagram* pPanel = m_sPointer.pDlgMeasureDiagram;
+    if (pPanel == nullptr)
+        return;
+    if (pPanel->GetSafeHwnd())
+        pPanel->KillTimer(TIMER_PANEL_TRIGGER_LED);
+    MeasurePanelState& state = *pPanel->m_psMsureDgrm;
+    state.iTriggerLed = 0;
+    state.bRunning = 0;
+    state.bTriggerActive = 0;
+    pPanel->UpdateButtons();
+}
 
 bool CMainFrame::Panel_TakeControlRequest()
 {
@@ -240,20 +231,20 @@ void CMainFrame::Panel_SetConnectionState(int) {}
 
 void CMainFrame::Panel_OnSensorConnected()
 {
-    m_bPageSwitchLocked = false;
-    ShowStatusMessage(5270);
-    EndWaitCursorOnce();
+    if (m_sPointer.pDlgMeasureDiagram)
+        m_sPointer.pDlgMeasureDiagram->OnSensorConnected();
 }
 
 void CMainFrame::Panel_OnSensorDisconnected()
 {
-    ShowStatusMessage(5271);
-    EndWaitCursorOnce();
+    if (m_sPointer.pDlgMeasureDiagram)
+        m_sPointer.pDlgMeasureDiagram->OnSensorDisconnected();
 }
 
 void CMainFrame::Panel_ResetToDisconnected()
 {
-    ShowStatusMessage(5271);
+    if (m_sPointer.pDlgMeasureDiagram)
+        m_sPointer.pDlgMeasureDiagram->ResetToDisconnected();
 }
 
 void CMainFrame::Panel_OnBtnSingleShot() {}

@@ -3,6 +3,7 @@
 #include "shell/CMainFrame.h"
 
 #include "framework/AfxRes.h"
+#include "framework/CCmdUI.h"
 #include "framework/CMenu.h"
 #include "framework/CWinApp.h"
 #include "measurement/CAFormChannelA.h"
@@ -14,11 +15,18 @@
 #include "sensorpages/CDlgSensorConnection.h"
 #include "sensorpages/CDlgSensorInformationQbx.h"
 #include "shell/AppRestart.h"
+#include "shell/CDlgAdvice.h"
+#include "shell/CDlgInfo.h"
 #include "shell/CDlgLMBk.h"
 #include "shell/ShellMessages.h"
 #include "shell/TreeCtrlStruct.h"
 #include "measurement/CDlgMeasureAdjust.h"
+#include "protocol/ZMState.h"
 #include "storage/CDlgDocumentation.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <iterator>
 
 namespace
 {
@@ -31,11 +39,22 @@ constexpr UINT IDS_TARE_ON = 5087;
 constexpr UINT IDS_TARE_OFF = 5088;
 constexpr UINT IDS_MIN_RESET = 5089;
 constexpr UINT IDS_MAX_RESET = 5090;
+constexpr UINT IDS_CHANNEL_A_BAR = 5325;
+constexpr UINT IDS_CHANNEL_B_BAR = 5326;
+constexpr UINT IDS_LIGHT_BAR = 5437;
+constexpr UINT IDS_LIGHT_BAR_CONDITION = 5443;
+constexpr UINT IDS_DIAGRAM_BAR = 5139;
+constexpr UINT IDS_NAVIGATION_BAR = 5076;
+constexpr UINT IDS_ADVICE_CAPTION = 5044;
+constexpr UINT IDS_STORAGE_SPEED = 5294;
+constexpr UINT IDS_SECONDS = 5190;
+constexpr double STORAGE_RATE_MB_FROM = 500.0;
 constexpr int STATUS_FIRST_PLAIN = 5270;
 constexpr int STATUS_LAST_PLAIN = 5274;
 constexpr int STATUS_STORAGE_PROGRESS = 5291;
 const char* const STATUS_UNKNOWN = "n.a. unbekannte Status Nachricht";
 constexpr int STATUS_TEXT_MAX = 255;
+constexpr int MAX_EQUALIZE_PASSES = 10;
 
 // A menu item by its position: the popup of the menu bar, the positions below it (-1: none), its text.
 struct MenuText
@@ -52,6 +71,12 @@ const MenuText MENU_TEXTS[] = {{0, -1, -1, 5045}, {0, 0, -1, 5046},  {0, 1, -1, 
                                {2, 0, 1, 5324},   {2, 1, -1, 5286},  {2, 2, -1, 5065}, {2, 3, -1, 5066},
                                {2, 5, -1, 5067},  {3, -1, -1, 5068}, {3, 0, -1, 5069}, {3, 1, -1, 5070},
                                {3, 2, -1, 5071},  {4, -1, -1, 5073}, {4, 0, -1, 5074}, {4, 1, -1, 5075}};
+
+const int LANGUAGE_OF_COMMAND[] = {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH, 3000};
+// The page cycle of the hot keys.
+constexpr int PAGE_CYCLE[] = {MODE_PAGE_SENSOR_CONNECTION,  MODE_PAGE_SENSOR_INFORMATION,
+                              MODE_PAGE_MEASURE_ADJUST,     MODE_PAGE_DOCUMENTATION,
+                              MODE_PAGE_SENSOR_CALIBRATION, MODE_PAGE_MEASURE_DIAGRAM};
 
 // The mode pages and their menu commands, in the order of the commands 10005 to 10011.
 constexpr int MODE_COMMAND_PAGES[] = {MODE_PAGE_SENSOR_CONNECTION,  MODE_PAGE_SENSOR_INFORMATION,
@@ -85,6 +110,28 @@ bool CMainFrame::SetLanguage(int iLanguageOffset)
                         iLanguageOffset == LANGUAGE_FRENCH;
     m_iLanguageOffset = bKnown ? iLanguageOffset : LANGUAGE_ENGLISH;
     return true;
+}
+
+bool CMainFrame::ApplyLanguage(int iLanguageOffset)
+{
+    if (!SetLanguage(iLanguageOffset))
+        return false;
+    bool bAll = UpdateBarCaptions();
+    bAll &= UpdateChannelPaneTexts();
+    bAll &= UpdateMenuTexts(false);
+    bAll &= RebuildNaviTree();
+    bAll &= UpdatePageLanguages();
+    Frame_ProcessMeasuredValues(3);
+    if (m_sPointer.pDlgMeasureAdjust != nullptr)
+        m_sPointer.pDlgMeasureAdjust->m_iLanguageOffsetCopy = m_iLanguageOffset;
+    // The status message shown now, in the new language.
+    ShowStatusMessage(0);
+    return bAll;
+}
+
+void CMainFrame::OnLanguageCommand(UINT nID)
+{
+    ApplyLanguage(LANGUAGE_OF_COMMAND[nID - ID_LANGUAGE_GERMAN]);
 }
 
 bool CMainFrame::UpdateMenuTexts(bool bRemoveDiagnostic)
@@ -123,6 +170,43 @@ bool CMainFrame::ApplyMenuTexts(HMENU hMenu, int iLanguageOffset, bool bRemoveDi
     return bAll;
 }
 
+// The caption of a docking bar (CheckState index 0 to 4) in the interface language.
+CString CMainFrame::GetBarCaption(int iBar) const
+{
+    switch (iBar)
+    {
+        case CHECK_STATE_CHANNEL_A:
+            return LoadText(IDS_CHANNEL_A_BAR);
+        case CHECK_STATE_CHANNEL_B:
+            return LoadText(IDS_CHANNEL_B_BAR);
+        case CHECK_STATE_LIGHT:
+            return LoadText(IDS_LIGHT_BAR) + " (" + LoadText(IDS_LIGHT_BAR_CONDITION) + ")";
+        case CHECK_STATE_DIAGRAM:
+            return LoadText(IDS_DIAGRAM_BAR);
+        case CHECK_STATE_NAVIGATION:
+            return LoadText(IDS_NAVIGATION_BAR);
+        default:
+            return CString();
+    }
+}
+
+bool CMainFrame::UpdateBarCaptions()
+{
+    bool bAll = true;
+    for (int i = CHECK_STATE_CHANNEL_A; i <= CHECK_STATE_NAVIGATION; ++i)
+    {
+        const CString strCaption = GetBarCaption(i);
+        CControlBar* pBar = GetCheckStateBar(i);
+        bAll &= !strCaption.IsEmpty() && pBar != nullptr && pBar->GetSafeHwnd() != nullptr;
+        if (pBar != nullptr && pBar->GetSafeHwnd())
+        {
+            pBar->SetWindowText(strCaption);
+            pBar->SendMessage(WM_NCPAINT);
+        }
+    }
+    return bAll;
+}
+
 bool CMainFrame::UpdateChannelPaneTexts()
 {
     CWnd* const panes[2] = {m_sPointer.pChannelA, m_sPointer.pChannelB};
@@ -147,9 +231,32 @@ bool CMainFrame::UpdateChannelPaneTexts()
     return bAll;
 }
 
+// The visible working pages renew their texts now, the hidden ones when they are shown next.
+bool CMainFrame::UpdatePageLanguages()
+{
+    CModePage* const pages[] = {m_sPointer.pDlgSensorConnection,  m_sPointer.pDlgSensorInformationQbx,
+                                m_sPointer.pDlgMeasureAdjust,     m_sPointer.pDlgDocumentation,
+                                m_sPointer.pDlgSensorCalibration, m_sPointer.pDlgMeasureDiagram,
+                                m_sPointer.pDlgDiagnostic};
+    bool bAll = true;
+    for (CModePage* pPage : pages)
+    {
+        if (pPage == nullptr)
+        {
+            bAll = false;
+            continue;
+        }
+        if (pPage->GetSafeHwnd() && pPage->IsWindowVisible())
+            bAll &= pPage->RefreshTexts() != FALSE;
+        else
+            pPage->m_bRefreshOnShow = 1;
+    }
+    return bAll;
+}
+
 // ---- Mode pages -------------------------------------------------------------------------------------------
 
-CWnd* CMainFrame::GetModePage(int iPage) const
+CModePage* CMainFrame::GetModePage(int iPage) const
 {
     switch (iPage)
     {
@@ -174,33 +281,30 @@ CWnd* CMainFrame::GetModePage(int iPage) const
     }
 }
 
+bool CMainFrame::CanLeaveActivePage()
+{
+    return m_iActiveMode != MODE_PAGE_DOCUMENTATION || m_sPointer.pDlgDocumentation == nullptr ||
+           m_sPointer.pDlgDocumentation->CheckAutoStorageSettings();
+}
+
+// At most one switch per 50 ms; none while a measurement runs, the protocol holds the page-switch lock
+// or the documentation page refuses to be left.
 bool CMainFrame::SelectMode(int iPage)
 {
-    if (!m_bModeSwitchAllowed || Panel_IsRunning())
+    if ((!m_bInitPending && !CanLeaveActivePage()) || Panel_IsRunning() || !m_bModeSwitchAllowed)
         return false;
     m_bModeSwitchAllowed = FALSE;
     SetTimer(TIMER_MODE_SWITCH_ENABLE, MODE_SWITCH_ENABLE_MS);
     if (iPage != 0 && m_bPageSwitchLocked)
         return false;
     if (iPage == 0)
-    {
-        if (m_iActiveMode == 0)
-            m_iActiveMode = MODE_PAGE_MEASURE_DIAGRAM;
-        CWnd* pPage = GetModePage(m_iActiveMode);
-        if (pPage == nullptr)
-        {
-            pPage = m_sPointer.pDlgLMBk;
-            m_iActiveMode = MODE_PAGE_START;
-        }
-        const bool bWasHidden = !pPage->IsWindowVisible();
-        pPage->ShowWindow(SW_SHOW);
-        if (m_iActiveMode == MODE_PAGE_MEASURE_DIAGRAM)
-            ShowBar(m_wndViewBarDiagram, true);
-        SetMeasureLayout(m_iActiveMode == MODE_PAGE_MEASURE_DIAGRAM ? 3 : 2);
-        return bWasHidden;
-    }
+        return ShowActiveModeAgain();
     if (iPage == m_iActiveMode)
+    {
+        if (iPage == MODE_PAGE_MEASURE_DIAGRAM)
+            EqualizeChannelBars();
         return true;
+    }
     CWnd* pNewPage = GetModePage(iPage);
     if (m_iActiveMode == 0 || pNewPage == nullptr)
         return false;
@@ -223,10 +327,68 @@ bool CMainFrame::SelectMode(int iPage)
     return bWasVisible;
 }
 
+// The page of m_iActiveMode shown again (the operator panel when none is active yet); an active mode
+// that names no page shows the start page.
+bool CMainFrame::ShowActiveModeAgain()
+{
+    if (m_iActiveMode == 0)
+        m_iActiveMode = MODE_PAGE_MEASURE_DIAGRAM;
+    CWnd* pPage = GetModePage(m_iActiveMode);
+    if (pPage == nullptr)
+    {
+        pPage = m_sPointer.pDlgLMBk;
+        if (pPage == nullptr)
+            return false;
+        const bool bStartWasHidden = !pPage->IsWindowVisible();
+        pPage->ShowWindow(SW_SHOW);
+        if (bStartWasHidden)
+            m_iActiveMode = MODE_PAGE_START;
+        SetMeasureLayout(2);
+        return bStartWasHidden;
+    }
+    const bool bWasHidden = !pPage->IsWindowVisible();
+    pPage->ShowWindow(SW_SHOW);
+    if (m_iActiveMode == MODE_PAGE_MEASURE_DIAGRAM)
+        ShowBar(m_wndViewBarDiagram, true);
+    SetMeasureLayout(m_iActiveMode == MODE_PAGE_MEASURE_DIAGRAM ? 3 : 2);
+    return bWasHidden;
+}
+
+int CMainFrame::GetNextModePage(int iPage)
+{
+    const int nPages = static_cast<int>(std::size(PAGE_CYCLE));
+    for (int i = 0; i < nPages; ++i)
+    {
+        if (PAGE_CYCLE[i] == iPage)
+            return PAGE_CYCLE[(i + 1) % nPages];
+    }
+    return MODE_PAGE_SENSOR_CONNECTION;
+}
+
+int CMainFrame::GetPreviousModePage(int iPage)
+{
+    const int nPages = static_cast<int>(std::size(PAGE_CYCLE));
+    for (int i = 0; i < nPages; ++i)
+    {
+        if (PAGE_CYCLE[i] == iPage)
+            return PAGE_CYCLE[(i + nPages - 1) % nPages];
+    }
+    return MODE_PAGE_SENSOR_CONNECTION;
+}
+
+void CMainFrame::SelectAdjacentMode(bool bNext)
+{
+    SelectMode(bNext ? GetNextModePage(m_iActiveMode) : GetPreviousModePage(m_iActiveMode));
+}
+
 void CMainFrame::SetMeasureLayout(int iReason)
 {
     m_bMeasureLayout = (iReason == 1 || iReason == 3) ? 1 : 0;
     ApplyBarVisibility();
+    RefreshNaviTree();
+    UpdateNaviTreeColors();
+    if (m_iActiveMode == MODE_PAGE_MEASURE_DIAGRAM)
+        EqualizeChannelBars();
 }
 
 void CMainFrame::OnModeCommand(UINT nID)
@@ -239,6 +401,82 @@ void CMainFrame::OnFileExit()
     PostMessage(WM_COMMAND, ID_APP_EXIT);
 }
 
+void CMainFrame::FocusEditSelectAll(CWnd* pEdit)
+{
+    if (pEdit == nullptr || pEdit->GetSafeHwnd() == nullptr)
+        return;
+    pEdit->SetFocus();
+    pEdit->SendMessage(EM_SETSEL, 0, pEdit->GetWindowTextLength());
+    pEdit->SendMessage(EM_SCROLLCARET);
+}
+
+// ---- Help -------------------------------------------------------------------------------------------------
+
+void CMainFrame::OnHelpInfo()
+{
+    CDlgInfo dlg;
+    dlg.DoModal();
+}
+
+void CMainFrame::OnHelpAdvice()
+{
+    CDlgAdvice dlg;
+    dlg.m_iLanguageOffset = m_iLanguageOffset;
+    dlg.m_strCaption = LoadText(IDS_ADVICE_CAPTION);
+    dlg.DoModal();
+}
+
+// ---- Update handlers of the menu commands ------------------------------------------------------------
+
+void CMainFrame::OnUpdateSave(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bValuesAvailable != 0);
+}
+
+void CMainFrame::OnUpdateModeCommand(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(m_iActiveMode == MODE_COMMAND_PAGES[pCmdUI->m_nID - ID_MODE_SENSOR_CONNECTION]);
+}
+
+// Enabled while the bar's CheckState is 0 or 1 (and, for the panes, in the measure layout); checked
+// while it is enabled and the bar is visible.
+void CMainFrame::UpdateBarCommand(CCmdUI* pCmdUI, int iIndex, bool bMeasureLayoutOnly)
+{
+    const int iState = m_psTreeCtrlStruct->iCheckState[iIndex];
+    const bool bEnabled = (iState == 0 || iState == 1) && (!bMeasureLayoutOnly || m_bMeasureLayout);
+    CControlBar* pBar = GetCheckStateBar(iIndex);
+    pCmdUI->Enable(bEnabled);
+    pCmdUI->SetCheck(bEnabled && pBar != nullptr && pBar->IsVisible());
+}
+
+void CMainFrame::OnUpdateViewNavigationBar(CCmdUI* pCmdUI)
+{
+    UpdateBarCommand(pCmdUI, CHECK_STATE_NAVIGATION, false);
+}
+
+void CMainFrame::OnUpdateViewStatusBar(CCmdUI* pCmdUI)
+{
+    UpdateBarCommand(pCmdUI, CHECK_STATE_STATUS_BAR, false);
+}
+
+void CMainFrame::OnUpdateViewDiagramBar(CCmdUI* pCmdUI)
+{
+    UpdateBarCommand(pCmdUI, CHECK_STATE_DIAGRAM, true);
+}
+
+void CMainFrame::OnUpdateViewChannelBar(CCmdUI* pCmdUI)
+{
+    UpdateBarCommand(pCmdUI, static_cast<int>(pCmdUI->m_nID - ID_VIEW_CHANNEL_A), true);
+}
+
+void CMainFrame::OnUpdateLanguage(CCmdUI* pCmdUI)
+{
+    const int iIndex = static_cast<int>(pCmdUI->m_nID - ID_LANGUAGE_GERMAN);
+    pCmdUI->Enable(pCmdUI->m_nID != ID_LANGUAGE_SPANISH);
+    pCmdUI->SetCheck(m_iLanguageOffset == LANGUAGE_OF_COMMAND[iIndex]);
+}
+
 // ---- Bars -------------------------------------------------------------------------------------------------
 
 UINT CMainFrame::GetChannelBarCommandId(int nIndex)
@@ -246,6 +484,25 @@ UINT CMainFrame::GetChannelBarCommandId(int nIndex)
     if (nIndex >= 0 && nIndex <= 2)
         return ID_VIEW_CHANNEL_A + static_cast<UINT>(nIndex);
     return 123;
+}
+
+CControlBar* CMainFrame::GetCheckStateBar(int iIndex)
+{
+    switch (iIndex)
+    {
+        case CHECK_STATE_CHANNEL_A:
+        case CHECK_STATE_CHANNEL_B:
+        case CHECK_STATE_LIGHT:
+            return &m_wndViewBar[iIndex];
+        case CHECK_STATE_DIAGRAM:
+            return &m_wndViewBarDiagram;
+        case CHECK_STATE_NAVIGATION:
+            return &m_wndViewBarNavi;
+        case CHECK_STATE_STATUS_BAR:
+            return &m_wndStatusBar;
+        default:
+            return nullptr;
+    }
 }
 
 void CMainFrame::OnViewChannelCommand(UINT nID)
@@ -259,42 +516,50 @@ void CMainFrame::OnViewChannelBar(UINT nID)
                            ? static_cast<int>(nID - ID_VIEW_CHANNEL_A)
                            : 0;
     int& iState = m_psTreeCtrlStruct->iCheckState[iIndex];
-    if (iState == 0)
+    if (iState == 0 || iState == 1)
     {
-        ShowBar(m_wndViewBar[iIndex], true);
-        iState = 1;
+        ShowBar(m_wndViewBar[iIndex], iState == 0);
+        iState = iState == 0 ? 1 : 0;
+        RefreshNaviTree();
     }
     else
-    {
         ShowBar(m_wndViewBar[iIndex], false);
-        if (iState == 1)
-            iState = 0;
-    }
-    // Once the protocol is initialised the channel record follows the bar.
+    // Once the protocol is initialised the channel record follows the bar, and the sensor keeps it.
     if (iIndex < 2 && m_pMainFrame != nullptr)
+    {
         m_pipeline.m_sChannel[iIndex].byShown = static_cast<BYTE>(iState);
+        if (!m_bInitPending)
+        {
+            Frame_StoreDisplaySettings();
+            COM_ZMCOMConfgSetSoftwareConfigBlock(ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS);
+        }
+    }
+    EqualizeChannelBars();
 }
 
 // The diagram, navigation and status bars: shown ones are hidden, others (hidden or not available) shown.
+void CMainFrame::ToggleBar(int iIndex)
+{
+    int& iState = m_psTreeCtrlStruct->iCheckState[iIndex];
+    iState = iState == 1 ? 0 : 1;
+    if (CControlBar* pBar = GetCheckStateBar(iIndex))
+        ShowBar(*pBar, iState == 1);
+    RefreshNaviTree();
+}
+
 void CMainFrame::OnViewDiagramBar()
 {
-    int& iState = m_psTreeCtrlStruct->iCheckState[CHECK_STATE_DIAGRAM];
-    iState = iState == 1 ? 0 : 1;
-    ShowBar(m_wndViewBarDiagram, iState == 1);
+    ToggleBar(CHECK_STATE_DIAGRAM);
 }
 
 void CMainFrame::OnViewNavigationBar()
 {
-    int& iState = m_psTreeCtrlStruct->iCheckState[CHECK_STATE_NAVIGATION];
-    iState = iState == 1 ? 0 : 1;
-    ShowBar(m_wndViewBarNavi, iState == 1);
+    ToggleBar(CHECK_STATE_NAVIGATION);
 }
 
 void CMainFrame::OnViewStatusBar()
 {
-    int& iState = m_psTreeCtrlStruct->iCheckState[CHECK_STATE_STATUS_BAR];
-    iState = iState == 1 ? 0 : 1;
-    ShowBar(m_wndStatusBar, iState == 1);
+    ToggleBar(CHECK_STATE_STATUS_BAR);
 }
 
 int CMainFrame::OnViewBarHidden(WINDOWPOS* lpwndpos)
@@ -316,6 +581,55 @@ int CMainFrame::OnViewBarHidden(WINDOWPOS* lpwndpos)
     else
         return 0;
     return 1;
+}
+
+// ---- Equal sizes of the channel bars ---------------------------------------------------------------------
+
+void CMainFrame::ReadChannelBars(CChannelBarGroup::Bar bars[3])
+{
+    for (int i = 0; i < 3; ++i)
+    {
+        CViewBar& bar = m_wndViewBar[i];
+        bars[i].bVisible = bar.GetSafeHwnd() && bar.IsVisible();
+        bars[i].iSide = bar.IsDockedHorizontally() ? CChannelBarGroup::SIDE_ROW
+                        : bar.IsDockedVertically() ? CChannelBarGroup::SIDE_COLUMN
+                                                   : 0;
+        if (bar.GetSafeHwnd())
+            bar.GetWindowRect(bars[i].rect);
+    }
+}
+
+// Each bar's size is corrected by what its window still lacks of the target, so bars whose borders
+// differ (the first in a column has no splitter above it) end equally high all the same.
+void CMainFrame::SizeChannelBarGroup(const CChannelBarGroup& group, const CChannelBarGroup::Bar bars[3])
+{
+    for (int k = 0; k < group.nMembers; ++k)
+    {
+        const int i = group.aiMembers[k];
+        CViewBar& bar = m_wndViewBar[i];
+        const CRect& rc = bars[i].rect;
+        if (group.iSide == CChannelBarGroup::SIDE_COLUMN)
+            bar.SetSizeForDockSide(CChannelBarGroup::SIDE_COLUMN, bar.m_szVert.cx,
+                                   bar.m_szVert.cy + group.iTarget - rc.Height());
+        else
+            bar.SetSizeForDockSide(CChannelBarGroup::SIDE_ROW, bar.m_szHorz.cx + group.iTarget - rc.Width(),
+                                   bar.m_szHorz.cy);
+    }
+}
+
+bool CMainFrame::EqualizeChannelBars()
+{
+    CChannelBarGroup::Bar bars[3];
+    ReadChannelBars(bars);
+    const CChannelBarGroup group = CChannelBarGroup::Find(bars);
+    if (group.nMembers == 0)
+        return false;
+    for (int iPass = 0; iPass < MAX_EQUALIZE_PASSES && !group.IsReached(bars); ++iPass)
+    {
+        SizeChannelBarGroup(group, bars);
+        ReadChannelBars(bars);
+    }
+    return true;
 }
 
 // ---- Reset Views -----------------------------------------------------------------------------------------
@@ -342,14 +656,48 @@ void CMainFrame::ShowStatusMessage(int iStatusId)
     const int iShown = iStatusId == 0 ? m_iLastStatusId : iStatusId;
     if (iShown >= STATUS_FIRST_PLAIN && iShown <= STATUS_LAST_PLAIN)
         SetStatusText(LoadText(static_cast<UINT>(iShown)));
+    else if (iShown == STATUS_STORAGE_PROGRESS)
+        SetStatusText(FormatStorageProgress(LoadText(STATUS_STORAGE_PROGRESS), LoadText(IDS_STORAGE_SPEED),
+                                            LoadText(IDS_SECONDS), m_dStorageProgress, m_dStorageRate,
+                                            m_swStorage.bValid != 0, m_iLanguageOffset));
     else
         SetStatusText(STATUS_UNKNOWN);
 }
 
+// "<wait> 42 %  <speed>: 730 KB/<sec>)"; from 500 KB/s on the rate is given in MB/s with one decimal.
+CString CMainFrame::FormatStorageProgress(const CString& strPleaseWait, const CString& strSpeed,
+                                          const CString& strSeconds, double dProgress, double dRate,
+                                          bool bRateMeasured, int iLanguageOffset)
+{
+    CString strText;
+    strText.Format("%s %2.0f %%", strPleaseWait.GetString(), dProgress);
+    if (!bRateMeasured)
+        return strText + ")";
+    CString strRate;
+    if (dRate < STORAGE_RATE_MB_FROM)
+        strRate.Format("%0.0f KB/", dRate);
+    else
+    {
+        strRate.Format("%0.1f", dRate / 1024.0);
+        strRate = CFrameDateTime::LocalizeDecimalSeparator(iLanguageOffset, strRate) + " MB/";
+    }
+    return strText + "  " + strSpeed + ": " + strRate + strSeconds + ")";
+}
+
 void CMainFrame::SetStatusText(const CString& strText)
 {
-    const CString strShown = strText.Left(STATUS_TEXT_MAX);
-    SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(strShown.GetString()));
+    SetStatusTextF("%s", strText.GetString());
+}
+
+void CMainFrame::SetStatusTextF(LPCSTR lpszFormat, ...)
+{
+    char szText[STATUS_TEXT_MAX + 1] = {};
+    va_list args;
+    va_start(args, lpszFormat);
+    std::vsnprintf(szText, sizeof(szText), lpszFormat, args);
+    va_end(args);
+    // OnSetMessageString keeps the text as m_strStatusText.
+    SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(szText));
 }
 
 // The idle prompt shows the last status text, so the status bar returns to it after a menu prompt.

@@ -7,3 +7,9 @@ CPageHost* CPageHost::FromMainWindow()
 {
     return dynamic_cast<CPageHost*>(AfxGetMainWnd());
 }
+
+bool CPageHost::TranslatePageHotKeys(MSG* pMsg)
+{
+    CPageHost* pHost = FromMainWindow();
+    return pHost != nullptr && pHost->TranslateHotKeys(pMsg);
+}

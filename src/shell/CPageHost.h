@@ -44,4 +44,9 @@ public:
     virtual CEnvironment& GetEnvironment() = 0;
     // The frame's window (its timers run there).
     virtual CWnd* GetFrameWindow() = 0;
+    // The frame's hot keys; true when the message was one and has been handled.
+    virtual bool TranslateHotKeys(MSG* pMsg) = 0;
+
+    // The pre-translation the mode pages share: the frame's hot keys first; true when consumed.
+    static bool TranslatePageHotKeys(MSG* pMsg);
 };

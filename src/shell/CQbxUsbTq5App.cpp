@@ -7,6 +7,7 @@
 #include "framework/CSingleDocTemplate.h"
 #include "resources/resource.h"
 #include "shell/AppRestart.h"
+#include "shell/CDlgInfo.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQbxUsbTq5Doc.h"
 #include "shell/CQbxUsbTq5View.h"
@@ -66,7 +67,7 @@ int CQbxUsbTq5App::ExitInstance()
 
 void CQbxUsbTq5App::OnAppAbout()
 {
-    CDialog dlg(IDD_ABOUTBOX);
+    CDlgInfo dlg;
     dlg.DoModal();
 }
 

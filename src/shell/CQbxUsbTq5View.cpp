@@ -86,6 +86,13 @@ BOOL CQbxUsbTq5View::PreCreateWindow(CREATESTRUCT& cs)
     return bResult;
 }
 
+BOOL CQbxUsbTq5View::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pMainFrame != nullptr && m_pMainFrame->TranslateHotKeys(pMsg))
+        return TRUE;
+    return CEditView::PreTranslateMessage(pMsg);
+}
+
 void CQbxUsbTq5View::OnInitialUpdate()
 {
     CEditView::OnInitialUpdate();

@@ -39,6 +39,8 @@ public:
     static LogoPlacement CalcLogoPlacement(int cx, int cy);
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // The frame's hot keys come first.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnInitialUpdate() override;
     afx_msg void OnSize(UINT nType, int cx, int cy);
 

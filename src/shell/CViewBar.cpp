@@ -70,3 +70,61 @@ CWnd* CViewBar::GetPaneView() const
         return nullptr;
     return m_pPaneFrame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE);
 }
+
+bool CViewBar::SetSizesOfKind(CSize size, int iKind)
+{
+    switch (iKind)
+    {
+        case SIZE_HORZ:
+            m_szHorz = size;
+            return true;
+        case SIZE_VERT:
+            m_szVert = size;
+            return true;
+        case SIZE_FLOAT:
+            m_szFloat = size;
+            return true;
+        case SIZE_MIN_HORZ:
+            m_szMinHorz = size;
+            return true;
+        case SIZE_MIN_VERT:
+            m_szMinVert = size;
+            return true;
+        case SIZE_MIN_FLOAT:
+            m_szMinFloat = size;
+            return true;
+        case SIZE_DOCKED_AND_FLOAT:
+            m_szHorz = m_szVert = m_szFloat = size;
+            return true;
+        case SIZE_ALL_MIN:
+            m_szMinHorz = m_szMinVert = m_szMinFloat = size;
+            return true;
+        case SIZE_ALL:
+            m_szHorz = m_szVert = m_szFloat = size;
+            m_szMinHorz = m_szMinVert = m_szMinFloat = size;
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CViewBar::RecalcParentLayout()
+{
+    if (GetSafeHwnd() == nullptr)
+        return;
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->RecalcLayout(FALSE);
+}
+
+void CViewBar::SetBarSize(int cx, int cy, int iKind)
+{
+    SetSizesOfKind(CSize(cx, cy), iKind);
+    RecalcParentLayout();
+}
+
+void CViewBar::SetSizeForDockSide(int iSide, int cx, int cy)
+{
+    static const int KIND_OF_SIDE[] = {SIZE_FLOAT, SIZE_HORZ, SIZE_VERT};
+    if (iSide >= 0 && iSide <= 2)
+        SetBarSize(cx, cy, KIND_OF_SIDE[iSide]);
+}

@@ -22,10 +22,32 @@ public:
     // The pane view, or null.
     CWnd* GetPaneView() const;
 
+    // Size kinds of SetBarSize: which of the six sizes are set.
+    enum SizeKind
+    {
+        SIZE_HORZ = 0,
+        SIZE_VERT = 1,
+        SIZE_FLOAT = 2,
+        SIZE_MIN_HORZ = 3,
+        SIZE_MIN_VERT = 4,
+        SIZE_MIN_FLOAT = 5,
+        SIZE_DOCKED_AND_FLOAT = 6,
+        SIZE_ALL_MIN = 7,
+        SIZE_ALL = 8,
+    };
+    // Sets the sizes of the kind (any other kind sets nothing), then lets the parent frame lay out again.
+    void SetBarSize(int cx, int cy, int iKind);
+    // Side 0 floating, 1 docked at the top or bottom, 2 docked left or right; other sides do nothing.
+    void SetSizeForDockSide(int iSide, int cx, int cy);
+
     CFrameWnd* m_pPaneFrame = nullptr;
     CCreateContext m_PaneContext;
 
 protected:
+    // Sets the sizes of the kind; false for a kind it does not know.
+    bool SetSizesOfKind(CSize size, int iKind);
+    void RecalcParentLayout();
+
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     DECLARE_MESSAGE_MAP()

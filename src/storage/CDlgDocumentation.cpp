@@ -10,10 +10,11 @@
 
 #include <cstring>
 
-IMPLEMENT_DYNAMIC(CDlgDocumentation, CDialog)
+IMPLEMENT_DYNAMIC(CDlgDocumentation, CModePage)
 
 namespace
 {
+constexpr UINT IDS_STORAGE_SETTINGS_INCOMPLETE = 5490;
 constexpr UINT IDS_PAGE_CAPTION = 5055;
 constexpr int LANGUAGE_ENGLISH = 1000;
 } // namespace
@@ -30,7 +31,7 @@ const CDlgDocumentation::StoredText CDlgDocumentation::s_storedTexts[9] = {
     {"Comment", &CDlgDocumentation::m_strComment}};
 
 CDlgDocumentation::CDlgDocumentation(CWnd* pParent, void*)
-    : CDialog(IDD_DLG_DOCUMENTATION, pParent), m_psDocumentation(std::make_unique<DocumentationStruct>())
+    : CModePage(IDD_DLG_DOCUMENTATION, pParent), m_psDocumentation(std::make_unique<DocumentationStruct>())
 {
     std::memset(m_psDocumentation.get(), 0, sizeof(DocumentationStruct));
 }
@@ -39,7 +40,7 @@ CDlgDocumentation::~CDlgDocumentation() = default;
 
 BOOL CDlgDocumentation::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CModePage::OnInitDialog();
     if (m_bFirstInit)
     {
         LoadSettings();
@@ -110,4 +111,31 @@ bool CDlgDocumentation::SetDefaultTexts()
 BOOL CDlgDocumentation::UpdateLanguageTexts()
 {
     return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+}
+
+bool CDlgDocumentation::IsAutoStorageComplete(const DocumentationStruct& docu,
+                                              const CString strDirectories[3], const CString strPrefixes[3])
+{
+    const int32_t aiSelected[3] = {docu.sAutoStorageMW.iSelected, docu.sAutoStorageIONIO.iSelected,
+                                   docu.sAutoStorageDM.iSelected};
+    for (int i = 0; i < 3; ++i)
+    {
+        if (aiSelected[i] != 0 && (strDirectories[i].IsEmpty() || strPrefixes[i].IsEmpty()))
+            return false;
+    }
+    return true;
+}
+
+bool CDlgDocumentation::CheckAutoStorageSettings()
+{
+    const CString strDirectories[3] = {m_strMwTargetDirectory, m_strIoNioTargetDirectory,
+                                       m_strDmTargetDirectory};
+    const CString strPrefixes[3] = {m_strMwPrefix, m_strIoNioPrefix, m_strDmPrefix};
+    if (IsAutoStorageComplete(*m_psDocumentation, strDirectories, strPrefixes))
+        return true;
+    CString strMessage;
+    strMessage.LoadString(IDS_STORAGE_SETTINGS_INCOMPLETE +
+                          static_cast<UINT>(CPageText::GetLanguageOffset()));
+    AfxMessageBox(strMessage, MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }

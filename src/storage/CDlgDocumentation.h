@@ -3,14 +3,14 @@
 // template and its caption.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "shell/CModePage.h"
 #include "framework/CString.h"
 
 #include <memory>
 
 struct DocumentationStruct;
 
-class CDlgDocumentation : public CDialog
+class CDlgDocumentation : public CModePage
 {
     DECLARE_DYNAMIC(CDlgDocumentation)
 
@@ -24,6 +24,13 @@ public:
     bool SetDefaultTexts();
     // The page's captions in the interface language; FALSE when a string is missing.
     BOOL UpdateLanguageTexts();
+    // False, after message 5490, when an automatic storage that is switched on lacks its directory or
+    // its prefix.
+    bool CheckAutoStorageSettings();
+    // The same rule without the message, checked for values, results and diagrams in this order.
+    static bool IsAutoStorageComplete(const DocumentationStruct& docu, const CString strDirectories[3],
+                                      const CString strPrefixes[3]);
+    BOOL RefreshTexts() override { return UpdateLanguageTexts(); }
 
     std::unique_ptr<DocumentationStruct> m_psDocumentation;
     CString m_strMwTargetDirectory;

@@ -1,31 +1,19 @@
 // Rules of the application shell checked without the running program: the menu texts, the language
-// setter, the status prompts, the start page's logo placement, the port-row names and the restart
-// mutex.
+// setter, the status prompts and texts, the page cycle, the move limit, the start page's logo
+// placement, the port-row names, the restart mutex and the documentation page's storage check.
+#include "MenuTexts.h"
 #include "framework/CMenu.h"
 #include "resources/resource.h"
 #include "shell/AppRestart.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQbxUsbTq5View.h"
+#include "storage/CDlgDocumentation.h"
+#include "storage/DocumentationStruct.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <thread>
-
-namespace
-{
-std::vector<std::string> MenuItemTexts(HMENU hMenu)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
-    {
-        char szText[256] = {};
-        ::GetMenuStringA(hMenu, static_cast<UINT>(i), szText, sizeof(szText), MF_BYPOSITION);
-        texts.push_back(szText);
-    }
-    return texts;
-}
-} // namespace
 
 TEST(MainFrameMenu, TextsFollowTheLanguageAndTheDiagnosticAndSpanishCommandsGo)
 {
@@ -225,4 +213,97 @@ TEST(MainFrameLanguage, DateAndNumberTextsFollowTheLanguage)
     pFrame->SetLanguage(1000);
     EXPECT_STREQ(" 03/05/2014 ", pFrame->FormatDate(5, 3, 2014));
     EXPECT_STREQ("1.5", pFrame->LocalizeDecimalSeparator("1,5"));
+}
+
+TEST(MainFramePages, HotKeysCycleThroughSixPages)
+{
+    const int next[][2] = {{133, 202}, {202, 135}, {135, 136}, {136, 137}, {137, 138},
+                           {138, 133}, {131, 133}, {139, 133}, {0, 133}};
+    for (const auto& step : next)
+        EXPECT_EQ(step[1], CMainFrame::GetNextModePage(step[0])) << step[0];
+    const int previous[][2] = {{133, 138}, {138, 137}, {137, 136}, {136, 135},
+                               {135, 202}, {202, 133}, {131, 133}, {139, 133}};
+    for (const auto& step : previous)
+        EXPECT_EQ(step[1], CMainFrame::GetPreviousModePage(step[0])) << step[0];
+}
+
+TEST(MainFrameStatus, StorageProgressGivesTheRateInKilobytesOrMegabytes)
+{
+    struct Case
+    {
+        double dProgress, dRate;
+        bool bMeasured;
+        int iLanguage;
+        const char* pszText;
+    };
+    const Case cases[] = {
+        {42, 1000, true, 1000, "wait 42 %  speed: 1.0 MB/sec)"},
+        {42, 500, true, 1000, "wait 42 %  speed: 0.5 MB/sec)"},
+        {42, 1000, true, 0, "wait 42 %  speed: 1,0 MB/sec)"},
+        {42, 1000, true, 2000, "wait 42 %  speed: 1,0 MB/sec)"},
+        {5, 499, true, 1000, "wait  5 %  speed: 499 KB/sec)"},
+        {100, 499, false, 1000, "wait 100 %)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.pszText, CMainFrame::FormatStorageProgress("wait", "speed", "sec", c.dProgress,
+                                                                  c.dRate, c.bMeasured, c.iLanguage));
+}
+
+TEST(MainFrameMove, AWindowStaysOnItsMonitorsAndKeepsItsSize)
+{
+    const CRect rcLeft(0, 0, 1600, 1200);
+    const CRect rcRight(1600, 100, 2880, 1124);
+    const CRect rcSpan(0, 0, 2880, 1200);
+    struct Case
+    {
+        const char* pszWhat;
+        CRect rcWindow;
+        double dShare0, dShare1;
+        int iBest;
+        bool bMoved;
+        CRect rcExpected;
+    };
+    const Case cases[] = {
+        {"inside", CRect(100, 100, 900, 800), 100, 0, 0, false, CRect(100, 100, 900, 800)},
+        {"across both monitors", CRect(1200, 50, 2000, 750), 50, 50, 0, false, CRect(1200, 50, 2000, 750)},
+        {"off the left edge", CRect(-300, 100, 500, 800), 100, 0, 0, true, CRect(0, 100, 800, 800)},
+        {"below the only monitor it touches", CRect(100, 900, 900, 1600), 100, 0, 0, true,
+         CRect(100, 500, 900, 1200)},
+        {"right part off the second monitor", CRect(2500, 200, 3300, 900), 0, 100, 1, true,
+         CRect(2080, 200, 2880, 900)},
+        {"larger than its monitor keeps the top left corner", CRect(-50, -50, 1750, 1350), 100, 0, 0, true,
+         CRect(0, 0, 1800, 1400)},
+    };
+    for (const Case& c : cases)
+    {
+        CRect rc = c.rcWindow;
+        EXPECT_EQ(c.bMoved,
+                  CMainFrame::LimitMoveRect(rc, rcLeft, rcRight, rcSpan, c.dShare0, c.dShare1, c.iBest))
+            << c.pszWhat;
+        EXPECT_EQ(c.rcExpected, rc) << c.pszWhat;
+    }
+}
+
+TEST(DocumentationPage, AutomaticStorageNeedsItsDirectoryAndPrefix)
+{
+    DocumentationStruct docu = {};
+    const CString strDirs[3] = {"C:\\mw", "C:\\io", "C:\\dm"};
+    const CString strPrefixes[3] = {"mw", "io", "dm"};
+    EXPECT_TRUE(CDlgDocumentation::IsAutoStorageComplete(docu, strDirs, strPrefixes));
+    const CString strNone[3] = {"", "", ""};
+    EXPECT_TRUE(CDlgDocumentation::IsAutoStorageComplete(docu, strNone, strNone)) << "nothing stored";
+    for (int i = 0; i < 3; ++i)
+    {
+        DocumentationStruct selected = {};
+        (i == 0   ? selected.sAutoStorageMW.iSelected
+         : i == 1 ? selected.sAutoStorageIONIO.iSelected
+                  : selected.sAutoStorageDM.iSelected) = 2;
+        CString strDirsMissing[3] = {strDirs[0], strDirs[1], strDirs[2]};
+        strDirsMissing[i].Empty();
+        CString strPrefixMissing[3] = {strPrefixes[0], strPrefixes[1], strPrefixes[2]};
+        strPrefixMissing[i].Empty();
+        EXPECT_TRUE(CDlgDocumentation::IsAutoStorageComplete(selected, strDirs, strPrefixes)) << i;
+        EXPECT_FALSE(CDlgDocumentation::IsAutoStorageComplete(selected, strDirsMissing, strPrefixes)) << i;
+        EXPECT_FALSE(CDlgDocumentation::IsAutoStorageComplete(selected, strDirs, strPrefixMissing)) << i;
+    }
 }

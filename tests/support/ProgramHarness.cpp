@@ -3,6 +3,7 @@
 #include "support/PumpUntil.h"
 
 #include <commctrl.h>
+#include <dbt.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -505,6 +506,63 @@ bool CProgramHarness::PostCommand(HWND hWnd, UINT nId)
     return true;
 }
 
+bool CProgramHarness::TypeKey(HWND hWnd, WORD wVirtualKey, bool bCtrl, bool bShift)
+{
+    if (hWnd == nullptr)
+        return Fail("no window to type into");
+    ::SetForegroundWindow(hWnd);
+    if (!WaitFor("the window to come to the front", DEFAULT_TIMEOUT_MS,
+                 [hWnd] { return ::GetForegroundWindow() == hWnd; }))
+        return false;
+    std::vector<INPUT> inputs;
+    auto key = [&inputs](WORD wKey, bool bUp)
+    {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = wKey;
+        input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    if (bCtrl)
+        key(VK_CONTROL, false);
+    if (bShift)
+        key(VK_SHIFT, false);
+    key(wVirtualKey, false);
+    key(wVirtualKey, true);
+    if (bShift)
+        key(VK_SHIFT, true);
+    if (bCtrl)
+        key(VK_CONTROL, true);
+    if (::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+        return Fail("the keys could not be typed");
+    // A message sent behind the keys returns once the program has read its queue up to them.
+    DWORD_PTR dwResult = 0;
+    if (!::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, DEFAULT_TIMEOUT_MS, &dwResult))
+        return Fail("the program did not take the keys");
+    return true;
+}
+
+bool CProgramHarness::SendDeviceChange(HWND hWnd, UINT nEventType, const std::string& strPort)
+{
+    if (hWnd == nullptr)
+        return Fail("no window for the device change");
+    std::vector<BYTE> broadcast;
+    if (!strPort.empty())
+    {
+        broadcast.assign(sizeof(DEV_BROADCAST_PORT_A) + strPort.size(), 0);
+        auto* pPort = reinterpret_cast<DEV_BROADCAST_PORT_A*>(broadcast.data());
+        pPort->dbcp_size = static_cast<DWORD>(broadcast.size());
+        pPort->dbcp_devicetype = DBT_DEVTYP_PORT;
+        std::memcpy(pPort->dbcp_name, strPort.c_str(), strPort.size() + 1);
+    }
+    DWORD_PTR dwResult = 0;
+    if (!::SendMessageTimeoutA(hWnd, WM_DEVICECHANGE, nEventType,
+                               broadcast.empty() ? 0 : reinterpret_cast<LPARAM>(broadcast.data()),
+                               SMTO_ABORTIFHUNG, DEFAULT_TIMEOUT_MS, &dwResult))
+        return Fail("the program did not take the device change " + std::to_string(nEventType));
+    return true;
+}
+
 // ---- Message boxes
 // ------------------------------------------------------------------------------------------
 
@@ -575,6 +633,44 @@ std::string CProgramHarness::ListCellText(HWND hList, int iRow, int iColumn)
     }
     ::CloseHandle(hProcess);
     return strText;
+}
+
+std::vector<std::string> CProgramHarness::TreeItemTexts(HWND hTree)
+{
+    std::vector<std::string> texts;
+    HANDLE hProcess =
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, m_dwProcessId);
+    if (hProcess == nullptr || hTree == nullptr)
+    {
+        Fail("cannot reach the tree of TQ5.exe");
+        return texts;
+    }
+    {
+        CRemoteBuffer buffer(hProcess, sizeof(TVITEMA) + TEXT_MAX);
+        std::function<void(HTREEITEM, int)> visit = [&](HTREEITEM hItem, int iLevel)
+        {
+            for (; hItem != nullptr; hItem = reinterpret_cast<HTREEITEM>(::SendMessageA(
+                                         hTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hItem))))
+            {
+                TVITEMA item = {};
+                item.mask = TVIF_TEXT;
+                item.hItem = hItem;
+                item.pszText = reinterpret_cast<LPSTR>(buffer.Address(sizeof(TVITEMA)));
+                item.cchTextMax = TEXT_MAX;
+                char szText[TEXT_MAX] = {};
+                if (buffer.Write(0, &item, sizeof(item)) &&
+                    ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.Address())) &&
+                    buffer.Read(sizeof(TVITEMA), szText, sizeof(szText) - 1))
+                    texts.push_back(std::string(2 * iLevel, ' ') + szText);
+                visit(reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                                 reinterpret_cast<LPARAM>(hItem))),
+                      iLevel + 1);
+            }
+        };
+        visit(reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0);
+    }
+    ::CloseHandle(hProcess);
+    return texts;
 }
 
 // ---- Screenshots

@@ -93,6 +93,12 @@ public:
     bool PostClick(HWND hButton);
     // Posts WM_COMMAND with the id to the window (a menu command to the main frame).
     bool PostCommand(HWND hWnd, UINT nId);
+    // Types a key into the window as the keyboard would (the window is brought to the front first),
+    // with Ctrl and Shift held as asked; returns once the program's input queue has taken the keys.
+    bool TypeKey(HWND hWnd, WORD wVirtualKey, bool bCtrl, bool bShift);
+    // Sends WM_DEVICECHANGE as the system does: with a port broadcast naming strPort, or with no data
+    // when strPort is empty (DBT_DEVNODES_CHANGED). False when the program did not answer.
+    bool SendDeviceChange(HWND hWnd, UINT nEventType, const std::string& strPort = std::string());
 
     // ---- Message boxes
     HWND WaitForMessageBox(DWORD dwTimeoutMs = DEFAULT_TIMEOUT_MS);
@@ -101,9 +107,11 @@ public:
     // Presses the button iButtonId (IDOK, IDCANCEL, IDYES, ...) of the box and waits until it has gone.
     bool AnswerMessageBox(HWND hBox, int iButtonId, DWORD dwTimeoutMs = DEFAULT_TIMEOUT_MS);
 
-    // ---- List controls (report view) of the program
+    // ---- List controls (report view) and tree controls of the program
     int ListRowCount(HWND hList);
     std::string ListCellText(HWND hList, int iRow, int iColumn);
+    // The texts of all items of a tree, depth first; each line is indented by two blanks per level.
+    std::vector<std::string> TreeItemTexts(HWND hTree);
 
     // ---- Screenshots
     // Saves what the screen shows of the window as "<build>/tests/screenshots/<name>.bmp"; its path in

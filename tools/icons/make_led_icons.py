@@ -44,9 +44,9 @@ def pixel(x, y, rim, body, light):
     return body
 
 
-def image(rim, body, light):
-    """The icon image: header, palette, colour bits and mask, bottom-up."""
-    rows = [[pixel(x, y, rim, body, light) for x in range(SIZE)] for y in range(SIZE)]
+def icon_image(rows):
+    """An icon image of palette indexes (None: transparent): header, palette, colour bits and mask,
+    bottom-up."""
     header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 4, 0, 0, 0, 0, 16, 0)
     palette = b"".join(struct.pack("BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
     xor = b""
@@ -61,10 +61,30 @@ def image(rim, body, light):
     return header + palette + xor + mask
 
 
+def image(rim, body, light):
+    """The icon image of one lamp."""
+    return icon_image([[pixel(x, y, rim, body, light) for x in range(SIZE)] for y in range(SIZE)])
+
+
 def words(data):
     """Raw resource data as lines of 16-bit little-endian words."""
     values = ["0x%04X" % struct.unpack_from("<H", data, i)[0] for i in range(0, len(data), 2)]
     return ",\n".join("    " + ", ".join(values[i:i + 12]) for i in range(0, len(values), 12))
+
+
+def icon_resources(group_name, image_id, data):
+    """The lines of one icon image and its group (GRPICONDIR with one entry: width, height, colours,
+    reserved, planes, bits, size, image id)."""
+    group = struct.pack("<HHHBBBBHHIH", 0, 1, 1, SIZE, SIZE, 16, 0, 1, 4, len(data), image_id)
+    return ["%d 3 // RT_ICON" % image_id, "BEGIN", words(data), "END",
+            "%s 14 // RT_GROUP_ICON" % group_name, "BEGIN", words(group), "END", ""]
+
+
+def write_resource_file(name, lines):
+    """Writes src/resources/<name>."""
+    path = os.path.join(os.path.dirname(__file__), "..", "..", "src", "resources", name)
+    with open(path, "w") as f:
+        f.write("\n".join(lines))
 
 
 def main():
@@ -73,14 +93,8 @@ def main():
            "#pragma code_page(65001)",
            '#include "resource_led.h"', ""]
     for name, group_id, image_id, rim, body, light in LAMPS:
-        data = image(rim, body, light)
-        # GRPICONDIR with one entry: width, height, colours, reserved, planes, bits, size, image id.
-        group = struct.pack("<HHHBBBBHHIH", 0, 1, 1, SIZE, SIZE, 16, 0, 1, 4, len(data), image_id)
-        out += ["%d 3 // RT_ICON" % image_id, "BEGIN", words(data), "END",
-                "%s 14 // RT_GROUP_ICON" % name, "BEGIN", words(group), "END", ""]
-    path = os.path.join(os.path.dirname(__file__), "..", "..", "src", "resources", "leds.rc")
-    with open(path, "w") as f:
-        f.write("\n".join(out))
+        out += icon_resources(name, image_id, image(rim, body, light))
+    write_resource_file("leds.rc", out)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,316 @@
+// The main frame of the running program against the simulated sensor: menu commands and pages, the
+// language switch, the timer table, device changes, the close rules, the trace window's hot key and
+// the information box.
+#include "ProgramTestSupport.h"
+
+#include "framework/CString.h"
+#include "resources/resource.h"
+
+#include <dbt.h>
+
+#include <vector>
+
+namespace
+{
+constexpr int AFX_IDW_STATUS_BAR = 0xE801;
+constexpr int LANGUAGE_GERMAN = 0;
+constexpr int LANGUAGE_ENGLISH = 1000;
+constexpr int LANGUAGE_FRENCH = 2000;
+
+std::string Text(UINT nId, int iLanguageOffset = 0)
+{
+    CString str;
+    str.LoadString(nId + static_cast<UINT>(iLanguageOffset));
+    return str.GetString();
+}
+
+// A menu command and the caption its page shows.
+struct PageCommand
+{
+    UINT nCommand;
+    UINT nCaptionId;
+};
+const PageCommand PAGE_COMMANDS[] = {{ID_MODE_SENSOR_CONNECTION, 5052},  {ID_MODE_SENSOR_INFORMATION, 5053},
+                                     {ID_MODE_MEASURE_ADJUST, 5054},     {ID_MODE_DOCUMENTATION, 5055},
+                                     {ID_MODE_SENSOR_CALIBRATION, 5056}, {ID_MODE_MEASURE_DIAGRAM, 5057}};
+
+// The caption of a docking bar after a language switch.
+std::string ExpectedBarCaption(int iBarId, int iLanguage)
+{
+    switch (iBarId)
+    {
+        case 123:
+            return Text(5325, iLanguage);
+        case 125:
+            return Text(5326, iLanguage);
+        case 122:
+            return Text(5437, iLanguage) + " (" + Text(5443, iLanguage) + ")";
+        case 185:
+            return Text(5139, iLanguage);
+        default:
+            return Text(5076, iLanguage);
+    }
+}
+
+// The navigation tree as the string table gives it in the language.
+std::vector<std::string> ExpectedTree(int iLanguage)
+{
+    const struct
+    {
+        int iLevel;
+        UINT nId;
+    } items[] = {{0, 5014}, {1, 5015}, {1, 5016}, {1, 5017}, {1, 5018}, {0, 5019}, {1, 5020}, {2, 5021},
+                 {2, 5022}, {2, 5023}, {2, 5024}, {2, 5025}, {1, 5026}, {0, 5028}, {1, 5029}, {2, 5323},
+                 {2, 5324}, {2, 5431}, {1, 5139}, {1, 5034}, {1, 5035}, {1, 5036}, {0, 5037}, {1, 5038},
+                 {1, 5039}, {1, 5040}, {0, 5042}, {1, 5043}, {1, 5044}};
+    std::vector<std::string> texts;
+    for (const auto& item : items)
+        texts.push_back(std::string(2 * item.iLevel, ' ') + Text(item.nId, iLanguage));
+    return texts;
+}
+} // namespace
+
+class ProgramShellTest : public ProgramTest
+{
+protected:
+    void StartConnected()
+    {
+        m_hFrame = StartAndWaitForMainWindow();
+        ASSERT_TRUE(m_hFrame) << m_program.LastError() << "; " << m_strStartUpState;
+        m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
+        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270, m_iLanguage))) << m_program.LastError();
+    }
+
+    // Posts the command until its page is in front: page switches are throttled to one per 50 ms.
+    bool ShowPage(UINT nCommand, const std::string& strCaption)
+    {
+        return m_program.WaitFor("the page \"" + strCaption + "\"", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                 [&]
+                                 {
+                                     if (ActivePageCaption(m_hFrame) == strCaption)
+                                         return true;
+                                     m_program.PostCommand(m_hFrame, nCommand);
+                                     return false;
+                                 });
+    }
+
+    bool WaitForLog(const std::string& strWhat, const std::string& strNeedle)
+    {
+        return m_program.WaitFor(strWhat, CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                 [&] { return m_sim.GetLog().find(strNeedle) != std::string::npos; });
+    }
+
+    // Starts a stream with the panel's Start button and waits until the simulator sends it.
+    void StartStream()
+    {
+        ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(5057, m_iLanguage))) << m_program.LastError();
+        HWND hStart = m_program.FindControl(m_hFrame, IDC_PANEL_START);
+        ASSERT_TRUE(m_program.WaitFor("an enabled Start button", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                      [&] { return ::IsWindowEnabled(hStart) != FALSE; }))
+            << m_program.LastError();
+        ASSERT_TRUE(m_program.Click(hStart)) << m_program.LastError();
+        ASSERT_TRUE(
+            m_program.WaitFor("a running stream", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                              [&] { return CSimClient::FindValue(m_sim.GetState(), "stream") != "null"; }))
+            << m_program.LastError();
+        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5272, m_iLanguage))) << m_program.LastError();
+    }
+
+    HWND m_hFrame = nullptr;
+    HWND m_hStatusBar = nullptr;
+    int m_iLanguage = LANGUAGE_GERMAN;
+};
+
+TEST_F(ProgramShellTest, EachModeCommandShowsItsPage)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    for (const PageCommand& command : PAGE_COMMANDS)
+        EXPECT_TRUE(ShowPage(command.nCommand, Text(command.nCaptionId))) << m_program.LastError();
+    // The page cycle of Ctrl+Tab starts from the operator panel at the connection page.
+    EXPECT_TRUE(m_program.WaitFor("the connection page", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                  [&]
+                                  {
+                                      if (ActivePageCaption(m_hFrame) == Text(5052))
+                                          return true;
+                                      m_program.TypeKey(m_hFrame, VK_TAB, true, false);
+                                      return false;
+                                  }))
+        << m_program.LastError();
+}
+
+TEST_F(ProgramShellTest, LanguageSwitchRenewsMenuBarsTreeStatusAndPagesInEachLanguage)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(5057))) << m_program.LastError();
+    HWND hTree = m_program.FindControl(m_hFrame, IDC_NAVI_TREE);
+    const struct
+    {
+        UINT nCommand;
+        int iLanguage;
+        const char* pszShot;
+    } switches[] = {{ID_LANGUAGE_ENGLISH, LANGUAGE_ENGLISH, "program_main_window_en"},
+                    {ID_LANGUAGE_FRENCH, LANGUAGE_FRENCH, "program_main_window_fr"},
+                    {ID_LANGUAGE_GERMAN, LANGUAGE_GERMAN, "program_main_window_de"}};
+    for (const auto& change : switches)
+    {
+        SCOPED_TRACE(change.iLanguage);
+        m_iLanguage = change.iLanguage;
+        ASSERT_TRUE(m_program.PostCommand(m_hFrame, change.nCommand));
+        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270, m_iLanguage))) << m_program.LastError();
+        EXPECT_EQ(Text(5057, m_iLanguage), ActivePageCaption(m_hFrame));
+        for (int iBar : {123, 125, 122, 185, 127})
+            EXPECT_EQ(ExpectedBarCaption(iBar, m_iLanguage),
+                      CProgramHarness::GetText(m_program.FindControl(m_hFrame, iBar)));
+        EXPECT_EQ(ExpectedTree(m_iLanguage), m_program.TreeItemTexts(hTree));
+        // A page hidden during the switch shows the new language when it comes to the front.
+        EXPECT_TRUE(ShowPage(ID_MODE_MEASURE_ADJUST, Text(5054, m_iLanguage))) << m_program.LastError();
+        EXPECT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(5057, m_iLanguage))) << m_program.LastError();
+        EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, change.pszShot)) << m_program.LastError();
+    }
+}
+
+// Timers posted as the engine would start them carry the sequences on: a software-configuration write,
+// a restart of the sensor, and a new search that ends in a new connection.
+TEST_F(ProgramShellTest, TimerTableContinuesTheProtocolSequences)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_TRUE(m_sim.ClearLog());
+    ::PostMessageA(m_hFrame, WM_TIMER, 37, 0);
+    EXPECT_TRUE(WaitForLog("the software configuration written", "\"event\": \"block_written\""))
+        << m_program.LastError() << "\n"
+        << m_sim.GetLog();
+
+    ASSERT_TRUE(m_sim.ClearLog());
+    ::PostMessageA(m_hFrame, WM_TIMER, 41, 0);
+    EXPECT_TRUE(WaitForLog("the sensor restarted", "\"event\": \"restart\"")) << m_program.LastError();
+    EXPECT_TRUE(WaitForLog("the sensor's greeting", "\"cmd\": \"HELLO\"")) << m_program.LastError();
+
+    ASSERT_TRUE(m_sim.ClearLog());
+    ::PostMessageA(m_hFrame, WM_TIMER, 31, 0);
+    EXPECT_TRUE(WaitForLog("the search's address scan", "\"address\": 249")) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitFor("the connection after the search", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                  [&] { return m_sim.GetLog().find("\"cmd\": \"D\"") != std::string::npos; }))
+        << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+}
+
+TEST_F(ProgramShellTest, RemovalDuringAStreamStopsItAndAnArrivalTestsTheConnectionAgain)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_NO_FATAL_FAILURE(StartStream());
+    HWND hStart = m_program.FindControl(m_hFrame, IDC_PANEL_START);
+    HWND hStop = m_program.FindControl(m_hFrame, IDC_PANEL_STOP);
+    EXPECT_TRUE(::IsWindowEnabled(hStop));
+
+    ASSERT_TRUE(m_sim.Unplug());
+    ASSERT_TRUE(m_program.SendDeviceChange(m_hFrame, DBT_DEVICEREMOVECOMPLETE, "COM5"))
+        << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5271))) << m_program.LastError();
+    EXPECT_FALSE(::IsWindowEnabled(hStart));
+    EXPECT_FALSE(::IsWindowEnabled(hStop));
+    std::string strShot;
+    EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, "program_sensor_lost", &strShot)) << m_program.LastError();
+
+    // The interface comes back: the connection is tested again once the device list has settled.
+    ASSERT_TRUE(m_sim.Replug());
+    ASSERT_TRUE(m_sim.ClearLog());
+    ASSERT_TRUE(m_program.SendDeviceChange(m_hFrame, DBT_DEVICEARRIVAL, "COM5")) << m_program.LastError();
+    ASSERT_TRUE(m_program.SendDeviceChange(m_hFrame, DBT_DEVNODES_CHANGED)) << m_program.LastError();
+    EXPECT_TRUE(WaitForLog("a status request after the arrival", "\"cmd\": \"B\"")) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitFor("an enabled Start button", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                  [&] { return ::IsWindowEnabled(hStart) != FALSE; }))
+        << m_program.LastError();
+}
+
+// A write the sensor never acknowledges is given up: the frame takes the sensor as lost and searches
+// for it again.
+TEST_F(ProgramShellTest, ASensorThatStopsAnsweringIsSearchedForAgain)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_TRUE(m_sim.InjectFault("no_answer", "3", "\"command\": \"F\""));
+    ASSERT_TRUE(m_sim.ClearLog());
+    ::PostMessageA(m_hFrame, WM_TIMER, 37, 0);
+    EXPECT_TRUE(m_program.WaitFor("the write given up and a new search", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                  [&]
+                                  {
+                                      const std::string strLog = m_sim.GetLog();
+                                      return CSimClient::CountMember(strLog, "cmd", "\"F\"") == 3 &&
+                                             strLog.find("\"address\": 249") != std::string::npos;
+                                  }))
+        << m_program.LastError() << "\n"
+        << m_sim.GetLog();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+}
+
+TEST_F(ProgramShellTest, CloseIsRefusedDuringTheInitialisationAndTakenAfterIt)
+{
+    ASSERT_TRUE(m_program.Start()) << m_program.LastError();
+    m_hFrame = WaitForMainWindow();
+    ASSERT_TRUE(m_hFrame) << m_program.LastError() << "; " << m_strStartUpState;
+    // Slow answers keep the sensor's initialisation going while the close request comes.
+    ASSERT_TRUE(m_sim.InjectFault("delay", "all", "\"ms\": 150"));
+    ASSERT_TRUE(m_sim.ClearLog());
+    ASSERT_TRUE(WaitForLog("the initialisation's status request", "\"cmd\": \"B\"")) << m_program.LastError();
+    ASSERT_TRUE(::PostMessageA(m_hFrame, WM_CLOSE, 0, 0));
+    m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
+    ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+    EXPECT_TRUE(m_program.IsRunning()) << "closed during the initialisation";
+    EXPECT_TRUE(::IsWindow(m_hFrame));
+    ASSERT_TRUE(m_sim.ClearFaults());
+    EXPECT_TRUE(m_program.Close()) << m_program.LastError();
+}
+
+TEST_F(ProgramShellTest, CloseDuringAStreamStopsItFirstThenCloses)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_NO_FATAL_FAILURE(StartStream());
+    ASSERT_TRUE(m_sim.ClearLog());
+    ASSERT_TRUE(::PostMessageA(m_hFrame, WM_CLOSE, 0, 0));
+    ASSERT_TRUE(m_program.WaitForExit()) << m_program.LastError();
+    const std::string strLog = m_sim.GetLog();
+    EXPECT_NE(std::string::npos, strLog.find("\"event\": \"stream_stop\"")) << strLog;
+    EXPECT_EQ("null", CSimClient::FindValue(m_sim.GetState(), "stream"));
+}
+
+TEST_F(ProgramShellTest, CtrlShiftTShowsAndHidesTheTraceWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    CProgramHarness::WindowQuery trace = CProgramHarness::Dialog("Ausgabefenster");
+    trace.bVisible = false;
+    HWND hTrace = m_program.FindWindow(trace);
+    ASSERT_TRUE(hTrace);
+    ASSERT_FALSE(CProgramHarness::IsVisible(hTrace));
+    ASSERT_TRUE(m_program.TypeKey(m_hFrame, 'T', true, true)) << m_program.LastError();
+    ASSERT_TRUE(m_program.WaitForVisible(hTrace, true)) << m_program.LastError();
+    EXPECT_TRUE(m_program.SaveScreenshot(hTrace, "program_trace_window")) << m_program.LastError();
+    // Ctrl+T alone is taken but does nothing.
+    ASSERT_TRUE(m_program.TypeKey(m_hFrame, 'T', true, false)) << m_program.LastError();
+    EXPECT_TRUE(CProgramHarness::IsVisible(hTrace));
+    ASSERT_TRUE(m_program.TypeKey(m_hFrame, 'T', true, true)) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForVisible(hTrace, false)) << m_program.LastError();
+}
+
+TEST_F(ProgramShellTest, InformationBoxShowsTheVersionAndTheNoteItsLanguage)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_TRUE(m_program.PostCommand(m_hFrame, ID_HELP_INFO));
+    HWND hInfo = m_program.WaitForWindow(CProgramHarness::Dialog(Text(5043)));
+    ASSERT_TRUE(hInfo) << m_program.LastError();
+    EXPECT_EQ("Version 2.05", CProgramHarness::GetText(::GetDlgItem(hInfo, IDC_INFO_VERSION)));
+    EXPECT_TRUE(m_program.SaveScreenshot(hInfo, "program_information_box")) << m_program.LastError();
+    ASSERT_TRUE(m_program.AnswerMessageBox(hInfo, IDOK)) << m_program.LastError();
+
+    ASSERT_TRUE(m_program.PostCommand(m_hFrame, ID_LANGUAGE_FRENCH));
+    ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270, LANGUAGE_FRENCH))) << m_program.LastError();
+    ASSERT_TRUE(m_program.PostCommand(m_hFrame, ID_HELP_ADVICE));
+    HWND hNote = m_program.WaitForWindow(CProgramHarness::Dialog(Text(5044, LANGUAGE_FRENCH)));
+    ASSERT_TRUE(hNote) << m_program.LastError();
+    // French shows the English conditions and the international addresses.
+    EXPECT_EQ("www.tervane.com", CProgramHarness::GetText(::GetDlgItem(hNote, IDC_ADVICE_WEB)));
+    HWND hText = ::GetDlgItem(hNote, IDC_ADVICE_TEXT);
+    EXPECT_EQ(0u, CProgramHarness::GetText(hText).find("License Conditions"));
+    EXPECT_EQ(0, ::SendMessageA(hText, EM_GETFIRSTVISIBLELINE, 0, 0)) << "the text shows from its first line";
+    EXPECT_TRUE(m_program.SaveScreenshot(hNote, "program_note_window")) << m_program.LastError();
+    EXPECT_TRUE(m_program.AnswerMessageBox(hNote, IDOK)) << m_program.LastError();
+}
