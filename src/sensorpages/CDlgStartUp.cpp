@@ -192,7 +192,8 @@ void CDlgStartUp::OnSearchAgain()
 void CDlgStartUp::OnInfo()
 {
     CString strText;
-    strText.Format("TQ5 (%s %s)\n%s\n\n%s", LoadText(IDS_VERSION).GetString(), APPLICATION_VERSION, NOTICE_LINE,
+    strText.Format("TQ5 (%s %s)\n%s\n\n%s", LoadText(IDS_VERSION).GetString(), APPLICATION_VERSION,
+                   NOTICE_LINE,
                    CEnvironment::ApplyOemModelNames(LoadText(IDS_SUPPORTED_SENSORS)).GetString());
     AfxMessageBox(strText, MB_OK | MB_ICONINFORMATION);
 }
