@@ -7,9 +7,15 @@ set -uo pipefail
 src=$(cd "$1" && pwd)
 if [ "$(id -u)" -eq 0 ]; then
     work=$(mktemp -d)
-    chown 65534:65534 "$work"
     trap 'rm -rf "$work"' EXIT
-    setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$work" WORK="$work" "$0" "$src"
+    # The source tree may lie where the other user cannot enter (a private temporary folder): the two
+    # scripts run from a copy of their own.
+    mkdir -p "$work/tree/cmake" "$work/tree/scripts"
+    cp "$0" "$work/tree/cmake/"
+    cp "$src/scripts/install-deps.sh" "$work/tree/scripts/"
+    chown -R 65534:65534 "$work"
+    setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$work" WORK="$work" \
+        "$work/tree/cmake/$(basename "$0")" "$work/tree"
     exit $?
 fi
 work=${WORK:-$(mktemp -d)}
