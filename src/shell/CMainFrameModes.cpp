@@ -121,7 +121,7 @@ bool CMainFrame::ApplyLanguage(int iLanguageOffset)
     bAll &= UpdateMenuTexts(false);
     bAll &= RebuildNaviTree();
     bAll &= UpdatePageLanguages();
-    Frame_ProcessMeasuredValues(3);
+    Frame_ProcessMeasuredValues(CValuePipeline::REASON_LANGUAGE);
     if (m_sPointer.pDlgMeasureAdjust != nullptr)
         m_sPointer.pDlgMeasureAdjust->m_iLanguageOffsetCopy = m_iLanguageOffset;
     // The status message shown now, in the new language.
