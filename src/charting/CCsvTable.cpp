@@ -125,6 +125,38 @@ template <class T> void AppendAll(std::vector<T>& to, const std::vector<T>& from
     to.insert(to.end(), from.begin(), from.end());
 }
 
+void FreeColumns(CCsvTable& table)
+{
+    Free(table.vecVariableNames);
+    Free(table.vecFileNames);
+    Free(table.vecStringData);
+    Free(table.vecDoubleData);
+}
+
+// A one-column table of the values, its column reserved for the reader's usual capacity.
+template <class T>
+CCsvTable FromColumn(DWORD dwFlags, std::vector<std::vector<T>> CCsvTable::*pData, const std::string& strName,
+                     const std::vector<T>& values)
+{
+    CCsvTable table(dwFlags);
+    std::vector<T> column;
+    column.reserve(std::max<size_t>(values.size(), std::max(table.nReserve, 0)));
+    AppendAll(column, values);
+    table.vecVariableNames.push_back(strName);
+    table.vecFileNames.emplace_back();
+    (table.*pData).push_back(std::move(column));
+    return table;
+}
+
+// Appends to data a column of rows r0 to r1 of from, as far as from reaches.
+template <class T>
+void AppendRows(std::vector<std::vector<T>>& data, const std::vector<T>& from, int r0, int r1)
+{
+    auto& to = data.emplace_back();
+    for (int r = r0; r <= r1 && Index(r) < from.size(); ++r)
+        to.push_back(from[Index(r)]);
+}
+
 // One cell for a writer: the value, or nothing when the column has no such row.
 void WriteCell(std::ostream& out, const CCsvTable& table, size_t nColumn, size_t nRow)
 {
@@ -155,26 +187,12 @@ CCsvTable::CCsvTable(const CCsvRange& range)
 
 CCsvTable CCsvTable::FromDataColumn(const std::string& strName, const std::vector<double>& values)
 {
-    CCsvTable table(RF_READ_AS_DOUBLE);
-    std::vector<double> column;
-    column.reserve(std::max<size_t>(values.size(), std::max(table.nReserve, 0)));
-    AppendAll(column, values);
-    table.vecVariableNames.push_back(strName);
-    table.vecFileNames.emplace_back();
-    table.vecDoubleData.push_back(std::move(column));
-    return table;
+    return FromColumn(RF_READ_AS_DOUBLE, &CCsvTable::vecDoubleData, strName, values);
 }
 
 CCsvTable CCsvTable::FromStringColumn(const std::string& strName, const std::vector<std::string>& values)
 {
-    CCsvTable table(READ_AS_STRING);
-    std::vector<std::string> column;
-    column.reserve(std::max<size_t>(values.size(), std::max(table.nReserve, 0)));
-    AppendAll(column, values);
-    table.vecVariableNames.push_back(strName);
-    table.vecFileNames.emplace_back();
-    table.vecStringData.push_back(std::move(column));
-    return table;
+    return FromColumn(READ_AS_STRING, &CCsvTable::vecStringData, strName, values);
 }
 
 CCsvTable& CCsvTable::Join(const CCsvTable& other)
@@ -211,10 +229,7 @@ void CCsvTable::CopyRange(const CCsvRange& range)
         return;
     }
     const CCsvTable& source = *range.pTable;
-    Free(vecVariableNames);
-    Free(vecFileNames);
-    Free(vecStringData);
-    Free(vecDoubleData);
+    FreeColumns(*this);
     dwReadFlags = source.dwReadFlags;
     const int iColumn0 = std::min(range.iFirstColumn, range.iLastColumn);
     const int iColumn1 = std::max(range.iFirstColumn, range.iLastColumn);
@@ -225,29 +240,16 @@ void CCsvTable::CopyRange(const CCsvRange& range)
         vecVariableNames.push_back(source.vecVariableNames.at(Index(c)));
         vecFileNames.push_back(source.vecFileNames.at(Index(c)));
         if (IsDoubleTable(dwReadFlags))
-        {
-            const std::vector<double>& from = source.vecDoubleData.at(Index(c));
-            auto& to = vecDoubleData.emplace_back();
-            for (int r = iRow0; r <= iRow1 && Index(r) < from.size(); ++r)
-                to.push_back(from[Index(r)]);
-        }
+            AppendRows(vecDoubleData, source.vecDoubleData.at(Index(c)), iRow0, iRow1);
         else if (IsStringTable(dwReadFlags))
-        {
-            const std::vector<std::string>& from = source.vecStringData.at(Index(c));
-            auto& to = vecStringData.emplace_back();
-            for (int r = iRow0; r <= iRow1 && Index(r) < from.size(); ++r)
-                to.push_back(from[Index(r)]);
-        }
+            AppendRows(vecStringData, source.vecStringData.at(Index(c)), iRow0, iRow1);
     }
 }
 
 void CCsvTable::Clear()
 {
     strLastError.clear();
-    Free(vecVariableNames);
-    Free(vecFileNames);
-    Free(vecStringData);
-    Free(vecDoubleData);
+    FreeColumns(*this);
 }
 
 bool CCsvTable::Read(const std::string& strFile, DWORD dwFlags)

@@ -67,7 +67,7 @@ CCurveDlg::CCurveDlg() : CChartTabPage(IDD_CURVE_PAGE) {}
 
 CPlotDataSerie* CCurveDlg::GetCurve() const
 {
-    if (m_pChart == nullptr || m_iCurve < 0 || m_iCurve >= m_pChart->GetCurveCount())
+    if (m_pChart == nullptr || !m_pChart->HasCurve(m_iCurve))
         return nullptr;
     return &m_pChart->GetCurve(m_iCurve);
 }

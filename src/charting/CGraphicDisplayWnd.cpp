@@ -474,7 +474,7 @@ bool CGraphicDisplayWnd::HasXAxis() const
 
 bool CGraphicDisplayWnd::HasCurve(int iCurve) const
 {
-    return m_pChart && iCurve >= 0 && iCurve < m_pChart->GetCurveCount();
+    return m_pChart && m_pChart->HasCurve(iCurve);
 }
 
 bool CGraphicDisplayWnd::HasYAxis(int iAxis) const

@@ -322,6 +322,8 @@ private:
     void updateSliders();
     // Timer 1: the range the sliders chose goes to the chart.
     void applyXRange();
+    // Fits the given axes (-1: none) to each visible curve.
+    void fitAxesToShownCurves(int iXAxis, int iYAxis);
     bool HasXAxis() const;
     bool HasCurve(int iCurve) const;
     bool HasYAxis(int iAxis) const;

@@ -144,7 +144,7 @@ bool CGraphicDisplayWnd::toggleGrid()
     return xAxis.m_bGrid;
 }
 
-void CGraphicDisplayWnd::fitXAxis()
+void CGraphicDisplayWnd::fitAxesToShownCurves(int iXAxis, int iYAxis)
 {
     if (!m_pChart)
         return;
@@ -152,19 +152,18 @@ void CGraphicDisplayWnd::fitXAxis()
     // Hidden series (never shown, or cleared) are not what the operator sees.
     for (int i = 0; i < m_pChart->GetCurveCount(); ++i)
         if (m_pChart->GetCurve(i).m_bVisible)
-            m_pChart->FitAxesToCurve(0, -1, i);
+            m_pChart->FitAxesToCurve(iXAxis, iYAxis, i);
     redrawChart();
+}
+
+void CGraphicDisplayWnd::fitXAxis()
+{
+    fitAxesToShownCurves(0, -1);
 }
 
 void CGraphicDisplayWnd::fitYAxis()
 {
-    if (!m_pChart)
-        return;
-    CWaitCursor wait;
-    for (int i = 0; i < m_pChart->GetCurveCount(); ++i)
-        if (m_pChart->GetCurve(i).m_bVisible)
-            m_pChart->FitAxesToCurve(-1, 0, i);
-    redrawChart();
+    fitAxesToShownCurves(-1, 0);
 }
 
 bool CGraphicDisplayWnd::toggleLegend()

@@ -47,7 +47,7 @@ namespace
 {
 CPlotDataSerie* CurveAt(CPlot* pChart, int iCurve)
 {
-    return pChart && iCurve >= 0 && iCurve < pChart->GetCurveCount() ? &pChart->GetCurve(iCurve) : nullptr;
+    return pChart && pChart->HasCurve(iCurve) ? &pChart->GetCurve(iCurve) : nullptr;
 }
 
 CPlotAxis* YAxisAt(CPlot* pChart, int iAxis)

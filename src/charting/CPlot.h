@@ -130,6 +130,7 @@ public:
     // False when the curve has no points.
     bool GetCurveExtent(int iCurve, double& dXMin, double& dXMax, double& dYMin, double& dYMax) const;
     CPlotDataSerie& GetCurve(int i) { return m_Curves[static_cast<size_t>(i)]; }
+    bool HasCurve(int i) const { return i >= 0 && i < GetCurveCount(); }
     CPlotAxis& GetXAxis(int i) { return m_XAxes[static_cast<size_t>(i)]; }
     CPlotAxis& GetYAxis(int i) { return m_YAxes[static_cast<size_t>(i)]; }
     int GetXAxisCount() const { return static_cast<int>(m_XAxes.size()); }

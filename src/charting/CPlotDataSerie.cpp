@@ -101,12 +101,12 @@ void CPlotDataSerie::CopyData(const CurvePoint* pData, int nCount)
 
 double CPlotDataSerie::GetX(int i) const
 {
-    return m_pData != nullptr && i >= 0 && i < m_iCount ? m_pData[i].x : 0.0;
+    return m_pData != nullptr && HasPoint(i) ? m_pData[i].x : 0.0;
 }
 
 double CPlotDataSerie::GetY(int i) const
 {
-    return m_pData != nullptr && i >= 0 && i < m_iCount ? m_pData[i].y : 0.0;
+    return m_pData != nullptr && HasPoint(i) ? m_pData[i].y : 0.0;
 }
 
 void CPlotDataSerie::ResetTrendRange()

@@ -101,6 +101,7 @@ public:
     // columns of the plot instead of every point.
     void SetAscendingX(bool bAscending) { m_bAscendingX = bAscending; }
     bool IsAscendingX() const { return m_bAscendingX; }
+    bool HasPoint(int i) const { return i >= 0 && i < m_iCount; }
 
     // Trends (m_iCount + n points) and moving averages (m_iCount points) as new arrays; null when the
     // curve has no points, a polynomial fit fails or a window is below 1.

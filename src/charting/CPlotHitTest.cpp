@@ -179,7 +179,7 @@ bool CPlot::HitCurves(bool bDoubleClick, bool bTestOnly, bool& bHit)
 void CPlot::EditPoint()
 {
     m_bShowEditValue = false;
-    if (!m_bLButtonDown || m_iMode != PLOT_MODE_EDIT || s_iEditCurve < 0 || s_iEditCurve >= GetCurveCount())
+    if (!m_bLButtonDown || m_iMode != PLOT_MODE_EDIT || !HasCurve(s_iEditCurve))
         return;
     CPlotDataSerie& curve = m_Curves[static_cast<size_t>(s_iEditCurve)];
     CPlotAxis* pYAxis = GetYAxisAt(curve.m_iYAxis);
@@ -207,7 +207,7 @@ bool CPlot::HitLegend(bool bTestOnly, bool& bHit)
             continue;
         }
         // Entries are rebuilt by each legend drawing; one whose curve has gone is skipped.
-        if (entry.iCurve < 0 || entry.iCurve >= GetCurveCount())
+        if (!HasCurve(entry.iCurve))
             continue;
         GetCurve(entry.iCurve).m_bSelected = bInside;
         if (bInside)

@@ -13,11 +13,6 @@
 namespace
 {
 constexpr double SNAP_START_DISTANCE = 10000000;
-
-bool IsIndexOf(int i, int nCount)
-{
-    return i >= 0 && i < nCount;
-}
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -319,14 +314,13 @@ void CPlot::OnLButtonUp(UINT nFlags, CPoint point)
         {
             CPoint ptEnd = point;
             SnapToCurve(ptEnd);
-            if (IsIndexOf(m_CurrentMeasurement.iStartCurve, GetCurveCount()) &&
-                IsIndexOf(m_CurrentMeasurement.iEndCurve, GetCurveCount()))
+            if (HasCurve(m_CurrentMeasurement.iStartCurve) && HasCurve(m_CurrentMeasurement.iEndCurve))
                 m_Measurements.push_back(m_CurrentMeasurement);
             break;
         }
         case PLOT_MODE_CURSOR:
             HitTest(false, false);
-            if (IsIndexOf(m_iCursorCurve, GetCurveCount()))
+            if (HasCurve(m_iCursorCurve))
             {
                 const CPlotDataSerie& curve = m_Curves[static_cast<size_t>(m_iCursorCurve)];
                 int iPoint = -1;
@@ -518,12 +512,12 @@ CString CPlot::ValueText(const CPlotAxis& axis, double dValue)
 
 void CPlot::InsertDataNotation(int iCurve, int iPoint)
 {
-    if (!IsIndexOf(iCurve, GetCurveCount()))
+    if (!HasCurve(iCurve))
         return;
     const CPlotDataSerie& curve = m_Curves[static_cast<size_t>(iCurve)];
     CPlotAxis* pXAxis = GetXAxisAt(curve.m_iXAxis);
     CPlotAxis* pYAxis = GetYAxisAt(curve.m_iYAxis);
-    if (pXAxis == nullptr || pYAxis == nullptr || !IsIndexOf(iPoint, curve.m_iCount))
+    if (pXAxis == nullptr || pYAxis == nullptr || !curve.HasPoint(iPoint))
         return;
     auto pNote = std::make_unique<CPlotDataNotation>();
     pNote->m_dX = curve.GetX(iPoint);
@@ -540,7 +534,7 @@ void CPlot::InsertDataNotation(int iCurve, int iPoint)
 
 CurvePoint CPlot::GetCursorPoint(int iCurve)
 {
-    if (!IsIndexOf(iCurve, GetCurveCount()))
+    if (!HasCurve(iCurve))
         return {0, 0};
     const CPlotDataSerie& curve = m_Curves[static_cast<size_t>(iCurve)];
     CPlotAxis* pXAxis = GetXAxisAt(curve.m_iXAxis);
@@ -554,7 +548,7 @@ CurvePoint CPlot::GetCursorPoint(int iCurve)
 
 void CPlot::SetCursorPosition(int iCurve, double dX, bool bCentre)
 {
-    if (!IsIndexOf(iCurve, GetCurveCount()))
+    if (!HasCurve(iCurve))
         return;
     const CPlotDataSerie& curve = m_Curves[static_cast<size_t>(iCurve)];
     CPlotAxis* pXAxis = GetXAxisAt(curve.m_iXAxis);
@@ -589,7 +583,7 @@ void CPlot::AddCubicTrend(int iCurve)
 
 void CPlot::AddTrend(int iCurve, bool bCubic)
 {
-    if (!IsIndexOf(iCurve, GetCurveCount()))
+    if (!HasCurve(iCurve))
         return;
     CPlotDataSerie& curve = m_Curves[static_cast<size_t>(iCurve)];
     const std::unique_ptr<CurvePoint[]> pTrend = bCubic ? curve.GetCubicTrend(0) : curve.GetLinearTrend(0);

@@ -20,11 +20,6 @@ constexpr COLORREF GUIDE_COLOR = RGB(200, 200, 200);
 constexpr COLORREF DIMENSION_COLOR = RGB(255, 0, 0);
 constexpr int ARROW_SIZE = 6;
 
-bool IsIndexOf(int i, int nCount)
-{
-    return i >= 0 && i < nCount;
-}
-
 // The axis value as its tick labels show it, on one line.
 CString OneLineText(const CPlotAxis& axis, double dValue)
 {
@@ -78,7 +73,7 @@ void CPlot::DrawZoomRect(CDCEx* pDC)
 bool CPlot::MeasureDifference(const CRect& rc, int iStartCurve, int iEndCurve, double& dx, double& dy)
 {
     dx = dy = 0;
-    if (!IsIndexOf(iStartCurve, GetCurveCount()) || !IsIndexOf(iEndCurve, GetCurveCount()))
+    if (!HasCurve(iStartCurve) || !HasCurve(iEndCurve))
         return false;
     const CPlotDataSerie& start = m_Curves[static_cast<size_t>(iStartCurve)];
     const CPlotDataSerie& end = m_Curves[static_cast<size_t>(iEndCurve)];
@@ -113,12 +108,12 @@ void CPlot::DrawMeasurements(CDCEx* pDC)
 {
     for (const PlotMeasurement& m : m_Measurements)
     {
-        if (!IsIndexOf(m.iStartCurve, GetCurveCount()) || !IsIndexOf(m.iEndCurve, GetCurveCount()))
+        if (!HasCurve(m.iStartCurve) || !HasCurve(m.iEndCurve))
             continue;
         const CPlotDataSerie& start = m_Curves[static_cast<size_t>(m.iStartCurve)];
         const CPlotDataSerie& end = m_Curves[static_cast<size_t>(m.iEndCurve)];
         CPoint ptStart, ptEnd;
-        if (!IsIndexOf(m.iStartPoint, start.m_iCount) || !IsIndexOf(m.iEndPoint, end.m_iCount) ||
+        if (!start.HasPoint(m.iStartPoint) || !end.HasPoint(m.iEndPoint) ||
             !CPlotAxis::CurvePointToPixel(this, m.iStartCurve, start.m_pData[m.iStartPoint], ptStart) ||
             !CPlotAxis::CurvePointToPixel(this, m.iEndCurve, end.m_pData[m.iEndPoint], ptEnd))
             continue;
@@ -223,7 +218,7 @@ void CPlot::DrawCursor(CDCEx* pDC)
     };
     if (m_iFixedCursorCurve != -1)
     {
-        if (IsIndexOf(m_iFixedCursorCurve, GetCurveCount()))
+        if (HasCurve(m_iFixedCursorCurve))
             follow(m_iFixedCursorCurve, false);
     }
     else if (m_bSnapToCurve)
@@ -271,7 +266,7 @@ void CPlot::DrawCursorLabel(CDCEx* pDC)
                        axis.GetTitle().GetString());
         strText += strLine;
     }
-    if (IsIndexOf(m_iCursorCurve, GetCurveCount()))
+    if (HasCurve(m_iCursorCurve))
     {
         const CPlotDataSerie& curve = m_Curves[static_cast<size_t>(m_iCursorCurve)];
         const CPlotAxis* pXAxis = GetXAxisAt(curve.m_iXAxis);
