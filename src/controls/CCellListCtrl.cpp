@@ -38,7 +38,6 @@ END_MESSAGE_MAP()
 namespace
 {
 const COLORREF PROGRESS_TRACK_COLOUR = RGB(224, 224, 224);
-const COLORREF CHECK_TICK_COLOUR = RGB(0x33, 0x99, 0x33);
 const char EMPTY_LIST_TEXT[] = "There are no items to show in this view.";
 constexpr int CHECK_BOX_LEFT = 9; // box offset from the cell's left edge
 constexpr int CHECK_TEXT_GAP = 4; // between box and text
@@ -595,7 +594,7 @@ void CCellListCtrl::PaintCheckCell(CDC* pDC, int iRow, int iCol, const ListCell&
         rcBox.left = rc.left + rc.Width() / 2 - nSide / 2 - 1;
         rcBox.right = rcBox.left + nSide;
     }
-    const COLORREF crTick = IsRowEnabled(iRow) ? CHECK_TICK_COLOUR : m_crGrayText;
+    const COLORREF crTick = IsRowEnabled(iRow) ? CCellHeaderCtrl::CHECK_TICK_COLOUR : m_crGrayText;
     CCellHeaderCtrl::PaintCheckBox(pDC, rcBox, cell.checkState == 1, crTick);
     if (strText.IsEmpty())
         return;
