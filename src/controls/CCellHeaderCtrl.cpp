@@ -23,7 +23,6 @@ END_MESSAGE_MAP()
 namespace
 {
 const COLORREF CHECK_FRAME_COLOUR = RGB(0x33, 0x66, 0x99);
-const COLORREF CHECK_TICK_COLOUR = RGB(0x33, 0x99, 0x33);
 constexpr int ITEM_TEXT_CHARS = 80;
 } // namespace
 

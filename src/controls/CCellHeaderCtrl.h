@@ -17,6 +17,7 @@ public:
         SIDE_RIGHT
     };
     static constexpr int CHECK_BOX_SIZE = 13;
+    static constexpr COLORREF CHECK_TICK_COLOUR = RGB(0x33, 0x99, 0x33); // tick of an enabled check box
 
     CCellHeaderCtrl();
     ~CCellHeaderCtrl() override;

@@ -38,7 +38,6 @@ END_MESSAGE_MAP()
 namespace
 {
 const COLORREF PROGRESS_TRACK_COLOUR = RGB(224, 224, 224);
-const COLORREF CHECK_TICK_COLOUR = RGB(0x33, 0x99, 0x33);
 const char EMPTY_LIST_TEXT[] = "There are no items to show in this view.";
 constexpr int CHECK_BOX_LEFT = 9; // box offset from the cell's left edge
 constexpr int CHECK_TEXT_GAP = 4; // between box and text
@@ -454,42 +453,49 @@ void CCellListCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
         return;
     const int iRow = (int)pDraw->nmcd.dwItemSpec;
     const int iCol = pDraw->iSubItem;
-    const CellRow* pCells = RowCells(iRow);
     const ListCell* pCell = GetCell(iRow, iCol);
     COLORREF crBack = m_crWindow;
     COLORREF crText = m_crWindowText;
     if (pCell != nullptr)
     {
         crBack = pCell->backColour;
-        crText = pCells->front().enabled ? pCell->textColour : m_crGrayText;
+        crText = IsRowEnabled(iRow) ? pCell->textColour : m_crGrayText;
     }
     pDraw->clrText = crText;
     pDraw->clrTextBk = crBack;
     CRect rc;
     GetCellRect(iRow, iCol, LVIR_BOUNDS, rc);
     CDC* pDC = CDC::FromHandle(pDraw->nmcd.hdc);
-    if (pCell != nullptr && pCell->progressOn)
-        PaintProgressCell(pDC, *pCell, rc, crText);
-    else if (pCell != nullptr && pCell->checkState != -1)
-        PaintCheckCell(pDC, iRow, iCol, rc, crText, crBack);
-    else
-    {
-        rc.left += PaintCellImage(pDC, iRow, iCol, rc, crText, crBack);
-        PaintCellText(pDC, iRow, iCol, rc, crText, crBack);
-    }
+    PaintCell(pDC, iRow, iCol, pCell, rc, crText, crBack);
     *pResult = CDRF_SKIPDEFAULT;
 }
 
-int CCellListCtrl::PaintCellImage(CDC* pDC, int iRow, int iCol, const CRect& rc, COLORREF crText,
-                                  COLORREF crBack)
+void CCellListCtrl::PaintCell(CDC* pDC, int iRow, int iCol, const ListCell* pCell, CRect rc, COLORREF crText,
+                              COLORREF crBack)
 {
     if (rc.IsRectEmpty())
-        return 0;
+        return;
+    if (pCell != nullptr && pCell->progressOn)
+    {
+        PaintProgressCell(pDC, *pCell, rc, crText);
+        return;
+    }
+    // Checked and plain cells share the selection colours and the background fill.
     ResolveCellColours(iRow, iCol, crText, crBack);
     pDC->FillSolidRect(&rc, crBack);
+    if (pCell != nullptr && pCell->checkState != -1)
+    {
+        PaintCheckCell(pDC, iRow, iCol, *pCell, rc, crText, crBack);
+        return;
+    }
+    rc.left += PaintCellImage(pDC, pCell, rc, crBack);
+    PaintCellText(pDC, iRow, iCol, pCell, rc, crText, crBack);
+}
+
+int CCellListCtrl::PaintCellImage(CDC* pDC, const ListCell* pCell, const CRect& rc, COLORREF crBack)
+{
     HIMAGELIST hImages = GetImageList(LVSIL_SMALL);
-    const ListCell* pCell = GetCell(iRow, iCol);
-    if (hImages == nullptr || pCell == nullptr || pCell->imageIndex < 0 || rc.Width() <= 0)
+    if (hImages == nullptr || pCell == nullptr || pCell->imageIndex < 0)
         return 0;
     int cx = 0;
     int cy = 0;
@@ -503,13 +509,11 @@ int CCellListCtrl::PaintCellImage(CDC* pDC, int iRow, int iCol, const CRect& rc,
     return cx + nSpacing;
 }
 
-void CCellListCtrl::PaintCellText(CDC* pDC, int iRow, int iCol, const CRect& rc, COLORREF crText,
-                                  COLORREF crBack)
+void CCellListCtrl::PaintCellText(CDC* pDC, int iRow, int iCol, const ListCell* pCell, const CRect& rc,
+                                  COLORREF crText, COLORREF crBack)
 {
     if (rc.IsRectEmpty())
         return;
-    ResolveCellColours(iRow, iCol, crText, crBack);
-    pDC->FillSolidRect(&rc, crBack);
     const CString strText = GetItemText(iRow, iCol);
     if (strText.IsEmpty())
         return;
@@ -523,7 +527,6 @@ void CCellListCtrl::PaintCellText(CDC* pDC, int iRow, int iCol, const CRect& rc,
         const int nJustify = hdi.fmt & HDF_JUSTIFYMASK;
         nFormat |= nJustify == HDF_CENTER ? DT_CENTER : nJustify == HDF_RIGHT ? DT_RIGHT : 0;
     }
-    const ListCell* pCell = GetCell(iRow, iCol);
     CFont fontBold;
     CFont* pOldFont = nullptr;
     if (pCell != nullptr && pCell->bold)
@@ -546,8 +549,6 @@ void CCellListCtrl::PaintCellText(CDC* pDC, int iRow, int iCol, const CRect& rc,
 
 void CCellListCtrl::PaintProgressCell(CDC* pDC, const ListCell& cell, const CRect& rcCell, COLORREF crText)
 {
-    if (rcCell.IsRectEmpty())
-        return;
     CRect rc = rcCell;
     rc.left += 1;
     rc.bottom -= 1;
@@ -582,14 +583,9 @@ void CCellListCtrl::PaintProgressCell(CDC* pDC, const ListCell& cell, const CRec
     pDC->RestoreDC(iSavedRest);
 }
 
-void CCellListCtrl::PaintCheckCell(CDC* pDC, int iRow, int iCol, const CRect& rc, COLORREF crText,
-                                   COLORREF crBack)
+void CCellListCtrl::PaintCheckCell(CDC* pDC, int iRow, int iCol, const ListCell& cell, const CRect& rc,
+                                   COLORREF crText, COLORREF crBack)
 {
-    if (rc.IsRectEmpty())
-        return;
-    ResolveCellColours(iRow, iCol, crText, crBack);
-    pDC->FillSolidRect(&rc, crBack);
-    const ListCell* pCell = GetCell(iRow, iCol);
     const CString strText = GetItemText(iRow, iCol);
     const int nSide = rc.Height() - 1;
     CRect rcBox(rc.left + CHECK_BOX_LEFT, rc.top, rc.left + CHECK_BOX_LEFT + nSide, rc.bottom - 1);
@@ -598,8 +594,8 @@ void CCellListCtrl::PaintCheckCell(CDC* pDC, int iRow, int iCol, const CRect& rc
         rcBox.left = rc.left + rc.Width() / 2 - nSide / 2 - 1;
         rcBox.right = rcBox.left + nSide;
     }
-    const COLORREF crTick = IsRowEnabled(iRow) ? CHECK_TICK_COLOUR : m_crGrayText;
-    CCellHeaderCtrl::PaintCheckBox(pDC, rcBox, pCell->checkState == 1, crTick);
+    const COLORREF crTick = IsRowEnabled(iRow) ? CCellHeaderCtrl::CHECK_TICK_COLOUR : m_crGrayText;
+    CCellHeaderCtrl::PaintCheckBox(pDC, rcBox, cell.checkState == 1, crTick);
     if (strText.IsEmpty())
         return;
     UINT nFormat = DT_VCENTER | DT_SINGLELINE;

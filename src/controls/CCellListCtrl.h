@@ -117,10 +117,16 @@ protected:
 
     // Drawing
     void ResolveCellColours(int iRow, int iCol, COLORREF& crText, COLORREF& crBack) const;
-    int PaintCellImage(CDC* pDC, int iRow, int iCol, const CRect& rc, COLORREF crText, COLORREF crBack);
-    void PaintCellText(CDC* pDC, int iRow, int iCol, const CRect& rc, COLORREF crText, COLORREF crBack);
+    // Paints one cell over its own background; pCell is null for a cell the row has no record of.
+    void PaintCell(CDC* pDC, int iRow, int iCol, const ListCell* pCell, CRect rc, COLORREF crText,
+                   COLORREF crBack);
+    // These paint over a background already filled in the resolved colours.
+    int PaintCellImage(CDC* pDC, const ListCell* pCell, const CRect& rc, COLORREF crBack);
+    void PaintCellText(CDC* pDC, int iRow, int iCol, const ListCell* pCell, const CRect& rc, COLORREF crText,
+                       COLORREF crBack);
     void PaintProgressCell(CDC* pDC, const ListCell& cell, const CRect& rc, COLORREF crText);
-    void PaintCheckCell(CDC* pDC, int iRow, int iCol, const CRect& rc, COLORREF crText, COLORREF crBack);
+    void PaintCheckCell(CDC* pDC, int iRow, int iCol, const ListCell& cell, const CRect& rc, COLORREF crText,
+                        COLORREF crBack);
     void PaintEmptyText(CDC* pDC);
 
     // The in-place editors. Closing ends an open edit as a loss of the focus would and runs the combo's

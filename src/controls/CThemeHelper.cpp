@@ -41,8 +41,14 @@ bool IsKnownColorScheme(LPCWSTR pszColor)
     return false;
 }
 
-CThemeHelper s_processHelper;
-CThemeHelper* s_pCurrent = &s_processHelper;
+// Loads the theme library on first use rather than at start-up.
+CThemeHelper& ProcessHelper()
+{
+    static CThemeHelper s_helper;
+    return s_helper;
+}
+
+CThemeHelper* s_pCurrent = nullptr; // null: the process helper
 } // namespace
 
 CThemeHelper::CThemeHelper() : m_hUxTheme(::LoadLibraryA("UxTheme.dll")) {}
@@ -57,13 +63,13 @@ CThemeHelper::~CThemeHelper()
 
 CThemeHelper& CThemeHelper::GetInstance()
 {
-    return *s_pCurrent;
+    return s_pCurrent != nullptr ? *s_pCurrent : ProcessHelper();
 }
 
 CThemeHelper* CThemeHelper::SetInstance(CThemeHelper* pHelper)
 {
-    CThemeHelper* pPrevious = s_pCurrent;
-    s_pCurrent = pHelper != nullptr ? pHelper : &s_processHelper;
+    CThemeHelper* pPrevious = &GetInstance();
+    s_pCurrent = pHelper;
     return pPrevious;
 }
 
