@@ -78,6 +78,18 @@ constexpr int PAGE_CYCLE[] = {MODE_PAGE_SENSOR_CONNECTION,  MODE_PAGE_SENSOR_INF
                               MODE_PAGE_MEASURE_ADJUST,     MODE_PAGE_DOCUMENTATION,
                               MODE_PAGE_SENSOR_CALIBRATION, MODE_PAGE_MEASURE_DIAGRAM};
 
+// The page iSteps on in the cycle from iPage; a page outside the cycle leads to its first page.
+int StepPageCycle(int iPage, int iSteps)
+{
+    const int nPages = static_cast<int>(std::size(PAGE_CYCLE));
+    for (int i = 0; i < nPages; ++i)
+    {
+        if (PAGE_CYCLE[i] == iPage)
+            return PAGE_CYCLE[(i + iSteps) % nPages];
+    }
+    return MODE_PAGE_SENSOR_CONNECTION;
+}
+
 // The mode pages and their menu commands, in the order of the commands 10005 to 10011.
 constexpr int MODE_COMMAND_PAGES[] = {MODE_PAGE_SENSOR_CONNECTION,  MODE_PAGE_SENSOR_INFORMATION,
                                       MODE_PAGE_MEASURE_ADJUST,     MODE_PAGE_DOCUMENTATION,
@@ -356,24 +368,12 @@ bool CMainFrame::ShowActiveModeAgain()
 
 int CMainFrame::GetNextModePage(int iPage)
 {
-    const int nPages = static_cast<int>(std::size(PAGE_CYCLE));
-    for (int i = 0; i < nPages; ++i)
-    {
-        if (PAGE_CYCLE[i] == iPage)
-            return PAGE_CYCLE[(i + 1) % nPages];
-    }
-    return MODE_PAGE_SENSOR_CONNECTION;
+    return StepPageCycle(iPage, 1);
 }
 
 int CMainFrame::GetPreviousModePage(int iPage)
 {
-    const int nPages = static_cast<int>(std::size(PAGE_CYCLE));
-    for (int i = 0; i < nPages; ++i)
-    {
-        if (PAGE_CYCLE[i] == iPage)
-            return PAGE_CYCLE[(i + nPages - 1) % nPages];
-    }
-    return MODE_PAGE_SENSOR_CONNECTION;
+    return StepPageCycle(iPage, static_cast<int>(std::size(PAGE_CYCLE)) - 1);
 }
 
 void CMainFrame::SelectAdjacentMode(bool bNext)
