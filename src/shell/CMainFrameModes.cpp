@@ -246,13 +246,10 @@ bool CMainFrame::UpdateChannelPaneTexts()
 // The visible working pages renew their texts now, the hidden ones when they are shown next.
 bool CMainFrame::UpdatePageLanguages()
 {
-    CModePage* const pages[] = {m_sPointer.pDlgSensorConnection,  m_sPointer.pDlgSensorInformationQbx,
-                                m_sPointer.pDlgMeasureAdjust,     m_sPointer.pDlgDocumentation,
-                                m_sPointer.pDlgSensorCalibration, m_sPointer.pDlgMeasureDiagram,
-                                m_sPointer.pDlgDiagnostic};
     bool bAll = true;
-    for (CModePage* pPage : pages)
+    for (int iPage : MODE_COMMAND_PAGES)
     {
+        CModePage* pPage = GetModePage(iPage);
         if (pPage == nullptr)
         {
             bAll = false;
