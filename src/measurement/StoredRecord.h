@@ -4,8 +4,7 @@
 
 #include "framework/AfxWin32.h"
 #include "shell/CEnvironment.h"
-
-#include <cstring>
+#include "shell/CStoredRecord.h"
 
 template <class Record> void StoreRecordCheckSums(Record& record)
 {
@@ -23,8 +22,5 @@ template <class Record> bool HasValidRecordCheckSums(const Record& record)
 // A stored copy is taken only when it has exactly the record's size.
 template <class Record> bool TakeStoredRecordBytes(Record& record, const BYTE* pBytes, UINT nBytes)
 {
-    if (!pBytes || nBytes != sizeof(record))
-        return false;
-    std::memcpy(&record, pBytes, sizeof(record));
-    return true;
+    return CStoredRecord::Take(&record, sizeof(record), pBytes, nBytes);
 }

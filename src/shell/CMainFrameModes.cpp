@@ -78,6 +78,18 @@ constexpr int PAGE_CYCLE[] = {MODE_PAGE_SENSOR_CONNECTION,  MODE_PAGE_SENSOR_INF
                               MODE_PAGE_MEASURE_ADJUST,     MODE_PAGE_DOCUMENTATION,
                               MODE_PAGE_SENSOR_CALIBRATION, MODE_PAGE_MEASURE_DIAGRAM};
 
+// The page iSteps on in the cycle from iPage; a page outside the cycle leads to its first page.
+int StepPageCycle(int iPage, int iSteps)
+{
+    const int nPages = static_cast<int>(std::size(PAGE_CYCLE));
+    for (int i = 0; i < nPages; ++i)
+    {
+        if (PAGE_CYCLE[i] == iPage)
+            return PAGE_CYCLE[(i + iSteps) % nPages];
+    }
+    return MODE_PAGE_SENSOR_CONNECTION;
+}
+
 // The mode pages and their menu commands, in the order of the commands 10005 to 10011.
 constexpr int MODE_COMMAND_PAGES[] = {MODE_PAGE_SENSOR_CONNECTION,  MODE_PAGE_SENSOR_INFORMATION,
                                       MODE_PAGE_MEASURE_ADJUST,     MODE_PAGE_DOCUMENTATION,
@@ -234,13 +246,10 @@ bool CMainFrame::UpdateChannelPaneTexts()
 // The visible working pages renew their texts now, the hidden ones when they are shown next.
 bool CMainFrame::UpdatePageLanguages()
 {
-    CModePage* const pages[] = {m_sPointer.pDlgSensorConnection,  m_sPointer.pDlgSensorInformationQbx,
-                                m_sPointer.pDlgMeasureAdjust,     m_sPointer.pDlgDocumentation,
-                                m_sPointer.pDlgSensorCalibration, m_sPointer.pDlgMeasureDiagram,
-                                m_sPointer.pDlgDiagnostic};
     bool bAll = true;
-    for (CModePage* pPage : pages)
+    for (int iPage : MODE_COMMAND_PAGES)
     {
+        CModePage* pPage = GetModePage(iPage);
         if (pPage == nullptr)
         {
             bAll = false;
@@ -356,24 +365,12 @@ bool CMainFrame::ShowActiveModeAgain()
 
 int CMainFrame::GetNextModePage(int iPage)
 {
-    const int nPages = static_cast<int>(std::size(PAGE_CYCLE));
-    for (int i = 0; i < nPages; ++i)
-    {
-        if (PAGE_CYCLE[i] == iPage)
-            return PAGE_CYCLE[(i + 1) % nPages];
-    }
-    return MODE_PAGE_SENSOR_CONNECTION;
+    return StepPageCycle(iPage, 1);
 }
 
 int CMainFrame::GetPreviousModePage(int iPage)
 {
-    const int nPages = static_cast<int>(std::size(PAGE_CYCLE));
-    for (int i = 0; i < nPages; ++i)
-    {
-        if (PAGE_CYCLE[i] == iPage)
-            return PAGE_CYCLE[(i + nPages - 1) % nPages];
-    }
-    return MODE_PAGE_SENSOR_CONNECTION;
+    return StepPageCycle(iPage, static_cast<int>(std::size(PAGE_CYCLE)) - 1);
 }
 
 void CMainFrame::SelectAdjacentMode(bool bNext)

@@ -16,8 +16,13 @@ bool CStoredRecord::Load(LPCSTR lpszValue, void* pRecord, UINT nSize)
     UINT nBytes = 0;
     const bool bRead = pApp->GetProfileBinary("DespiteReset", lpszValue, &pData, &nBytes) != FALSE;
     std::unique_ptr<BYTE[]> data(pData);
-    if (!bRead || nBytes != nSize)
+    return bRead && Take(pRecord, nSize, data.get(), nBytes);
+}
+
+bool CStoredRecord::Take(void* pRecord, UINT nSize, const BYTE* pBytes, UINT nBytes)
+{
+    if (!pBytes || nBytes != nSize)
         return false;
-    std::memcpy(pRecord, data.get(), nSize);
+    std::memcpy(pRecord, pBytes, nSize);
     return true;
 }

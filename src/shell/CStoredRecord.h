@@ -9,4 +9,7 @@ public:
     // Copies the stored value into the record when it has exactly nSize bytes and the settings were
     // stored by this program version; false otherwise, and the record stays as it is.
     static bool Load(LPCSTR lpszValue, void* pRecord, UINT nSize);
+    // Copies pBytes into the record when they are exactly nSize bytes; false otherwise, and the record
+    // stays as it is.
+    static bool Take(void* pRecord, UINT nSize, const BYTE* pBytes, UINT nBytes);
 };

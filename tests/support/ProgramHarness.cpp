@@ -122,18 +122,24 @@ BOOL CALLBACK CollectStatic(HWND hWnd, LPARAM lParam)
 class CRemoteBuffer
 {
 public:
-    CRemoteBuffer(HANDLE hProcess, SIZE_T nSize)
-        : m_hProcess(hProcess),
-          m_pData(::VirtualAllocEx(hProcess, nullptr, nSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+    CRemoteBuffer(DWORD dwProcessId, SIZE_T nSize)
+        : m_hProcess(
+              ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, dwProcessId)),
+          m_pData(m_hProcess
+                      ? ::VirtualAllocEx(m_hProcess, nullptr, nSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                      : nullptr)
     {
     }
     ~CRemoteBuffer()
     {
         if (m_pData)
             ::VirtualFreeEx(m_hProcess, m_pData, 0, MEM_RELEASE);
+        if (m_hProcess)
+            ::CloseHandle(m_hProcess);
     }
     CRemoteBuffer(const CRemoteBuffer&) = delete;
     CRemoteBuffer& operator=(const CRemoteBuffer&) = delete;
+    bool IsReady() const { return m_pData != nullptr; }
     BYTE* Address(SIZE_T nOffset = 0) const { return static_cast<BYTE*>(m_pData) + nOffset; }
     bool Write(SIZE_T nOffset, const void* pSource, SIZE_T nSize) const
     {
@@ -610,66 +616,55 @@ int CProgramHarness::ListRowCount(HWND hList)
 
 std::string CProgramHarness::ListCellText(HWND hList, int iRow, int iColumn)
 {
-    HANDLE hProcess =
-        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, m_dwProcessId);
-    if (hProcess == nullptr || hList == nullptr)
+    CRemoteBuffer buffer(m_dwProcessId, sizeof(LVITEMA) + TEXT_MAX);
+    if (!buffer.IsReady() || hList == nullptr)
     {
         Fail("cannot reach the list of TQ5.exe");
         return std::string();
     }
-    std::string strText;
-    {
-        CRemoteBuffer buffer(hProcess, sizeof(LVITEMA) + TEXT_MAX);
-        LVITEMA item = {};
-        item.iSubItem = iColumn;
-        item.pszText = reinterpret_cast<LPSTR>(buffer.Address(sizeof(LVITEMA)));
-        item.cchTextMax = TEXT_MAX;
-        char szText[TEXT_MAX] = {};
-        if (buffer.Write(0, &item, sizeof(item)) &&
-            ::SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(iRow),
-                           reinterpret_cast<LPARAM>(buffer.Address())) >= 0 &&
-            buffer.Read(sizeof(LVITEMA), szText, sizeof(szText) - 1))
-            strText = szText;
-    }
-    ::CloseHandle(hProcess);
-    return strText;
+    LVITEMA item = {};
+    item.iSubItem = iColumn;
+    item.pszText = reinterpret_cast<LPSTR>(buffer.Address(sizeof(LVITEMA)));
+    item.cchTextMax = TEXT_MAX;
+    char szText[TEXT_MAX] = {};
+    if (buffer.Write(0, &item, sizeof(item)) &&
+        ::SendMessageA(hList, LVM_GETITEMTEXTA, static_cast<WPARAM>(iRow),
+                       reinterpret_cast<LPARAM>(buffer.Address())) >= 0 &&
+        buffer.Read(sizeof(LVITEMA), szText, sizeof(szText) - 1))
+        return szText;
+    return std::string();
 }
 
 std::vector<std::string> CProgramHarness::TreeItemTexts(HWND hTree)
 {
     std::vector<std::string> texts;
-    HANDLE hProcess =
-        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, m_dwProcessId);
-    if (hProcess == nullptr || hTree == nullptr)
+    CRemoteBuffer buffer(m_dwProcessId, sizeof(TVITEMA) + TEXT_MAX);
+    if (!buffer.IsReady() || hTree == nullptr)
     {
         Fail("cannot reach the tree of TQ5.exe");
         return texts;
     }
+    std::function<void(HTREEITEM, int)> visit = [&](HTREEITEM hItem, int iLevel)
     {
-        CRemoteBuffer buffer(hProcess, sizeof(TVITEMA) + TEXT_MAX);
-        std::function<void(HTREEITEM, int)> visit = [&](HTREEITEM hItem, int iLevel)
+        for (; hItem != nullptr; hItem = reinterpret_cast<HTREEITEM>(::SendMessageA(
+                                     hTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hItem))))
         {
-            for (; hItem != nullptr; hItem = reinterpret_cast<HTREEITEM>(::SendMessageA(
-                                         hTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hItem))))
-            {
-                TVITEMA item = {};
-                item.mask = TVIF_TEXT;
-                item.hItem = hItem;
-                item.pszText = reinterpret_cast<LPSTR>(buffer.Address(sizeof(TVITEMA)));
-                item.cchTextMax = TEXT_MAX;
-                char szText[TEXT_MAX] = {};
-                if (buffer.Write(0, &item, sizeof(item)) &&
-                    ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.Address())) &&
-                    buffer.Read(sizeof(TVITEMA), szText, sizeof(szText) - 1))
-                    texts.push_back(std::string(2 * iLevel, ' ') + szText);
-                visit(reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CHILD,
-                                                                 reinterpret_cast<LPARAM>(hItem))),
-                      iLevel + 1);
-            }
-        };
-        visit(reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0);
-    }
-    ::CloseHandle(hProcess);
+            TVITEMA item = {};
+            item.mask = TVIF_TEXT;
+            item.hItem = hItem;
+            item.pszText = reinterpret_cast<LPSTR>(buffer.Address(sizeof(TVITEMA)));
+            item.cchTextMax = TEXT_MAX;
+            char szText[TEXT_MAX] = {};
+            if (buffer.Write(0, &item, sizeof(item)) &&
+                ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.Address())) &&
+                buffer.Read(sizeof(TVITEMA), szText, sizeof(szText) - 1))
+                texts.push_back(std::string(2 * iLevel, ' ') + szText);
+            visit(reinterpret_cast<HTREEITEM>(
+                      ::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(hItem))),
+                  iLevel + 1);
+        }
+    };
+    visit(reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0);
     return texts;
 }
 
