@@ -4,6 +4,7 @@
 // benchmark is one source file.
 #pragma once
 
+#include "BenchClock.h"
 #include "framework/AfxWin32.h"
 #include "ports/CPortManGui.h"
 #include "protocol/CComPort.h"
@@ -162,20 +163,14 @@ struct Timing
 // Starts a measurement and feeds the chunks as the port delivers them, iReplays times.
 inline Timing ReplayStream(CComPort& engine, const Chunks& chunks, int iReplays)
 {
-    LARGE_INTEGER liFrequency;
-    LARGE_INTEGER liStart;
-    LARGE_INTEGER liEnd;
-    QueryPerformanceFrequency(&liFrequency);
     const double dCpuStart = ThreadCpuSeconds();
-    QueryPerformanceCounter(&liStart);
+    const double dStart = BenchNow();
     for (int iReplay = 0; iReplay < iReplays; ++iReplay)
     {
         engine.COM_ZMCOMConfgStartMeasure(-1, false);
         for (const std::vector<unsigned char>& chunk : chunks)
             engine.COM_OnReceiveData(static_cast<UINT>(chunk.size()), chunk.data());
     }
-    QueryPerformanceCounter(&liEnd);
-    return {static_cast<double>(liEnd.QuadPart - liStart.QuadPart) / liFrequency.QuadPart,
-            ThreadCpuSeconds() - dCpuStart};
+    return {BenchNow() - dStart, ThreadCpuSeconds() - dCpuStart};
 }
 } // namespace bench_stream

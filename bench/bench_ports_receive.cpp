@@ -5,6 +5,7 @@
 // core, and the port manager's ratio to the plain reader. Then both flat out (bytes pushed as fast as
 // the simulator takes them) for the headroom. Every byte is checked for order and content.
 // Goal: the port manager at most 10 % of a core, program and wineserver together, at the line's rate.
+#include "BenchClock.h"
 #include "framework/AfxWin32.h"
 #include "ports/CPortManGui.h"
 #include "support/SimClient.h"
@@ -32,14 +33,6 @@ constexpr unsigned int FLAT_OUT_BYTES = 2 * 1024 * 1024;
 constexpr unsigned int FLAT_OUT_BLOCK = 1024;
 constexpr unsigned int FLAT_OUT_WINDOW = 3 * 1024;
 constexpr int CONSTANT_B = -2;
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double ProcessCpuSeconds()
 {
@@ -193,7 +186,7 @@ class CCostMeter
 {
 public:
     explicit CCostMeter(const CStreamCheck& check)
-        : m_check(check), m_ullBytes(check.Bytes()), m_dStart(Now()), m_dProcess(ProcessCpuSeconds()),
+        : m_check(check), m_ullBytes(check.Bytes()), m_dStart(BenchNow()), m_dProcess(ProcessCpuSeconds()),
           m_dServer(ServerCpuSeconds())
     {
     }
@@ -201,7 +194,7 @@ public:
     {
         CCost cost;
         cost.ullBytes = m_check.Bytes() - m_ullBytes;
-        cost.dSeconds = Now() - m_dStart;
+        cost.dSeconds = BenchNow() - m_dStart;
         cost.dProcess = ProcessCpuSeconds() - m_dProcess;
         double dServer = ServerCpuSeconds();
         cost.dServer = m_dServer >= 0 && dServer >= 0 ? dServer - m_dServer : -1;
@@ -218,14 +211,14 @@ private:
 
 void Pump(double dSeconds)
 {
-    const double dEnd = Now() + dSeconds;
+    const double dEnd = BenchNow() + dSeconds;
     do
     {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    } while (Now() < dEnd);
+    } while (BenchNow() < dEnd);
 }
 
 std::string Hex(const unsigned char* p, size_t n)
@@ -248,8 +241,8 @@ double PushFlatOut(CSimClient& sim, Received fnReceived, PumpFn fnPump)
 {
     std::vector<unsigned char> abBlock(FLAT_OUT_BLOCK);
     unsigned int uiSent = 0;
-    const double dStart = Now();
-    while (fnReceived() < FLAT_OUT_BYTES && Now() - dStart < 60)
+    const double dStart = BenchNow();
+    while (fnReceived() < FLAT_OUT_BYTES && BenchNow() - dStart < 60)
     {
         if (uiSent < FLAT_OUT_BYTES && uiSent < fnReceived() + FLAT_OUT_WINDOW)
         {
@@ -261,7 +254,7 @@ double PushFlatOut(CSimClient& sim, Received fnReceived, PumpFn fnPump)
         }
         fnPump();
     }
-    return Now() - dStart;
+    return BenchNow() - dStart;
 }
 
 // The plain blocking reader: one thread, one overlapped read of a full buffer after the other.

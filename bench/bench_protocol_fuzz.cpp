@@ -5,6 +5,7 @@
 //   bench_protocol_fuzz --case S                   one case alone, by the seed a failure printed
 #define _GLIBCXX_ASSERTIONS 1
 
+#include "BenchClock.h"
 #include "framework/AfxWin32.h"
 #include "protocol/ReceiveFuzzer.h"
 
@@ -69,11 +70,7 @@ int main(int argc, char** argv)
     const std::uint64_t ullRunSeed = Argument(argc, argv, "--seed", 1);
     const long long llWanted =
         bOneCase ? 1 : static_cast<long long>(Argument(argc, argv, "--frames", GOAL_FRAMES));
-    LARGE_INTEGER liFrequency;
-    LARGE_INTEGER liStart;
-    LARGE_INTEGER liEnd;
-    QueryPerformanceFrequency(&liFrequency);
-    QueryPerformanceCounter(&liStart);
+    const double dStart = BenchNow();
     long long llFrames = 0;
     long long llCases = 0;
     int iFailures = 0;
@@ -92,10 +89,9 @@ int main(int argc, char** argv)
                         result.strFailure.c_str());
         }
     }
-    QueryPerformanceCounter(&liEnd);
+    const double dSeconds = BenchNow() - dStart;
     g_bDone = true;
     watchdog.join();
-    const double dSeconds = static_cast<double>(liEnd.QuadPart - liStart.QuadPart) / liFrequency.QuadPart;
     if (bOneCase)
         std::printf("case seed %llu: %lld frames, %s\n",
                     static_cast<unsigned long long>(Argument(argc, argv, "--case", 0)), llFrames,

@@ -3,6 +3,7 @@
 // the time of each whole search (start to connection choice) and the longest time the window did
 // not handle messages during it: in the search's first step (listing and open test of every port,
 // one call) and in all later steps (scans, waits). Goal for the later steps: at most 50 ms.
+#include "BenchClock.h"
 #include "framework/AfxWin32.h"
 #include "framework/CComboBox.h"
 #include "framework/CWinApp.h"
@@ -60,20 +61,6 @@ ON_MESSAGE(WM_PORTMAN_DATA, OnPortManData)
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-double Milliseconds(LONGLONG llTicks)
-{
-    LARGE_INTEGER liFrequency;
-    QueryPerformanceFrequency(&liFrequency);
-    return static_cast<double>(llTicks) * 1000.0 / static_cast<double>(liFrequency.QuadPart);
-}
-
-LONGLONG Now()
-{
-    LARGE_INTEGER li;
-    QueryPerformanceCounter(&li);
-    return li.QuadPart;
-}
-
 struct SearchFigures
 {
     bool bEnded = false;
@@ -87,8 +74,8 @@ SearchFigures RunSearch(CSearchFrame& frame)
 {
     const int iFailedBefore = frame.m_iSearchesFailed;
     SearchFigures figures;
-    const LONGLONG llStart = Now();
-    LONGLONG llLast = llStart;
+    const double dStart = BenchNow();
+    double dLast = dStart;
     frame.Frame_SetTimer(TIMER_START_SEARCH, 200);
     const ULONGLONG ullEnd = GetTickCount64() + SEARCH_TIMEOUT_MS;
     while (GetTickCount64() < ullEnd)
@@ -97,11 +84,11 @@ SearchFigures RunSearch(CSearchFrame& frame)
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         {
             DispatchMessageA(&msg);
-            const LONGLONG llNow = Now();
+            const double dNow = BenchNow();
             const bool bStart = msg.message == WM_TIMER && msg.wParam == TIMER_START_SEARCH;
             double& dLongest = bStart ? figures.dStartStallMs : figures.dLongestStallMs;
-            dLongest = std::max(dLongest, Milliseconds(llNow - llLast));
-            llLast = llNow;
+            dLongest = std::max(dLongest, (dNow - dLast) * 1e3);
+            dLast = dNow;
         }
         if (frame.m_iSearchesFailed > iFailedBefore && !frame.COM_IsSearchRunning())
         {
@@ -109,9 +96,9 @@ SearchFigures RunSearch(CSearchFrame& frame)
             break;
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        llLast = Now();
+        dLast = BenchNow();
     }
-    figures.dTotalMs = Milliseconds(Now() - llStart);
+    figures.dTotalMs = (BenchNow() - dStart) * 1e3;
     return figures;
 }
 } // namespace

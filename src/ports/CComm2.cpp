@@ -323,6 +323,12 @@ bool CComm2::ReadsData() const
     return m_pDataCallback != nullptr && (m_dwEventMask & EV_RXCHAR) == 0;
 }
 
+// The receive buffer may be smaller than asked for when growing it failed.
+unsigned int CComm2::ReceiveSize() const
+{
+    return std::min<unsigned int>(m_uiRxBufferSize, static_cast<unsigned int>(m_abReceive.size()));
+}
+
 bool CComm2::WaitOverlapped(OVERLAPPED& ol, const HANDLE* pWaitList, DWORD& dwCount, DWORD dwTimeout)
 {
     dwCount = 0;
@@ -367,9 +373,7 @@ bool CComm2::StartReceive(DWORD& dwRead, DWORD& dwError)
     m_olReceive.Offset = 0;
     m_olReceive.OffsetHigh = 0;
     dwRead = 0;
-    const unsigned int uiSize =
-        std::min<unsigned int>(m_uiRxBufferSize, static_cast<unsigned int>(m_abReceive.size()));
-    if (ReadFile(m_hPort, m_abReceive.data(), uiSize, &dwRead, &m_olReceive))
+    if (ReadFile(m_hPort, m_abReceive.data(), ReceiveSize(), &dwRead, &m_olReceive))
         return true;
     dwError = GetLastError();
     m_bReceivePending = dwError == ERROR_IO_PENDING;
@@ -455,9 +459,7 @@ bool CComm2::OnUpdateRequest(DWORD& dwMask)
             ReportError(ERROR_NOT_ENOUGH_MEMORY);
         }
     }
-    const unsigned int uiSize =
-        std::min<unsigned int>(m_uiRxBufferSize, static_cast<unsigned int>(m_abReceive.size()));
-    bool bGoOn = ReadsData() || m_pDataCallback == nullptr || DrainReceived(uiSize);
+    bool bGoOn = ReadsData() || m_pDataCallback == nullptr || DrainReceived(ReceiveSize());
     m_updatePair.Acknowledge();
     return bGoOn;
 }
@@ -470,8 +472,7 @@ bool CComm2::OnUpdateRequest(DWORD& dwMask)
 bool CComm2::ScheduleRead(DWORD dwRead, bool bWaited, DWORD dwMask, ULONGLONG& ullNextRead, DWORD& dwError)
 {
     const ULONGLONG ullNow = GetTickCount64();
-    const unsigned int uiSize =
-        std::min<unsigned int>(m_uiRxBufferSize, static_cast<unsigned int>(m_abReceive.size()));
+    const unsigned int uiSize = ReceiveSize();
     ullNextRead = ullNow;
     if (dwRead == 0 && !bWaited)
         ullNextRead = ullNow + LINE_POLL_MS;

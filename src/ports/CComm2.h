@@ -54,6 +54,7 @@ public:
 protected:
     DWORD BuildCommMask() const;
     bool ReadsData() const;
+    unsigned int ReceiveSize() const;
     COMMTIMEOUTS HandleTimeouts() const;
     bool WaitOverlapped(OVERLAPPED& ol, const HANDLE* pWaitList, DWORD& dwCount, DWORD dwTimeout);
     bool UpdateModemStatus();
