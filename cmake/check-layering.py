@@ -4,26 +4,15 @@
     check-layering.py SOURCE_DIR NM LAYER=LIBRARY_OR_NONE ... (lowest layer first)
 
 Two looks: the includes of each layer's sources name no header of a higher layer, and no symbol a
-library leaves undefined is defined only in a higher library (nm). The application ("app") is the
-main frame and the application, document and view classes of src/shell.
+library leaves undefined is defined only in a higher library (nm). Each layer is the folder src/<layer>.
 """
-import fnmatch
 import glob
 import os
 import re
 import subprocess
 import sys
 
-APP_PATTERNS = ("CMainFrame*", "CQbxUsbTq5*")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/([^"]+)"', re.M)
-
-
-def is_app_file(name):
-    return any(fnmatch.fnmatch(name, p) for p in APP_PATTERNS)
-
-
-def layer_of(folder, name):
-    return "app" if folder == "shell" and is_app_file(name) else folder
 
 
 def check_includes(src, order):
@@ -33,16 +22,14 @@ def check_includes(src, order):
         if folder == "app":
             continue
         for path in sorted(glob.glob(os.path.join(src, "src", folder, "*.*"))):
-            own = layer_of(folder, os.path.basename(path))
             with open(path, encoding="utf-8", errors="replace") as f:
                 text = f.read()
             for inc_folder, inc_name in INCLUDE.findall(text):
                 if inc_folder not in rank:
                     continue
-                used = layer_of(inc_folder, inc_name)
-                if rank[used] > rank[own]:
-                    errors.append("%s (%s) includes %s/%s (%s)" % (os.path.relpath(path, src), own,
-                                                                  inc_folder, inc_name, used))
+                if rank[inc_folder] > rank[folder]:
+                    errors.append("%s (%s) includes %s/%s" % (os.path.relpath(path, src), folder,
+                                                             inc_folder, inc_name))
     return errors
 
 

@@ -1,4 +1,4 @@
-#include "shell/CQbxUsbTq5App.h"
+#include "app/CQbxUsbTq5App.h"
 
 // The one application object of the program.
 CQbxUsbTq5App theApp;

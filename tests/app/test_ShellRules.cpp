@@ -4,9 +4,9 @@
 #include "MenuTexts.h"
 #include "framework/CMenu.h"
 #include "resources/resource.h"
-#include "shell/AppRestart.h"
-#include "shell/CMainFrame.h"
-#include "shell/CQbxUsbTq5View.h"
+#include "app/AppRestart.h"
+#include "app/CMainFrame.h"
+#include "app/CQbxUsbTq5View.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/DocumentationStruct.h"
 

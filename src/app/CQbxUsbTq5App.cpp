@@ -1,4 +1,4 @@
-#include "shell/CQbxUsbTq5App.h"
+#include "app/CQbxUsbTq5App.h"
 
 #include "framework/AfxInitControls.h"
 #include "framework/AfxRes.h"
@@ -6,11 +6,11 @@
 #include "framework/CDialog.h"
 #include "framework/CSingleDocTemplate.h"
 #include "resources/resource.h"
-#include "shell/AppRestart.h"
+#include "app/AppRestart.h"
 #include "shell/CDlgInfo.h"
-#include "shell/CMainFrame.h"
-#include "shell/CQbxUsbTq5Doc.h"
-#include "shell/CQbxUsbTq5View.h"
+#include "app/CMainFrame.h"
+#include "app/CQbxUsbTq5Doc.h"
+#include "app/CQbxUsbTq5View.h"
 
 IMPLEMENT_DYNAMIC(CQbxUsbTq5App, CWinApp)
 

@@ -1,3 +1,3 @@
-#include "shell/CQbxUsbTq5Doc.h"
+#include "app/CQbxUsbTq5Doc.h"
 
 IMPLEMENT_DYNCREATE(CQbxUsbTq5Doc, CDocument)

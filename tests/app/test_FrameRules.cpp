@@ -1,7 +1,7 @@
 // Rules the main frame acts on, checked without a window: which key messages are hot keys, and which
 // channel bars share a column or a row and what size they are given.
-#include "shell/CChannelBarGroup.h"
-#include "shell/CHotKeys.h"
+#include "app/CChannelBarGroup.h"
+#include "app/CHotKeys.h"
 #include "resources/resource.h"
 
 #include <gtest/gtest.h>

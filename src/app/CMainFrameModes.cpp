@@ -1,6 +1,6 @@
 // The main frame's interface language and menu texts, the switching of the operating-mode pages, the
 // view commands of the bars and the status-bar messages.
-#include "shell/CMainFrame.h"
+#include "app/CMainFrame.h"
 
 #include "framework/AfxRes.h"
 #include "framework/CCmdUI.h"
@@ -14,12 +14,12 @@
 #include "sensorpages/CDlgSensorCalibration.h"
 #include "sensorpages/CDlgSensorConnection.h"
 #include "sensorpages/CDlgSensorInformationQbx.h"
-#include "shell/AppRestart.h"
+#include "app/AppRestart.h"
 #include "shell/CDlgAdvice.h"
 #include "shell/CDlgInfo.h"
 #include "shell/CDlgLMBk.h"
 #include "shell/ShellMessages.h"
-#include "shell/TreeCtrlStruct.h"
+#include "app/TreeCtrlStruct.h"
 #include "measurement/CDlgMeasureAdjust.h"
 #include "protocol/ZMState.h"
 #include "storage/CDlgDocumentation.h"

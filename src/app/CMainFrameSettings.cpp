@@ -1,6 +1,6 @@
 // The main frame's settings in the registry: loaded at creation and in the one-time initialisation,
 // saved once when the frame's window is destroyed; "Reset Views" deletes the view state.
-#include "shell/CMainFrame.h"
+#include "app/CMainFrame.h"
 
 #include "framework/CWinApp.h"
 #include "measurement/CDlgMeasureAdjust.h"
@@ -9,7 +9,7 @@
 #include "measurement/MeasureDgrmStruct.h"
 #include "measurement/StoredRecord.h"
 #include "ports/CPortManGui.h"
-#include "shell/TreeCtrlStruct.h"
+#include "app/TreeCtrlStruct.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/DocumentationStruct.h"
 

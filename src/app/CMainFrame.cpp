@@ -1,4 +1,4 @@
-#include "shell/CMainFrame.h"
+#include "app/CMainFrame.h"
 
 #include "controls/CPictureBitmap.h"
 #include "controls/CResizableMiniDockFrameWnd.h"
@@ -21,9 +21,9 @@
 #include "sensorpages/CDlgSensorConnection.h"
 #include "sensorpages/CDlgSensorInformationQbx.h"
 #include "shell/CDlgLMBk.h"
-#include "shell/CQbxUsbTq5View.h"
+#include "app/CQbxUsbTq5View.h"
 #include "shell/ShellMessages.h"
-#include "shell/TreeCtrlStruct.h"
+#include "app/TreeCtrlStruct.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/DocumentationStruct.h"
 

@@ -1,10 +1,10 @@
 // The navigation tree of the main frame: its items mirror the menu, its folders remember whether they
 // are expanded, and its view items show whether their bar is shown, hidden or not available.
-#include "shell/CMainFrame.h"
+#include "app/CMainFrame.h"
 
 #include "framework/CWinApp.h"
 #include "resources/resource.h"
-#include "shell/TreeCtrlStruct.h"
+#include "app/TreeCtrlStruct.h"
 
 #include <algorithm>
 #include <iterator>

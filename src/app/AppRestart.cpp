@@ -1,4 +1,4 @@
-#include "shell/AppRestart.h"
+#include "app/AppRestart.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "shell/CQbxUsbTq5View.h"
+#include "app/CQbxUsbTq5View.h"
 
 #include "framework/CWinApp.h"
 #include "measurement/CDlgMeasureAdjust.h"
@@ -9,7 +9,7 @@
 #include "sensorpages/CDlgSensorConnection.h"
 #include "sensorpages/CDlgSensorInformationQbx.h"
 #include "shell/CDlgLMBk.h"
-#include "shell/CMainFrame.h"
+#include "app/CMainFrame.h"
 #include "shell/ShellMessages.h"
 #include "storage/CDlgDocumentation.h"
 

@@ -1,4 +1,4 @@
-#include "shell/CHotKeys.h"
+#include "app/CHotKeys.h"
 
 #include "resources/resource.h"
 

@@ -1,6 +1,6 @@
 // What arrives at the main frame on its own: timers, device notifications, the close request, the hot
 // keys, window moves and sizes, and the status panes' idle updates.
-#include "shell/CMainFrame.h"
+#include "app/CMainFrame.h"
 
 #include "framework/CCmdUI.h"
 #include "framework/CWinApp.h"
@@ -10,7 +10,7 @@
 #include "protocol/ComPortTimers.h"
 #include "resources/resource.h"
 #include "sensorpages/CDlgSensorConnection.h"
-#include "shell/CHotKeys.h"
+#include "app/CHotKeys.h"
 #include "shell/ShellMessages.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // once the panel, the panes and the diagram are attached to it. The operator panel's measurement, the
 // connection page's list, the information and calibration pages and the diagnostic log are built by
 // their own issues; until then the engine's calls for them find nothing to do here.
-#include "shell/CMainFrame.h"
+#include "app/CMainFrame.h"
 
 #include "measurement/CAFormChannelA.h"
 #include "measurement/CAFormChannelB.h"
@@ -15,7 +15,7 @@
 #include "sensorpages/CDlgDiagnostic.h"
 #include "shell/CFrameDateTime.h"
 #include "ports/CPortManGui.h"
-#include "shell/TreeCtrlStruct.h"
+#include "app/TreeCtrlStruct.h"
 
 // ---- CViewBarHost and CPageHost -----------------------------------------------------------------------
 

@@ -1,4 +1,4 @@
-#include "shell/CChannelBarGroup.h"
+#include "app/CChannelBarGroup.h"
 
 #include <cstdlib>
 

@@ -16,7 +16,7 @@
 #include "protocol/CComPort.h"
 #include "protocol/CComPortHost.h"
 #include "sensorpages/CDlgStartUp.h"
-#include "shell/CChannelBarGroup.h"
+#include "app/CChannelBarGroup.h"
 #include "shell/CDlgTrace.h"
 #include "shell/CEnvironment.h"
 #include "shell/CFrameDateTime.h"
