@@ -623,13 +623,13 @@ void CMainFrame::ShowBar(CControlBar& bar, bool bShow)
     ShowControlBar(&bar, bShow ? TRUE : FALSE, FALSE);
 }
 
-// Prompts of the tree and of the commands 10001 to 10025 follow the interface language; the tree
+// The prompts of the tree and of the commands 10001 to 10028 follow the interface language; the tree
 // names the prompt of its item under the mouse.
 void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const
 {
     if (nID == IDC_NAVI_TREE && m_wndNaviTree.GetPromptId() >= 0)
         nID = static_cast<UINT>(m_wndNaviTree.GetPromptId());
-    if (nID >= IDC_NAVI_TREE && nID <= ID_VIEW_DIAGRAM_BAR)
+    if (nID >= IDC_NAVI_TREE && nID <= ID_VIEW_CHANNEL_C)
         nID += m_iLanguageOffset;
     CFrameWnd::GetMessageString(nID, rMessage);
 }
