@@ -1,7 +1,9 @@
 #include "app/CMainFrame.h"
 
+#include "app/AppTexts.h"
 #include "controls/CPictureBitmap.h"
 #include "controls/CResizableMiniDockFrameWnd.h"
+#include "controls/ControlTexts.h"
 #include "framework/CBitmap.h"
 #include "framework/CDockState.h"
 #include "framework/CWinApp.h"
@@ -13,6 +15,7 @@
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasureDgrmStruct.h"
+#include "measurement/MeasurementTexts.h"
 #include "measurement/StoredRecord.h"
 #include "ports/PortTypes.h"
 #include "resources/resource.h"
@@ -95,7 +98,6 @@ const char* const MAKER_FOLDER = "Tervane";
 const char* const CUSTOM_LOGO_PATH = "\\AppData\\Local\\Tervane\\Custom_Print_Logo.bmp";
 constexpr UINT WM_CONVERT_FILE_NOTIFY = 182;
 constexpr UINT STATUS_PANE_TIMER_MS = 1000;
-constexpr int STATUS_SENSOR_DISCONNECTED = 5271;
 
 const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_WEEKDAY, ID_INDICATOR_DATE, ID_INDICATOR_TIME};
 
@@ -106,11 +108,11 @@ struct BarSpec
     UINT nTitleId;
     DWORD dwDocking;
 };
-const BarSpec VIEW_BARS[3] = {{123, 5323, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT},
-                              {125, 5324, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT},
-                              {122, 5437, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT}};
-const BarSpec DIAGRAM_BAR = {185, 5139, CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM};
-const BarSpec NAVI_BAR = {127, 5076, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT};
+const BarSpec VIEW_BARS[3] = {{123, IDS_CHANNEL_A, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT},
+                              {125, IDS_CHANNEL_B, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT},
+                              {122, IDS_BAR_LIGHT, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT}};
+const BarSpec DIAGRAM_BAR = {185, IDS_DIAGRAM, CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM};
+const BarSpec NAVI_BAR = {127, IDS_BAR_NAVIGATION, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT};
 constexpr DWORD BAR_CREATE_STYLE = WS_CHILD | WS_VISIBLE | CBRS_TOP;
 
 // Calls f with the window-table slot of iKind; false for a kind without a slot.
@@ -485,7 +487,7 @@ bool CMainFrame::RunOneTimeInit()
     InitAllPages();
     m_wndNaviTree.m_pStatusWnd = this;
     m_bInitPending = FALSE;
-    ShowStatusMessage(STATUS_SENSOR_DISCONNECTED);
+    ShowStatusMessage(IDS_STATUS_DISCONNECTED);
     m_wndViewBarDiagram.m_bMouseDockingAllowed =
         (m_sEnvReg.iVersionOS == 1 || m_sEnvReg.iVersionOS == 3) ? 1 : 0;
     COM_Init(this);
@@ -621,13 +623,13 @@ void CMainFrame::ShowBar(CControlBar& bar, bool bShow)
     ShowControlBar(&bar, bShow ? TRUE : FALSE, FALSE);
 }
 
-// Prompts of the tree and of the commands 10001 to 10025 follow the interface language; the tree
+// The prompts of the tree and of the commands 10001 to 10028 follow the interface language; the tree
 // names the prompt of its item under the mouse.
 void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const
 {
     if (nID == IDC_NAVI_TREE && m_wndNaviTree.GetPromptId() >= 0)
         nID = static_cast<UINT>(m_wndNaviTree.GetPromptId());
-    if (nID >= IDC_NAVI_TREE && nID <= ID_VIEW_DIAGRAM_BAR)
+    if (nID >= IDC_NAVI_TREE && nID <= ID_VIEW_CHANNEL_C)
         nID += m_iLanguageOffset;
     CFrameWnd::GetMessageString(nID, rMessage);
 }

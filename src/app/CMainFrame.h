@@ -15,6 +15,7 @@
 #include "measurement/CValuePipeline.h"
 #include "protocol/CComPort.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/Language.h"
 #include "sensorpages/CDlgStartUp.h"
 #include "app/CChannelBarGroup.h"
 #include "shell/CDlgTrace.h"
@@ -324,7 +325,7 @@ public:
     int m_bMeasureLayout = 0;
     CMyTreeCtrl m_wndNaviTree;
     CViewBarNavi m_wndViewBarNavi;
-    int m_iLanguageOffset = 1000;
+    int m_iLanguageOffset = LANGUAGE_ENGLISH;
     int m_iWriteLogFile = 1;
     CString m_strTempDiagramBmp = "TEMP_DIAGRAM.bmp";
     CString m_strLogoBmp = "TEMP_TERVANE.bmp";

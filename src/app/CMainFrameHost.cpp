@@ -12,6 +12,7 @@
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasurePanelState.h"
 #include "protocol/ComPortTimers.h"
+#include "protocol/Language.h"
 #include "sensorpages/CDlgDiagnostic.h"
 #include "shell/CFrameDateTime.h"
 #include "ports/CPortManGui.h"
@@ -59,7 +60,7 @@ CString CMainFrame::FormatDuration(long long llSeconds)
 
 CString CMainFrame::LocalizeDecimalSeparator(const CString& strText)
 {
-    return CFrameDateTime::LocalizeDecimalSeparator(m_iLanguageOffset, strText);
+    return ::LocalizeDecimalSeparator(m_iLanguageOffset, strText);
 }
 
 void CMainFrame::SetTriggerThresholds(double dStartValue, double dStopValue)

@@ -2,6 +2,8 @@
 // view commands of the bars and the status-bar messages.
 #include "app/CMainFrame.h"
 
+#include "app/AppTexts.h"
+#include "controls/ControlTexts.h"
 #include "framework/AfxRes.h"
 #include "framework/CCmdUI.h"
 #include "framework/CMenu.h"
@@ -9,11 +11,14 @@
 #include "measurement/CAFormChannelA.h"
 #include "measurement/CAFormChannelB.h"
 #include "measurement/CDlgMeasureDiagram.h"
+#include "measurement/MeasurementTexts.h"
+#include "protocol/Language.h"
 #include "resources/resource.h"
 #include "sensorpages/CDlgDiagnostic.h"
 #include "sensorpages/CDlgSensorCalibration.h"
 #include "sensorpages/CDlgSensorConnection.h"
 #include "sensorpages/CDlgSensorInformationQbx.h"
+#include "sensorpages/SensorPageTexts.h"
 #include "app/AppRestart.h"
 #include "shell/CDlgAdvice.h"
 #include "shell/CDlgInfo.h"
@@ -23,6 +28,7 @@
 #include "measurement/CDlgMeasureAdjust.h"
 #include "protocol/ZMState.h"
 #include "storage/CDlgDocumentation.h"
+#include "storage/StorageTexts.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -30,28 +36,8 @@
 
 namespace
 {
-constexpr int LANGUAGE_GERMAN = 0;
-constexpr int LANGUAGE_ENGLISH = 1000;
-constexpr int LANGUAGE_FRENCH = 2000;
 constexpr UINT MODE_SWITCH_ENABLE_MS = 50;
-constexpr UINT IDS_RESET_VIEWS_QUESTION = 5109;
-constexpr UINT IDS_TARE_ON = 5087;
-constexpr UINT IDS_TARE_OFF = 5088;
-constexpr UINT IDS_MIN_RESET = 5089;
-constexpr UINT IDS_MAX_RESET = 5090;
-constexpr UINT IDS_CHANNEL_A_BAR = 5325;
-constexpr UINT IDS_CHANNEL_B_BAR = 5326;
-constexpr UINT IDS_LIGHT_BAR = 5437;
-constexpr UINT IDS_LIGHT_BAR_CONDITION = 5443;
-constexpr UINT IDS_DIAGRAM_BAR = 5139;
-constexpr UINT IDS_NAVIGATION_BAR = 5076;
-constexpr UINT IDS_ADVICE_CAPTION = 5044;
-constexpr UINT IDS_STORAGE_SPEED = 5294;
-constexpr UINT IDS_SECONDS = 5190;
 constexpr double STORAGE_RATE_MB_FROM = 500.0;
-constexpr int STATUS_FIRST_PLAIN = 5270;
-constexpr int STATUS_LAST_PLAIN = 5274;
-constexpr int STATUS_STORAGE_PROGRESS = 5291;
 const char* const STATUS_UNKNOWN = "n.a. unbekannte Status Nachricht";
 constexpr int STATUS_TEXT_MAX = 255;
 constexpr int MAX_EQUALIZE_PASSES = 10;
@@ -64,15 +50,36 @@ struct MenuText
     int iSubSub;
     UINT nStringId;
 };
-const MenuText MENU_TEXTS[] = {{0, -1, -1, 5045}, {0, 0, -1, 5046},  {0, 1, -1, 5047}, {0, 2, -1, 5048},
-                               {0, 4, -1, 5049},  {1, -1, -1, 5050}, {1, 0, -1, 5051}, {1, 0, 0, 5052},
-                               {1, 0, 1, 5053},   {1, 0, 2, 5054},   {1, 0, 3, 5055},  {1, 0, 4, 5056},
-                               {1, 1, -1, 5057},  {2, -1, -1, 5059}, {2, 0, -1, 5060}, {2, 0, 0, 5323},
-                               {2, 0, 1, 5324},   {2, 1, -1, 5286},  {2, 2, -1, 5065}, {2, 3, -1, 5066},
-                               {2, 5, -1, 5067},  {3, -1, -1, 5068}, {3, 0, -1, 5069}, {3, 1, -1, 5070},
-                               {3, 2, -1, 5071},  {4, -1, -1, 5073}, {4, 0, -1, 5074}, {4, 1, -1, 5075}};
+const MenuText MENU_TEXTS[] = {{0, -1, -1, IDS_MENU_FILE},
+                               {0, 0, -1, IDS_MENU_SAVE_MEASURED_VALUES},
+                               {0, 1, -1, IDS_MENU_SAVE_DIAGRAM},
+                               {0, 2, -1, IDS_MENU_PRINT},
+                               {0, 4, -1, IDS_MENU_EXIT},
+                               {1, -1, -1, IDS_MENU_OPERATING_MODE},
+                               {1, 0, -1, IDS_MENU_CONFIGURATION_MODE},
+                               {1, 0, 0, IDS_PAGE_SENSOR_CONNECTION},
+                               {1, 0, 1, IDS_PAGE_SENSOR_INFORMATION},
+                               {1, 0, 2, IDS_PAGE_MEASURE_ADJUST},
+                               {1, 0, 3, IDS_PAGE_DOCUMENTATION},
+                               {1, 0, 4, IDS_PAGE_SENSOR_CALIBRATION},
+                               {1, 1, -1, IDS_PAGE_MEASURE_DIAGRAM},
+                               {2, -1, -1, IDS_MENU_VIEW},
+                               {2, 0, -1, IDS_MENU_DIGITAL_VIEWS},
+                               {2, 0, 0, IDS_CHANNEL_A},
+                               {2, 0, 1, IDS_CHANNEL_B},
+                               {2, 1, -1, IDS_MENU_DIAGRAM},
+                               {2, 2, -1, IDS_MENU_NAVIGATION_BAR},
+                               {2, 3, -1, IDS_MENU_STATUS_BAR},
+                               {2, 5, -1, IDS_MENU_RESET_VIEWS},
+                               {3, -1, -1, IDS_MENU_LANGUAGE},
+                               {3, 0, -1, IDS_MENU_GERMAN},
+                               {3, 1, -1, IDS_MENU_ENGLISH},
+                               {3, 2, -1, IDS_MENU_FRENCH},
+                               {4, -1, -1, IDS_MENU_HELP},
+                               {4, 0, -1, IDS_MENU_INFO},
+                               {4, 1, -1, IDS_MENU_ADVICE}};
 
-const int LANGUAGE_OF_COMMAND[] = {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH, 3000};
+const int LANGUAGE_OF_COMMAND[] = {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH, LANGUAGE_SPANISH};
 // The page cycle of the hot keys.
 constexpr int PAGE_CYCLE[] = {MODE_PAGE_SENSOR_CONNECTION,  MODE_PAGE_SENSOR_INFORMATION,
                               MODE_PAGE_MEASURE_ADJUST,     MODE_PAGE_DOCUMENTATION,
@@ -188,15 +195,15 @@ CString CMainFrame::GetBarCaption(int iBar) const
     switch (iBar)
     {
         case CHECK_STATE_CHANNEL_A:
-            return LoadText(IDS_CHANNEL_A_BAR);
+            return LoadText(IDS_BAR_CHANNEL_A);
         case CHECK_STATE_CHANNEL_B:
-            return LoadText(IDS_CHANNEL_B_BAR);
+            return LoadText(IDS_BAR_CHANNEL_B);
         case CHECK_STATE_LIGHT:
-            return LoadText(IDS_LIGHT_BAR) + " (" + LoadText(IDS_LIGHT_BAR_CONDITION) + ")";
+            return LoadText(IDS_BAR_LIGHT) + " (" + LoadText(IDS_BAR_LIGHT_CONDITION) + ")";
         case CHECK_STATE_DIAGRAM:
-            return LoadText(IDS_DIAGRAM_BAR);
+            return LoadText(IDS_DIAGRAM);
         case CHECK_STATE_NAVIGATION:
-            return LoadText(IDS_NAVIGATION_BAR);
+            return LoadText(IDS_BAR_NAVIGATION);
         default:
             return CString();
     }
@@ -419,7 +426,7 @@ void CMainFrame::OnHelpAdvice()
 {
     CDlgAdvice dlg;
     dlg.m_iLanguageOffset = m_iLanguageOffset;
-    dlg.m_strCaption = LoadText(IDS_ADVICE_CAPTION);
+    dlg.m_strCaption = LoadText(IDS_ADVICE);
     dlg.DoModal();
 }
 
@@ -646,17 +653,17 @@ void CMainFrame::OnViewReset()
 
 void CMainFrame::ShowStatusMessage(int iStatusId)
 {
-    if (iStatusId != 0 && iStatusId != STATUS_STORAGE_PROGRESS)
+    if (iStatusId != 0 && iStatusId != IDS_STATUS_STORAGE_PROGRESS)
         m_iLastStatusId = iStatusId;
     if (m_psTreeCtrlStruct->iCheckState[CHECK_STATE_STATUS_BAR] != 1 || !m_wndStatusBar.GetSafeHwnd())
         return;
     const int iShown = iStatusId == 0 ? m_iLastStatusId : iStatusId;
-    if (iShown >= STATUS_FIRST_PLAIN && iShown <= STATUS_LAST_PLAIN)
+    if (iShown >= IDS_STATUS_READY && iShown <= IDS_STATUS_WAIT_FOR_TRIGGER_STOP)
         SetStatusText(LoadText(static_cast<UINT>(iShown)));
-    else if (iShown == STATUS_STORAGE_PROGRESS)
-        SetStatusText(FormatStorageProgress(LoadText(STATUS_STORAGE_PROGRESS), LoadText(IDS_STORAGE_SPEED),
-                                            LoadText(IDS_SECONDS), m_dStorageProgress, m_dStorageRate,
-                                            m_swStorage.bValid != 0, m_iLanguageOffset));
+    else if (iShown == IDS_STATUS_STORAGE_PROGRESS)
+        SetStatusText(FormatStorageProgress(
+            LoadText(IDS_STATUS_STORAGE_PROGRESS), LoadText(IDS_STORAGE_SPEED), LoadText(IDS_SECONDS),
+            m_dStorageProgress, m_dStorageRate, m_swStorage.bValid != 0, m_iLanguageOffset));
     else
         SetStatusText(STATUS_UNKNOWN);
 }
@@ -676,7 +683,7 @@ CString CMainFrame::FormatStorageProgress(const CString& strPleaseWait, const CS
     else
     {
         strRate.Format("%0.1f", dRate / 1024.0);
-        strRate = CFrameDateTime::LocalizeDecimalSeparator(iLanguageOffset, strRate) + " MB/";
+        strRate = ::LocalizeDecimalSeparator(iLanguageOffset, strRate) + " MB/";
     }
     return strText + "  " + strSpeed + ": " + strRate + strSeconds + ")";
 }

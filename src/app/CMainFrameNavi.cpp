@@ -2,6 +2,7 @@
 // are expanded, and its view items show whether their bar is shown, hidden or not available.
 #include "app/CMainFrame.h"
 
+#include "controls/ControlTexts.h"
 #include "framework/CWinApp.h"
 #include "resources/resource.h"
 #include "app/TreeCtrlStruct.h"
@@ -46,42 +47,39 @@ struct NaviItem
 };
 
 const NaviItem NAVI_ITEMS[NAVI_ITEM_COUNT] = {
-    {ROOT, 5014, Activation::Folder, 0, 0, -1, -1},
-    {0, 5015, Activation::Command, ID_FILE_SAVE_MEASURED_VALUES, NO_FOLDER, -1, 15},
-    {0, 5016, Activation::Command, ID_FILE_SAVE_DIAGRAM, NO_FOLDER, -1, 16},
-    {0, 5017, Activation::Command, ID_FILE_PRINT_REPORT, NO_FOLDER, -1, 17},
-    {0, 5018, Activation::Command, ID_FILE_EXIT, NO_FOLDER, -1, 18},
-    {ROOT, 5019, Activation::Folder, 0, 1, -1, -1},
-    {5, 5020, Activation::Folder, 0, 2, -1, -1},
-    {6, 5021, Activation::Command, ID_MODE_SENSOR_CONNECTION, NO_FOLDER, -1, 21},
-    {6, 5022, Activation::Command, ID_MODE_SENSOR_INFORMATION, NO_FOLDER, -1, 22},
-    {6, 5023, Activation::Command, ID_MODE_MEASURE_ADJUST, NO_FOLDER, -1, 23},
-    {6, 5024, Activation::Command, ID_MODE_DOCUMENTATION, NO_FOLDER, -1, 24},
-    {6, 5025, Activation::Command, ID_MODE_SENSOR_CALIBRATION, NO_FOLDER, -1, 25},
-    {5, 5026, Activation::Command, ID_MODE_MEASURE_DIAGRAM, NO_FOLDER, -1, 26},
-    {ROOT, 5027, Activation::None, 0, NO_FOLDER, -1, -1},
-    {ROOT, 5028, Activation::Folder, 0, 3, -1, -1},
-    {14, 5029, Activation::Folder, 0, 4, -1, -1},
-    {15, 5323, Activation::ViewToggle, ID_VIEW_CHANNEL_A, NO_FOLDER, CHECK_STATE_CHANNEL_A, -1},
-    {15, 5324, Activation::ViewToggle, ID_VIEW_CHANNEL_B, NO_FOLDER, CHECK_STATE_CHANNEL_B, -1},
-    {15, 5431, Activation::ViewToggle, ID_VIEW_CHANNEL_C, NO_FOLDER, CHECK_STATE_LIGHT, -1},
-    {14, 5139, Activation::ViewToggle, ID_VIEW_DIAGRAM_BAR, NO_FOLDER, CHECK_STATE_DIAGRAM, -1},
-    {14, 5034, Activation::Command, ID_VIEW_NAVIGATION_BAR, NO_FOLDER, CHECK_STATE_NAVIGATION, -1},
-    {14, 5035, Activation::Command, ID_VIEW_STATUS_BAR, NO_FOLDER, CHECK_STATE_STATUS_BAR, -1},
-    {14, 5036, Activation::Command, ID_VIEW_RESET, NO_FOLDER, -1, 30},
-    {ROOT, 5037, Activation::Folder, 0, 5, -1, -1},
-    {23, 5038, Activation::Command, ID_LANGUAGE_GERMAN, NO_FOLDER, -1, 3},
-    {23, 5039, Activation::Command, ID_LANGUAGE_ENGLISH, NO_FOLDER, -1, 4},
-    {23, 5040, Activation::Command, ID_LANGUAGE_FRENCH, NO_FOLDER, -1, 7},
-    {ROOT, 5041, Activation::None, 0, NO_FOLDER, -1, -1},
-    {ROOT, 5042, Activation::Folder, 0, 6, -1, -1},
-    {28, 5043, Activation::Command, ID_HELP_INFO, NO_FOLDER, -1, 33},
-    {28, 5044, Activation::Command, ID_HELP_ADVICE, NO_FOLDER, -1, 34},
+    {ROOT, IDS_TREE_FILE, Activation::Folder, 0, 0, -1, -1},
+    {0, IDS_TREE_SAVE_MEASURED_VALUES, Activation::Command, ID_FILE_SAVE_MEASURED_VALUES, NO_FOLDER, -1, 15},
+    {0, IDS_TREE_SAVE_DIAGRAM, Activation::Command, ID_FILE_SAVE_DIAGRAM, NO_FOLDER, -1, 16},
+    {0, IDS_TREE_PRINT, Activation::Command, ID_FILE_PRINT_REPORT, NO_FOLDER, -1, 17},
+    {0, IDS_EXIT, Activation::Command, ID_FILE_EXIT, NO_FOLDER, -1, 18},
+    {ROOT, IDS_TREE_OPERATING_MODE, Activation::Folder, 0, 1, -1, -1},
+    {5, IDS_TREE_CONFIGURATION_MODE, Activation::Folder, 0, 2, -1, -1},
+    {6, IDS_TREE_SENSOR_CONNECTION, Activation::Command, ID_MODE_SENSOR_CONNECTION, NO_FOLDER, -1, 21},
+    {6, IDS_TREE_SENSOR_INFORMATION, Activation::Command, ID_MODE_SENSOR_INFORMATION, NO_FOLDER, -1, 22},
+    {6, IDS_TREE_MEASURE_ADJUST, Activation::Command, ID_MODE_MEASURE_ADJUST, NO_FOLDER, -1, 23},
+    {6, IDS_TREE_DOCUMENTATION, Activation::Command, ID_MODE_DOCUMENTATION, NO_FOLDER, -1, 24},
+    {6, IDS_TREE_SENSOR_CALIBRATION, Activation::Command, ID_MODE_SENSOR_CALIBRATION, NO_FOLDER, -1, 25},
+    {5, IDS_TREE_MEASURE_DIAGRAM, Activation::Command, ID_MODE_MEASURE_DIAGRAM, NO_FOLDER, -1, 26},
+    {ROOT, IDS_DIAGNOSTIC, Activation::None, 0, NO_FOLDER, -1, -1},
+    {ROOT, IDS_TREE_VIEW, Activation::Folder, 0, 3, -1, -1},
+    {14, IDS_TREE_DIGITAL_VIEWS, Activation::Folder, 0, 4, -1, -1},
+    {15, IDS_CHANNEL_A, Activation::ViewToggle, ID_VIEW_CHANNEL_A, NO_FOLDER, CHECK_STATE_CHANNEL_A, -1},
+    {15, IDS_CHANNEL_B, Activation::ViewToggle, ID_VIEW_CHANNEL_B, NO_FOLDER, CHECK_STATE_CHANNEL_B, -1},
+    {15, IDS_TREE_IO_NIO, Activation::ViewToggle, ID_VIEW_CHANNEL_C, NO_FOLDER, CHECK_STATE_LIGHT, -1},
+    {14, IDS_DIAGRAM, Activation::ViewToggle, ID_VIEW_DIAGRAM_BAR, NO_FOLDER, CHECK_STATE_DIAGRAM, -1},
+    {14, IDS_TREE_NAVIGATION_BAR, Activation::Command, ID_VIEW_NAVIGATION_BAR, NO_FOLDER,
+     CHECK_STATE_NAVIGATION, -1},
+    {14, IDS_TREE_STATUS_BAR, Activation::Command, ID_VIEW_STATUS_BAR, NO_FOLDER, CHECK_STATE_STATUS_BAR, -1},
+    {14, IDS_TREE_RESET_VIEWS, Activation::Command, ID_VIEW_RESET, NO_FOLDER, -1, 30},
+    {ROOT, IDS_TREE_LANGUAGE, Activation::Folder, 0, 5, -1, -1},
+    {23, IDS_TREE_GERMAN, Activation::Command, ID_LANGUAGE_GERMAN, NO_FOLDER, -1, 3},
+    {23, IDS_TREE_ENGLISH, Activation::Command, ID_LANGUAGE_ENGLISH, NO_FOLDER, -1, 4},
+    {23, IDS_TREE_FRENCH, Activation::Command, ID_LANGUAGE_FRENCH, NO_FOLDER, -1, 7},
+    {ROOT, IDS_TREE_SPANISH, Activation::None, 0, NO_FOLDER, -1, -1},
+    {ROOT, IDS_TREE_HELP, Activation::Folder, 0, 6, -1, -1},
+    {28, IDS_INFO, Activation::Command, ID_HELP_INFO, NO_FOLDER, -1, 33},
+    {28, IDS_ADVICE, Activation::Command, ID_HELP_ADVICE, NO_FOLDER, -1, 34},
 };
-
-// The items that stay active while the documentation page refuses to be left.
-constexpr UINT LANGUAGE_FIRST_ID = 5037;
-constexpr UINT LANGUAGE_LAST_ID = 5041;
 
 const NaviItem* FindItem(DWORD_PTR dwId, int* piSlot = nullptr)
 {
@@ -311,10 +309,11 @@ int CMainFrame::NaviTreeCallback(void* pContext, CString strEvent, CString strIt
 }
 
 // Commands are posted: the tree is still handling its click, and a language command rebuilds it. The
-// pane items (the diagram's too) act only in the measure layout, where they are available.
+// pane items (the diagram's too) act only in the measure layout, where they are available. The Language
+// folder and its items stay active while the documentation page refuses to be left.
 bool CMainFrame::OnNaviTreeItem(const CString& strEvent, const CString&, DWORD_PTR dwId)
 {
-    const bool bLanguageItem = dwId >= LANGUAGE_FIRST_ID && dwId <= LANGUAGE_LAST_ID;
+    const bool bLanguageItem = dwId >= IDS_TREE_LANGUAGE && dwId <= IDS_TREE_SPANISH;
     if (!bLanguageItem && !CanLeaveActivePage())
         return true;
     const NaviItem* pItem = FindItem(dwId);

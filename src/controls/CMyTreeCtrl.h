@@ -5,6 +5,7 @@
 
 #include "framework/CMap.h"
 #include "framework/CTreeCtrl.h"
+#include "resources/resource.h"
 
 #include <memory>
 
@@ -37,7 +38,7 @@ public:
     static constexpr int PROMPT_NONE_YET = -3;
     static constexpr int PROMPT_LEFT = -5;
     // The bar's general prompt, and the id sent with every prompt message.
-    static constexpr int PROMPT_GENERAL = 10000;
+    static constexpr int PROMPT_GENERAL = IDC_NAVI_TREE;
 
     CMyTreeCtrl();
     ~CMyTreeCtrl() override;

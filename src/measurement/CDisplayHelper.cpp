@@ -3,21 +3,18 @@
 #include "measurement/CMeasureHost.h"
 #include "measurement/CUnitTable.h"
 #include "measurement/ChannelSettingsStruct.h"
-#include "shell/CFrameDateTime.h"
+#include "measurement/MeasurementTexts.h"
+#include "protocol/Language.h"
 
 #include <cstdlib>
 
 namespace
 {
-constexpr int LANGUAGE_ENGLISH = 1000;
 // Unit string ids from the smallest unit of the class up.
-constexpr int TORQUE_IDS[] = {5094, 5093, 5092, 5091, 5367};
-constexpr int FORCE_IDS[] = {5329, 5328, 5330, 5337};
-constexpr int MASS_IDS[] = {5338, 5331, 5332, 5333};
-constexpr int UNKNOWN_ID = 5361;
-constexpr int BRIDGE_ID = 5334;
-constexpr int VOLTAGE_ID = 5335;
-constexpr int CURRENT_ID = 5336;
+constexpr int TORQUE_IDS[] = {IDS_UNIT_MILLINEWTON_METRE, IDS_UNIT_CENTINEWTON_METRE, IDS_UNIT_NEWTON_METRE,
+                              IDS_UNIT_KILONEWTON_METRE, IDS_UNIT_MEGANEWTON_METRE};
+constexpr int FORCE_IDS[] = {IDS_UNIT_MILLINEWTON, IDS_UNIT_NEWTON, IDS_UNIT_KILONEWTON, IDS_UNIT_MEGANEWTON};
+constexpr int MASS_IDS[] = {IDS_UNIT_MILLIGRAM, IDS_UNIT_GRAM, IDS_UNIT_KILOGRAM, IDS_UNIT_TONNE};
 } // namespace
 
 CString CDisplayHelper::FormatByTypeClass(int iChannel, CString strValue, const char* pcTypeClass, int iMode,
@@ -85,7 +82,7 @@ CString CDisplayHelper::FormatMass(int, CString strValue, int, CString* pstrValu
 CString CDisplayHelper::FormatUnknown(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
                                       int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
 {
-    return FormatClass('X', &UNKNOWN_ID, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+    return FormatClass('X', &IDS_UNIT_UNKNOWN, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
                        piDecimals, pdFactor);
 }
 
@@ -93,21 +90,21 @@ CString CDisplayHelper::FormatBridgeSignal(int, CString strValue, int, CString* 
                                            int* piUnitStringId, int* piUnitCode, int* piDecimals,
                                            double* pdFactor)
 {
-    return FormatClass('d', &BRIDGE_ID, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode, piDecimals,
+    return FormatClass('d', &IDS_UNIT_MILLIVOLT_PER_VOLT, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode, piDecimals,
                        pdFactor);
 }
 
 CString CDisplayHelper::FormatVoltage(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
                                       int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
 {
-    return FormatClass('A', &VOLTAGE_ID, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+    return FormatClass('A', &IDS_UNIT_VOLT, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
                        piDecimals, pdFactor);
 }
 
 CString CDisplayHelper::FormatCurrent(int, CString strValue, int, CString* pstrValue, CString* pstrUnit,
                                       int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor)
 {
-    return FormatClass('S', &CURRENT_ID, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
+    return FormatClass('S', &IDS_UNIT_MILLIAMPERE, strValue, pstrValue, pstrUnit, piUnitStringId, piUnitCode,
                        piDecimals, pdFactor);
 }
 
@@ -128,8 +125,8 @@ CString CDisplayHelper::FormatClass(char cTypeClass, const int* piUnitIds, const
     strNumber.Format("%0.*f", row.iDecimals, row.dShown);
     if (pstrValue && pstrUnit)
     {
-        *pstrValue = CFrameDateTime::LocalizeDecimalSeparator(iLanguage, strNumber);
-        *pstrUnit = CFrameDateTime::LocalizeDecimalSeparator(iLanguage, strUnit);
+        *pstrValue = LocalizeDecimalSeparator(iLanguage, strNumber);
+        *pstrUnit = LocalizeDecimalSeparator(iLanguage, strUnit);
     }
     if (piUnitStringId)
         *piUnitStringId = iUnitId;
@@ -138,7 +135,7 @@ CString CDisplayHelper::FormatClass(char cTypeClass, const int* piUnitIds, const
         *piUnitCode = iUnitCode;
     if (piDecimals)
         *piDecimals = row.iReportedDecimals;
-    return CFrameDateTime::LocalizeDecimalSeparator(iLanguage, strNumber + " " + strUnit);
+    return LocalizeDecimalSeparator(iLanguage, strNumber + " " + strUnit);
 }
 
 // A selected unit outside the record's unit slots adds nothing.

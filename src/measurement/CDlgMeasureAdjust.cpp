@@ -2,6 +2,7 @@
 
 #include "framework/CWinApp.h"
 #include "measurement/MeasureAdjustStruct.h"
+#include "measurement/MeasurementTexts.h"
 #include "resources/resource.h"
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
@@ -14,7 +15,6 @@ IMPLEMENT_DYNAMIC(CDlgMeasureAdjust, CModePage)
 
 namespace
 {
-constexpr UINT IDS_PAGE_CAPTION = 5054;
 const char* const SECTION = "DespiteReset";
 const char* const LIMIT_VALUES[4] = {"IOLowerLimitOfMeasurand_1", "IOUpperLimitOfMeasurand_1",
                                      "IOLowerLimitOfMeasurand_2", "IOUpperLimitOfMeasurand_2"};
@@ -69,5 +69,5 @@ int CDlgMeasureAdjust::SetDefaultMeasureAdjustStruct()
 
 BOOL CDlgMeasureAdjust::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, m_iLanguageOffsetCopy);
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_MEASURE_ADJUST, m_iLanguageOffsetCopy);
 }

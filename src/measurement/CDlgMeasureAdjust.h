@@ -5,6 +5,7 @@
 
 #include "shell/CModePage.h"
 #include "framework/CString.h"
+#include "protocol/Language.h"
 
 #include <memory>
 
@@ -28,7 +29,7 @@ public:
     // 0 before the frame's start-up check, 1 stored record taken, 2 replaced by its defaults.
     int m_iStoredRecordState = 0;
     int m_bViewUseShowWindow = 0;
-    int m_iLanguageOffsetCopy = 1000;
+    int m_iLanguageOffsetCopy = LANGUAGE_ENGLISH;
     CString m_strStartProgram;
     CString m_strStopProgram;
     int m_iLimitMeasurandIndex[2] = {-2, -2};

@@ -4,6 +4,7 @@
 #include "measurement/CPanelHost.h"
 #include "measurement/MeasureDgrmStruct.h"
 #include "measurement/MeasurePanelState.h"
+#include "measurement/MeasurementTexts.h"
 #include "protocol/CComPort.h"
 #include "protocol/ComPortTimers.h"
 #include "protocol/ZMState.h"
@@ -24,13 +25,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-constexpr UINT IDS_PAGE_CAPTION = 5057;
-constexpr UINT IDS_START = 5194;
-constexpr UINT IDS_STOP = 5195;
-constexpr int STATUS_READY = 5270;
-constexpr int STATUS_DISCONNECTED = 5271;
-constexpr int STATUS_MEASURING = 5272;
-constexpr UINT IDS_PROTOCOL_ERROR = 5268;
 const char* const START_REFUSED = "Error 2587981";
 const int BUTTON_IDS[MeasurePanelState::BUTTON_COUNT] = {
     IDC_PANEL_START, IDC_PANEL_STOP, IDC_PANEL_SINGLE_SHOT, IDC_PANEL_TRIGGER, IDC_PANEL_CTRL};
@@ -73,7 +67,7 @@ void CDlgMeasureDiagram::SetDefaultMeasureDgrm()
 BOOL CDlgMeasureDiagram::UpdateLanguageTexts()
 {
     const int iLanguage = CPageText::GetLanguageOffset();
-    BOOL bAll = CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, iLanguage);
+    BOOL bAll = CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_MEASURE_DIAGRAM, iLanguage);
     bAll &= CPageText::SetItemText(this, IDC_PANEL_START, IDS_START, iLanguage);
     bAll &= CPageText::SetItemText(this, IDC_PANEL_STOP, IDS_STOP, iLanguage);
     return bAll;
@@ -136,7 +130,7 @@ void CDlgMeasureDiagram::OnBtnMeasureStart()
     pPanelHost->SetMeasuredPortRemoved(false);
     engine.COM_ResetMeasuredValues();
     engine.COM_SetMeasuringRateMode();
-    pPanelHost->ShowStatusMessage(STATUS_MEASURING);
+    pPanelHost->ShowStatusMessage(IDS_STATUS_MEASURING);
     SetButtons(0, 1, 0, m_psMsureDgrm->bTriggerActive, engine.m_bStreamMode ? 0 : 1);
     if (CWnd* pStop = GetDlgItem(IDC_PANEL_STOP))
         pStop->SetFocus();
@@ -213,7 +207,7 @@ void CDlgMeasureDiagram::OnSensorConnected()
     {
         m_bSensorConnected = 1;
         SetButtons(1, 0, 1, 1, 1);
-        pPanelHost->ShowStatusMessage(STATUS_READY);
+        pPanelHost->ShowStatusMessage(IDS_STATUS_READY);
     }
     else
         ResetToDisconnected();
@@ -228,7 +222,7 @@ void CDlgMeasureDiagram::ResetToDisconnected()
     m_psMsureDgrm->iCtrlLed = 0;
     SetButtons(0, 0, 0, 0, 0);
     if (CPanelHost* pPanelHost = CPanelHost::FromMainWindow())
-        pPanelHost->ShowStatusMessage(STATUS_DISCONNECTED);
+        pPanelHost->ShowStatusMessage(IDS_STATUS_DISCONNECTED);
 }
 
 void CDlgMeasureDiagram::OnSensorDisconnected()

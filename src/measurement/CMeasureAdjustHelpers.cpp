@@ -1,19 +1,19 @@
 #include "measurement/CMeasureAdjustHelpers.h"
 
+#include "controls/ControlTexts.h"
 #include "measurement/CEditInput.h"
 #include "measurement/CMeasureHost.h"
 #include "measurement/ChannelSettingsStruct.h"
 #include "measurement/MeasureAdjustStruct.h"
+#include "measurement/MeasurementTexts.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace
 {
-constexpr int ID_NOT_AVAILABLE = 5129;
 constexpr int MAX_FIXED_DECIMALS = 7;
 constexpr int MANY_DECIMALS = 8;
-constexpr int LANGUAGE_ENGLISH = 1000;
 
 struct RateEntry
 {
@@ -21,10 +21,13 @@ struct RateEntry
     double dSamplePeriod;
 };
 constexpr RateEntry RATES[CMeasureAdjustHelpers::RATE_CODES] = {
-    {5169, 0.0002},   {5170, 0.0004}, {5171, 0.0008},    {5172, 0.001}, {5173, 0.002},
-    {5174, 0.004},    {5175, 0.005},  {5305, 1.0 / 185}, {5176, 0.01},  {5177, 0.02},
-    {5306, 1.0 / 33}, {5178, 0.04},   {5179, 0.05},      {5180, 0.1},   {5181, 1.0},
-    {5182, 1.2},      {5183, 3.0},    {5184, 6.0},       {5185, 60.0},  {5186, 3600.0}};
+    {IDS_RATE_5000_PER_SECOND, 0.0002}, {IDS_RATE_2500_PER_SECOND, 0.0004}, {IDS_RATE_1250_PER_SECOND, 0.0008},
+    {IDS_RATE_1000_PER_SECOND, 0.001},  {IDS_RATE_500_PER_SECOND, 0.002},   {IDS_RATE_250_PER_SECOND, 0.004},
+    {IDS_RATE_200_PER_SECOND, 0.005},   {IDS_RATE_185_PER_SECOND, 1.0 / 185}, {IDS_RATE_100_PER_SECOND, 0.01},
+    {IDS_RATE_50_PER_SECOND, 0.02},     {IDS_RATE_33_PER_SECOND, 1.0 / 33}, {IDS_RATE_25_PER_SECOND, 0.04},
+    {IDS_RATE_20_PER_SECOND, 0.05},     {IDS_RATE_10_PER_SECOND, 0.1},      {IDS_RATE_1_PER_SECOND, 1.0},
+    {IDS_RATE_50_PER_MINUTE, 1.2},      {IDS_RATE_20_PER_MINUTE, 3.0},      {IDS_RATE_10_PER_MINUTE, 6.0},
+    {IDS_RATE_1_PER_MINUTE, 60.0},      {IDS_RATE_1_PER_HOUR, 3600.0}};
 
 template <size_t N> int IdOf(const int (&aiIds)[N], int iCode, int iDefault)
 {
@@ -76,43 +79,34 @@ int CMeasureAdjustHelpers::GetMeanFactor(int iMeanCode)
 
 int CMeasureAdjustHelpers::GetSignStringId(int iSign)
 {
-    return iSign == 1 ? 5254 : 5253;
+    return iSign == 1 ? IDS_SIGN_MINUS : IDS_SIGN_PLUS;
 }
 
 int CMeasureAdjustHelpers::GetAxisQuantityStringId(int iQuantity)
 {
-    const int aiIds[] = {5158, 5144, ID_CHANNEL_A, ID_CHANNEL_B};
-    return IdOf(aiIds, iQuantity, ID_NOT_AVAILABLE);
+    const int aiIds[] = {IDS_OFF, IDS_TIME, IDS_CHANNEL_A, IDS_CHANNEL_B};
+    return IdOf(aiIds, iQuantity, IDS_NOT_AVAILABLE);
 }
 
 int CMeasureAdjustHelpers::GetStartSourceStringId(int iSource)
 {
-    const int aiIds[] = {5188, ID_CHANNEL_A, ID_CHANNEL_B, 5159};
-    return IdOf(aiIds, iSource, ID_NOT_AVAILABLE);
+    const int aiIds[] = {IDS_START_SOURCE_OFF, IDS_CHANNEL_A, IDS_CHANNEL_B, IDS_SYSTEM_TIME};
+    return IdOf(aiIds, iSource, IDS_NOT_AVAILABLE);
 }
 
 int CMeasureAdjustHelpers::GetStopSourceStringId(int iSource)
 {
-    const int aiIds[] = {5189, ID_CHANNEL_A, ID_CHANNEL_B, 5160, 5161};
-    return IdOf(aiIds, iSource, ID_NOT_AVAILABLE);
+    const int aiIds[] = {IDS_STOP_SOURCE_OFF, IDS_CHANNEL_A, IDS_CHANNEL_B, IDS_MEASURE_DURATION, IDS_MEASURE_COUNT};
+    return IdOf(aiIds, iSource, IDS_NOT_AVAILABLE);
 }
 
 int CMeasureAdjustHelpers::GetDirectionStringId(int iDirection)
 {
-    const int aiIds[] = {5162, 5163};
-    return IdOf(aiIds, iDirection, ID_NOT_AVAILABLE);
+    const int aiIds[] = {IDS_OVER_RUN, IDS_UNDER_RUN};
+    return IdOf(aiIds, iDirection, IDS_NOT_AVAILABLE);
 }
 
 // ---- Numbers
-
-CString CMeasureAdjustHelpers::ConvertDecimalSeparator(CString strText, int iLanguage)
-{
-    if (iLanguage == 0 || iLanguage == 2000 || iLanguage == 3000)
-        strText.Replace('.', ',');
-    else if (iLanguage == LANGUAGE_ENGLISH)
-        strText.Replace(',', '.');
-    return strText;
-}
 
 CString CMeasureAdjustHelpers::FormatNumber(double dValue, int iDecimals, int iLanguage)
 {
@@ -120,8 +114,7 @@ CString CMeasureAdjustHelpers::FormatNumber(double dValue, int iDecimals, int iL
         iDecimals = MANY_DECIMALS;
     CString strText;
     strText.Format("%0.*f", iDecimals, dValue);
-    if (iLanguage != LANGUAGE_ENGLISH)
-        strText = ConvertDecimalSeparator(strText, iLanguage);
+    strText = LocalizeDecimalSeparator(iLanguage, strText);
     if ((dValue < 0.0 && HasOnly(strText, "0-,.")) || (dValue == 0.0 && strText.GetAt(0) == '-'))
         strText.Delete(0, 1);
     return strText;
@@ -147,10 +140,10 @@ CString CMeasureAdjustHelpers::GetValueFormat(int iId, int* piDecimalsOut, const
 
 int CMeasureAdjustHelpers::ChannelDecimals(int iId, int iDefault) const
 {
-    if ((iId != ID_CHANNEL_A && iId != ID_CHANNEL_B) || !m_pMeasureHost)
+    if ((iId != IDS_CHANNEL_A && iId != IDS_CHANNEL_B) || !m_pMeasureHost)
         return iDefault;
     const ChannelSettingsStruct* psChannel = m_pMeasureHost->GetChannels();
-    return psChannel ? psChannel[iId == ID_CHANNEL_A ? 0 : 1].iDecimals : iDefault;
+    return psChannel ? psChannel[iId == IDS_CHANNEL_A ? 0 : 1].iDecimals : iDefault;
 }
 
 int CMeasureAdjustHelpers::CurrentLanguage() const

@@ -1,12 +1,13 @@
 // The number and unit helpers of the measure-configuration page, shared by the whole measurement side:
 // measuring-rate texts and sample periods, averaging factors, the string ids of the trigger and axis
-// choices, the decimal separator of a language, the value formatter with a fixed number of decimals and
+// choices, the value formatter with a fixed number of decimals and
 // the filter of typed numeric input. They need no window: CDlgMeasureAdjust derives from this class, and
 // the main frame and the panes call them through the page. The unit tables are CUnitTable.
 #pragma once
 
 #include "framework/AfxWin32.h"
 #include "framework/CString.h"
+#include "protocol/Language.h"
 
 class CEditInput;
 class CMeasureHost;
@@ -15,9 +16,6 @@ struct MeasureAdjustStruct;
 class CMeasureAdjustHelpers
 {
 public:
-    // Ids naming a channel where a formatter takes the channel's decimals.
-    static constexpr int ID_CHANNEL_A = 5323;
-    static constexpr int ID_CHANNEL_B = 5324;
     // Language argument of FormatMeasuredValue that selects the file language.
     static constexpr int FILE_LANGUAGE = -1;
     static constexpr int RATE_CODES = 20;
@@ -37,13 +35,11 @@ public:
     static int GetDirectionStringId(int iDirection);
 
     // ---- Numbers
-    // '.' becomes ',' for 0, 2000 and 3000, ',' becomes '.' for 1000; other languages leave the text.
-    static CString ConvertDecimalSeparator(CString strText, int iLanguage);
     // The value with iDecimals decimals (0-7; any other count prints 8) in the language's separator,
     // never with a minus before a shown zero.
     static CString FormatNumber(double dValue, int iDecimals, int iLanguage);
-    // As FormatNumber; ID_CHANNEL_A and ID_CHANNEL_B take that channel's decimals, FILE_LANGUAGE the
-    // file language.
+    // As FormatNumber; the channel names IDS_CHANNEL_A and IDS_CHANNEL_B as iId take that channel's
+    // decimals, FILE_LANGUAGE the file language.
     CString FormatMeasuredValue(double dValue, int iId, int iLanguage, int iDecimals) const;
     void SetFileLanguage(int iLanguage) { m_iFileLanguage = iLanguage; }
     // The printf format of the decimals of a channel id (0 for other ids), or of the decimals given.
@@ -61,7 +57,7 @@ public:
 
     // The main frame: the current language and the channel records.
     CMeasureHost* m_pMeasureHost = nullptr;
-    int m_iFileLanguage = 1000;
+    int m_iFileLanguage = LANGUAGE_ENGLISH;
 
 private:
     int ChannelDecimals(int iId, int iDefault) const;

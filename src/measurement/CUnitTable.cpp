@@ -1,25 +1,26 @@
 #include "measurement/CUnitTable.h"
 
+#include "measurement/MeasurementTexts.h"
+#include "protocol/ProtocolTexts.h"
+
 #include <cstddef>
 
 namespace
 {
-constexpr int ID_ADU = 5319;
-
 // Codes 4/5 and 6/7 are crossed against the order of their string ids.
-constexpr CUnitTable::Entry TORQUE[] = {{5091, 0.00001},     {5092, 0.01},        {5093, 1.0},
-                                        {5094, 10.0},        {5096, 0.11800994},  {5095, 1.4161193},
-                                        {5098, 0.007375621}, {5097, 0.088507458}, {ID_ADU, 1.0}};
-constexpr CUnitTable::Entry FORCE[] = {{5329, 1000.0},   {5328, 1.0},         {5330, 0.001},
-                                       {5337, 0.000001}, {5363, 3.596942998}, {5364, 0.2248089},
-                                       {ID_ADU, 1.0}};
-constexpr CUnitTable::Entry MASS[] = {{5338, 1000.0},   {5331, 1.0},          {5332, 0.001},
-                                      {5333, 0.000001}, {5365, 0.0352739621}, {5366, 0.002204623001},
-                                      {ID_ADU, 1.0}};
-constexpr CUnitTable::Entry UNKNOWN[] = {{5361, 1.0}, {ID_ADU, 1.0}};
-constexpr CUnitTable::Entry BRIDGE[] = {{5334, 1.0}, {ID_ADU, 1.0}};
-constexpr CUnitTable::Entry VOLTAGE[] = {{5335, 1.0}, {ID_ADU, 1.0}};
-constexpr CUnitTable::Entry CURRENT[] = {{5336, 1.0}, {ID_ADU, 1.0}};
+constexpr CUnitTable::Entry TORQUE[] = {{IDS_UNIT_KILONEWTON_METRE, 0.00001},     {IDS_UNIT_NEWTON_METRE, 0.01},        {IDS_UNIT_CENTINEWTON_METRE, 1.0},
+                                        {IDS_UNIT_MILLINEWTON_METRE, 10.0},        {IDS_UNIT_OUNCE_FORCE_FOOT, 0.11800994},  {IDS_UNIT_OUNCE_FORCE_INCH, 1.4161193},
+                                        {IDS_UNIT_POUND_FORCE_FOOT, 0.007375621}, {IDS_UNIT_POUND_FORCE_INCH, 0.088507458}, {IDS_UNIT_ADU, 1.0}};
+constexpr CUnitTable::Entry FORCE[] = {{IDS_UNIT_MILLINEWTON, 1000.0},   {IDS_UNIT_NEWTON, 1.0},         {IDS_UNIT_KILONEWTON, 0.001},
+                                       {IDS_UNIT_MEGANEWTON, 0.000001}, {IDS_UNIT_OUNCE_FORCE, 3.596942998}, {IDS_UNIT_POUND_FORCE, 0.2248089},
+                                       {IDS_UNIT_ADU, 1.0}};
+constexpr CUnitTable::Entry MASS[] = {{IDS_UNIT_MILLIGRAM, 1000.0},   {IDS_UNIT_GRAM, 1.0},          {IDS_UNIT_KILOGRAM, 0.001},
+                                      {IDS_UNIT_TONNE, 0.000001}, {IDS_UNIT_OUNCE, 0.0352739621}, {IDS_UNIT_POUND, 0.002204623001},
+                                      {IDS_UNIT_ADU, 1.0}};
+constexpr CUnitTable::Entry UNKNOWN[] = {{IDS_UNIT_UNKNOWN, 1.0}, {IDS_UNIT_ADU, 1.0}};
+constexpr CUnitTable::Entry BRIDGE[] = {{IDS_UNIT_MILLIVOLT_PER_VOLT, 1.0}, {IDS_UNIT_ADU, 1.0}};
+constexpr CUnitTable::Entry VOLTAGE[] = {{IDS_UNIT_VOLT, 1.0}, {IDS_UNIT_ADU, 1.0}};
+constexpr CUnitTable::Entry CURRENT[] = {{IDS_UNIT_MILLIAMPERE, 1.0}, {IDS_UNIT_ADU, 1.0}};
 
 template <size_t N> constexpr CUnitTable Table(const CUnitTable::Entry (&entries)[N])
 {

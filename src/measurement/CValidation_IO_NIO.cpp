@@ -1,15 +1,10 @@
 #include "measurement/CValidation_IO_NIO.h"
 
+#include "controls/ControlTexts.h"
 #include "framework/CWinApp.h"
 #include "protocol/MeasuredValuesStruct.h"
 
 #include <cstdlib>
-
-namespace
-{
-constexpr int ID_CHANNEL_A = 5323;
-constexpr int ID_CHANNEL_B = 5324;
-} // namespace
 
 IONIOResultPair* CValidation_IO_NIO::Execute(IONIOResultPair* pResult, const MeasuredValuesStruct* psValues,
                                              int iMeasurand1, int iMeasurand2, CString strLower1,
@@ -44,7 +39,7 @@ IONIOResultPair* CValidation_IO_NIO::Execute(IONIOResultPair* pResult, const Mea
         }
         const double dValue = iMeasurand == 0 ? psValues->dMaxA : psValues->dMaxB;
         if (psCompared)
-            psCompared[limit.iCondition] = {dValue, iMeasurand == 0 ? ID_CHANNEL_A : ID_CHANNEL_B};
+            psCompared[limit.iCondition] = {dValue, iMeasurand == 0 ? IDS_CHANNEL_A : IDS_CHANNEL_B};
         const double dLimit = std::atof(limit.strText);
         if (limit.bLower ? dLimit > dValue : dLimit < dValue)
             (limit.iCondition == 0 ? pResult->bCondition1 : pResult->bCondition2) = 0;

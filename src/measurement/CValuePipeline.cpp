@@ -13,6 +13,7 @@
 #include "measurement/MeasurePanelState.h"
 #include "protocol/CComPort.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/Language.h"
 
 #include <climits>
 #include <cmath>
@@ -32,7 +33,6 @@ constexpr BYTE ADJUSTMENT_NONE = 1;
 constexpr BYTE ADJUSTMENT_FACTORY = 2;
 constexpr BYTE ADJUSTMENT_USER = 3;
 constexpr int FULL_SCALE_NOT_ADJUSTED = 2;
-constexpr int LANGUAGE_ENGLISH = 1000;
 
 class CSystemClock : public CPipelineClock
 {

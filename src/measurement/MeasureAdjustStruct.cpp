@@ -1,5 +1,6 @@
 #include "measurement/MeasureAdjustStruct.h"
 
+#include "measurement/MeasurementTexts.h"
 #include "measurement/StoredRecord.h"
 
 #include <cstring>
@@ -36,7 +37,7 @@ void MeasureAdjustStruct::SetDefaults()
     ResetTriggerSettings();
     dStartValue = 0.0;
     dStopValue = 0.0;
-    iDurationUnitId = DURATION_UNIT_SECONDS;
+    iDurationUnitId = IDS_SECONDS;
     dDuration = 1.0;
     dCount = 1.0;
 }

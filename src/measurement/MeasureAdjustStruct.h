@@ -89,7 +89,6 @@ struct MeasureAdjustStruct
         DIRECTION_OVER_RUN = 0,
         DIRECTION_UNDER_RUN = 1,
     };
-    static constexpr int32_t DURATION_UNIT_SECONDS = 5190;
 
     // The defaults of the record: both channels checked, the axis layout of the kept X quantity (time
     // when it is none), no trigger conditions, thresholds 0, duration 1 s and count 1. The sample

@@ -1,6 +1,7 @@
 #include "ports/CComm2.h"
 
 #include "framework/CSingleLock.h"
+#include "ports/PortTexts.h"
 
 #include <algorithm>
 #include <new>
@@ -217,23 +218,26 @@ unsigned int CComm2::GetErrorStringId()
     {
         DWORD dwError = GetLastError();
         if (dwError == ERROR_ACCESS_DENIED)
-            return 13136;
-        return dwError == ERROR_INVALID_HANDLE ? 13139 : 13133;
+            return IDS_PORT_IN_USE;
+        return dwError == ERROR_INVALID_HANDLE ? IDS_PORT_SETTINGS_NOT_SUPPORTED : IDS_PORT_CANNOT_OPEN;
     }
     static const struct
     {
         DWORD dwBits;
         unsigned int uiId;
-    } s_aErrors[] = {{CE_MODE, 13139},  {CE_OVERRUN | CE_RXOVER, 13143},
-                     {CE_FRAME, 13144}, {CE_RXPARITY, 13142},
-                     {CE_IOE, 13146},   {CE_TXFULL, 13143},
-                     {CE_PTO, 13145}};
+    } s_aErrors[] = {{CE_MODE, IDS_PORT_SETTINGS_NOT_SUPPORTED},
+                     {CE_OVERRUN | CE_RXOVER, IDS_COMM_OVERRUN_ERROR},
+                     {CE_FRAME, IDS_COMM_FRAME_ERROR},
+                     {CE_RXPARITY, IDS_COMM_PARITY_ERROR},
+                     {CE_IOE, IDS_COMM_IO_ERROR},
+                     {CE_TXFULL, IDS_COMM_OVERRUN_ERROR},
+                     {CE_PTO, IDS_COMM_TIMEOUT}};
     for (const auto& error : s_aErrors)
     {
         if ((m_dwLastErrors & error.dwBits) != 0)
             return error.uiId;
     }
-    return 13147;
+    return IDS_COMM_UNKNOWN_ERROR;
 }
 
 bool CComm2::GetModemStatus(DWORD* pdwStatus)

@@ -3,11 +3,11 @@
 #include "framework/AfxExceptionReport.h"
 #include "ports/CPortMan.h"
 #include "ports/CThreadMan.h"
+#include "ports/PortTexts.h"
 #include "ports/PortWait.h"
 
 namespace
 {
-constexpr DWORD ERROR_ID_CANNOT_OPEN = 13133;
 constexpr DWORD STOP_WAIT_MS = 1000;
 // The reader runs at the highest priority: it answers a request within this time unless it hangs.
 constexpr DWORD READER_HANDSHAKE_MS = 10000;
@@ -116,7 +116,7 @@ bool CPort::SetTimeouts(const COMMTIMEOUTS*)
 
 unsigned int CPort::GetErrorStringId()
 {
-    return ERROR_ID_CANNOT_OPEN;
+    return IDS_PORT_CANNOT_OPEN;
 }
 
 unsigned long CPort::GetRateHint(const CString&)

@@ -2,6 +2,7 @@
 
 #include "framework/CComboBox.h"
 #include "ports/CPortDirectory.h"
+#include "ports/PortTexts.h"
 #include "ports/PortEnumeration.h"
 
 namespace
@@ -14,10 +15,13 @@ struct BaudText
 
 // The rate texts are string-table entries (English in every language), searched in this order.
 constexpr BaudText BAUD_TEXTS[] = {
-    {110, 13100},    {300, 13112},    {600, 13117},    {1200, 13102},   {2400, 13109},   {4800, 13115},
-    {7200, 13118},   {9600, 13120},   {14400, 13104},  {19200, 13107},  {38400, 13113},  {57600, 13116},
-    {115200, 13101}, {230400, 13108}, {460800, 13114}, {921600, 13119}, {125000, 13103}, {172800, 13106},
-    {250000, 13110}, {256000, 13111}, {500000, 13155}};
+    {110, IDS_BAUD_110},       {300, IDS_BAUD_300},       {600, IDS_BAUD_600},
+    {1200, IDS_BAUD_1200},     {2400, IDS_BAUD_2400},     {4800, IDS_BAUD_4800},
+    {7200, IDS_BAUD_7200},     {9600, IDS_BAUD_9600},     {14400, IDS_BAUD_14400},
+    {19200, IDS_BAUD_19200},   {38400, IDS_BAUD_38400},   {57600, IDS_BAUD_57600},
+    {115200, IDS_BAUD_115200}, {230400, IDS_BAUD_230400}, {460800, IDS_BAUD_460800},
+    {921600, IDS_BAUD_921600}, {125000, IDS_BAUD_125000}, {172800, IDS_BAUD_172800},
+    {250000, IDS_BAUD_250000}, {256000, IDS_BAUD_256000}, {500000, IDS_BAUD_500000}};
 } // namespace
 
 CPortManGui::CPortManGui(HWND hOwner, UINT uiEventMessage, UINT uiDataMessage, bool bOwnDeviceChangeThread,

@@ -4,6 +4,7 @@
 #include "framework/CWnd.h"
 #include "ports/CPortManGui.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/ProtocolTexts.h"
 
 #include <algorithm>
 #include <iterator>
@@ -20,8 +21,6 @@ constexpr int SEARCH_FLAG_PREVIOUS = -6;
 constexpr int LIST_COLUMN_TEXT = 0;
 constexpr int LIST_COLUMN_SERIAL = 3;
 constexpr int LIST_COLUMN_STATUS = 5;
-constexpr UINT STRING_ACTIVE = 5125;
-constexpr UINT STRING_AVAILABLE = 5126;
 
 const char* const STATE_NAMES[] = {
     "ZM_DEL_BUF",
@@ -297,7 +296,7 @@ bool CComPort::COM_UpdateConnectionListRow(const CString& strKey, int iMode)
                 m_sSensor = entry.sSensor;
                 m_pMainFrame->Frame_SetupChannels(1, &m_sSensor);
             }
-            const UINT uiText = (iMode == 1 ? STRING_ACTIVE : STRING_AVAILABLE) + iOffset;
+            const UINT uiText = (iMode == 1 ? IDS_PORT_ACTIVE : IDS_PORT_AVAILABLE) + iOffset;
             m_pMainFrame->Connection_SetCellText(iRow, LIST_COLUMN_STATUS, LoadText(uiText));
             break;
         }

@@ -5,6 +5,7 @@
 #include "framework/CWinApp.h"
 #include "protocol/CComPortHost.h"
 #include "protocol/ComPortTimers.h"
+#include "protocol/ProtocolTexts.h"
 
 #include <cmath>
 #include <ctime>
@@ -22,7 +23,6 @@ constexpr UINT RETRY_SW_CONFIG_MS = 500;
 constexpr UINT BAUDRATE_CLOSE_MS = 100;
 constexpr UINT CALIB_SAMPLE_PERIOD_MS = 8;
 constexpr int STREAM_STOP_BYTES = 10;
-constexpr UINT STRING_CONNECTION_UNSTABLE = 5292;
 constexpr int ROW_AVAILABLE_WITH_SERIAL = 2;
 
 constexpr BYTE BLOCK_ST_OPERATION = 2;
@@ -78,7 +78,7 @@ void CComPort::COM_ZMCOMConfgStartInitNoAnswer()
     m_strActivePortKey = m_strClosedPortName;
     COM_ClosePort();
     m_pMainFrame->Frame_EndWaitCursor();
-    AfxMessageBox(STRING_CONNECTION_UNSTABLE + m_pMainFrame->Frame_GetLanguageOffset(), MB_OK);
+    AfxMessageBox(IDS_CONNECTION_UNSTABLE + m_pMainFrame->Frame_GetLanguageOffset(), MB_OK);
 }
 
 bool CComPort::COM_ZMCOMConfgSingleShot()

@@ -5,6 +5,7 @@
 #include "framework/CWinApp.h"
 #include "protocol/CComPortHost.h"
 #include "protocol/ComPortTimers.h"
+#include "protocol/ProtocolTexts.h"
 
 #include <cmath>
 #include <ctime>
@@ -16,10 +17,6 @@ constexpr int RAW_ANSWER_LENGTH = 16;
 constexpr int CALIB_SAMPLES = 1250;
 constexpr UINT WATCHDOG_MS = 800;
 constexpr UINT INIT_DONE_SINGLE_SHOT_MS = 500;
-constexpr int UNIT_STRING_RAW_COUNTS = 5319;
-constexpr UINT STRING_ONE_SENSOR_PER_BUS = 5359;
-constexpr UINT STRING_DISCONNECT_ODD_SENSORS = 5360;
-constexpr UINT STRING_CHECK_LOAD = 5269;
 constexpr BYTE ADJUSTMENT_NONE = 1;
 constexpr int CALIB_ERROR_END_A = 0x10;
 constexpr int CALIB_ERROR_END_B = 0x20;
@@ -176,9 +173,9 @@ void CComPort::ZMCOMConfg_InitializeSensorConfigurationDone()
     {
         const int iOffset = pHost->Frame_GetLanguageOffset();
         CString strMessage;
-        strMessage.Format("%s \"%s\" %s", LoadText(STRING_ONE_SENSOR_PER_BUS + iOffset).GetString(),
+        strMessage.Format("%s \"%s\" %s", LoadText(IDS_ONE_SENSOR_PER_BUS + iOffset).GetString(),
                           COM_PortKeyToDisplayText(COM_Entry(m_iActiveArray).strComPort).GetString(),
-                          LoadText(STRING_DISCONNECT_ODD_SENSORS + iOffset).GetString());
+                          LoadText(IDS_DISCONNECT_ODD_SENSORS + iOffset).GetString());
         AfxMessageBox(strMessage, MB_OK);
     }
     pHost->Frame_SetTimer(TIMER_INIT_DONE_SINGLE_SHOT, INIT_DONE_SINGLE_SHOT_MS);
@@ -291,7 +288,7 @@ void CComPort::ZMCOMConfg_CalculateCalibration()
             COM_ZMCOMConfgSetNewUserCalib();
             return;
         }
-        AfxMessageBox(STRING_CHECK_LOAD + pHost->Frame_GetLanguageOffset(), MB_OK);
+        AfxMessageBox(IDS_CHECK_CALIBRATION_LOAD + pHost->Frame_GetLanguageOffset(), MB_OK);
     }
     else
         AfxMessageBox(TEXT_NO_RAW_SCALING, MB_OK);
@@ -603,7 +600,7 @@ void CComPort::COM_UpdateScaleFactors()
         if (!m_pMainFrame->Frame_GetChannelScaleSource(iChannel, source) || source.iFullScaleCount == 0)
             continue;
         const double dRange = iChannel == 0 ? m_sSensor.dRangeA : m_sSensor.dRangeB;
-        double dCountFactor = source.iSelectedUnitStringId == UNIT_STRING_RAW_COUNTS
+        double dCountFactor = source.iSelectedUnitStringId == IDS_UNIT_ADU
                                   ? source.dSelectedUnitFactor
                                   : source.dSelectedUnitFactor * dRange / source.iFullScaleCount;
         const double dBaseCountFactor =

@@ -207,8 +207,6 @@ public:
     static CString TerSend_FormatCurrent(CString strValue, int iLanguageOffset, CString* pstrValue,
                                          CString* pstrUnit, int* piUnitCode, double* pdFactor,
                                          int* piDecimals);
-    // ',' becomes '.' for 1000 (English); '.' becomes ',' for every other language.
-    static CString TerSend_LocalizeDecimalSeparator(int iLanguageOffset, CString strText);
 
     // ---- Decoders. A null pointer skips its field. Each block decoder keeps the block in its
     // descriptor (strRead, iReadCheck), decodes the fields whatever the check result and returns it;

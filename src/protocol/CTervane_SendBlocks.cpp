@@ -2,6 +2,7 @@
 #include "protocol/CTervane_Send.h"
 
 #include "protocol/ConfigBlock.h"
+#include "protocol/Language.h"
 
 #include <algorithm>
 #include <span>
@@ -279,7 +280,7 @@ CString CTervane_Send::TerSend_FormatDateTime(int iLanguageNo, CString* pstrOut,
     else if (iLanguageNo == 0 || iLanguageNo == 6)
         strText.Format("%4i/%2i/%2i_%2i:%2i:%2i", tmLocal.tm_year, tmLocal.tm_mon, tmLocal.tm_mday,
                        tmLocal.tm_hour, tmLocal.tm_min, tmLocal.tm_sec);
-    else if (iLanguageNo == 1000)
+    else if (iLanguageNo == LANGUAGE_ENGLISH)
     {
         // 12-hour clock: 0:30 is 12:30 AM, 12:30 is 12:30 PM.
         const int iHour = tmLocal.tm_hour % 24;

@@ -2,6 +2,8 @@
 // filter and the interface's device name.
 #include "protocol/CTervane_Send.h"
 
+#include "protocol/Language.h"
+
 namespace
 {
 struct AccuracyClass
@@ -129,7 +131,8 @@ CString CTervane_Send::TerSend_StatorTypeToDeviceName(CString& strOut, int iStat
                                                       int iInterfaceKind, int iDigitalInputBit,
                                                       int iLanguageOffset)
 {
-    const bool bGerman = iLanguageOffset == 0 || iLanguageOffset == 2000 || iLanguageOffset == 3000;
+    const bool bGerman = iLanguageOffset == LANGUAGE_GERMAN || iLanguageOffset == LANGUAGE_FRENCH ||
+                         iLanguageOffset == LANGUAGE_SPANISH;
     const DeviceTexts& texts = bGerman ? GERMAN_TEXTS : ENGLISH_TEXTS;
     switch (iStatorType)
     {

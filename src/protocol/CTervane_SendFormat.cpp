@@ -1,6 +1,8 @@
 // Numbers with their unit: the decade of a magnitude chooses unit and decimals.
 #include "protocol/CTervane_Send.h"
 
+#include "protocol/Language.h"
+
 #include <climits>
 #include <cstdlib>
 
@@ -8,7 +10,6 @@ namespace
 {
 constexpr double LOWEST_MAGNITUDE = 0.01;
 constexpr double HIGHEST_MAGNITUDE = 9.99e15;
-constexpr int LANGUAGE_ENGLISH = 1000;
 constexpr int TORQUE_KILO_DECADE = 9;
 constexpr int UNIT_MEGA = 3;
 constexpr int MASS_MEGA_DECADE = 6;
@@ -97,7 +98,7 @@ CString FormatWithUnit(CString strValue, char cTypeClass, const UnitEntry* pUnit
     const UnitEntry& unit = pUnits[row.iUnit];
     CString strNumber;
     strNumber.Format("%0.*f", row.iDecimals, row.dShown);
-    strNumber = CTervane_Send::TerSend_LocalizeDecimalSeparator(iLanguageOffset, strNumber);
+    strNumber = LocalizeDecimalSeparator(iLanguageOffset, strNumber);
     if (pstrValue)
         *pstrValue = strNumber;
     if (pstrUnit)
@@ -232,13 +233,4 @@ CString CTervane_Send::TerSend_FormatCurrent(CString strValue, int iLanguageOffs
     static constexpr UnitEntry UNIT = {0, "mA", 1};
     return FormatWithUnit(strValue, 'S', &UNIT, iLanguageOffset, pstrValue, pstrUnit, piUnitCode, pdFactor,
                           piDecimals);
-}
-
-CString CTervane_Send::TerSend_LocalizeDecimalSeparator(int iLanguageOffset, CString strText)
-{
-    if (iLanguageOffset == LANGUAGE_ENGLISH)
-        strText.Replace(',', '.');
-    else
-        strText.Replace('.', ',');
-    return strText;
 }

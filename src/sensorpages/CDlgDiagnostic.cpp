@@ -1,15 +1,11 @@
 #include "sensorpages/CDlgDiagnostic.h"
 
+#include "controls/ControlTexts.h"
 #include "framework/CDataExchange.h"
 #include "resources/resource.h"
 #include "shell/CPageText.h"
 
 IMPLEMENT_DYNAMIC(CDlgDiagnostic, CModePage)
-
-namespace
-{
-constexpr UINT IDS_PAGE_CAPTION = 5027;
-}
 
 CDlgDiagnostic::CDlgDiagnostic(CWnd* pParent, void*) : CModePage(IDD_DLG_DIAGNOSTIC, pParent) {}
 
@@ -21,5 +17,5 @@ void CDlgDiagnostic::DoDataExchange(CDataExchange* pDX)
 
 BOOL CDlgDiagnostic::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_DIAGNOSTIC, CPageText::GetLanguageOffset());
 }

@@ -1,14 +1,10 @@
 #include "sensorpages/CDlgSensorCalibration.h"
 
 #include "resources/resource.h"
+#include "sensorpages/SensorPageTexts.h"
 #include "shell/CPageText.h"
 
 IMPLEMENT_DYNAMIC(CDlgSensorCalibration, CModePage)
-
-namespace
-{
-constexpr UINT IDS_PAGE_CAPTION = 5056;
-}
 
 CDlgSensorCalibration::CDlgSensorCalibration(CWnd* pParent, void*)
     : CModePage(IDD_DLG_SENSOR_CALIBRATION, pParent)
@@ -17,5 +13,5 @@ CDlgSensorCalibration::CDlgSensorCalibration(CWnd* pParent, void*)
 
 BOOL CDlgSensorCalibration::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_CALIBRATION, CPageText::GetLanguageOffset());
 }

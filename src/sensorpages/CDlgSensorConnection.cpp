@@ -3,13 +3,13 @@
 #include "framework/CRect.h"
 #include "framework/CWinApp.h"
 #include "resources/resource.h"
+#include "sensorpages/SensorPageTexts.h"
 #include "shell/CPageText.h"
 
 IMPLEMENT_DYNAMIC(CDlgSensorConnection, CModePage)
 
 namespace
 {
-constexpr UINT IDS_PAGE_CAPTION = 5052;
 constexpr BYTE BAUD_CODE_115200 = 9;
 constexpr BYTE BAUD_CODE_230400 = 16;
 } // namespace
@@ -21,7 +21,7 @@ CDlgSensorConnection::CDlgSensorConnection(CWnd* pParent, void*)
 
 BOOL CDlgSensorConnection::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_CONNECTION, CPageText::GetLanguageOffset());
 }
 
 void CDlgSensorConnection::UpdateLayout()

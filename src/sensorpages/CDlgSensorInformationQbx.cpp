@@ -1,14 +1,10 @@
 #include "sensorpages/CDlgSensorInformationQbx.h"
 
 #include "resources/resource.h"
+#include "sensorpages/SensorPageTexts.h"
 #include "shell/CPageText.h"
 
 IMPLEMENT_DYNAMIC(CDlgSensorInformationQbx, CModePage)
-
-namespace
-{
-constexpr UINT IDS_PAGE_CAPTION = 5053;
-}
 
 CDlgSensorInformationQbx::CDlgSensorInformationQbx(CWnd* pParent, void*)
     : CModePage(IDD_DLG_SENSOR_INFORMATION, pParent)
@@ -17,5 +13,5 @@ CDlgSensorInformationQbx::CDlgSensorInformationQbx(CWnd* pParent, void*)
 
 BOOL CDlgSensorInformationQbx::UpdatePage()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_INFORMATION, CPageText::GetLanguageOffset());
 }

@@ -1,5 +1,6 @@
 #include "sensorpages/CDlgStartUp.h"
 
+#include "controls/ControlTexts.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
@@ -7,10 +8,12 @@
 #include "protocol/ComPortTimers.h"
 #include "ports/CPortManGui.h"
 #include "resources/resource.h"
+#include "sensorpages/SensorPageTexts.h"
 #include "shell/ProgramInfo.h"
 #include "shell/CEnvironment.h"
 #include "shell/CPageHost.h"
 #include "shell/ShellMessages.h"
+#include "shell/ShellTexts.h"
 
 IMPLEMENT_DYNAMIC(CDlgStartUp, CDialog)
 
@@ -30,13 +33,6 @@ const COLORREF STARTUP_BACKGROUND = RGB(190, 210, 250);
 constexpr int SUB_STEPS_PER_PORT = 29;
 constexpr UINT START_SEARCH_DELAY_MS = 200;
 constexpr LPARAM STARTUP_REGISTER_VALUE = 456;
-constexpr UINT IDS_EXIT = 5018;
-constexpr UINT IDS_VERSION = 5275;
-constexpr UINT IDS_SEARCHING = 5302;
-constexpr UINT IDS_NOT_FOUND = 5303;
-constexpr UINT IDS_SEARCH_AGAIN = 5304;
-constexpr UINT IDS_SEARCH_ALL = 5345;
-constexpr UINT IDS_SUPPORTED_SENSORS = 5373;
 } // namespace
 
 CDlgStartUp::CDlgStartUp(CWnd* pParent, void*)
@@ -116,9 +112,9 @@ void CDlgStartUp::OnShowWindow(BOOL bShow, UINT nStatus)
     m_btnDefault.SetFocus();
     SetControlText(m_btnExit, IDS_EXIT);
     m_btnExit.ShowWindow(SW_SHOW);
-    SetControlText(m_wndText, IDS_SEARCHING);
+    SetControlText(m_wndText, IDS_STARTUP_SEARCHING);
     m_wndText.ShowWindow(SW_SHOW);
-    SetControlText(m_chkSearchAll, IDS_SEARCH_ALL);
+    SetControlText(m_chkSearchAll, IDS_STARTUP_SEARCH_ALL);
     m_chkSearchAll.SetCheck(BST_CHECKED);
     CComPort& port = m_pMainFrame->GetComPort();
     if (port.m_pPort)
@@ -180,7 +176,7 @@ void CDlgStartUp::OnExit()
 
 void CDlgStartUp::OnSearchAgain()
 {
-    SetControlText(m_wndText, IDS_SEARCHING);
+    SetControlText(m_wndText, IDS_STARTUP_SEARCHING);
     m_btnSearchAgain.ShowWindow(SW_HIDE);
     m_btnInfo.ShowWindow(SW_HIDE);
     m_chkSearchAll.ShowWindow(SW_HIDE);
@@ -265,8 +261,8 @@ void CDlgStartUp::HideSearchProgress()
 void CDlgStartUp::ShowSearchFailed()
 {
     HideSearchProgress();
-    SetControlText(m_wndText, IDS_NOT_FOUND);
-    SetControlText(m_btnSearchAgain, IDS_SEARCH_AGAIN);
+    SetControlText(m_wndText, IDS_STARTUP_NOT_FOUND);
+    SetControlText(m_btnSearchAgain, IDS_STARTUP_SEARCH_AGAIN);
     m_btnSearchAgain.ShowWindow(SW_SHOW);
     m_btnInfo.ShowWindow(SW_SHOW);
     m_chkSearchAll.ShowWindow(SW_SHOW);

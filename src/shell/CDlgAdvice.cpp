@@ -5,6 +5,7 @@
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
+#include "protocol/Language.h"
 #include "resources/resource.h"
 
 #include <iterator>
@@ -114,7 +115,8 @@ const Links LINKS_INTERNATIONAL = {"www.tervane.com", "info@tervane.com"};
 
 bool IsEnglishOffset(int iLanguageOffset)
 {
-    return iLanguageOffset == 1000 || iLanguageOffset == 2000 || iLanguageOffset == 3000;
+    return iLanguageOffset == LANGUAGE_ENGLISH || iLanguageOffset == LANGUAGE_FRENCH ||
+           iLanguageOffset == LANGUAGE_SPANISH;
 }
 } // namespace
 

@@ -1,9 +1,11 @@
 #include "shell/CDlgInfo.h"
 
+#include "controls/ControlTexts.h"
 #include "framework/CDC.h"
 #include "resources/resource.h"
 #include "shell/CPageText.h"
 #include "shell/ProgramInfo.h"
+#include "shell/ShellTexts.h"
 
 BEGIN_MESSAGE_MAP(CDlgInfo, CDialog)
 ON_WM_CTLCOLOR()
@@ -12,8 +14,6 @@ END_MESSAGE_MAP()
 namespace
 {
 const COLORREF INFO_BACKGROUND = RGB(190, 210, 250);
-constexpr UINT IDS_INFO_CAPTION = 5043;
-constexpr UINT IDS_VERSION = 5275;
 } // namespace
 
 CDlgInfo::CDlgInfo()
@@ -38,7 +38,7 @@ BOOL CDlgInfo::OnInitDialog()
         m_wndPicture.SetFitMode(CBitmapViewWnd::FIT_STRETCH);
     }
     CString strText;
-    strText.LoadString(IDS_INFO_CAPTION + static_cast<UINT>(m_iLanguageOffset));
+    strText.LoadString(IDS_INFO + static_cast<UINT>(m_iLanguageOffset));
     SetWindowText(strText);
     // The version line is the same in every language.
     strText.LoadString(IDS_VERSION);

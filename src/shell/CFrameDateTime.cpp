@@ -1,14 +1,10 @@
 #include "shell/CFrameDateTime.h"
 
+#include "protocol/Language.h"
 #include "shell/CDateTimeText.h"
 
 namespace
 {
-constexpr int LANG_OFFSET_GERMAN = 0;
-constexpr int LANG_OFFSET_ENGLISH = 1000;
-constexpr int LANG_OFFSET_FRENCH = 2000;
-constexpr int LANG_OFFSET_SPANISH = 3000;
-
 bool LocalTime(__time64_t tTime, tm& t)
 {
     return _localtime64_s(&t, &tTime) == 0;
@@ -30,14 +26,14 @@ CString ClockText(int iLanguage, const tm& t, bool bSeconds)
 {
     switch (iLanguage)
     {
-        case LANG_OFFSET_GERMAN:
+        case LANGUAGE_GERMAN:
             return " " + ClockFields(':', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " Uhr";
-        case LANG_OFFSET_ENGLISH:
+        case LANGUAGE_ENGLISH:
             return " " + ClockFields(':', CDateTimeText::Hour12(t.tm_hour), t.tm_min, t.tm_sec, bSeconds) +
                    (t.tm_hour >= 12 ? " PM" : " AM");
-        case LANG_OFFSET_FRENCH:
+        case LANGUAGE_FRENCH:
             return " " + ClockFields('.', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " h";
-        case LANG_OFFSET_SPANISH:
+        case LANGUAGE_SPANISH:
             return " " + ClockFields(':', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " h";
     }
     return " " + ClockFields(':', t.tm_hour, t.tm_min, t.tm_sec, bSeconds) + " ";
@@ -49,7 +45,7 @@ CString CFrameDateTime::FormatDate(int iLanguage, int iDay, int iMonth, int iYea
     if (iDay < 1 || iDay > 31 || iMonth < 1 || iMonth > 12 || iYear < 1970 || iYear > 3000)
         return "n.a.";
     CString strDate;
-    if (iLanguage == LANG_OFFSET_ENGLISH)
+    if (iLanguage == LANGUAGE_ENGLISH)
         strDate.Format("%2i/%2i/%4i", iMonth, iDay, iYear);
     else
         strDate.Format("%2i.%2i.%4i", iDay, iMonth, iYear);
@@ -71,27 +67,8 @@ CString CFrameDateTime::FormatDuration(int iLanguage, long long llSeconds)
     const long long llHours = static_cast<long long>(ull / 3600);
     const int iMinutes = static_cast<int>(ull / 60 % 60);
     const int iSeconds = static_cast<int>(ull % 60);
-    const char chSep = iLanguage == LANG_OFFSET_FRENCH ? '.' : ':';
+    const char chSep = iLanguage == LANGUAGE_FRENCH ? '.' : ':';
     return CString(bNegative ? " -" : " ") + ClockFields(chSep, llHours, iMinutes, iSeconds, true);
-}
-
-CString CFrameDateTime::LocalizeDecimalSeparator(int iLanguage, const CString& strText)
-{
-    if (strText.Find("n.a.") >= 0)
-        return strText;
-    CString strResult = strText;
-    switch (iLanguage)
-    {
-        case LANG_OFFSET_GERMAN:
-        case LANG_OFFSET_FRENCH:
-        case LANG_OFFSET_SPANISH:
-            strResult.Replace('.', ',');
-            return strResult;
-        case LANG_OFFSET_ENGLISH:
-            strResult.Replace(',', '.');
-            return strResult;
-    }
-    return "Language Fehler 34242334";
 }
 
 CString CFrameDateTime::FormatPaneTime(int iLanguage, __time64_t tTime)
@@ -110,8 +87,8 @@ CString CFrameDateTime::FormatPaneDate(int iLanguage, __time64_t tTime)
 
 CString CFrameDateTime::FormatPaneWeekday(int iLanguage, __time64_t tTime)
 {
-    CDateTimeText text(LANG_OFFSET_GERMAN, LANG_OFFSET_ENGLISH, LANG_OFFSET_FRENCH, LANG_OFFSET_ENGLISH,
-                       iLanguage, 0, true);
+    CDateTimeText text(LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH, LANGUAGE_ENGLISH, iLanguage, 0,
+                       true);
     return " " + text.GetWeekdayText(tTime, false, nullptr) + " ";
 }
 

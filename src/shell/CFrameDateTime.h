@@ -1,4 +1,4 @@
-// The main frame's date, time, duration and decimal-separator texts in its interface language
+// The main frame's date, time and duration texts in its interface language
 // (LanguageOffset 0 German, 1000 English, 2000 French, 3000 Spanish), and the status panes' texts.
 // Times are local times of the machine.
 #pragma once
@@ -17,8 +17,6 @@ public:
     static CString FormatTime(int iLanguage, __time64_t tTime);
     // " hh:mm:ss" (" hh.mm.ss" in French) with all hours, days included; negative durations with "-".
     static CString FormatDuration(int iLanguage, long long llSeconds);
-    // The decimal separator of the language: ',' for 0, 2000, 3000, '.' for 1000; "n.a." texts stay.
-    static CString LocalizeDecimalSeparator(int iLanguage, const CString& strText);
 
     // Status panes: time of day as hours and minutes, the date, the short weekday.
     static CString FormatPaneTime(int iLanguage, __time64_t tTime);

@@ -2,11 +2,12 @@
 
 #include "framework/CString.h"
 #include "framework/CWnd.h"
+#include "protocol/Language.h"
 #include "shell/CPageHost.h"
 
 namespace
 {
-constexpr int DEFAULT_LANGUAGE_OFFSET = 1000;
+constexpr int DEFAULT_LANGUAGE_OFFSET = LANGUAGE_ENGLISH;
 }
 
 BOOL CPageText::SetItemText(CWnd* pPage, int nCtrlId, UINT nStringId, int iLanguageOffset)

@@ -1,23 +1,18 @@
 #include "storage/CDlgDocumentation.h"
 
 #include "framework/CWinApp.h"
+#include "protocol/Language.h"
 #include "resources/resource.h"
 #include "shell/CEnvironment.h"
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
 #include "shell/CStoredRecord.h"
 #include "storage/DocumentationStruct.h"
+#include "storage/StorageTexts.h"
 
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CDlgDocumentation, CModePage)
-
-namespace
-{
-constexpr UINT IDS_STORAGE_SETTINGS_INCOMPLETE = 5490;
-constexpr UINT IDS_PAGE_CAPTION = 5055;
-constexpr int LANGUAGE_ENGLISH = 1000;
-} // namespace
 
 const CDlgDocumentation::StoredText CDlgDocumentation::s_storedTexts[9] = {
     {"MWTargetDirectory", &CDlgDocumentation::m_strMwTargetDirectory},
@@ -110,7 +105,7 @@ bool CDlgDocumentation::SetDefaultTexts()
 
 BOOL CDlgDocumentation::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_CAPTION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_DOCUMENTATION, CPageText::GetLanguageOffset());
 }
 
 bool CDlgDocumentation::IsAutoStorageComplete(const DocumentationStruct& docu,

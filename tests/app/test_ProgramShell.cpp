@@ -3,7 +3,13 @@
 // the information box.
 #include "ProgramTestSupport.h"
 
+#include "app/AppTexts.h"
+#include "controls/ControlTexts.h"
 #include "framework/CString.h"
+#include "measurement/MeasurementTexts.h"
+#include "protocol/Language.h"
+#include "sensorpages/SensorPageTexts.h"
+#include "storage/StorageTexts.h"
 #include "resources/resource.h"
 
 #include <dbt.h>
@@ -13,9 +19,6 @@
 namespace
 {
 constexpr int AFX_IDW_STATUS_BAR = 0xE801;
-constexpr int LANGUAGE_GERMAN = 0;
-constexpr int LANGUAGE_ENGLISH = 1000;
-constexpr int LANGUAGE_FRENCH = 2000;
 
 std::string Text(UINT nId, int iLanguageOffset = 0)
 {
@@ -30,9 +33,12 @@ struct PageCommand
     UINT nCommand;
     UINT nCaptionId;
 };
-const PageCommand PAGE_COMMANDS[] = {{ID_MODE_SENSOR_CONNECTION, 5052},  {ID_MODE_SENSOR_INFORMATION, 5053},
-                                     {ID_MODE_MEASURE_ADJUST, 5054},     {ID_MODE_DOCUMENTATION, 5055},
-                                     {ID_MODE_SENSOR_CALIBRATION, 5056}, {ID_MODE_MEASURE_DIAGRAM, 5057}};
+const PageCommand PAGE_COMMANDS[] = {{ID_MODE_SENSOR_CONNECTION, IDS_PAGE_SENSOR_CONNECTION},
+                                     {ID_MODE_SENSOR_INFORMATION, IDS_PAGE_SENSOR_INFORMATION},
+                                     {ID_MODE_MEASURE_ADJUST, IDS_PAGE_MEASURE_ADJUST},
+                                     {ID_MODE_DOCUMENTATION, IDS_PAGE_DOCUMENTATION},
+                                     {ID_MODE_SENSOR_CALIBRATION, IDS_PAGE_SENSOR_CALIBRATION},
+                                     {ID_MODE_MEASURE_DIAGRAM, IDS_PAGE_MEASURE_DIAGRAM}};
 
 // The caption of a docking bar after a language switch.
 std::string ExpectedBarCaption(int iBarId, int iLanguage)
@@ -40,15 +46,15 @@ std::string ExpectedBarCaption(int iBarId, int iLanguage)
     switch (iBarId)
     {
         case 123:
-            return Text(5325, iLanguage);
+            return Text(IDS_BAR_CHANNEL_A, iLanguage);
         case 125:
-            return Text(5326, iLanguage);
+            return Text(IDS_BAR_CHANNEL_B, iLanguage);
         case 122:
-            return Text(5437, iLanguage) + " (" + Text(5443, iLanguage) + ")";
+            return Text(IDS_BAR_LIGHT, iLanguage) + " (" + Text(IDS_BAR_LIGHT_CONDITION, iLanguage) + ")";
         case 185:
-            return Text(5139, iLanguage);
+            return Text(IDS_DIAGRAM, iLanguage);
         default:
-            return Text(5076, iLanguage);
+            return Text(IDS_BAR_NAVIGATION, iLanguage);
     }
 }
 
@@ -59,10 +65,35 @@ std::vector<std::string> ExpectedTree(int iLanguage)
     {
         int iLevel;
         UINT nId;
-    } items[] = {{0, 5014}, {1, 5015}, {1, 5016}, {1, 5017}, {1, 5018}, {0, 5019}, {1, 5020}, {2, 5021},
-                 {2, 5022}, {2, 5023}, {2, 5024}, {2, 5025}, {1, 5026}, {0, 5028}, {1, 5029}, {2, 5323},
-                 {2, 5324}, {2, 5431}, {1, 5139}, {1, 5034}, {1, 5035}, {1, 5036}, {0, 5037}, {1, 5038},
-                 {1, 5039}, {1, 5040}, {0, 5042}, {1, 5043}, {1, 5044}};
+    } items[] = {{0, IDS_TREE_FILE},
+                 {1, IDS_TREE_SAVE_MEASURED_VALUES},
+                 {1, IDS_TREE_SAVE_DIAGRAM},
+                 {1, IDS_TREE_PRINT},
+                 {1, IDS_EXIT},
+                 {0, IDS_TREE_OPERATING_MODE},
+                 {1, IDS_TREE_CONFIGURATION_MODE},
+                 {2, IDS_TREE_SENSOR_CONNECTION},
+                 {2, IDS_TREE_SENSOR_INFORMATION},
+                 {2, IDS_TREE_MEASURE_ADJUST},
+                 {2, IDS_TREE_DOCUMENTATION},
+                 {2, IDS_TREE_SENSOR_CALIBRATION},
+                 {1, IDS_TREE_MEASURE_DIAGRAM},
+                 {0, IDS_TREE_VIEW},
+                 {1, IDS_TREE_DIGITAL_VIEWS},
+                 {2, IDS_CHANNEL_A},
+                 {2, IDS_CHANNEL_B},
+                 {2, IDS_TREE_IO_NIO},
+                 {1, IDS_DIAGRAM},
+                 {1, IDS_TREE_NAVIGATION_BAR},
+                 {1, IDS_TREE_STATUS_BAR},
+                 {1, IDS_TREE_RESET_VIEWS},
+                 {0, IDS_TREE_LANGUAGE},
+                 {1, IDS_TREE_GERMAN},
+                 {1, IDS_TREE_ENGLISH},
+                 {1, IDS_TREE_FRENCH},
+                 {0, IDS_TREE_HELP},
+                 {1, IDS_INFO},
+                 {1, IDS_ADVICE}};
     std::vector<std::string> texts;
     for (const auto& item : items)
         texts.push_back(std::string(2 * item.iLevel, ' ') + Text(item.nId, iLanguage));
@@ -78,7 +109,8 @@ protected:
         m_hFrame = StartAndWaitForMainWindow();
         ASSERT_TRUE(m_hFrame) << m_program.LastError() << "; " << m_strStartUpState;
         m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
-        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270, m_iLanguage))) << m_program.LastError();
+        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY, m_iLanguage)))
+            << m_program.LastError();
     }
 
     // Posts the command until its page is in front: page switches are throttled to one per 50 ms.
@@ -103,7 +135,8 @@ protected:
     // Starts a stream with the panel's Start button and waits until the simulator sends it.
     void StartStream()
     {
-        ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(5057, m_iLanguage))) << m_program.LastError();
+        ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM, m_iLanguage)))
+            << m_program.LastError();
         HWND hStart = m_program.FindControl(m_hFrame, IDC_PANEL_START);
         ASSERT_TRUE(m_program.WaitFor("an enabled Start button", CProgramHarness::DEFAULT_TIMEOUT_MS,
                                       [&] { return ::IsWindowEnabled(hStart) != FALSE; }))
@@ -113,7 +146,8 @@ protected:
             m_program.WaitFor("a running stream", CProgramHarness::DEFAULT_TIMEOUT_MS,
                               [&] { return CSimClient::FindValue(m_sim.GetState(), "stream") != "null"; }))
             << m_program.LastError();
-        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5272, m_iLanguage))) << m_program.LastError();
+        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_MEASURING, m_iLanguage)))
+            << m_program.LastError();
     }
 
     HWND m_hFrame = nullptr;
@@ -130,7 +164,7 @@ TEST_F(ProgramShellTest, EachModeCommandShowsItsPage)
     EXPECT_TRUE(m_program.WaitFor("the connection page", CProgramHarness::DEFAULT_TIMEOUT_MS,
                                   [&]
                                   {
-                                      if (ActivePageCaption(m_hFrame) == Text(5052))
+                                      if (ActivePageCaption(m_hFrame) == Text(IDS_PAGE_SENSOR_CONNECTION))
                                           return true;
                                       m_program.TypeKey(m_hFrame, VK_TAB, true, false);
                                       return false;
@@ -141,7 +175,7 @@ TEST_F(ProgramShellTest, EachModeCommandShowsItsPage)
 TEST_F(ProgramShellTest, LanguageSwitchRenewsMenuBarsTreeStatusAndPagesInEachLanguage)
 {
     ASSERT_NO_FATAL_FAILURE(StartConnected());
-    ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(5057))) << m_program.LastError();
+    ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM))) << m_program.LastError();
     HWND hTree = m_program.FindControl(m_hFrame, IDC_NAVI_TREE);
     const struct
     {
@@ -156,16 +190,50 @@ TEST_F(ProgramShellTest, LanguageSwitchRenewsMenuBarsTreeStatusAndPagesInEachLan
         SCOPED_TRACE(change.iLanguage);
         m_iLanguage = change.iLanguage;
         ASSERT_TRUE(m_program.PostCommand(m_hFrame, change.nCommand));
-        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270, m_iLanguage))) << m_program.LastError();
-        EXPECT_EQ(Text(5057, m_iLanguage), ActivePageCaption(m_hFrame));
+        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY, m_iLanguage)))
+            << m_program.LastError();
+        EXPECT_EQ(Text(IDS_PAGE_MEASURE_DIAGRAM, m_iLanguage), ActivePageCaption(m_hFrame));
         for (int iBar : {123, 125, 122, 185, 127})
             EXPECT_EQ(ExpectedBarCaption(iBar, m_iLanguage),
                       CProgramHarness::GetText(m_program.FindControl(m_hFrame, iBar)));
         EXPECT_EQ(ExpectedTree(m_iLanguage), m_program.TreeItemTexts(hTree));
         // A page hidden during the switch shows the new language when it comes to the front.
-        EXPECT_TRUE(ShowPage(ID_MODE_MEASURE_ADJUST, Text(5054, m_iLanguage))) << m_program.LastError();
-        EXPECT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(5057, m_iLanguage))) << m_program.LastError();
+        EXPECT_TRUE(ShowPage(ID_MODE_MEASURE_ADJUST, Text(IDS_PAGE_MEASURE_ADJUST, m_iLanguage)))
+            << m_program.LastError();
+        EXPECT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM, m_iLanguage)))
+            << m_program.LastError();
         EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, change.pszShot)) << m_program.LastError();
+    }
+}
+
+// The channel items of the tree announce the prompts of their view commands in the interface language.
+TEST_F(ProgramShellTest, TreeChannelItemsPromptInEnglishAndFrench)
+{
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    HWND hTree = m_program.FindControl(m_hFrame, IDC_NAVI_TREE);
+    const struct
+    {
+        UINT nCommand;
+        int iLanguage;
+    } switches[] = {{ID_LANGUAGE_ENGLISH, LANGUAGE_ENGLISH}, {ID_LANGUAGE_FRENCH, LANGUAGE_FRENCH}};
+    const struct
+    {
+        int iItem;
+        UINT nPrompt;
+    } channels[] = {{IDS_CHANNEL_A, ID_VIEW_CHANNEL_A}, {IDS_CHANNEL_B, ID_VIEW_CHANNEL_B}};
+    for (const auto& change : switches)
+    {
+        SCOPED_TRACE(change.iLanguage);
+        ASSERT_TRUE(m_program.PostCommand(m_hFrame, change.nCommand));
+        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY, change.iLanguage)))
+            << m_program.LastError();
+        for (const auto& channel : channels)
+        {
+            ASSERT_TRUE(m_program.HoverTreeItem(hTree, Text(channel.iItem, change.iLanguage)))
+                << m_program.LastError();
+            EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(channel.nPrompt, change.iLanguage)))
+                << m_program.LastError() << "; shown: " << CProgramHarness::GetText(m_hStatusBar);
+        }
     }
 }
 
@@ -191,7 +259,7 @@ TEST_F(ProgramShellTest, TimerTableContinuesTheProtocolSequences)
     EXPECT_TRUE(m_program.WaitFor("the connection after the search", CProgramHarness::DEFAULT_TIMEOUT_MS,
                                   [&] { return m_sim.GetLog().find("\"cmd\": \"D\"") != std::string::npos; }))
         << m_program.LastError();
-    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY))) << m_program.LastError();
 }
 
 TEST_F(ProgramShellTest, RemovalDuringAStreamStopsItAndAnArrivalTestsTheConnectionAgain)
@@ -205,7 +273,7 @@ TEST_F(ProgramShellTest, RemovalDuringAStreamStopsItAndAnArrivalTestsTheConnecti
     ASSERT_TRUE(m_sim.Unplug());
     ASSERT_TRUE(m_program.SendDeviceChange(m_hFrame, DBT_DEVICEREMOVECOMPLETE, "COM5"))
         << m_program.LastError();
-    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5271))) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_DISCONNECTED))) << m_program.LastError();
     EXPECT_FALSE(::IsWindowEnabled(hStart));
     EXPECT_FALSE(::IsWindowEnabled(hStop));
     std::string strShot;
@@ -217,7 +285,7 @@ TEST_F(ProgramShellTest, RemovalDuringAStreamStopsItAndAnArrivalTestsTheConnecti
     ASSERT_TRUE(m_program.SendDeviceChange(m_hFrame, DBT_DEVICEARRIVAL, "COM5")) << m_program.LastError();
     ASSERT_TRUE(m_program.SendDeviceChange(m_hFrame, DBT_DEVNODES_CHANGED)) << m_program.LastError();
     EXPECT_TRUE(WaitForLog("a status request after the arrival", "\"cmd\": \"B\"")) << m_program.LastError();
-    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY))) << m_program.LastError();
     EXPECT_TRUE(m_program.WaitFor("an enabled Start button", CProgramHarness::DEFAULT_TIMEOUT_MS,
                                   [&] { return ::IsWindowEnabled(hStart) != FALSE; }))
         << m_program.LastError();
@@ -240,7 +308,7 @@ TEST_F(ProgramShellTest, ASensorThatStopsAnsweringIsSearchedForAgain)
                                   }))
         << m_program.LastError() << "\n"
         << m_sim.GetLog();
-    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY))) << m_program.LastError();
 }
 
 TEST_F(ProgramShellTest, CloseIsRefusedDuringTheInitialisationAndTakenAfterIt)
@@ -254,7 +322,7 @@ TEST_F(ProgramShellTest, CloseIsRefusedDuringTheInitialisationAndTakenAfterIt)
     ASSERT_TRUE(WaitForLog("the initialisation's status request", "\"cmd\": \"B\"")) << m_program.LastError();
     ASSERT_TRUE(::PostMessageA(m_hFrame, WM_CLOSE, 0, 0));
     m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
-    ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+    ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY))) << m_program.LastError();
     EXPECT_TRUE(m_program.IsRunning()) << "closed during the initialisation";
     EXPECT_TRUE(::IsWindow(m_hFrame));
     ASSERT_TRUE(m_sim.ClearFaults());
@@ -295,16 +363,17 @@ TEST_F(ProgramShellTest, InformationBoxShowsTheVersionAndTheNoteItsLanguage)
 {
     ASSERT_NO_FATAL_FAILURE(StartConnected());
     ASSERT_TRUE(m_program.PostCommand(m_hFrame, ID_HELP_INFO));
-    HWND hInfo = m_program.WaitForWindow(CProgramHarness::Dialog(Text(5043)));
+    HWND hInfo = m_program.WaitForWindow(CProgramHarness::Dialog(Text(IDS_INFO)));
     ASSERT_TRUE(hInfo) << m_program.LastError();
     EXPECT_EQ("Version 2.05", CProgramHarness::GetText(::GetDlgItem(hInfo, IDC_INFO_VERSION)));
     EXPECT_TRUE(m_program.SaveScreenshot(hInfo, "program_information_box")) << m_program.LastError();
     ASSERT_TRUE(m_program.AnswerMessageBox(hInfo, IDOK)) << m_program.LastError();
 
     ASSERT_TRUE(m_program.PostCommand(m_hFrame, ID_LANGUAGE_FRENCH));
-    ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270, LANGUAGE_FRENCH))) << m_program.LastError();
+    ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY, LANGUAGE_FRENCH)))
+        << m_program.LastError();
     ASSERT_TRUE(m_program.PostCommand(m_hFrame, ID_HELP_ADVICE));
-    HWND hNote = m_program.WaitForWindow(CProgramHarness::Dialog(Text(5044, LANGUAGE_FRENCH)));
+    HWND hNote = m_program.WaitForWindow(CProgramHarness::Dialog(Text(IDS_ADVICE, LANGUAGE_FRENCH)));
     ASSERT_TRUE(hNote) << m_program.LastError();
     // French shows the English conditions and the international addresses.
     EXPECT_EQ("www.tervane.com", CProgramHarness::GetText(::GetDlgItem(hNote, IDC_ADVICE_WEB)));

@@ -7,6 +7,8 @@
 #include "app/AppRestart.h"
 #include "app/CMainFrame.h"
 #include "app/CQbxUsbTq5View.h"
+#include "controls/ControlTexts.h"
+#include "protocol/Language.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/DocumentationStruct.h"
 
@@ -14,6 +16,8 @@
 
 #include <memory>
 #include <thread>
+
+#define TREE_ITEM_ID(name, id) name,
 
 TEST(MainFrameMenu, TextsFollowTheLanguageAndTheDiagnosticAndSpanishCommandsGo)
 {
@@ -65,15 +69,38 @@ TEST(MainFrameLanguage, OnlyGermanEnglishAndFrenchAreTaken)
 TEST(MainFrameLanguage, PromptsOfTheTreeAndTheCommandsFollowTheLanguage)
 {
     auto pFrame = std::make_unique<CMainFrame>();
-    pFrame->SetLanguage(2000);
+    pFrame->SetLanguage(LANGUAGE_FRENCH);
     CString strPrompt;
     pFrame->GetMessageString(ID_FILE_EXIT, strPrompt);
     EXPECT_STREQ("Termine le programme", strPrompt);
     pFrame->GetMessageString(IDC_NAVI_TREE, strPrompt);
     EXPECT_STREQ("Barre de navigation: choisir le mode, l'affichage et la langue", strPrompt);
-    // The channel commands lie above the range that follows the language.
     pFrame->GetMessageString(ID_VIEW_CHANNEL_A, strPrompt);
-    EXPECT_STREQ("Zeigt oder verbirgt die Anzeige von Kanal A", strPrompt);
+    EXPECT_STREQ("Affiche ou cache l'affichage du canal A", strPrompt);
+}
+
+// Whichever item the mouse is over, the tree's prompt is the string of the item's prompt id in the
+// interface language.
+TEST(MainFrameLanguage, EveryPromptOfTheTreeIsInTheInterfaceLanguage)
+{
+    auto pFrame = std::make_unique<CMainFrame>();
+    const int aiItems[] = {CONTROL_TEXTS(TREE_ITEM_ID)};
+    for (int iLanguage : {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH})
+    {
+        pFrame->SetLanguage(iLanguage);
+        for (int iItem : aiItems)
+        {
+            if (!pFrame->m_wndNaviTree.LookupPrompt(static_cast<DWORD_PTR>(iItem), TRUE))
+                continue;
+            const int iPromptId = pFrame->m_wndNaviTree.GetPromptId();
+            CString strExpected;
+            strExpected.LoadString(static_cast<UINT>(iPromptId + iLanguage));
+            CString strPrompt;
+            pFrame->GetMessageString(IDC_NAVI_TREE, strPrompt);
+            EXPECT_EQ(strExpected, strPrompt)
+                << "item " << iItem << ", prompt " << iPromptId << ", language " << iLanguage;
+        }
+    }
 }
 
 TEST(MainFrameSettings, PortRowsAreNumberedWithThreeDigits)

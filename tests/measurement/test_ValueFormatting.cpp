@@ -3,13 +3,12 @@
 
 #include "measurement/CDisplayHelper.h"
 #include "protocol/CTervane_Send.h"
+#include "protocol/Language.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-constexpr int GERMAN = 0;
-constexpr int ENGLISH = 1000;
 
 class ValueFormatting : public ::testing::Test
 {
@@ -26,7 +25,7 @@ protected:
                                         piDecimals, nullptr);
     }
     static CString Send(const char* pszValue, char cTypeClass, int* piDecimals = nullptr,
-                        int iLanguage = GERMAN)
+                        int iLanguage = LANGUAGE_GERMAN)
     {
         return CTervane_Send::TerSend_FormatValueWithUnit(pszValue, cTypeClass, iLanguage, nullptr, nullptr,
                                                           nullptr, nullptr, piDecimals);
@@ -97,7 +96,7 @@ TEST_F(ValueFormatting, DisplayHelperReportsTheUnitOfTheSettingsTables)
     int iId = 0;
     int iCode = 0;
     double dFactor = 0.0;
-    host.m_iLanguageOffset = ENGLISH;
+    host.m_iLanguageOffset = LANGUAGE_ENGLISH;
     char cTorque = 'D';
     EXPECT_STREQ("1.00 N·m", helper.FormatByTypeClass(0, "100", &cTorque, 1, &strValue, &strUnit, &iId,
                                                       &iCode, nullptr, &dFactor));
@@ -125,14 +124,15 @@ TEST_F(ValueFormatting, SendClassReportsItsOwnCodesAndFactors)
     CString strUnit;
     int iCode = -1;
     double dFactor = 0.0;
-    EXPECT_STREQ("2.50 kg", CTervane_Send::TerSend_FormatValueWithUnit("2500", 'W', ENGLISH, &strValue,
-                                                                       &strUnit, &iCode, &dFactor, nullptr));
+    EXPECT_STREQ("2.50 kg",
+                 CTervane_Send::TerSend_FormatValueWithUnit("2500", 'W', LANGUAGE_ENGLISH, &strValue,
+                                                            &strUnit, &iCode, &dFactor, nullptr));
     EXPECT_STREQ("2.50", strValue);
     EXPECT_STREQ("kg", strUnit);
     EXPECT_EQ(2, iCode);
     EXPECT_EQ(0.001, dFactor);
-    CTervane_Send::TerSend_FormatValueWithUnit("500", 'K', GERMAN, nullptr, nullptr, &iCode, &dFactor,
-                                               nullptr);
+    CTervane_Send::TerSend_FormatValueWithUnit("500", 'K', LANGUAGE_GERMAN, nullptr, nullptr, &iCode,
+                                               &dFactor, nullptr);
     EXPECT_EQ(2, iCode); // N
     EXPECT_EQ(1.0, dFactor);
 }
@@ -141,7 +141,7 @@ TEST_F(ValueFormatting, CommaEndsTheDisplayHelpersNumberButNotTheSendClasss)
 {
     EXPECT_STREQ("2,00 cN·m", Display("2,5", 'D'));
     EXPECT_STREQ("2,50 cN·m", Send("2,5", 'D'));
-    EXPECT_STREQ("2.50 cN·m", Send("2,5", 'D', nullptr, ENGLISH));
+    EXPECT_STREQ("2.50 cN·m", Send("2,5", 'D', nullptr, LANGUAGE_ENGLISH));
 }
 
 TEST_F(ValueFormatting, UnknownLetters)
@@ -170,11 +170,4 @@ TEST_F(ValueFormatting, ModeTwoNamesTheMeasurandOfSingleUnitClasses)
     EXPECT_STREQ("Spannung", Display("whatever", 'A', nullptr, 2));
     EXPECT_STREQ("n.a.", Display("10", 'S', nullptr, 2));
     EXPECT_STREQ("1,00 N·m", Display("100", 'D', nullptr, 2));
-}
-
-TEST(SendClassSeparator, LanguageDecidesTheDecimalSeparator)
-{
-    EXPECT_STREQ("1,50", CTervane_Send::TerSend_LocalizeDecimalSeparator(2000, "1.50"));
-    EXPECT_STREQ("1.50", CTervane_Send::TerSend_LocalizeDecimalSeparator(1000, "1,50"));
-    EXPECT_STREQ("1,50", CTervane_Send::TerSend_LocalizeDecimalSeparator(9, "1.50"));
 }

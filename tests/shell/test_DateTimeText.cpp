@@ -185,17 +185,6 @@ TEST(FrameDateTime, DurationsKeepWholeDays)
     EXPECT_EQ(CFrameDateTime::FormatDuration(0, LLONG_MIN).Left(2), " -");
 }
 
-TEST(FrameDateTime, DecimalSeparatorOfTheLanguage)
-{
-    EXPECT_EQ(CFrameDateTime::LocalizeDecimalSeparator(1000, "1,5"), "1.5");
-    EXPECT_EQ(CFrameDateTime::LocalizeDecimalSeparator(0, "1.234,5"), "1,234,5");
-    EXPECT_EQ(CFrameDateTime::LocalizeDecimalSeparator(2000, "0.25"), "0,25");
-    EXPECT_EQ(CFrameDateTime::LocalizeDecimalSeparator(3000, "0.25"), "0,25");
-    for (int iLanguage : {0, 1000, 2000, 3000, 42})
-        EXPECT_EQ(CFrameDateTime::LocalizeDecimalSeparator(iLanguage, "1.5 n.a."), "1.5 n.a.");
-    EXPECT_EQ(CFrameDateTime::LocalizeDecimalSeparator(42, "1.5"), "Language Fehler 34242334");
-}
-
 TEST(FrameDateTime, DatePaneFollowsEveryDayChange)
 {
     CFrameDateTime panes;

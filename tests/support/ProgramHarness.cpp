@@ -155,6 +155,36 @@ private:
     void* m_pData;
 };
 
+// Calls visit with each item of the tree, depth first, with its level and text, until visit returns
+// false.
+void VisitTreeItems(HWND hTree, const CRemoteBuffer& buffer,
+                    const std::function<bool(HTREEITEM, int, const std::string&)>& visit)
+{
+    bool bGoOn = true;
+    std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM hItem, int iLevel)
+    {
+        for (; bGoOn && hItem != nullptr;
+             hItem = reinterpret_cast<HTREEITEM>(
+                 ::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hItem))))
+        {
+            TVITEMA item = {};
+            item.mask = TVIF_TEXT;
+            item.hItem = hItem;
+            item.pszText = reinterpret_cast<LPSTR>(buffer.Address(sizeof(TVITEMA)));
+            item.cchTextMax = TEXT_MAX;
+            char szText[TEXT_MAX] = {};
+            if (buffer.Write(0, &item, sizeof(item)) &&
+                ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.Address())) &&
+                buffer.Read(sizeof(TVITEMA), szText, sizeof(szText) - 1))
+                bGoOn = visit(hItem, iLevel, szText);
+            walk(reinterpret_cast<HTREEITEM>(
+                     ::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(hItem))),
+                 iLevel + 1);
+        }
+    };
+    walk(reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0);
+}
+
 bool WriteBmp(const std::string& strPath, int cx, int cy, const std::vector<BYTE>& pixels)
 {
     BITMAPINFOHEADER info = {};
@@ -644,28 +674,40 @@ std::vector<std::string> CProgramHarness::TreeItemTexts(HWND hTree)
         Fail("cannot reach the tree of TQ5.exe");
         return texts;
     }
-    std::function<void(HTREEITEM, int)> visit = [&](HTREEITEM hItem, int iLevel)
-    {
-        for (; hItem != nullptr; hItem = reinterpret_cast<HTREEITEM>(::SendMessageA(
-                                     hTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hItem))))
-        {
-            TVITEMA item = {};
-            item.mask = TVIF_TEXT;
-            item.hItem = hItem;
-            item.pszText = reinterpret_cast<LPSTR>(buffer.Address(sizeof(TVITEMA)));
-            item.cchTextMax = TEXT_MAX;
-            char szText[TEXT_MAX] = {};
-            if (buffer.Write(0, &item, sizeof(item)) &&
-                ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.Address())) &&
-                buffer.Read(sizeof(TVITEMA), szText, sizeof(szText) - 1))
-                texts.push_back(std::string(2 * iLevel, ' ') + szText);
-            visit(reinterpret_cast<HTREEITEM>(
-                      ::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(hItem))),
-                  iLevel + 1);
-        }
-    };
-    visit(reinterpret_cast<HTREEITEM>(::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0);
+    VisitTreeItems(hTree, buffer,
+                   [&](HTREEITEM, int iLevel, const std::string& strText)
+                   {
+                       texts.push_back(std::string(2 * iLevel, ' ') + strText);
+                       return true;
+                   });
     return texts;
+}
+
+bool CProgramHarness::HoverTreeItem(HWND hTree, const std::string& strText)
+{
+    CRemoteBuffer buffer(m_dwProcessId, sizeof(TVITEMA) + TEXT_MAX);
+    if (!buffer.IsReady() || hTree == nullptr)
+        return Fail("cannot reach the tree of TQ5.exe");
+    HTREEITEM hFound = nullptr;
+    VisitTreeItems(hTree, buffer,
+                   [&](HTREEITEM hItem, int, const std::string& strItemText)
+                   {
+                       if (strItemText == strText)
+                           hFound = hItem;
+                       return hFound == nullptr;
+                   });
+    if (hFound == nullptr)
+        return Fail("no tree item \"" + strText + "\"");
+    ::SendMessageA(hTree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hFound));
+    // TVM_GETITEMRECT takes the item in the rectangle it fills; wParam TRUE: the text's rectangle.
+    RECT rc = {};
+    std::memcpy(&rc, &hFound, sizeof(hFound));
+    if (!buffer.Write(0, &rc, sizeof(rc)) ||
+        !::SendMessageA(hTree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(buffer.Address())) ||
+        !buffer.Read(0, &rc, sizeof(rc)))
+        return Fail("no rectangle for the tree item \"" + strText + "\"");
+    const LPARAM lPoint = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    return ::PostMessageA(hTree, WM_MOUSEMOVE, 0, lPoint) || Fail("cannot post to the tree");
 }
 
 // ---- Screenshots

@@ -112,6 +112,9 @@ public:
     std::string ListCellText(HWND hList, int iRow, int iColumn);
     // The texts of all items of a tree, depth first; each line is indented by two blanks per level.
     std::vector<std::string> TreeItemTexts(HWND hTree);
+    // Posts a mouse move over the text of the first item (depth first) with the text, scrolled into view,
+    // as the mouse would send it.
+    bool HoverTreeItem(HWND hTree, const std::string& strText);
 
     // ---- Screenshots
     // Saves what the screen shows of the window as "<build>/tests/screenshots/<name>.bmp"; its path in
