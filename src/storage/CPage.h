@@ -197,6 +197,9 @@ private:
                      LPCSTR lpszText);
     double TextInRegionIn(CPrintRegion* pRegion, double dRow, double dColumn, int nFlags, int nPointSize,
                           LPCSTR lpszText);
+    // Saves; draws the text into the rectangle and returns where it ended.
+    int RenderInRectangle(int nTop, int nLeft, int nBottom, int nRight, int nFlags, int nPointSize,
+                          LPCSTR lpszText);
     // Both return where the text ended, or -1 when nothing was drawn.
     int TextInRectangle(int nTop, int nLeft, int nBottom, int nRight, int nFlags, int nPointSize,
                         LPCSTR lpszText);

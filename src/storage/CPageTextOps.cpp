@@ -197,11 +197,9 @@ void CPage::PlaceInRegion(const CPrintRegion& region, int& nTop, int& nLeft, int
     nRight = std::min(nRight + region.m_bodyLeft, region.m_right);
 }
 
-int CPage::TextInRectangle(int nTop, int nLeft, int nBottom, int nRight, int nFlags, int nPointSize,
-                           LPCSTR lpszText)
+int CPage::RenderInRectangle(int nTop, int nLeft, int nBottom, int nRight, int nFlags, int nPointSize,
+                             LPCSTR lpszText)
 {
-    if (nLeft > RightLimit(0) || nTop > BottomLimit(0))
-        return -1;
     PushState();
     m_state.SetRect(nTop, nLeft, nBottom, nRight);
     SetText(lpszText, nFlags, nPointSize);
@@ -211,20 +209,22 @@ int CPage::TextInRectangle(int nTop, int nLeft, int nBottom, int nRight, int nFl
     return nEnd;
 }
 
+int CPage::TextInRectangle(int nTop, int nLeft, int nBottom, int nRight, int nFlags, int nPointSize,
+                           LPCSTR lpszText)
+{
+    if (nLeft > RightLimit(0) || nTop > BottomLimit(0))
+        return -1;
+    return RenderInRectangle(nTop, nLeft, nBottom, nRight, nFlags, nPointSize, lpszText);
+}
+
 int CPage::TextInRegionRectangle(CPrintRegion* pRegion, int nTop, int nLeft, int nBottom, int nRight,
                                  int nFlags, int nPointSize, LPCSTR lpszText)
 {
     if (pRegion == nullptr)
         return -1;
     PlaceInRegion(*pRegion, nTop, nLeft, nBottom, nRight);
-    PushState();
     CShadeContrast contrast(m_state.pDC, pRegion->m_fillFlags);
-    m_state.SetRect(nTop, nLeft, nBottom, nRight);
-    SetText(lpszText, nFlags, nPointSize);
-    m_printer.RenderText(m_state, m_lineSpacing);
-    const int nEnd = m_state.lastRight;
-    PopState();
-    return nEnd;
+    return RenderInRectangle(nTop, nLeft, nBottom, nRight, nFlags, nPointSize, lpszText);
 }
 
 void CPage::TextInRectIn(double dTop, double dLeft, double dBottom, double dRight, int nFlags, int nPointSize,

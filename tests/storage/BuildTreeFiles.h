@@ -1,29 +1,11 @@
-// Files of the storage tests in the build tree, by Windows path, written and read whole.
+// Files of the storage tests, written and read whole.
 #pragma once
 
 #include "framework/CString.h"
+#include "support/BuildTreePath.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
-
-// A Windows path below the build tree (the temporary folder when the build tree is unknown).
-inline CString BuildTreePath(const char* lpszRelative)
-{
-    CString strPath;
-    const char* pszBuild = std::getenv("TQ5_BUILD_DIR");
-    if (pszBuild && *pszBuild == '/')
-        strPath = CString("Z:") + pszBuild + "/";
-    else
-    {
-        char szTemp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, szTemp);
-        strPath = szTemp;
-    }
-    strPath += lpszRelative;
-    strPath.Replace('/', '\\');
-    return strPath;
-}
 
 inline bool WriteBytes(const CString& strPath, const std::vector<BYTE>& bytes)
 {

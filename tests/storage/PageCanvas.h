@@ -1,90 +1,16 @@
-// A white 32-bit bitmap with a device context to lay out printed pages on; the pixels are read directly.
+// A white 32-bit bitmap with a device context to lay out printed pages on; TQ5_PAGE_SHOTS names a folder for
+// Save.
 #pragma once
 
-#include "framework/CDC.h"
-#include "framework/CRect.h"
-
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include "support/DibCanvas.h"
 
 constexpr COLORREF PAGE_WHITE = RGB(255, 255, 255);
 constexpr COLORREF PAGE_BLACK = RGB(0, 0, 0);
 
-class PageCanvas
+class PageCanvas : public CDibCanvas<CDC>
 {
 public:
-    PageCanvas(int cx, int cy) : m_cx(cx), m_cy(cy)
-    {
-        HDC hScreen = ::GetDC(nullptr);
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy; // top-down rows
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        m_hBitmap =
-            ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits), nullptr, 0);
-        m_dc.Attach(::CreateCompatibleDC(hScreen));
-        ::ReleaseDC(nullptr, hScreen);
-        m_hOld = ::SelectObject(m_dc, m_hBitmap);
-        m_dc.FillSolidRect(0, 0, cx, cy, PAGE_WHITE);
-    }
-    ~PageCanvas()
-    {
-        ::SelectObject(m_dc, m_hOld);
-        ::DeleteObject(m_hBitmap);
-    }
-    PageCanvas(const PageCanvas&) = delete;
-    PageCanvas& operator=(const PageCanvas&) = delete;
+    PageCanvas(int cx, int cy) : CDibCanvas(cx, cy, "TQ5_PAGE_SHOTS") {}
 
-    int Width() const { return m_cx; }
-    int Height() const { return m_cy; }
-    COLORREF Pixel(int x, int y) const
-    {
-        if (x < 0 || y < 0 || x >= m_cx || y >= m_cy)
-            return CLR_INVALID;
-        ::GdiFlush();
-        const DWORD v = m_pBits[y * m_cx + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-    // Pixels of the rectangle (clipped to the canvas) that are not cr.
-    int CountOther(const CRect& rect, COLORREF cr) const
-    {
-        int n = 0;
-        for (int y = std::max(0L, rect.top); y < std::min<LONG>(m_cy, rect.bottom); ++y)
-            for (int x = std::max(0L, rect.left); x < std::min<LONG>(m_cx, rect.right); ++x)
-                n += Pixel(x, y) != cr;
-        return n;
-    }
-    bool IsBlank() const { return CountOther(CRect(0, 0, m_cx, m_cy), PAGE_WHITE) == 0; }
-    // With TQ5_PAGE_SHOTS set to a folder, writes the canvas there as <name>.bmp to look at.
-    void Save(const char* lpszName) const
-    {
-        const char* lpszFolder = std::getenv("TQ5_PAGE_SHOTS");
-        if (lpszFolder == nullptr)
-            return;
-        ::GdiFlush();
-        char szPath[MAX_PATH];
-        std::snprintf(szPath, sizeof(szPath), "%s\\%s.bmp", lpszFolder, lpszName);
-        BITMAPINFOHEADER bih = {sizeof(bih), m_cx, -m_cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        const DWORD cbImage = static_cast<DWORD>(m_cx * m_cy * 4);
-        const DWORD cbHeaders = sizeof(BITMAPFILEHEADER) + sizeof(bih);
-        BITMAPFILEHEADER bfh = {0x4D42, cbHeaders + cbImage, 0, 0, cbHeaders};
-        if (FILE* f = std::fopen(szPath, "wb"))
-        {
-            std::fwrite(&bfh, sizeof(bfh), 1, f);
-            std::fwrite(&bih, sizeof(bih), 1, f);
-            std::fwrite(m_pBits, cbImage, 1, f);
-            std::fclose(f);
-        }
-    }
-
-    CDC m_dc;
-
-private:
-    int m_cx, m_cy;
-    HBITMAP m_hBitmap = nullptr;
-    HGDIOBJ m_hOld = nullptr;
-    DWORD* m_pBits = nullptr;
+    bool IsBlank() const { return CountOther(CRect(0, 0, Width(), Height()), PAGE_WHITE) == 0; }
 };
