@@ -2,6 +2,7 @@
 #include "storage/CPage.h"
 
 #include "framework/CDC.h"
+#include "framework/CRect.h"
 #include "framework/CWinApp.h"
 #include "storage/CBmpFileReader.h"
 #include "storage/CPrintRegion.h"

@@ -8,7 +8,6 @@
 // next row: the bottom of the rectangle the text needed, plus the extra line spacing.
 #pragma once
 
-#include "framework/CRect.h"
 #include "storage/CPrinter.h"
 #include "storage/PageState.h"
 
@@ -18,6 +17,7 @@
 
 class CDC;
 class CPrintRegion;
+class CRect;
 class CPrintTable;
 struct TableLayout;
 

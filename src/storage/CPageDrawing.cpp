@@ -1,6 +1,7 @@
 // The page's lines, boxes and tick boxes, on the page or relative to a region, in device units or inches.
 #include "storage/CPage.h"
 
+#include "framework/CRect.h"
 #include "storage/CPrintRegion.h"
 #include "storage/CShadeContrast.h"
 

@@ -3,6 +3,7 @@
 #include "storage/CPage.h"
 
 #include "framework/CDC.h"
+#include "framework/CRect.h"
 #include "storage/CPrintRegion.h"
 #include "storage/CShadeContrast.h"
 

@@ -5,6 +5,8 @@
 #include "storage/CShadeContrast.h"
 #include "storage/TableLayout.h"
 
+#include <algorithm>
+
 namespace
 {
 constexpr int HEADER_TITLE_FLAGS =
@@ -17,20 +19,28 @@ CPrintTable::CPrintTable(TableLayout& layout, CPage* pPage)
 {
 }
 
+int CPrintTable::ColumnCount() const
+{
+    return std::clamp(m_pLayout->columns, 0, TABLE_MAX_COLUMNS);
+}
+
 void CPrintTable::Render()
 {
     TableLayout& layout = *m_pLayout;
+    const int nColumns = ColumnCount();
+    if (nColumns == 0)
+        return;
     m_pPage->PushState();
     if (layout.equalWidths == 1)
     {
-        for (int i = 0; i < layout.columns; ++i)
-            layout.columnSpecs[i].width = static_cast<int>(layout.right - layout.left) / layout.columns;
+        for (int i = 0; i < nColumns; ++i)
+            layout.columnSpecs[i].width = static_cast<int>(layout.right - layout.left) / nColumns;
     }
     HeaderRow();
     OuterFrame();
     RowLines();
     ColumnLines();
-    for (int nColumn = 0; nColumn < layout.columns; ++nColumn)
+    for (int nColumn = 0; nColumn < nColumns; ++nColumn)
     {
         for (int nRow = 0; nRow < layout.rows; ++nRow)
             ShadeCell(nRow, nColumn);
@@ -74,7 +84,7 @@ int CPrintTable::ColumnRight(int nColumn) const
 
 bool CPrintTable::HasColumn(int nColumn) const
 {
-    return nColumn >= 0 && nColumn < m_pLayout->columns;
+    return nColumn >= 0 && nColumn < ColumnCount();
 }
 
 void CPrintTable::ShadedText(const CRect& rect, LPCSTR lpszText, int nFlags, int nFillFlags)
@@ -91,16 +101,17 @@ void CPrintTable::ShadedText(const CRect& rect, LPCSTR lpszText, int nFlags, int
 void CPrintTable::HeaderRow()
 {
     TableLayout& layout = *m_pLayout;
-    if (layout.withoutHeader == 1)
+    const int nColumns = ColumnCount();
+    if (layout.withoutHeader == 1 || nColumns == 0)
         return;
     m_pState->pointSize = layout.pointSize;
     const int nHeader = HeaderHeight();
     const int nTop = static_cast<int>(layout.top);
     m_pPage->DrawRectangle(nTop, static_cast<int>(layout.left), static_cast<int>(nHeader + layout.top),
                            static_cast<int>(layout.right), layout.lineWidth, 0, 0);
-    const int nLast = layout.columns - 1;
+    const int nLast = nColumns - 1;
     layout.columnSpecs[nLast].width = static_cast<int>(layout.right) - ColumnLeft(nLast);
-    for (int i = 0; i < layout.columns; ++i)
+    for (int i = 0; i < nColumns; ++i)
     {
         const CRect rect(ColumnLeft(i), nTop, ColumnRight(i), nTop + nHeader);
         ShadedText(rect, ColumnTitle(i), HEADER_TITLE_FLAGS, layout.headerFill);
@@ -150,7 +161,7 @@ void CPrintTable::ColumnLines()
         return;
     const int nTop = DataTop();
     const int nBottom = nTop + layout.rows * RowHeight(1);
-    for (int i = 1; i < layout.columns; ++i)
+    for (int i = 1; i < ColumnCount(); ++i)
     {
         const int x = ColumnLeft(i);
         m_pPage->DrawLine(nTop, x, nBottom, x, layout.lineWidth, PRINT_KEEP_FLAGS);

@@ -41,6 +41,8 @@ public:
     CPage* m_pPage;
 
 private:
+    // The layout's columns, kept to the column specifications.
+    int ColumnCount() const;
     int HeaderHeight();
     // Where the data rows start.
     int DataTop();
