@@ -84,6 +84,31 @@ link_fonts() {
     return 0
 }
 
+# Test printers, once per prefix: A4 PostScript printers at 300 dpi ("TQ5 Test 300", the default, on LPT1:)
+# and at 600 dpi ("TQ5 Test 600", on LPT2:, whose settings report a print quality of 300), each port
+# writing to a file in the build tree (printer/port300.ps, printer/port600.ps: a name "lpt1.*" would be the
+# device to Windows); a job replaces the file. Port FILE: would stop every job to ask for a file name.
+add_test_printers() {
+    [ -f "$WINEPREFIX/tq5-test-printers" ] && return 0
+    local out=$state/printer log=$state/logs/printers.log dpi port
+    mkdir -p "$out"
+    if ! x86_64-w64-mingw32-gcc-posix -O1 -o "$out/wine-test-printer.exe" "$src/cmake/wine-test-printer.c" \
+        -lwinspool >"$log" 2>&1; then
+        echo "wine-session: no test printers (see $log)" >&2
+        return 0
+    fi
+    for dpi in 300 600; do
+        port=LPT$((dpi / 300))
+        sed "s/@DPI@/$dpi/g" "$src/cmake/test-printer.ppd" >"$out/tq5test$dpi.ppd"
+        wine reg add 'HKCU\Software\Wine\Printing\Spooler' /v "$port:" /d "$out/port$dpi.ps" /f >>"$log" 2>&1 9>&-
+        DISPLAY=$(cat "$state/display") wine "$out/wine-test-printer.exe" "TQ5 Test $dpi" \
+            "Z:$out/tq5test$dpi.ppd" "$port:" $([ "$dpi" = 300 ] && echo default) >>"$log" 2>&1 9>&- ||
+            { echo "wine-session: test printer $dpi failed (see $log)" >&2; return 0; }
+    done
+    alive "$state/wineserver.pid" || wineserver -w 9>&-
+    touch "$WINEPREFIX/tq5-test-printers"
+}
+
 start_server() {
     alive "$state/wineserver.pid" && return
     wineserver -k 2>/dev/null
@@ -116,6 +141,7 @@ case $cmd in
         start_sim
         check_sim
         init_prefix
+        add_test_printers
         link_fonts
         start_server
         alive "$state/wineserver.pid" || fail "the wineserver did not come up"

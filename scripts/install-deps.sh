@@ -6,6 +6,8 @@ set -euo pipefail
 # install without recommended packages leaves out). x11-apps: xwd, for scripts/screenshot.sh.
 pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine
       xvfb xauth x11-apps googletest python3 locales x11-utils)
+# ghostscript: the printer tests render the test printers' PostScript pages.
+pkgs+=(ghostscript)
 as_root=()
 [ "$(id -u)" -ne 0 ] && as_root=(sudo)
 missing=()

@@ -9,6 +9,7 @@
 #include "PictureTestIds.h"
 #include "QuadrantPicture.h"
 #include "framework/CMemoryException.h"
+#include "support/BuildTreePath.h"
 
 #include <gtest/gtest.h>
 
@@ -19,22 +20,10 @@ namespace
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF BLACK = RGB(0, 0, 0);
 
-// A Windows path in the build tree's tests folder (the temporary folder when that is unknown).
+// A Windows path in the build tree's tests folder.
 CString TestFilePath(const char* lpszName)
 {
-    CString strPath;
-    const char* pszBuild = std::getenv("TQ5_BUILD_DIR");
-    if (pszBuild && *pszBuild == '/')
-        strPath = CString("Z:") + pszBuild + "/tests/";
-    else
-    {
-        char szTemp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, szTemp);
-        strPath = szTemp;
-    }
-    strPath += lpszName;
-    strPath.Replace('/', '\\');
-    return strPath;
+    return BuildTreePath(CString("tests/") + lpszName);
 }
 
 // Writes the bytes of an RCDATA resource to a file of that name; returns its path.

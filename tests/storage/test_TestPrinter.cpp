@@ -1,0 +1,225 @@
+// The test printers of the Wine session: a page laid out on a printer's context lands as one PostScript
+// page in the printer's file, laid out by the context's pixels per inch (the 600-dpi printer reports a
+// print quality of 300). Each test keeps the page as printer/page-<dpi>.ps in the session's folder with
+// printer/page-<dpi>.expect, what its picture must show; cmake/test-printer.sh renders it with ghostscript
+// and checks it. The printer's settings orientation is read by the page.
+#include "storage/CPage.h"
+#include "storage/CPrintRegion.h"
+#include "storage/TableLayout.h"
+
+#include "BuildTreeFiles.h"
+#include "support/PumpUntil.h"
+#include "framework/CDC.h"
+#include "framework/CWinApp.h"
+#include "shell/CEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <commdlg.h>
+
+#include <cstdio>
+#include <string>
+
+namespace
+{
+struct TestPrinter
+{
+    const char* lpszName;
+    const char* lpszPortFile;
+    int nDpi;
+};
+const TestPrinter PRINTERS[] = {{"TQ5 Test 300", "port300", 300}, {"TQ5 Test 600", "port600", 600}};
+
+CString PrinterFile(const char* lpszName)
+{
+    return BuildTreePath(CString("wine/printer/") + lpszName);
+}
+
+std::string FileText(const CString& strPath)
+{
+    const std::vector<BYTE> bytes = ReadBytes(strPath);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+size_t Occurrences(const std::string& strText, const std::string& strWhat)
+{
+    size_t n = 0;
+    for (size_t pos = strText.find(strWhat); pos != std::string::npos; pos = strText.find(strWhat, pos + 1))
+        ++n;
+    return n;
+}
+
+// What the rendered page must show, in pixels of the whole sheet at the printer's resolution.
+class CPageExpectations
+{
+public:
+    CPageExpectations(CDC& dc, int nDpi) : m_nDpi(nDpi)
+    {
+        m_nOffsetX = dc.GetDeviceCaps(PHYSICALOFFSETX);
+        m_nOffsetY = dc.GetDeviceCaps(PHYSICALOFFSETY);
+        m_strLines.Format("dpi %d\nsize %d %d\n", nDpi, dc.GetDeviceCaps(PHYSICALWIDTH),
+                          dc.GetDeviceCaps(PHYSICALHEIGHT));
+    }
+    // A point given in inches from the printable area's corner.
+    void Expect(const char* lpszWhat, double dX, double dY, COLORREF cr = 0)
+    {
+        m_strLines.AppendFormat("%s %d %d %d %d %d\n", lpszWhat, m_nOffsetX + static_cast<int>(dX * m_nDpi),
+                                m_nOffsetY + static_cast<int>(dY * m_nDpi), GetRValue(cr), GetGValue(cr),
+                                GetBValue(cr));
+    }
+    bool Write(const CString& strPath) const
+    {
+        return WriteBytes(strPath, std::vector<BYTE>(m_strLines.GetString(),
+                                                     m_strLines.GetString() + m_strLines.GetLength()));
+    }
+
+private:
+    int m_nDpi;
+    int m_nOffsetX = 0;
+    int m_nOffsetY = 0;
+    CString m_strLines;
+};
+
+CString WriteQuadrantBitmap()
+{
+    HDC hScreen = ::GetDC(nullptr);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 2, 2);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    ::SetPixelV(hMem, 0, 0, RGB(255, 0, 0));
+    ::SetPixelV(hMem, 1, 0, RGB(0, 160, 0));
+    ::SetPixelV(hMem, 0, 1, RGB(0, 0, 255));
+    ::SetPixelV(hMem, 1, 1, RGB(255, 255, 0));
+    ::SelectObject(hMem, hOld);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    const CString strPath = BuildTreePath("tests/storage_printer_quadrants.bmp");
+    EXPECT_TRUE(CEnvironment::SaveBitmapToFile(nullptr, strPath, hBitmap));
+    ::DeleteObject(hBitmap);
+    return strPath;
+}
+
+// The test page, in inches from the printable corner: frame, a black box, a rule, a heading, a checked
+// tick box, a table, the quadrant bitmap and a light grey region with a caption.
+void LayOutTestPage(CPage& page, int nDpi, CPageExpectations& expect)
+{
+    page.m_state.offsetX = 0;
+    page.DrawRectangleIn(0.5, 0.5, 10.5, 7.5, 2, 0, 0);
+    page.DrawRectangleIn(1.0, 1.0, 2.0, 3.0, 1, PRINT_FILL_BLACK, 0);
+    expect.Expect("dark", 2.0, 1.5);
+    expect.Expect("light", 2.0, 2.25);
+    expect.Expect("dark", 0.5, 5.0); // the frame's left edge
+    page.DrawLineIn(2.5, 1.0, 2.5, 7.0, 3, 0);
+    expect.Expect("dark", 4.0, 2.5);
+    page.FormatAtExIn(3.0, 1.0, PRINT_TEXT_BOLD | PRINT_TEXT_SINGLELINE, 24, "TQ5 Testseite %d dpi", nDpi);
+    page.DrawTickBoxIn("Kanal A", TRUE, 3.8, 1.0, 14, 0, 2, 0, PRINT_TEXT_SINGLELINE);
+
+    TableLayout table;
+    table.inInches = 1;
+    table.equalWidths = 1;
+    table.top = 4.5;
+    table.left = 1.0;
+    table.right = 7.0;
+    table.columns = 3;
+    table.rows = 3;
+    table.pointSize = 10;
+    table.lineWidth = 2;
+    table.headerHeight = 1;
+    table.linesPerRow = 1;
+    table.headerFill = PRINT_FILL_DARKGRAY;
+    table.drawFrame = 1;
+    table.drawColumnLines = 1;
+    table.drawRowLines = 1;
+    table.rowLineInterval = 1;
+    table.columnSpecs[0].title = "Kanal";
+    table.columnSpecs[1].title = "Wert";
+    page.AddTable(table);
+    page.FormatInCell(table, 0, 0, 0, PRINT_TEXT_DEFAULT, "A");
+    page.FormatInCell(table, 0, 1, 0, PRINT_TEXT_DEFAULT, "%.2f N·m", 12.5);
+
+    EXPECT_TRUE(page.DrawBitmapFileIn(6.5, 1.0, 8.5, 3.0, WriteQuadrantBitmap()));
+    expect.Expect("rgb", 1.5, 7.0, RGB(255, 0, 0));
+    expect.Expect("rgb", 2.5, 7.0, RGB(0, 160, 0));
+    expect.Expect("rgb", 1.5, 8.0, RGB(0, 0, 255));
+    expect.Expect("rgb", 2.5, 8.0, RGB(255, 255, 0));
+
+    CPrintRegion* pRegion = page.AddRegionIn(6.5, 4.0, 8.5, 7.0, PRINT_FILL_LIGHTGRAY);
+    ASSERT_NE(pRegion, nullptr);
+    pRegion->Caption("Bereich", 12, PRINT_TEXT_BOLD, 0);
+    pRegion->Outline();
+    page.FormatInRegionIn(pRegion, 0.2, 0.2, PRINT_TEXT_DEFAULT, 10, "Text im Bereich");
+    expect.Expect("rgb", 6.5, 8.3, RGB(192, 192, 192));
+}
+} // namespace
+
+TEST(TestPrinter, APagePrintedThroughThePageModelLandsAsOnePostScriptPageAtThePrintersResolution)
+{
+    for (const TestPrinter& printer : PRINTERS)
+    {
+        const CString strPort = PrinterFile(CString(printer.lpszPortFile) + ".ps");
+        ::DeleteFileA(strPort);
+        CDC dc;
+        ASSERT_TRUE(dc.CreateDC(nullptr, printer.lpszName, nullptr, nullptr))
+            << printer.lpszName << " is missing: the Wine session adds it when it makes the prefix";
+        dc.m_bPrinting = TRUE;
+        EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSX), printer.nDpi);
+        CPageExpectations expect(dc, printer.nDpi);
+        CString strTitle;
+        strTitle.Format("TQ5 Testseite %d", printer.nDpi);
+        ASSERT_GT(dc.StartDoc(strTitle), 0);
+        ASSERT_GT(dc.StartPage(), 0);
+        {
+            CPage page(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES), &dc, CPage::MAP_TEXT);
+            EXPECT_EQ(page.m_pixelsPerInchX, printer.nDpi);
+            LayOutTestPage(page, printer.nDpi, expect);
+        }
+        ASSERT_GT(dc.EndPage(), 0);
+        ASSERT_GT(dc.EndDoc(), 0);
+        dc.DeleteDC();
+
+        std::string strPostScript;
+        EXPECT_TRUE(PumpUntil(
+            [&]
+            {
+                strPostScript = FileText(strPort);
+                return strPostScript.find("%%EOF") != std::string::npos;
+            },
+            10000))
+            << strPort.GetString();
+        EXPECT_EQ(strPostScript.rfind("%!PS-Adobe-3.0", 0), 0u);
+        EXPECT_NE(strPostScript.find("%%Title: " + std::string(strTitle)), std::string::npos);
+        EXPECT_NE(strPostScript.find("%%Pages: 1"), std::string::npos);
+        EXPECT_EQ(Occurrences(strPostScript, "%%Page: "), 1u);
+        const std::string strScale = "72 " + std::to_string(printer.nDpi) + " div";
+        EXPECT_EQ(Occurrences(strPostScript, strScale + " " + strScale + " scale"), 1u);
+
+        const CString strKept = PrinterFile(CString("page-") + std::to_string(printer.nDpi).c_str());
+        EXPECT_TRUE(::CopyFileA(strPort, strKept + ".ps", FALSE));
+        EXPECT_TRUE(expect.Write(strKept + ".expect"));
+    }
+}
+
+TEST(TestPrinter, TheOrientationOfThePrinterSettingsDecidesHowThePageIsCentred)
+{
+    PRINTDLGA pd = {};
+    pd.lStructSize = sizeof(pd);
+    ASSERT_TRUE(AfxGetApp()->GetPrinterDeviceDefaults(&pd));
+    auto* pMode = static_cast<DEVMODEA*>(::GlobalLock(pd.hDevMode));
+    ASSERT_NE(pMode, nullptr);
+    EXPECT_STREQ(reinterpret_cast<const char*>(pMode->dmDeviceName), "TQ5 Test 300");
+    for (const short nOrientation : {DMORIENT_LANDSCAPE, DMORIENT_PORTRAIT})
+    {
+        pMode->dmOrientation = nOrientation;
+        pMode->dmFields |= DM_ORIENTATION;
+        CDC dc;
+        ASSERT_TRUE(dc.CreateDC(nullptr, reinterpret_cast<LPCSTR>(pMode->dmDeviceName), nullptr, pMode));
+        dc.m_bPrinting = TRUE;
+        const int nWidth = dc.GetDeviceCaps(HORZRES);
+        CPage page(0, 0, nWidth, dc.GetDeviceCaps(VERTRES), &dc, CPage::MAP_TEXT);
+        EXPECT_EQ(page.m_orientation, nOrientation);
+        // Printable: 11.19 inches in landscape, 7.76 in portrait.
+        const double dOffset = nOrientation == DMORIENT_LANDSCAPE ? (nWidth - 10.5 * 300) / 2 : 0.0;
+        EXPECT_NEAR(page.m_state.offsetX, dOffset, 1.0);
+    }
+    ::GlobalUnlock(pd.hDevMode);
+}
