@@ -19,7 +19,8 @@ fi
 program_runs() {
     local pid
     for pid in $(pgrep -x TQ5.exe); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$build/wine/prefix" && return 0
+        # A process may end between the listing and the reading.
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$build/wine/prefix" && return 0
     done
     return 1
 }
