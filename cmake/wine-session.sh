@@ -75,12 +75,16 @@ init_prefix() {
     wineserver -w 9>&-
 }
 
-# The caption buttons are drawn with the symbol font Marlett (package fonts-wine); this Wine finds it only in
-# the prefix's Fonts folder.
+# Wine's own fonts (package fonts-wine) are found only in the prefix's Fonts folder: Marlett, the symbol font
+# of the caption buttons; Tahoma, which Wine draws the dialog and interface texts with (MS Shell Dlg); and
+# the raster font MS Sans Serif. They have the dialog units of the Windows fonts; without them Wine draws
+# with a far wider face.
 link_fonts() {
-    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-    [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -e "$fonts/marlett.ttf" ] &&
-        ln -s /usr/share/wine/fonts/marlett.ttf "$fonts/marlett.ttf"
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+    [ -d "$fonts" ] || return 0
+    for font in marlett.ttf tahoma.ttf tahomabd.ttf sserife.fon; do
+        [ -f "/usr/share/wine/fonts/$font" ] && [ ! -e "$fonts/$font" ] && ln -s "/usr/share/wine/fonts/$font" "$fonts/$font"
+    done
     return 0
 }
 
@@ -107,6 +111,27 @@ add_test_printers() {
     done
     alive "$state/wineserver.pid" || wineserver -w 9>&-
     touch "$WINEPREFIX/tq5-test-printers"
+}
+
+# Arial, Times New Roman and Courier New are drawn with the faces of fonts-croscore, which have their
+# metrics. Once per prefix (the file imported stays in the prefix).
+replace_fonts() {
+    [ -f "$WINEPREFIX/tq5-fonts.reg" ] && return
+    local reg=$state/fonts.reg pair
+    {
+        echo 'REGEDIT4'
+        echo
+        echo '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]'
+        for pair in "Arial=Arimo" "Times New Roman=Tinos" "Courier New=Cousine"; do
+            echo "\"${pair%%=*}\"=\"${pair#*=}\""
+        done
+    } >"$reg"
+    if DISPLAY=$(cat "$state/display") wine reg import "Z:${reg//\//\\}" >>"$state/logs/wineboot.log" 2>&1 9>&- \
+        </dev/null; then
+        mv "$reg" "$WINEPREFIX/tq5-fonts.reg"
+    else
+        echo "wine-session: the font replacements were not taken; texts show in a wider face (see $state/logs)" >&2
+    fi
 }
 
 start_server() {
@@ -143,6 +168,7 @@ case $cmd in
         init_prefix
         add_test_printers
         link_fonts
+        replace_fonts
         start_server
         alive "$state/wineserver.pid" || fail "the wineserver did not come up"
         ;;

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the program and its tests into ./build.
+# Configures (once) and builds into ./build: the targets named (e.g. TQ5), or the program, its tests and
+# benchmarks.
+#   build.sh [TARGET...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -11,4 +13,6 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" "${launcher[@]}" >/dev/null
 fi
-cmake --build "$build" -- -j"$(nproc)"
+targets=()
+[ $# -gt 0 ] && targets=(--target "$@")
+cmake --build "$build" "${targets[@]}" -- -j"$(nproc)"

@@ -2,10 +2,12 @@
 # Installs what building, running and testing need on Debian 12; quick when all is there. Runs as root or
 # as a user with sudo.
 set -euo pipefail
-# fonts-wine: the symbol font Wine draws the caption buttons with (a recommendation of Wine's, which an
-# install without recommended packages leaves out). x11-apps: xwd, for scripts/screenshot.sh.
+# fonts-wine: Wine's own fonts (a recommendation of Wine's, which an install without recommended packages
+# leaves out): the symbol font of the caption buttons, Tahoma and MS Sans Serif for the dialogs.
+# fonts-croscore: faces with the metrics of Arial, Times New Roman and Courier New. The Wine session puts both
+# in place (cmake/wine-session.sh).
 pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine
-      xvfb xauth x11-apps googletest python3 locales x11-utils)
+      fonts-croscore xvfb xauth googletest python3 locales x11-utils)
 # ghostscript: the printer tests render the test printers' PostScript pages.
 pkgs+=(ghostscript)
 as_root=()

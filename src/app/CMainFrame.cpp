@@ -226,6 +226,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(s_indicators, 4))
         return -1;
+    CFrameDateTime::FitPaneWidths(m_wndStatusBar);
     if (!CreateBars(static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams)) || !CreateNaviTree())
         return -1;
     DockBars();

@@ -143,8 +143,9 @@ bool CMainFrame::ApplyLanguage(int iLanguageOffset)
     Frame_ProcessMeasuredValues(CValuePipeline::REASON_LANGUAGE);
     if (m_sPointer.pDlgMeasureAdjust != nullptr)
         m_sPointer.pDlgMeasureAdjust->m_iLanguageOffsetCopy = m_iLanguageOffset;
-    // The status message shown now, in the new language.
+    // The status message shown now, the date and weekday panes at the next update, in the new language.
     ShowStatusMessage(0);
+    m_paneDates.ForgetShownDate();
     return bAll;
 }
 

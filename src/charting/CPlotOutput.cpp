@@ -2,10 +2,10 @@
 #include "charting/CPlot.h"
 
 #include "charting/CDCEx.h"
+#include "framework/AfxDib.h"
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
 #include "framework/CBitmap.h"
-#include "framework/CClientDC.h"
 #include "framework/CFile.h"
 #include "framework/CPalette.h"
 #include "framework/CPrintDialog.h"
@@ -14,48 +14,6 @@
 #include <memory>
 #include <vector>
 
-namespace
-{
-constexpr DWORD kFileHeaderSize = sizeof(BITMAPFILEHEADER);
-static_assert(kFileHeaderSize == 14);
-
-// 2 to the power of the bits per pixel modulo 32 (one entry for 32 bits), none above 256.
-DWORD ColourTableEntries(WORD wBitCount)
-{
-    const DWORD n = 1u << (wBitCount % 32);
-    return n > 256 ? 0 : n;
-}
-
-// The logical palette of a palette device (the system palette's first 255 entries); none otherwise.
-std::unique_ptr<CPalette> SystemPalette(CDC& dc)
-{
-    if ((dc.GetDeviceCaps(RASTERCAPS) & RC_PALETTE) == 0)
-        return nullptr;
-    constexpr UINT kEntries = 255;
-    std::vector<BYTE> buffer(sizeof(LOGPALETTE) + kEntries * sizeof(PALETTEENTRY));
-    auto* pLogPalette = reinterpret_cast<LOGPALETTE*>(buffer.data());
-    pLogPalette->palVersion = 0x300;
-    pLogPalette->palNumEntries =
-        static_cast<WORD>(::GetSystemPaletteEntries(dc.m_hDC, 0, kEntries, pLogPalette->palPalEntry));
-    auto pPalette = std::make_unique<CPalette>();
-    if (pLogPalette->palNumEntries == 0 || !pPalette->CreatePalette(pLogPalette))
-        return nullptr;
-    return pPalette;
-}
-
-// A global block that frees itself unless released.
-struct GlobalBlock
-{
-    HGLOBAL h = nullptr;
-    ~GlobalBlock()
-    {
-        if (h != nullptr)
-            ::GlobalFree(h);
-    }
-    HGLOBAL Release() { return std::exchange(h, nullptr); }
-};
-} // namespace
-
 // ---------------------------------------------------------------------------------------------------
 // Bitmaps
 
@@ -63,92 +21,18 @@ bool CPlot::SaveBitmap(LPCSTR lpszFileName)
 {
     if (!m_pSnapshot || m_hWnd == nullptr)
         return false;
-    CClientDC dc(this);
-    const std::unique_ptr<CPalette> pPalette = SystemPalette(dc);
-    GlobalBlock dib{BitmapToDib(*m_pSnapshot, BI_RGB, pPalette.get())};
-    return dib.h != nullptr && WriteDib(lpszFileName, dib.h);
+    return AfxSaveBitmapAsDib(m_hWnd, lpszFileName, *m_pSnapshot, AfxDibColourTable::ByBitCount);
 }
 
 HGLOBAL CPlot::BitmapToDib(HBITMAP hBitmap, DWORD dwCompression, CPalette* pPalette)
 {
-    if (dwCompression == BI_BITFIELDS || hBitmap == nullptr)
-        return nullptr;
-    BITMAP bm;
-    if (::GetObjectA(hBitmap, sizeof(bm), &bm) == 0)
-        return nullptr;
-    const int nPlaneBits = bm.bmPlanes * bm.bmBitsPixel;
-    const WORD wBitCount = static_cast<WORD>(nPlaneBits >= 32 ? nPlaneBits : bm.bmPlanes * 32);
-    const DWORD nEntries = ColourTableEntries(wBitCount);
-    const DWORD cbHeader = sizeof(BITMAPINFOHEADER) + nEntries * sizeof(RGBQUAD);
-
-    const HPALETTE hPalette = pPalette != nullptr ? static_cast<HPALETTE>(*pPalette)
-                                                  : static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE));
-    const HDC hDC = ::GetDC(nullptr);
-    const HPALETTE hOldPalette = ::SelectPalette(hDC, hPalette, FALSE);
-    ::RealizePalette(hDC);
-
-    GlobalBlock dib{::GlobalAlloc(GHND, cbHeader)};
-    bool bOk = dib.h != nullptr;
-    if (bOk)
-    {
-        auto* pbi = static_cast<BITMAPINFOHEADER*>(::GlobalLock(dib.h));
-        *pbi = {
-            sizeof(BITMAPINFOHEADER), bm.bmWidth, bm.bmHeight, 1, wBitCount, dwCompression, 0, 0, 0, 0, 0};
-        bOk = ::GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(bm.bmHeight), nullptr,
-                          reinterpret_cast<BITMAPINFO*>(pbi), DIB_RGB_COLORS) != 0;
-        DWORD cbImage = pbi->biSizeImage;
-        if (cbImage == 0)
-        {
-            cbImage = ((static_cast<DWORD>(bm.bmWidth) * wBitCount + 31) & ~31u) / 8 * bm.bmHeight;
-            if (dwCompression != BI_RGB)
-                cbImage = cbImage * 3 / 2;
-        }
-        pbi->biSizeImage = cbImage;
-        const BITMAPINFOHEADER bi = *pbi;
-        ::GlobalUnlock(dib.h);
-        HGLOBAL hLarger = bOk ? ::GlobalReAlloc(dib.h, cbHeader + cbImage, GMEM_MOVEABLE) : nullptr;
-        bOk = hLarger != nullptr;
-        if (bOk)
-        {
-            dib.h = hLarger;
-            auto* pbiLarger = static_cast<BITMAPINFOHEADER*>(::GlobalLock(dib.h));
-            *pbiLarger = bi;
-            BYTE* pBits = reinterpret_cast<BYTE*>(pbiLarger) + cbHeader;
-            bOk = ::GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(bm.bmHeight), pBits,
-                              reinterpret_cast<BITMAPINFO*>(pbiLarger), DIB_RGB_COLORS) != 0;
-            ::GlobalUnlock(dib.h);
-        }
-    }
-    ::SelectPalette(hDC, hOldPalette, FALSE);
-    ::ReleaseDC(nullptr, hDC);
-    return bOk ? dib.Release() : nullptr;
+    const HPALETTE hPalette = pPalette != nullptr ? static_cast<HPALETTE>(*pPalette) : nullptr;
+    return AfxBitmapToDib(hBitmap, hPalette, AfxDibColourTable::ByBitCount, dwCompression);
 }
 
 bool CPlot::WriteDib(LPCSTR lpszFileName, HGLOBAL hDib)
 {
-    if (hDib == nullptr)
-        return false;
-    const auto* pbi = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(hDib));
-    if (pbi == nullptr)
-        return false;
-    const DWORD cbHeader = pbi->biSize + ColourTableEntries(pbi->biBitCount) * sizeof(RGBQUAD);
-    const DWORD cbPacked = cbHeader + pbi->biSizeImage;
-    BITMAPFILEHEADER bfh = {};
-    bfh.bfType = 0x4D42; // "BM"
-    bfh.bfSize = kFileHeaderSize + cbPacked;
-    bfh.bfOffBits = kFileHeaderSize + cbHeader;
-    bool bOk = false;
-    const HANDLE hFile =
-        ::CreateFileA(lpszFileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile != INVALID_HANDLE_VALUE)
-    {
-        DWORD nWritten = 0, nWrittenDib = 0;
-        bOk = ::WriteFile(hFile, &bfh, kFileHeaderSize, &nWritten, nullptr) && nWritten == kFileHeaderSize &&
-              ::WriteFile(hFile, pbi, cbPacked, &nWrittenDib, nullptr) && nWrittenDib == cbPacked;
-        bOk = ::CloseHandle(hFile) && bOk;
-    }
-    ::GlobalUnlock(hDib);
-    return bOk;
+    return AfxWriteDib(lpszFileName, hDib, AfxDibColourTable::ByBitCount);
 }
 
 HGLOBAL CPlot::GetWindowDib()
@@ -166,8 +50,11 @@ HGLOBAL CPlot::GetWindowDib()
     CBitmap* pOld = dcCopy.SelectObject(&bitmap);
     dcCopy.BitBlt(0, 0, rcWindow.Width(), rcWindow.Height(), &dcWindow, 0, 0, SRCCOPY);
     dcCopy.SelectObject(pOld);
-    const std::unique_ptr<CPalette> pPalette = SystemPalette(dcWindow);
-    return BitmapToDib(bitmap, BI_RGB, pPalette.get());
+    const HPALETTE hPalette = AfxCreateSystemPalette(dcWindow.m_hDC);
+    HGLOBAL hDib = AfxBitmapToDib(bitmap, hPalette, AfxDibColourTable::ByBitCount);
+    if (hPalette != nullptr)
+        ::DeleteObject(hPalette);
+    return hDib;
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -69,8 +69,6 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
 {
     m_panes.assign((size_t)std::max(nIDCount, 0), Pane{0, SBPS_NORMAL, 0, CString()});
     BOOL bResult = TRUE;
-    CClientDC dc(this);
-    CFont* pOldFont = dc.SelectObject(GetFont());
     for (int i = 0; i < nIDCount; ++i)
     {
         Pane& pane = m_panes[(size_t)i];
@@ -79,10 +77,8 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
             continue;
         if (!pane.strText.LoadString(pane.nID))
             bResult = FALSE;
-        pane.cxWidth = dc.GetTextExtent(pane.strText).cx;
+        pane.cxWidth = GetTextWidth(pane.strText);
     }
-    if (pOldFont != nullptr)
-        dc.SelectObject(pOldFont);
     if (!m_panes.empty() && m_panes[0].nID == ID_SEPARATOR)
         m_panes[0].nStyle |= SBPS_STRETCH | SBPS_NOBORDERS;
     UpdateParts();
@@ -131,6 +127,16 @@ void CStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth)
     pane.cxWidth = cxWidth;
     UpdateParts();
     ShowPaneText(nIndex);
+}
+
+int CStatusBar::GetTextWidth(const CString& strText) const
+{
+    CClientDC dc(const_cast<CStatusBar*>(this));
+    CFont* pOldFont = dc.SelectObject(GetFont());
+    const int cx = dc.GetTextExtent(strText).cx;
+    if (pOldFont != nullptr)
+        dc.SelectObject(pOldFont);
+    return cx;
 }
 
 UINT CStatusBar::GetPaneStyle(int nIndex) const

@@ -48,6 +48,8 @@ public:
     CString GetPaneText(int nIndex) const;
     void GetPaneText(int nIndex, CString& rString) const { rString = GetPaneText(nIndex); }
     BOOL SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate = TRUE);
+    // The width of a text in the bar's font, as SetIndicators measures the indicator strings.
+    int GetTextWidth(const CString& strText) const;
 
     // The bar's size: the width it is given (bStretch) and the height of one text line with borders.
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

@@ -132,9 +132,6 @@ public:
     static bool RemoveFile(LPCSTR lpszPath);
     // Writes the bitmap as a 32-bit BMP file; the window's device context tells whether a palette is used.
     static bool SaveBitmapToFile(CWnd* pWnd, LPCSTR lpszPath, HBITMAP hBitmap);
-    // Header and pixel rows of the bitmap as a 32-bit DIB block (GlobalAlloc, caller frees); null on failure.
-    static HGLOBAL BitmapToDib(HBITMAP hBitmap, HPALETTE hPalette);
-    static bool WriteDibFile(LPCSTR lpszPath, HGLOBAL hDib);
     // True when the key and its whole sub-tree are gone, or the key did not exist.
     static bool DeleteRegistryTree(HKEY hRoot, LPCSTR lpszSubKey);
 

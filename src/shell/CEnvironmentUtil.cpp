@@ -1,6 +1,7 @@
 // CEnvironment: text, number, file, bitmap and registry utilities.
 #include "shell/CEnvironment.h"
 
+#include "framework/AfxDib.h"
 #include "framework/CWnd.h"
 
 #include <richedit.h>
@@ -20,11 +21,6 @@ constexpr const char* MODEL_NAMES[3][2] = {
 // Registry paths the tree deletion works on in place, sub-key names included.
 constexpr int REG_PATH_CHARS = 520;
 constexpr DWORD REG_NAME_CHARS = 260;
-
-constexpr DWORD DibRowBytes(LONG nWidth, WORD nBitCount)
-{
-    return ((static_cast<DWORD>(nWidth) * nBitCount + 31) / 32) * 4;
-}
 
 bool DeleteTreeAt(HKEY hRoot, char* pszPath)
 {
@@ -61,25 +57,6 @@ bool DeleteTreeAt(HKEY hRoot, char* pszPath)
     pszPath[nLen] = '\0';
     ::RegCloseKey(hKey);
     return ::RegDeleteKeyA(hRoot, pszPath) == ERROR_SUCCESS;
-}
-
-// A logical palette from the system palette for palette displays, else the default palette.
-HPALETTE CreateDisplayPalette(HDC hdc, bool& bOwned)
-{
-    bOwned = false;
-    if (!(::GetDeviceCaps(hdc, RASTERCAPS) & RC_PALETTE))
-        return static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE));
-    constexpr int nEntries = 255;
-    BYTE buffer[sizeof(LOGPALETTE) + nEntries * sizeof(PALETTEENTRY)] = {};
-    auto* pLogPal = reinterpret_cast<LOGPALETTE*>(buffer);
-    pLogPal->palVersion = 0x300;
-    pLogPal->palNumEntries =
-        static_cast<WORD>(::GetSystemPaletteEntries(hdc, 0, nEntries, pLogPal->palPalEntry));
-    HPALETTE hPal = pLogPal->palNumEntries ? ::CreatePalette(pLogPal) : nullptr;
-    if (!hPal)
-        return static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE));
-    bOwned = true;
-    return hPal;
 }
 } // namespace
 
@@ -226,77 +203,7 @@ bool CEnvironment::RemoveFile(LPCSTR lpszPath)
 bool CEnvironment::SaveBitmapToFile(CWnd* pWnd, LPCSTR lpszPath, HBITMAP hBitmap)
 {
     HWND hWnd = pWnd ? pWnd->GetSafeHwnd() : nullptr;
-    HDC hdc = ::GetDC(hWnd);
-    bool bOwnedPalette = false;
-    HPALETTE hPal = CreateDisplayPalette(hdc, bOwnedPalette);
-    ::ReleaseDC(hWnd, hdc);
-    HGLOBAL hDib = BitmapToDib(hBitmap, hPal);
-    if (bOwnedPalette)
-        ::DeleteObject(hPal);
-    if (!hDib)
-        return false;
-    const bool bOk = WriteDibFile(lpszPath, hDib);
-    ::GlobalFree(hDib);
-    return bOk;
-}
-
-HGLOBAL CEnvironment::BitmapToDib(HBITMAP hBitmap, HPALETTE hPalette)
-{
-    BITMAP bm{};
-    if (!hBitmap || !::GetObjectA(hBitmap, sizeof(bm), &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
-        return nullptr;
-    BITMAPINFOHEADER bi{};
-    bi.biSize = sizeof(BITMAPINFOHEADER);
-    bi.biWidth = bm.bmWidth;
-    bi.biHeight = bm.bmHeight;
-    bi.biPlanes = 1;
-    bi.biBitCount = 32;
-    bi.biCompression = BI_RGB;
-    const SIZE_T nPixelBytes = static_cast<SIZE_T>(DibRowBytes(bi.biWidth, bi.biBitCount)) * bi.biHeight;
-    HGLOBAL hDib = ::GlobalAlloc(GHND, sizeof(bi) + nPixelBytes);
-    if (!hDib)
-        return nullptr;
-    auto* pHeader = static_cast<BITMAPINFOHEADER*>(::GlobalLock(hDib));
-    *pHeader = bi;
-    HDC hdc = ::GetDC(nullptr);
-    HPALETTE hOldPal = ::SelectPalette(hdc, hPalette, FALSE);
-    ::RealizePalette(hdc);
-    const int nLines = ::GetDIBits(hdc, hBitmap, 0, static_cast<UINT>(bi.biHeight), pHeader + 1,
-                                   reinterpret_cast<BITMAPINFO*>(pHeader), DIB_RGB_COLORS);
-    ::SelectPalette(hdc, hOldPal, FALSE);
-    ::ReleaseDC(nullptr, hdc);
-    ::GlobalUnlock(hDib);
-    if (nLines != bi.biHeight)
-    {
-        ::GlobalFree(hDib);
-        return nullptr;
-    }
-    return hDib;
-}
-
-bool CEnvironment::WriteDibFile(LPCSTR lpszPath, HGLOBAL hDib)
-{
-    const auto* pHeader = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(hDib));
-    if (!pHeader)
-        return false;
-    const DWORD nBlock = pHeader->biSize + DibRowBytes(pHeader->biWidth, pHeader->biBitCount) *
-                                               static_cast<DWORD>(std::abs(pHeader->biHeight));
-    BITMAPFILEHEADER bf{};
-    bf.bfType = 0x4D42; // "BM"
-    bf.bfSize = nBlock + sizeof(BITMAPFILEHEADER);
-    bf.bfOffBits = sizeof(BITMAPFILEHEADER) + pHeader->biSize;
-    bool bOk = false;
-    HANDLE hFile =
-        ::CreateFileA(lpszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile != INVALID_HANDLE_VALUE)
-    {
-        DWORD nWritten = 0;
-        bOk = ::WriteFile(hFile, &bf, sizeof(bf), &nWritten, nullptr) && nWritten == sizeof(bf) &&
-              ::WriteFile(hFile, pHeader, nBlock, &nWritten, nullptr) && nWritten == nBlock;
-        bOk = ::CloseHandle(hFile) && bOk;
-    }
-    ::GlobalUnlock(hDib);
-    return bOk;
+    return AfxSaveBitmapAsDib(hWnd, lpszPath, hBitmap, AfxDibColourTable::None);
 }
 
 bool CEnvironment::DeleteRegistryTree(HKEY hRoot, LPCSTR lpszSubKey)

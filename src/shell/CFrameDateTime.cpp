@@ -1,7 +1,11 @@
 #include "shell/CFrameDateTime.h"
 
+#include "framework/CStatusBar.h"
 #include "protocol/Language.h"
+#include "resources/resource.h"
 #include "shell/CDateTimeText.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -90,6 +94,25 @@ CString CFrameDateTime::FormatPaneWeekday(int iLanguage, __time64_t tTime)
     CDateTimeText text(LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH, LANGUAGE_ENGLISH, iLanguage, 0,
                        true);
     return " " + text.GetWeekdayText(tTime, false, nullptr) + " ";
+}
+
+void CFrameDateTime::FitPaneWidths(CStatusBar& bar)
+{
+    const auto fit = [&bar](UINT nPaneId, auto text)
+    {
+        const int nIndex = bar.CommandToIndex(nPaneId);
+        UINT nId = 0, nStyle = 0;
+        int cxWidth = 0;
+        bar.GetPaneInfo(nIndex, nId, nStyle, cxWidth);
+        for (int iLanguage : {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH})
+            for (int iDay = 0; iDay < 7; ++iDay)
+                cxWidth = std::max(cxWidth, bar.GetTextWidth(text(iLanguage, iDay)));
+        bar.SetPaneInfo(nIndex, nId, nStyle, cxWidth);
+    };
+    fit(ID_INDICATOR_DATE, [](int iLanguage, int iDay) { return FormatDate(iLanguage, 28 - iDay, 8, 2088); });
+    const __time64_t tNow = _time64(nullptr);
+    fit(ID_INDICATOR_WEEKDAY,
+        [tNow](int iLanguage, int iDay) { return FormatPaneWeekday(iLanguage, tNow + iDay * 86400); });
 }
 
 bool CFrameDateTime::IsDateDue(__time64_t tTime)

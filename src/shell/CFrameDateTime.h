@@ -8,6 +8,8 @@
 
 #include <ctime>
 
+class CStatusBar;
+
 class CFrameDateTime
 {
 public:
@@ -22,8 +24,14 @@ public:
     static CString FormatPaneTime(int iLanguage, __time64_t tTime);
     static CString FormatPaneDate(int iLanguage, __time64_t tTime);
     static CString FormatPaneWeekday(int iLanguage, __time64_t tTime);
+    // Widens the date and weekday panes (ID_INDICATOR_DATE, ID_INDICATOR_WEEKDAY) of the bar to their
+    // widest text in German, English and French: the blanks of their indicator strings are narrower than
+    // digits and letters.
+    static void FitPaneWidths(CStatusBar& bar);
     // True on the first call and whenever the local day of tTime is not the day last shown.
     bool IsDateDue(__time64_t tTime);
+    // Makes the next IsDateDue true: the date is shown again (in another language).
+    void ForgetShownDate() { m_iShownDay = 0; }
 
 private:
     int m_iShownDay = 0; // year * 10000 + month * 100 + day of the date shown; 0: none yet

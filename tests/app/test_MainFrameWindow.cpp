@@ -3,6 +3,7 @@
 // selection, the baud-change wait and its bars.
 #include "MenuTexts.h"
 #include "framework/AfxRes.h"
+#include "framework/CStatusBar.h"
 #include "framework/CString.h"
 #include "framework/CWinApp.h"
 #include "resources/resource.h"
@@ -270,6 +271,42 @@ TEST_F(MainFrameWindow, StatusMessagesAreKeptWhileTheBarIsHiddenAndShownAsTheyAr
     msg.hwnd = m_hFrame;
     m_pFrame->TranslateHotKeys(&msg);
     EXPECT_EQ(Text(5271, 1000), StatusText());
+}
+
+// A language switch renews the date and weekday panes with the next update, as the time pane; each pane
+// is wide enough for its text.
+TEST_F(MainFrameWindow, DateAndWeekdayPanesFollowALanguageSwitchAtOnceAndFitTheirTexts)
+{
+    CStatusBar& bar = m_pFrame->m_wndStatusBar;
+    const auto update = [&]
+    {
+        // The date's update marks the weekday, whose pane comes first: two rounds show both.
+        bar.OnUpdateCmdUI(m_pFrame, FALSE);
+        bar.OnUpdateCmdUI(m_pFrame, FALSE);
+    };
+    update();
+    for (int iLanguage : {1000, 2000, 0})
+    {
+        SCOPED_TRACE(iLanguage);
+        m_pFrame->ApplyLanguage(iLanguage);
+        update();
+        const __time64_t tNow = m_pFrame->m_tStatusTime;
+        const struct
+        {
+            UINT nId;
+            CString strText;
+        } panes[] = {{ID_INDICATOR_DATE, CFrameDateTime::FormatPaneDate(iLanguage, tNow)},
+                     {ID_INDICATOR_WEEKDAY, CFrameDateTime::FormatPaneWeekday(iLanguage, tNow)}};
+        for (const auto& pane : panes)
+        {
+            const int nIndex = bar.CommandToIndex(pane.nId);
+            EXPECT_EQ(pane.strText, bar.GetPaneText(nIndex));
+            UINT nId = 0, nStyle = 0;
+            int cxWidth = 0;
+            bar.GetPaneInfo(nIndex, nId, nStyle, cxWidth);
+            EXPECT_GE(cxWidth, bar.GetTextWidth(pane.strText)) << pane.strText.GetString();
+        }
+    }
 }
 
 // The baud-change wait leaves the receive buffer to the configuration read until it has ended.

@@ -52,8 +52,8 @@ protected:
     {
         return m_x.ValueToPixel(CurvePoint{v, v}).x - (m_host.m_rcPlot.left - m_x.m_iOriginX);
     }
-    // Text pixels in the band of labels left of the y axis' ticks.
-    int LabelInk(int nTop, int nBottom) { return m_canvas.Count(CRect(0, nTop, 54, nBottom), kBlack); }
+    // Text pixels (smoothed edges included) in the band of labels left of the y axis' ticks.
+    int LabelInk(int nTop, int nBottom) { return m_canvas.CountOther(CRect(0, nTop, 54, nBottom), kInner); }
 
     FakePlotHost m_host;
     CPlotAxis m_x, m_y;
@@ -114,11 +114,11 @@ TEST_F(AxisDrawTest, XAxisLeavesItsMaximumUnlabelled)
     {
         const int nColumn = TickColumn(v);
         EXPECT_EQ(m_canvas.Count(CRect(nColumn, 221, nColumn + 1, 226), kRed), 5) << v;
-        EXPECT_GT(m_canvas.Count(CRect(nColumn - 20, 226, nColumn + 21, 250), kBlack), 10) << v;
+        EXPECT_GT(m_canvas.CountOther(CRect(nColumn - 20, 226, nColumn + 21, 250), kInner), 10) << v;
     }
     const int nMax = TickColumn(10);
     EXPECT_EQ(m_canvas.Count(CRect(nMax, 221, nMax + 1, 226), kRed), 0);
-    EXPECT_EQ(m_canvas.Count(CRect(nMax - 10, 226, nMax + 11, 250), kBlack), 0);
+    EXPECT_EQ(m_canvas.CountOther(CRect(nMax - 10, 226, nMax + 11, 250), kInner), 0);
     EXPECT_EQ(m_canvas.Pixel(200, 220), kBlack);
     EXPECT_EQ(m_canvas.Pixel(346, 218), kBlack); // the arrowhead before x = 350
 }

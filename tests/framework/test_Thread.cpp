@@ -2,6 +2,7 @@
 #include "framework/CEvent.h"
 #include "framework/CSingleLock.h"
 #include "framework/CWinThread.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -64,9 +65,7 @@ TEST(Thread, UserInterfaceThreadRunsItsLoopUntilQuit)
     pThread->m_bAutoDelete = FALSE;
     pThread->ResumeThread();
     // The thread's queue exists once it has called a message function; retry until the post lands.
-    const ULONGLONG ullEnd = ::GetTickCount64() + 10000;
-    while (!pThread->PostThreadMessage(WM_QUIT, 0, 0) && ::GetTickCount64() < ullEnd)
-        ::Sleep(1);
+    ASSERT_TRUE(WaitUntil([pThread] { return pThread->PostThreadMessage(WM_QUIT, 0, 0) != FALSE; }, 10000));
     ASSERT_EQ(::WaitForSingleObject(pThread->m_hThread, 10000), WAIT_OBJECT_0);
     DWORD dwExit = 0;
     ::GetExitCodeThread(pThread->m_hThread, &dwExit);

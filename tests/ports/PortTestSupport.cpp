@@ -3,6 +3,7 @@
 #include "framework/AfxExceptionReport.h"
 #include "ports/PortTypes.h"
 #include "support/PumpUntil.h"
+#include "support/WaitUntil.h"
 
 #include <dbt.h>
 
@@ -99,15 +100,8 @@ LRESULT CALLBACK CPortOwnerWindow::WindowProc(HWND hWnd, UINT uiMessage, WPARAM 
 
 bool WaitForSentMessage()
 {
-    const ULONGLONG ullEnd = GetTickCount64() + SENT_WAIT_MS;
-    // Polled: every wait that wakes on a sent message may also take it.
-    while (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) == 0)
-    {
-        if (GetTickCount64() >= ullEnd)
-            return false;
-        Sleep(1);
-    }
-    return true;
+    // Polled without pumping: every wait that wakes on a sent message may also take it.
+    return WaitUntil([] { return HIWORD(GetQueueStatus(QS_SENDMESSAGE)) != 0; }, SENT_WAIT_MS);
 }
 
 CPortNotification::CPortNotification(const char* pszPort)

@@ -1,4 +1,5 @@
 #include "ports/CRxRingBuffer.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -63,10 +64,7 @@ TEST(RxRingBuffer, WaitingReaderWakesWhenEnoughBytesArrive)
     std::thread producer(
         [&]
         {
-            const ULONGLONG ullEnd = GetTickCount64() + 10000;
-            while (!ring.IsReaderWaiting() && GetTickCount64() < ullEnd)
-                Sleep(1);
-            bWaitSeen = ring.IsReaderWaiting();
+            bWaitSeen = WaitUntil([&ring] { return ring.IsReaderWaiting(); }, 10000);
             ring.Put(2, Bytes(1, 2).data());
             ring.Put(2, Bytes(3, 2).data());
         });
