@@ -191,6 +191,7 @@ CMainFrame::CMainFrame()
     : m_dlgStartUp(nullptr, nullptr), m_psTreeCtrlStruct(std::make_unique<TreeCtrlStruct>()),
       m_dlgTrace(nullptr)
 {
+    m_dlgStartUp.SetPageHost(this);
     for (ChannelSettingsStruct& channel : m_pipeline.m_sChannel)
         channel.bTareOff = 1;
 }
@@ -261,6 +262,13 @@ void CMainFrame::PrepareLogoFiles()
 
 bool CMainFrame::CreateBars(CCreateContext* pContext)
 {
+    // The captioned bars lay out the frame's panes and keep its record of shown bars.
+    for (CResizableBarCF* pBar :
+         {static_cast<CResizableBarCF*>(&m_wndViewBar[0]), static_cast<CResizableBarCF*>(&m_wndViewBar[1]),
+          static_cast<CResizableBarCF*>(&m_wndViewBar[2]),
+          static_cast<CResizableBarCF*>(&m_wndViewBarDiagram),
+          static_cast<CResizableBarCF*>(&m_wndViewBarNavi)})
+        pBar->SetFrameLink(this);
     const CRuntimeClass* paneClasses[3] = {RUNTIME_CLASS(CAFormChannelA), RUNTIME_CLASS(CAFormChannelB),
                                            RUNTIME_CLASS(CAFormLight)};
     for (int i = 0; i < 3; ++i)

@@ -419,6 +419,7 @@ void CMainFrame::FocusEditSelectAll(CWnd* pEdit)
 void CMainFrame::OnHelpInfo()
 {
     CDlgInfo dlg;
+    dlg.m_iLanguageOffset = m_iLanguageOffset;
     dlg.DoModal();
 }
 

@@ -33,7 +33,7 @@ BOOL CDlgMeasureAdjust::OnInitDialog()
     CModePage::OnInitDialog();
     if (m_bFirstInit)
     {
-        m_iLanguageOffsetCopy = CPageText::GetLanguageOffset();
+        m_iLanguageOffsetCopy = GetLanguageOffset();
         LoadStoredSettings();
         m_bFirstInit = false;
     }
@@ -43,8 +43,8 @@ BOOL CDlgMeasureAdjust::OnInitDialog()
 void CDlgMeasureAdjust::LoadStoredSettings()
 {
     CWinApp* pApp = AfxGetApp();
-    if (pApp &&
-        CStoredRecord::Load("MeasureAdjustStruct", m_psMeasureAdjust.get(), sizeof(MeasureAdjustStruct)))
+    if (pApp && CStoredRecord::Load(GetPageHost(), "MeasureAdjustStruct", m_psMeasureAdjust.get(),
+                                    sizeof(MeasureAdjustStruct)))
     {
         m_strStartProgram = pApp->GetProfileString(SECTION, "PartOfMeasureStartAddProg", "n.a.");
         m_strStopProgram = pApp->GetProfileString(SECTION, "PartOfMeasureStopAddProg", "n.a.");
@@ -57,7 +57,7 @@ void CDlgMeasureAdjust::LoadStoredSettings()
     }
     else
         SetDefaultMeasureAdjustStruct();
-    if (CPageHost* pHost = CPageHost::FromMainWindow())
+    if (CPageHost* pHost = GetPageHost())
         pHost->SetTriggerThresholds(m_psMeasureAdjust->dStartValue, m_psMeasureAdjust->dStopValue);
 }
 

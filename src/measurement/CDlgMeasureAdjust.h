@@ -3,9 +3,9 @@
 // template and its caption.
 #pragma once
 
-#include "shell/CModePage.h"
 #include "framework/CString.h"
 #include "protocol/Language.h"
+#include "shell/CModePage.h"
 
 #include <memory>
 

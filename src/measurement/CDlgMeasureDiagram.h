@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class CPanelHost;
 struct MeasureDgrmStruct;
 struct MeasurePanelState;
 
@@ -18,6 +19,9 @@ class CDlgMeasureDiagram : public CModePage
 public:
     explicit CDlgMeasureDiagram(CWnd* pParent = nullptr, void* pUnused = nullptr);
     ~CDlgMeasureDiagram() override;
+
+    // The frame's panel services, handed over with the page host before the panel is created.
+    void SetPanelHost(CPanelHost* pPanelHost) { m_pPanelHost = pPanelHost; }
 
     void SetDefaultMeasureDgrm();
     // The page's captions in the interface language; FALSE when a string is missing.
@@ -52,4 +56,5 @@ private:
     void OnWatchdog();
     void SetButtons(int iStart, int iStop, int iSingleShot, int iTrigger, int iCtrl);
     bool m_bInitPending = true;
+    CPanelHost* m_pPanelHost = nullptr;
 };

@@ -17,5 +17,5 @@ void CDlgDiagnostic::DoDataExchange(CDataExchange* pDX)
 
 BOOL CDlgDiagnostic::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_DIAGNOSTIC, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_DIAGNOSTIC, GetLanguageOffset());
 }

@@ -63,7 +63,6 @@ BOOL CDlgStartUp::OnInitDialog()
     CDialog::OnInitDialog();
     if (m_bFirstInit)
     {
-        m_pMainFrame = CPageHost::FromMainWindow();
         if (m_pMainFrame)
         {
             m_pMainFrame->RegisterPointerDirect(this, STARTUP_REGISTER_VALUE, REGISTER_KIND_DLG_STARTUP);
@@ -159,8 +158,8 @@ BOOL CDlgStartUp::PreTranslateMessage(MSG* pMsg)
 
 void CDlgStartUp::PostCloseToFrame()
 {
-    if (CWnd* pFrame = AfxGetMainWnd())
-        pFrame->PostMessage(WM_CLOSE);
+    if (m_pMainFrame)
+        m_pMainFrame->GetFrameWindow()->PostMessage(WM_CLOSE);
 }
 
 void CDlgStartUp::OnClose()

@@ -1,7 +1,8 @@
 // The start-up search dialog: shown from program start until the first search has found a sensor.
 // It starts the search when it is shown and shows its progress; the search runs in the protocol
-// engine, which calls the progress operations. After a failed search it offers to search again.
-// The main frame owns it as a member and shows it at the end of its one-time initialisation.
+// engine, which calls the progress operations. After a failed search it offers to search again. The
+// main frame owns it as a member, hands itself over as its host, and shows it at the end of its
+// one-time initialisation.
 #pragma once
 
 #include "controls/CBitmapViewWnd.h"
@@ -20,6 +21,9 @@ class CDlgStartUp : public CDialog
 public:
     explicit CDlgStartUp(CWnd* pParent = nullptr, void* pUnused = nullptr);
     ~CDlgStartUp() override;
+
+    // The frame that hosts the dialog; without one the dialog neither registers nor searches.
+    void SetPageHost(CPageHost* pHost) { m_pMainFrame = pHost; }
 
     // Progress of a search over nPorts ports (at least 1), 29 sub-steps per port.
     void InitSearchProgress(int nPorts);

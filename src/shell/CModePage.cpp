@@ -1,5 +1,6 @@
 #include "shell/CModePage.h"
 
+#include "protocol/Language.h"
 #include "shell/CPageHost.h"
 
 IMPLEMENT_DYNAMIC(CModePage, CDialog)
@@ -10,9 +11,14 @@ END_MESSAGE_MAP()
 
 CModePage::CModePage(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
 
+int CModePage::GetLanguageOffset() const
+{
+    return m_pHost ? m_pHost->GetLanguageOffset() : LANGUAGE_ENGLISH;
+}
+
 BOOL CModePage::PreTranslateMessage(MSG* pMsg)
 {
-    if (CPageHost::TranslatePageHotKeys(pMsg))
+    if (m_pHost != nullptr && m_pHost->TranslateHotKeys(pMsg))
         return TRUE;
     return CDialog::PreTranslateMessage(pMsg);
 }
@@ -20,8 +26,7 @@ BOOL CModePage::PreTranslateMessage(MSG* pMsg)
 void CModePage::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CDialog::OnShowWindow(bShow, nStatus);
-    CPageHost* pHost = CPageHost::FromMainWindow();
-    if (!bShow || !m_bRefreshOnShow || pHost == nullptr || pHost->IsInitPending())
+    if (!bShow || !m_bRefreshOnShow || m_pHost == nullptr || m_pHost->IsInitPending())
         return;
     RefreshTexts();
     m_bRefreshOnShow = 0;

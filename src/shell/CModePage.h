@@ -1,8 +1,11 @@
-// What the operating-mode pages share: the frame's hot keys come first in their pre-translation, and a
-// page hidden during a language change renews its texts when it is next shown.
+// What the operating-mode pages share: their host, the main frame, which the view hands over before it
+// creates the page; the frame's hot keys first in their pre-translation; and the texts of a page hidden
+// during a language change renewed when it is next shown.
 #pragma once
 
 #include "framework/CDialog.h"
+
+class CPageHost;
 
 class CModePage : public CDialog
 {
@@ -10,6 +13,11 @@ class CModePage : public CDialog
 
 public:
     CModePage(UINT nIDTemplate, CWnd* pParent);
+
+    void SetPageHost(CPageHost* pHost) { m_pHost = pHost; }
+    CPageHost* GetPageHost() const { return m_pHost; }
+    // The host's LanguageOffset; English (1000) without a host.
+    int GetLanguageOffset() const;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // Renews the page's texts in the interface language; FALSE when a string is missing.
@@ -21,4 +29,7 @@ public:
 protected:
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     DECLARE_MESSAGE_MAP()
+
+private:
+    CPageHost* m_pHost = nullptr;
 };
