@@ -24,6 +24,7 @@
 #include "sensorpages/CDlgSensorConnection.h"
 #include "sensorpages/CDlgSensorInformationQbx.h"
 #include "shell/CDlgLMBk.h"
+#include "shell/CModePage.h"
 #include "app/CQbxUsbTq5View.h"
 #include "shell/ShellMessages.h"
 #include "app/TreeCtrlStruct.h"
@@ -384,7 +385,12 @@ bool CMainFrame::IsReadyForInit() const
 
 bool CMainFrame::RegisterPointer(CWnd* pWnd, LPARAM, int iKind)
 {
-    EnterPointer(pWnd, iKind);
+    // A page takes up its roles for the sensor engine once it is in the table.
+    if (EnterPointer(pWnd, iKind))
+    {
+        if (auto* pPage = dynamic_cast<CModePage*>(pWnd))
+            pPage->OnRegistered();
+    }
     if (!IsReadyForInit())
         return false;
     return RunOneTimeInit();
@@ -498,6 +504,7 @@ bool CMainFrame::RunOneTimeInit()
     ShowStatusMessage(IDS_STATUS_DISCONNECTED);
     m_wndViewBarDiagram.m_bMouseDockingAllowed =
         (m_sEnvReg.iVersionOS == 1 || m_sEnvReg.iVersionOS == 3) ? 1 : 0;
+    COM_AttachHost(this);
     COM_Init(this);
     if (!m_sEnvReg.bIsFirstTimeOfApp)
         CheckStoredRecords();

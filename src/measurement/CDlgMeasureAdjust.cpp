@@ -3,6 +3,7 @@
 #include "framework/CWinApp.h"
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasurementTexts.h"
+#include "protocol/CComPort.h"
 #include "resources/resource.h"
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
@@ -65,6 +66,17 @@ int CDlgMeasureAdjust::SetDefaultMeasureAdjustStruct()
 {
     m_psMeasureAdjust->SetDefaults();
     return 1;
+}
+
+void CDlgMeasureAdjust::AttachRoles(CComPort& engine, bool bAttach)
+{
+    engine.COM_AttachAdjust(bAttach ? this : nullptr);
+}
+
+void CDlgMeasureAdjust::Adjust_GetChannelSelection(bool& bChannelA, bool& bChannelB)
+{
+    bChannelA = m_psMeasureAdjust->bCheckedA != 0;
+    bChannelB = m_psMeasureAdjust->bCheckedB != 0;
 }
 
 BOOL CDlgMeasureAdjust::UpdateLanguageTexts()

@@ -79,6 +79,41 @@ bool CDlgMeasureDiagram::IsRunning() const
     return m_psMsureDgrm->bRunning != 0;
 }
 
+void CDlgMeasureDiagram::AttachRoles(CComPort& engine, bool bAttach)
+{
+    engine.COM_AttachPanel(bAttach ? this : nullptr);
+}
+
+// ---- The engine's operator panel -------------------------------------------------------------------------
+
+void CDlgMeasureDiagram::Panel_SetTimer(UINT_PTR nIdEvent, UINT uiElapse)
+{
+    if (GetSafeHwnd())
+        SetTimer(nIdEvent, uiElapse);
+}
+
+void CDlgMeasureDiagram::Panel_KillTimer(UINT_PTR nIdEvent)
+{
+    if (GetSafeHwnd())
+        KillTimer(nIdEvent);
+}
+
+void CDlgMeasureDiagram::Panel_BeginRunning()
+{
+    m_psMsureDgrm->bRunning = 1;
+    m_bValuesMissing = 0;
+}
+
+void CDlgMeasureDiagram::Panel_EndRunning()
+{
+    if (GetSafeHwnd())
+        KillTimer(TIMER_PANEL_TRIGGER_LED);
+    m_psMsureDgrm->iTriggerLed = 0;
+    m_psMsureDgrm->bRunning = 0;
+    m_psMsureDgrm->bTriggerActive = 0;
+    UpdateButtons();
+}
+
 // ---- Buttons -------------------------------------------------------------------------------------------
 
 void CDlgMeasureDiagram::SetButtons(int iStart, int iStop, int iSingleShot, int iTrigger, int iCtrl)

@@ -7,6 +7,7 @@ IMPLEMENT_DYNAMIC(CModePage, CDialog)
 
 BEGIN_MESSAGE_MAP(CModePage, CDialog)
 ON_WM_SHOWWINDOW()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CModePage::CModePage(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
@@ -15,6 +16,16 @@ int CModePage::GetLanguageOffset() const
 {
     return m_pHost ? m_pHost->GetLanguageOffset() : LANGUAGE_ENGLISH;
 }
+
+void CModePage::OnRegistered()
+{
+    if (m_pHost == nullptr || m_bRolesAttached)
+        return;
+    AttachRoles(m_pHost->GetComPort(), true);
+    m_bRolesAttached = true;
+}
+
+void CModePage::AttachRoles(CComPort&, bool) {}
 
 BOOL CModePage::PreTranslateMessage(MSG* pMsg)
 {
@@ -30,4 +41,14 @@ void CModePage::OnShowWindow(BOOL bShow, UINT nStatus)
         return;
     RefreshTexts();
     m_bRefreshOnShow = 0;
+}
+
+void CModePage::OnDestroy()
+{
+    if (m_bRolesAttached)
+    {
+        AttachRoles(m_pHost->GetComPort(), false);
+        m_bRolesAttached = false;
+    }
+    CDialog::OnDestroy();
 }
