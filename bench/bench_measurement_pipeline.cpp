@@ -137,7 +137,7 @@ int main()
     CComPort engine;
     CValuePipeline pipeline(engine);
     CPipelineComPortHost portHost(pipeline);
-    engine.COM_AttachHost(&portHost);
+    portHost.AttachTo(engine);
     engine.COM_SetWriteSink([](const CString&) { return true; });
     const Chunks chunks = LoadStream(engine);
 

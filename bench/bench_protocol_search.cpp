@@ -9,9 +9,11 @@
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "protocol/CComPort.h"
+#include "protocol/CComPortDiagnosticRole.h"
+#include "protocol/CComPortHost.h"
+#include "protocol/CComPortStartUpRole.h"
 #include "ports/PortTypes.h"
 #include "protocol/ComPortTimers.h"
-#include "protocol/NullComPortHost.h"
 #include "support/SimClient.h"
 
 #include <algorithm>
@@ -24,7 +26,11 @@ constexpr double GOAL_LONGEST_STALL_MS = 50.0;
 constexpr ULONGLONG SEARCH_TIMEOUT_MS = 120000;
 constexpr UINT ID_PORT_COMBO = 100;
 
-class CSearchFrame : public CWnd, public CComPort, public CNullComPortHost
+class CSearchFrame : public CWnd,
+                     public CComPort,
+                     public CComPortHost,
+                     public CComPortStartUpRole,
+                     public CComPortDiagnosticRole
 {
 public:
     bool CreateAndInit()
@@ -35,6 +41,8 @@ public:
         if (!m_comboPorts.Create(WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, rect, this, ID_PORT_COMBO))
             return false;
         COM_AttachHost(this);
+        COM_AttachStartUp(this);
+        COM_AttachDiagnostic(this);
         COM_Init(this);
         return true;
     }

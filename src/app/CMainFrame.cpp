@@ -24,6 +24,7 @@
 #include "sensorpages/CDlgSensorConnection.h"
 #include "sensorpages/CDlgSensorInformationQbx.h"
 #include "shell/CDlgLMBk.h"
+#include "shell/CModePage.h"
 #include "app/CQbxUsbTq5View.h"
 #include "shell/ShellMessages.h"
 #include "app/TreeCtrlStruct.h"
@@ -191,6 +192,7 @@ CMainFrame::CMainFrame()
     : m_dlgStartUp(nullptr, nullptr), m_psTreeCtrlStruct(std::make_unique<TreeCtrlStruct>()),
       m_dlgTrace(nullptr)
 {
+    m_dlgStartUp.SetPageHost(this);
     for (ChannelSettingsStruct& channel : m_pipeline.m_sChannel)
         channel.bTareOff = 1;
 }
@@ -262,6 +264,13 @@ void CMainFrame::PrepareLogoFiles()
 
 bool CMainFrame::CreateBars(CCreateContext* pContext)
 {
+    // The captioned bars lay out the frame's panes and keep its record of shown bars.
+    for (CResizableBarCF* pBar :
+         {static_cast<CResizableBarCF*>(&m_wndViewBar[0]), static_cast<CResizableBarCF*>(&m_wndViewBar[1]),
+          static_cast<CResizableBarCF*>(&m_wndViewBar[2]),
+          static_cast<CResizableBarCF*>(&m_wndViewBarDiagram),
+          static_cast<CResizableBarCF*>(&m_wndViewBarNavi)})
+        pBar->SetFrameLink(this);
     const CRuntimeClass* paneClasses[3] = {RUNTIME_CLASS(CAFormChannelA), RUNTIME_CLASS(CAFormChannelB),
                                            RUNTIME_CLASS(CAFormLight)};
     for (int i = 0; i < 3; ++i)
@@ -377,7 +386,12 @@ bool CMainFrame::IsReadyForInit() const
 
 bool CMainFrame::RegisterPointer(CWnd* pWnd, LPARAM, int iKind)
 {
-    EnterPointer(pWnd, iKind);
+    // A page takes up its roles for the sensor engine once it is in the table.
+    if (EnterPointer(pWnd, iKind))
+    {
+        if (auto* pPage = dynamic_cast<CModePage*>(pWnd))
+            pPage->OnRegistered();
+    }
     if (!IsReadyForInit())
         return false;
     return RunOneTimeInit();
@@ -491,6 +505,7 @@ bool CMainFrame::RunOneTimeInit()
     ShowStatusMessage(IDS_STATUS_DISCONNECTED);
     m_wndViewBarDiagram.m_bMouseDockingAllowed =
         (m_sEnvReg.iVersionOS == 1 || m_sEnvReg.iVersionOS == 3) ? 1 : 0;
+    COM_AttachHost(this);
     COM_Init(this);
     if (!m_sEnvReg.bIsFirstTimeOfApp)
         CheckStoredRecords();

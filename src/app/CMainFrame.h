@@ -227,7 +227,7 @@ public:
     CEnvironment& GetEnvironment() override { return *this; }
     CWnd* GetFrameWindow() override { return this; }
 
-    // ---- CComPortHost
+    // ---- CComPortHost: the frame's services to the sensor engine
     void Frame_Trace(const CString& strLine) override;
     void Frame_BeginWaitCursor() override { BeginWaitCursorOnce(); }
     void Frame_EndWaitCursor() override { EndWaitCursorOnce(); }
@@ -253,58 +253,6 @@ public:
     bool Frame_GetChannelScaleSource(int iChannel, ChannelScaleSource& source) override;
     void Frame_SetChannelScale(int iChannel, double dCountFactor, double dBaseCountFactor) override;
     void Frame_OnMeasureStarting(bool bNewDiagram) override;
-    void Adjust_GetChannelSelection(bool& bChannelA, bool& bChannelB) override;
-    void Adjust_GetLowPassHz(int& iHzA, int& iHzB) override;
-    bool Adjust_IsSoftwareScalingChanged(int iChannel) override;
-    void Adjust_UpdateControls(int iLanguageOffset) override;
-    void Adjust_ShowCurrentValue(int iValueA, int iValueB) override;
-    void Panel_SetTimer(UINT_PTR nIdEvent, UINT uiElapse) override;
-    void Panel_KillTimer(UINT_PTR nIdEvent) override;
-    bool Panel_IsRunning() override;
-    void Panel_BeginRunning() override;
-    void Panel_EndRunning() override;
-    bool Panel_TakeControlRequest() override;
-    void Panel_ToggleControlSignal(int iWhy) override;
-    void Panel_ShowControlLed(bool bOn) override;
-    void Panel_SetControlState(BYTE ucState) override;
-    void Panel_SetConnectionState(int iState) override;
-    void Panel_OnSensorConnected() override;
-    void Panel_OnSensorDisconnected() override;
-    void Panel_ResetToDisconnected() override;
-    void Panel_OnBtnSingleShot() override;
-    void Panel_StartMeasureTimer(UINT uiPeriodMs) override;
-    void Panel_StopMeasureTimer() override;
-    CString Panel_GetButtonStateText() override;
-    void StartUp_InitSearchProgress(int iPorts) override;
-    void StartUp_SetSearchedPort(int iEntry) override;
-    void StartUp_AdvanceSearchProgress(int iHow) override;
-    void StartUp_ShowSearchFailed() override;
-    void StartUp_HideSearchProgress() override;
-    void StartUp_Hide() override;
-    void Connection_MarkAllPortsForSearch(int iValue) override;
-    void Connection_FillPortList(int iTakeOver) override;
-    void Connection_BeginRefill() override;
-    void Connection_SetPortRow(const CString& strListText, int iRow, int iState, ULONG ulSerialNo) override;
-    void Connection_EndRefill() override;
-    int Connection_GetRowCount() override;
-    CString Connection_GetCellText(int iRow, int iColumn) override;
-    void Connection_SetCellText(int iRow, int iColumn, const CString& strText) override;
-    void Connection_ResetListMarks() override;
-    void Connection_ClearBaudChangePending() override;
-    void Info_SetDataValid() override;
-    void Info_UpdatePage(bool bOnlyWhenVisible) override;
-    void Calib_EnableCalibButtons(int iEnable) override;
-    void Calib_AdvanceCalibProgress(int iHow) override;
-    bool Calib_CalcualteCalibValues(BYTE ucFlag1, BYTE ucFlag2, int& iErrorBits) override;
-    bool Calib_IsNewCalibReady() override;
-    bool Calib_IsUncertaintyConfirmed() override;
-    int Calib_GetUncertaintyAction() override;
-    void Calib_GetBlockValues(int& iCalib23, int& iCalib25) override;
-    void Calib_ClearCalibRunning() override;
-    void CalibZero_CloseFromProtocol() override;
-    void CalibEnd_CloseFromProtocol() override;
-    CComboBox* Diagnostic_GetPortCombo() override;
-    void Documentation_SetStopTime(__time64_t tStop) override;
 
     // ---- Members
     CDlgStartUp m_dlgStartUp;

@@ -7,6 +7,8 @@
 #include "measurement/CDlgMeasureDiagram.h"
 #include "ports/CPortManGui.h"
 #include "ports/PortTypes.h"
+#include "protocol/CComPortConnectionRole.h"
+#include "protocol/CComPortPanelRole.h"
 #include "protocol/ComPortTimers.h"
 #include "resources/resource.h"
 #include "sensorpages/CDlgSensorConnection.h"
@@ -60,7 +62,8 @@ void CMainFrame::OnTimerWaitBaudrateChanged()
     m_dlgStartUp.SetListProgress(true);
     CDlgSensorConnection* pPage = m_sPointer.pDlgSensorConnection;
     const int iRow = pPage ? pPage->m_iBaudChangeRow : -1;
-    const BYTE ucCode = CDlgSensorConnection::BaudTextToCode(Connection_GetCellText(iRow, 1), nullptr);
+    const BYTE ucCode =
+        CDlgSensorConnection::BaudTextToCode(COM_Connection().Connection_GetCellText(iRow, 1), nullptr);
     COM_ZMCOMConfgSetNewBaudrate(iRow, ucCode);
 }
 
@@ -90,7 +93,7 @@ BOOL CMainFrame::OnDeviceChange(UINT nEventType, DWORD_PTR dwData)
     if (nEventType == DBT_DEVICEARRIVAL)
     {
         m_dlgStartUp.SetListProgress(false);
-        if (bPort && !Panel_IsRunning())
+        if (bPort && !COM_Panel().Panel_IsRunning())
             m_bPortArrivalPending = 1;
         else
             m_bPortListOutdated = true;
@@ -129,7 +132,7 @@ void CMainFrame::OnPortRemoved()
     const CString strStatus = m_pPort ? m_pPort->GetCurrentDisplayName() : m_strClosedPortName;
     const bool bConnectedPortGone = m_strActivePortKey != strStatus;
     CDlgMeasureDiagram* pPanel = m_sPointer.pDlgMeasureDiagram;
-    if (!Panel_IsRunning())
+    if (!COM_Panel().Panel_IsRunning())
     {
         if (bConnectedPortGone && pPanel != nullptr)
             pPanel->OnSensorDisconnected();
@@ -158,10 +161,10 @@ void CMainFrame::OnPortRemoved()
 void CMainFrame::HandleSensorLost(bool bStopMeasurement)
 {
     const CString strCurrentPort = m_pPort ? m_pPort->GetCurrentDisplayName() : CString();
-    const int iRows = std::min(Connection_GetRowCount(), PORT_TABLE_SIZE);
+    const int iRows = std::min(COM_Connection().Connection_GetRowCount(), PORT_TABLE_SIZE);
     for (int iRow = 0; iRow < iRows; ++iRow)
     {
-        if (COM_DisplayTextToPortKey(Connection_GetCellText(iRow, 0)) == strCurrentPort)
+        if (COM_DisplayTextToPortKey(COM_Connection().Connection_GetCellText(iRow, 0)) == strCurrentPort)
         {
             m_sComPort.at(static_cast<size_t>(iRow)).iTervaneState = ID_PORT_NO_ANSWER;
             break;
@@ -205,7 +208,7 @@ void CMainFrame::OnClose()
     if (!m_bClosePendingStream)
     {
         COM_SetMeasuringRateMode();
-        if (Panel_IsRunning() && pPanel != nullptr)
+        if (COM_Panel().Panel_IsRunning() && pPanel != nullptr)
         {
             (m_bStreamMode ? m_bClosePendingStream : m_bClosePendingPolled) = true;
             pPanel->OnBtnMeasureStop();

@@ -26,6 +26,7 @@
 #include "shell/ShellMessages.h"
 #include "app/TreeCtrlStruct.h"
 #include "measurement/CDlgMeasureAdjust.h"
+#include "protocol/CComPortPanelRole.h"
 #include "protocol/ZMState.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/StorageTexts.h"
@@ -308,7 +309,7 @@ bool CMainFrame::CanLeaveActivePage()
 // or the documentation page refuses to be left.
 bool CMainFrame::SelectMode(int iPage)
 {
-    if ((!m_bInitPending && !CanLeaveActivePage()) || Panel_IsRunning() || !m_bModeSwitchAllowed)
+    if ((!m_bInitPending && !CanLeaveActivePage()) || COM_Panel().Panel_IsRunning() || !m_bModeSwitchAllowed)
         return false;
     m_bModeSwitchAllowed = FALSE;
     SetTimer(TIMER_MODE_SWITCH_ENABLE, MODE_SWITCH_ENABLE_MS);
@@ -420,6 +421,7 @@ void CMainFrame::FocusEditSelectAll(CWnd* pEdit)
 void CMainFrame::OnHelpInfo()
 {
     CDlgInfo dlg;
+    dlg.m_iLanguageOffset = m_iLanguageOffset;
     dlg.DoModal();
 }
 
@@ -529,15 +531,12 @@ void CMainFrame::OnViewChannelBar(UINT nID)
     }
     else
         ShowBar(m_wndViewBar[iIndex], false);
-    // Once the protocol is initialised the channel record follows the bar, and the sensor keeps it.
-    if (iIndex < 2 && m_pMainFrame != nullptr)
+    // Once the frame is initialised the channel record follows the bar, and the sensor keeps it.
+    if (iIndex < 2 && !m_bInitPending)
     {
         m_pipeline.m_sChannel[iIndex].byShown = static_cast<BYTE>(iState);
-        if (!m_bInitPending)
-        {
-            Frame_StoreDisplaySettings();
-            COM_ZMCOMConfgSetSoftwareConfigBlock(ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS);
-        }
+        Frame_StoreDisplaySettings();
+        COM_ZMCOMConfgSetSoftwareConfigBlock(ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS);
     }
     EqualizeChannelBars();
 }

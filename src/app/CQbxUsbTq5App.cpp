@@ -44,7 +44,7 @@ BOOL CQbxUsbTq5App::InitInstance()
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
     // The owner-drawn menu replaces the resource menu, also as the menu the framework restores.
-    if (auto* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+    if (CMainFrame* pFrame = GetMainFrame())
     {
         if (HMENU hMenu = pFrame->CreateOwnerDrawnMenu())
         {
@@ -65,9 +65,16 @@ int CQbxUsbTq5App::ExitInstance()
     return iExitCode;
 }
 
+CMainFrame* CQbxUsbTq5App::GetMainFrame() const
+{
+    return dynamic_cast<CMainFrame*>(m_pMainWnd);
+}
+
 void CQbxUsbTq5App::OnAppAbout()
 {
     CDlgInfo dlg;
+    if (CMainFrame* pFrame = GetMainFrame())
+        dlg.m_iLanguageOffset = pFrame->GetLanguageOffset();
     dlg.DoModal();
 }
 

@@ -4,6 +4,8 @@
 
 #include "framework/CWinApp.h"
 
+class CMainFrame;
+
 class CQbxUsbTq5App : public CWinApp
 {
     DECLARE_DYNAMIC(CQbxUsbTq5App)
@@ -17,6 +19,8 @@ public:
     int ExitInstance() override;
 
 protected:
+    // The frame the document template made (null before it and after it is gone).
+    CMainFrame* GetMainFrame() const;
     afx_msg void OnAppAbout();
     afx_msg void OnVersionNumbers();
     DECLARE_MESSAGE_MAP()

@@ -1,6 +1,5 @@
 #include "app/CQbxUsbTq5View.h"
 
-#include "framework/CWinApp.h"
 #include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CDlgMeasureDiagram.h"
 #include "resources/resource.h"
@@ -54,7 +53,7 @@ CQbxUsbTq5View::CQbxUsbTq5View()
 CQbxUsbTq5View::~CQbxUsbTq5View() = default;
 
 // The pages in ModePageId order 131, 133, 202, 135, 136, 137, 138, 139.
-std::array<CDialog*, CQbxUsbTq5View::PAGE_COUNT> CQbxUsbTq5View::GetPages() const
+std::array<CModePage*, CQbxUsbTq5View::PAGE_COUNT> CQbxUsbTq5View::GetPages() const
 {
     return {m_pDlgLMBk.get(),           m_pDlgSensorConnection.get(), m_pDlgSensorInformationQbx.get(),
             m_pDlgMeasureAdjust.get(),  m_pDlgDocumentation.get(),    m_pDlgSensorCalibration.get(),
@@ -96,7 +95,12 @@ BOOL CQbxUsbTq5View::PreTranslateMessage(MSG* pMsg)
 void CQbxUsbTq5View::OnInitialUpdate()
 {
     CEditView::OnInitialUpdate();
-    const std::array<CDialog*, PAGE_COUNT> pages = GetPages();
+    // The pages are handed their hosts, the view's frame, before they are created.
+    m_pMainFrame = dynamic_cast<CMainFrame*>(GetParentFrame());
+    const std::array<CModePage*, PAGE_COUNT> pages = GetPages();
+    for (CModePage* pPage : pages)
+        pPage->SetPageHost(m_pMainFrame);
+    m_pDlgMeasureDiagram->SetPanelHost(m_pMainFrame);
     const UINT templates[] = {
         IDD_DLG_LMBK,          IDD_DLG_SENSOR_CONNECTION,  IDD_DLG_SENSOR_INFORMATION, IDD_DLG_MEASURE_ADJUST,
         IDD_DLG_DOCUMENTATION, IDD_DLG_SENSOR_CALIBRATION, IDD_DLG_MEASURE_DIAGRAM,    IDD_DLG_DIAGNOSTIC};
@@ -105,7 +109,7 @@ void CQbxUsbTq5View::OnInitialUpdate()
         if (pages[i]->GetSafeHwnd() == nullptr)
             pages[i]->Create(templates[i], this);
     }
-    for (CDialog* pPage : pages)
+    for (CModePage* pPage : pages)
     {
         if (pPage->GetSafeHwnd())
             pPage->ShowWindow(SW_HIDE);
@@ -116,18 +120,14 @@ void CQbxUsbTq5View::OnInitialUpdate()
 // Posted, so the frame handles them once the framework has finished creating frame, document and view.
 void CQbxUsbTq5View::RegisterWithFrame()
 {
-    if (!m_bRegistrationPending)
+    if (!m_bRegistrationPending || m_pMainFrame == nullptr)
         return;
-    m_pMainFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-    CWnd* pFrame = AfxGetMainWnd();
-    if (pFrame == nullptr)
-        return;
-    pFrame->PostMessage(WM_REGISTER_VIEW, reinterpret_cast<WPARAM>(this), WM_REGISTER_VIEW);
-    const std::array<CDialog*, PAGE_COUNT> pages = GetPages();
+    m_pMainFrame->PostMessage(WM_REGISTER_VIEW, reinterpret_cast<WPARAM>(this), WM_REGISTER_VIEW);
+    const std::array<CModePage*, PAGE_COUNT> pages = GetPages();
     for (UINT i = 0; i < pages.size(); ++i)
     {
         const UINT nMessage = WM_REGISTER_DLG_LMBK + i;
-        pFrame->PostMessage(nMessage, reinterpret_cast<WPARAM>(pages[i]), nMessage);
+        m_pMainFrame->PostMessage(nMessage, reinterpret_cast<WPARAM>(static_cast<CWnd*>(pages[i])), nMessage);
     }
     m_bRegistrationPending = 0;
 }
@@ -162,7 +162,7 @@ void CQbxUsbTq5View::OnDestroy()
 
 void CQbxUsbTq5View::DestroyPages()
 {
-    for (CDialog* pPage : GetPages())
+    for (CModePage* pPage : GetPages())
     {
         if (pPage->GetSafeHwnd())
             pPage->DestroyWindow();

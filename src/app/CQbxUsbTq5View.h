@@ -1,5 +1,6 @@
-// The view: a read-only edit surface on which the eight operating-mode pages lie. It creates the
-// pages hidden, registers itself and them with the main frame, and lays out the start page's logo.
+// The view: a read-only edit surface on which the eight operating-mode pages lie. It hands the pages
+// their host, its frame, creates them hidden, registers itself and them with the frame, and lays out
+// the start page's logo.
 #pragma once
 
 #include "framework/CEditView.h"
@@ -7,7 +8,6 @@
 #include <array>
 #include <memory>
 
-class CDialog;
 class CDlgDiagnostic;
 class CDlgDocumentation;
 class CDlgLMBk;
@@ -17,6 +17,7 @@ class CDlgSensorCalibration;
 class CDlgSensorConnection;
 class CDlgSensorInformationQbx;
 class CMainFrame;
+class CModePage;
 
 class CQbxUsbTq5View : public CEditView
 {
@@ -27,7 +28,7 @@ public:
     ~CQbxUsbTq5View() override;
 
     static constexpr size_t PAGE_COUNT = 8;
-    std::array<CDialog*, PAGE_COUNT> GetPages() const;
+    std::array<CModePage*, PAGE_COUNT> GetPages() const;
 
     // The start page's logo for a view of cx x cy: its zoom and the top left corner that centres it.
     struct LogoPlacement

@@ -133,6 +133,8 @@ BOOL CPathBrowseCtrl::Initialise()
 {
     if (!::IsWindow(m_hWnd))
         return FALSE;
+    // The page the control lies on hooks its path changes.
+    m_pHost = dynamic_cast<CPathBrowseHost*>(GetParent());
     // The caption first, so that it sizes the button.
     if (m_strCaption.IsEmpty())
         GetWindowText(m_strCaption);
@@ -375,9 +377,6 @@ void CPathBrowseCtrl::OnEditChange()
         m_wndEdit.GetWindowText(m_strEditText);
         m_bEdited = TRUE;
     }
-    // The main window is looked up until it is there.
-    if (m_pHost == nullptr)
-        m_pHost = dynamic_cast<CPathBrowseHost*>(AfxGetMainWnd());
     if (m_pHost != nullptr)
         m_pHost->OnPathBrowseChange(m_nNotifyCode, &m_wndEdit);
 }

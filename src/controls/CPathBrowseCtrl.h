@@ -1,7 +1,7 @@
 // Path field with a browse button in one control: a button window holding a child edit field for the
 // path, and in the rest of its area a small button with a caption or a picture that opens the shell's
 // folder dialog or the file dialog. Every change of the path text goes to the page hook of the control's
-// notification id (CPathBrowseHost).
+// notification id (CPathBrowseHost): its parent's, taken when the control is made.
 #pragma once
 
 #include "framework/CButton.h"

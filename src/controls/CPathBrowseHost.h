@@ -1,7 +1,7 @@
-// What the browse control needs of the main frame: the page hook chosen by a control's notification id
+// What the browse control needs of its page: the page hook chosen by a control's notification id
 // (180, 220, 181 the documentation page's directories; 311, 312 the measurement page's programs; other
-// ids call no hook). The main frame implements it; a browse control finds it as the application's main
-// window. User-interface thread only.
+// ids call no hook). The window a browse control lies on implements it; the control takes its parent as
+// its host when it is made. User-interface thread only.
 #pragma once
 
 #include "framework/AfxWin32.h"

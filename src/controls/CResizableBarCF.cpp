@@ -2,7 +2,6 @@
 
 #include "controls/CViewBarHost.h"
 #include "framework/CPaintDC.h"
-#include "framework/CWinApp.h"
 
 #include <algorithm>
 #include <cstring>
@@ -173,10 +172,7 @@ LRESULT CResizableBarCF::OnSetTextCF(WPARAM wParam, LPARAM lParam)
 
 void CResizableBarCF::LinkToFrame()
 {
-    if (!m_bSuspended)
-        return;
-    m_pFrameLink = dynamic_cast<CViewBarHost*>(AfxGetMainWnd());
-    if (m_pFrameLink == nullptr)
+    if (!m_bSuspended || m_pFrameLink == nullptr)
         return;
     for (int k = 0; k < FONT_COUNT; ++k)
     {
@@ -196,7 +192,7 @@ void CResizableBarCF::LinkToFrame()
 void CResizableBarCF::OnPaint()
 {
     CPaintDC dc(this);
-    if (m_pFrameLink == nullptr)
+    if (m_bSuspended)
         LinkToFrame();
     if (m_pFrameLink != nullptr && !m_bSuspended && !m_pFrameLink->IsInitPending() && IsWindowVisible())
         LayoutHostedPane(this);

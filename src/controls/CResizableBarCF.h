@@ -2,6 +2,7 @@
 // active while the focus is inside the bar. It also lays out the panes of the main frame's view bars:
 // the seven controls of a channel pane in a 3:1 display area with fonts fitted to their cells, and the
 // diagram pane; and it keeps the frame's record of shown and hidden bars in step when a bar is closed.
+// The frame (a CViewBarHost) hands itself over when it creates the bar.
 #pragma once
 
 #include "controls/CResizableBarG.h"
@@ -31,8 +32,10 @@ public:
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     void PaintGripper(CDC* pDC, const CRect& rcClient) override;
 
-    // Links the bar to the main window (a CViewBarHost) and sets up its layout state; only while
-    // suspended, and it stays suspended without such a main window.
+    // The frame whose bars and panes this bar lays out, handed over by the frame that creates the bar.
+    void SetFrameLink(CViewBarHost* pFrameLink) { m_pFrameLink = pFrameLink; }
+    // Sets up the layout state for the frame link; only while suspended, and the bar stays suspended
+    // without a link.
     void LinkToFrame();
     void LayoutHostedPane(CWnd* pBarWnd);
     void PlaceChannelControls(CWnd* pPane);

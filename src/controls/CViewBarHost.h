@@ -1,7 +1,7 @@
 // What the captioned view bars need of the main frame: its initialisation state, the shown/hidden
 // record of its view bars and their show/hide commands, and the panes the bars lay out. The main
-// frame implements it; a captioned bar finds it as the application's main window. Every call runs on
-// the user-interface thread.
+// frame implements it and hands itself to each captioned bar it creates. Every call runs on the
+// user-interface thread.
 #pragma once
 
 #include "framework/AfxWin32.h"

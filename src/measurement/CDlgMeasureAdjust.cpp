@@ -3,6 +3,7 @@
 #include "framework/CWinApp.h"
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasurementTexts.h"
+#include "protocol/CComPort.h"
 #include "resources/resource.h"
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
@@ -33,7 +34,7 @@ BOOL CDlgMeasureAdjust::OnInitDialog()
     CModePage::OnInitDialog();
     if (m_bFirstInit)
     {
-        m_iLanguageOffsetCopy = CPageText::GetLanguageOffset();
+        m_iLanguageOffsetCopy = GetLanguageOffset();
         LoadStoredSettings();
         m_bFirstInit = false;
     }
@@ -43,8 +44,8 @@ BOOL CDlgMeasureAdjust::OnInitDialog()
 void CDlgMeasureAdjust::LoadStoredSettings()
 {
     CWinApp* pApp = AfxGetApp();
-    if (pApp &&
-        CStoredRecord::Load("MeasureAdjustStruct", m_psMeasureAdjust.get(), sizeof(MeasureAdjustStruct)))
+    if (pApp && CStoredRecord::Load(GetPageHost(), "MeasureAdjustStruct", m_psMeasureAdjust.get(),
+                                    sizeof(MeasureAdjustStruct)))
     {
         m_strStartProgram = pApp->GetProfileString(SECTION, "PartOfMeasureStartAddProg", "n.a.");
         m_strStopProgram = pApp->GetProfileString(SECTION, "PartOfMeasureStopAddProg", "n.a.");
@@ -57,7 +58,7 @@ void CDlgMeasureAdjust::LoadStoredSettings()
     }
     else
         SetDefaultMeasureAdjustStruct();
-    if (CPageHost* pHost = CPageHost::FromMainWindow())
+    if (CPageHost* pHost = GetPageHost())
         pHost->SetTriggerThresholds(m_psMeasureAdjust->dStartValue, m_psMeasureAdjust->dStopValue);
 }
 
@@ -65,6 +66,17 @@ int CDlgMeasureAdjust::SetDefaultMeasureAdjustStruct()
 {
     m_psMeasureAdjust->SetDefaults();
     return 1;
+}
+
+void CDlgMeasureAdjust::AttachRoles(CComPort& engine, bool bAttach)
+{
+    engine.COM_AttachAdjust(bAttach ? this : nullptr);
+}
+
+void CDlgMeasureAdjust::Adjust_GetChannelSelection(bool& bChannelA, bool& bChannelB)
+{
+    bChannelA = m_psMeasureAdjust->bCheckedA != 0;
+    bChannelB = m_psMeasureAdjust->bCheckedB != 0;
 }
 
 BOOL CDlgMeasureAdjust::UpdateLanguageTexts()

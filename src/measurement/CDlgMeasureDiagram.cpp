@@ -54,7 +54,8 @@ BOOL CDlgMeasureDiagram::OnInitDialog()
 
 void CDlgMeasureDiagram::LoadStoredOptions()
 {
-    if (!CStoredRecord::Load("MeasureDgrmStruct", m_psMeasureDgrmStruct.get(), sizeof(MeasureDgrmStruct)))
+    if (!CStoredRecord::Load(GetPageHost(), "MeasureDgrmStruct", m_psMeasureDgrmStruct.get(),
+                             sizeof(MeasureDgrmStruct)))
         SetDefaultMeasureDgrm();
 }
 
@@ -66,7 +67,7 @@ void CDlgMeasureDiagram::SetDefaultMeasureDgrm()
 
 BOOL CDlgMeasureDiagram::UpdateLanguageTexts()
 {
-    const int iLanguage = CPageText::GetLanguageOffset();
+    const int iLanguage = GetLanguageOffset();
     BOOL bAll = CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_MEASURE_DIAGRAM, iLanguage);
     bAll &= CPageText::SetItemText(this, IDC_PANEL_START, IDS_START, iLanguage);
     bAll &= CPageText::SetItemText(this, IDC_PANEL_STOP, IDS_STOP, iLanguage);
@@ -76,6 +77,41 @@ BOOL CDlgMeasureDiagram::UpdateLanguageTexts()
 bool CDlgMeasureDiagram::IsRunning() const
 {
     return m_psMsureDgrm->bRunning != 0;
+}
+
+void CDlgMeasureDiagram::AttachRoles(CComPort& engine, bool bAttach)
+{
+    engine.COM_AttachPanel(bAttach ? this : nullptr);
+}
+
+// ---- The engine's operator panel -------------------------------------------------------------------------
+
+void CDlgMeasureDiagram::Panel_SetTimer(UINT_PTR nIdEvent, UINT uiElapse)
+{
+    if (GetSafeHwnd())
+        SetTimer(nIdEvent, uiElapse);
+}
+
+void CDlgMeasureDiagram::Panel_KillTimer(UINT_PTR nIdEvent)
+{
+    if (GetSafeHwnd())
+        KillTimer(nIdEvent);
+}
+
+void CDlgMeasureDiagram::Panel_BeginRunning()
+{
+    m_psMsureDgrm->bRunning = 1;
+    m_bValuesMissing = 0;
+}
+
+void CDlgMeasureDiagram::Panel_EndRunning()
+{
+    if (GetSafeHwnd())
+        KillTimer(TIMER_PANEL_TRIGGER_LED);
+    m_psMsureDgrm->iTriggerLed = 0;
+    m_psMsureDgrm->bRunning = 0;
+    m_psMsureDgrm->bTriggerActive = 0;
+    UpdateButtons();
 }
 
 // ---- Buttons -------------------------------------------------------------------------------------------
@@ -117,9 +153,8 @@ bool CDlgMeasureDiagram::ShowsIdleButtons() const
 
 void CDlgMeasureDiagram::OnBtnMeasureStart()
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
-    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
-    if (pHost == nullptr || pPanelHost == nullptr)
+    CPageHost* pHost = GetPageHost();
+    if (pHost == nullptr || m_pPanelHost == nullptr)
         return;
     CComPort& engine = pHost->GetComPort();
     if (!engine.COM_IsActionAllowed())
@@ -127,10 +162,10 @@ void CDlgMeasureDiagram::OnBtnMeasureStart()
         AfxMessageBox(START_REFUSED, MB_OK);
         return;
     }
-    pPanelHost->SetMeasuredPortRemoved(false);
+    m_pPanelHost->SetMeasuredPortRemoved(false);
     engine.COM_ResetMeasuredValues();
     engine.COM_SetMeasuringRateMode();
-    pPanelHost->ShowStatusMessage(IDS_STATUS_MEASURING);
+    m_pPanelHost->ShowStatusMessage(IDS_STATUS_MEASURING);
     SetButtons(0, 1, 0, m_psMsureDgrm->bTriggerActive, engine.m_bStreamMode ? 0 : 1);
     if (CWnd* pStop = GetDlgItem(IDC_PANEL_STOP))
         pStop->SetFocus();
@@ -139,14 +174,13 @@ void CDlgMeasureDiagram::OnBtnMeasureStart()
 
 void CDlgMeasureDiagram::OnBtnMeasureStop()
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
-    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
-    if (!IsRunning() || pHost == nullptr || pPanelHost == nullptr)
+    CPageHost* pHost = GetPageHost();
+    if (!IsRunning() || pHost == nullptr || m_pPanelHost == nullptr)
         return;
     BYTE* pucVisible = m_psMsureDgrm->sIsVisible;
     SetButtons(pucVisible[MeasurePanelState::BTN_MEASURE_START], 0,
                pucVisible[MeasurePanelState::BTN_SINGLE_SHOT], 0, 0);
-    pPanelHost->BeginWaitCursorOnce();
+    m_pPanelHost->BeginWaitCursorOnce();
     if (m_psMsureDgrm->bTriggerActive)
     {
         m_psMsureDgrm->bTrggrWasActivLastTime = 1;
@@ -159,9 +193,8 @@ void CDlgMeasureDiagram::OnBtnMeasureStop()
 void CDlgMeasureDiagram::OnWatchdog()
 {
     KillTimer(TIMER_PANEL_WATCHDOG);
-    CPageHost* pHost = CPageHost::FromMainWindow();
-    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
-    if (pHost == nullptr || pPanelHost == nullptr)
+    CPageHost* pHost = GetPageHost();
+    if (pHost == nullptr || m_pPanelHost == nullptr)
         return;
     if (IsRunning())
     {
@@ -169,24 +202,23 @@ void CDlgMeasureDiagram::OnWatchdog()
         OnBtnMeasureStop();
     }
     pHost->GetComPort().COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
-    pPanelHost->OnMeasurementEnd();
+    m_pPanelHost->OnMeasurementEnd();
     // Nothing is stored after a measurement yet, so a close that waited for it goes on now.
-    if (pPanelHost->IsClosePending())
+    if (m_pPanelHost->IsClosePending())
         pHost->GetFrameWindow()->PostMessage(WM_CLOSE);
 }
 
 void CDlgMeasureDiagram::OnMeasureFinished()
 {
-    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
     if (m_bSensorConnected)
         SetButtons(1, 0, 1, 1, 1);
-    if (pPanelHost != nullptr)
-        pPanelHost->EndWaitCursorOnce();
+    if (m_pPanelHost != nullptr)
+        m_pPanelHost->EndWaitCursorOnce();
     if (m_bValuesMissing)
     {
         m_bValuesMissing = 0;
         CString strText;
-        strText.LoadString(IDS_PROTOCOL_ERROR + static_cast<UINT>(CPageText::GetLanguageOffset()));
+        strText.LoadString(IDS_PROTOCOL_ERROR + static_cast<UINT>(GetLanguageOffset()));
         AfxMessageBox(strText, MB_OK | MB_ICONEXCLAMATION);
     }
     if (CWnd* pStart = GetDlgItem(IDC_PANEL_START); pStart != nullptr && IsWindowVisible())
@@ -197,9 +229,8 @@ void CDlgMeasureDiagram::OnMeasureFinished()
 
 void CDlgMeasureDiagram::OnSensorConnected()
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
-    CPanelHost* pPanelHost = CPanelHost::FromMainWindow();
-    if (pHost == nullptr || pPanelHost == nullptr)
+    CPageHost* pHost = GetPageHost();
+    if (pHost == nullptr || m_pPanelHost == nullptr)
         return;
     CComPort& engine = pHost->GetComPort();
     engine.m_bPageSwitchLocked = false;
@@ -207,13 +238,13 @@ void CDlgMeasureDiagram::OnSensorConnected()
     {
         m_bSensorConnected = 1;
         SetButtons(1, 0, 1, 1, 1);
-        pPanelHost->ShowStatusMessage(IDS_STATUS_READY);
+        m_pPanelHost->ShowStatusMessage(IDS_STATUS_READY);
     }
     else
         ResetToDisconnected();
     engine.COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
     UpdateButtons();
-    pPanelHost->EndWaitCursorOnce();
+    m_pPanelHost->EndWaitCursorOnce();
 }
 
 void CDlgMeasureDiagram::ResetToDisconnected()
@@ -221,15 +252,15 @@ void CDlgMeasureDiagram::ResetToDisconnected()
     m_bSensorConnected = 0;
     m_psMsureDgrm->iCtrlLed = 0;
     SetButtons(0, 0, 0, 0, 0);
-    if (CPanelHost* pPanelHost = CPanelHost::FromMainWindow())
-        pPanelHost->ShowStatusMessage(IDS_STATUS_DISCONNECTED);
+    if (m_pPanelHost != nullptr)
+        m_pPanelHost->ShowStatusMessage(IDS_STATUS_DISCONNECTED);
 }
 
 void CDlgMeasureDiagram::OnSensorDisconnected()
 {
     ResetToDisconnected();
-    if (CPanelHost* pPanelHost = CPanelHost::FromMainWindow())
-        pPanelHost->EndWaitCursorOnce();
+    if (m_pPanelHost != nullptr)
+        m_pPanelHost->EndWaitCursorOnce();
 }
 
 // ---- Timers ----------------------------------------------------------------------------------------------
@@ -248,6 +279,6 @@ void CDlgMeasureDiagram::OnTimer(UINT_PTR nIDEvent)
     }
     // A sensor search that was put off after a device arrival.
     KillTimer(nIDEvent);
-    if (CPageHost* pHost = CPageHost::FromMainWindow())
+    if (CPageHost* pHost = GetPageHost())
         pHost->GetComPort().COM_CheckConnectionIfQbxUsbTyp(0);
 }

@@ -1,16 +1,13 @@
 // What the operator panel needs of the main frame to start, stop and end a measurement: the status
 // bar, the wait cursor, the close that waits for the measurement, the removed-port mark and the end
-// of a stopped measurement. The main frame implements it; the panel finds it as the main window.
-// Every call runs on the user-interface thread.
+// of a stopped measurement. The main frame implements it; the view hands it to the panel before it
+// creates the panel. Every call runs on the user-interface thread.
 #pragma once
 
 class CPanelHost
 {
 public:
     virtual ~CPanelHost() = default;
-
-    // The main window as a panel host; null while there is none.
-    static CPanelHost* FromMainWindow();
 
     virtual void ShowStatusMessage(int iStatusId) = 0;
     virtual void BeginWaitCursorOnce() = 0;

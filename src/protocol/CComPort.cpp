@@ -3,7 +3,15 @@
 
 #include "framework/CWnd.h"
 #include "ports/CPortManGui.h"
+#include "protocol/CComPortAdjustRole.h"
+#include "protocol/CComPortCalibRole.h"
+#include "protocol/CComPortConnectionRole.h"
+#include "protocol/CComPortDiagnosticRole.h"
+#include "protocol/CComPortDocumentationRole.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/CComPortInfoRole.h"
+#include "protocol/CComPortPanelRole.h"
+#include "protocol/CComPortStartUpRole.h"
 #include "protocol/ProtocolTexts.h"
 
 #include <algorithm>
@@ -105,11 +113,27 @@ CString LoadText(UINT uiId)
     str.LoadString(uiId);
     return str;
 }
+
+// The role object in use: the attached one, else the role's do-nothing object (one for all engines:
+// it keeps no state).
+template <class Role> Role* AttachedOrNone(Role* pRole)
+{
+    static Role s_none;
+    return pRole != nullptr ? pRole : &s_none;
+}
 } // namespace
 
 CComPort::CComPort()
     : m_strStSoftwareConfigBlock(SOFTWARE_CONFIG_PLACEHOLDER), m_sComPort(PORT_TABLE_SIZE),
-      m_sComPortPrev(PORT_TABLE_SIZE)
+      m_sComPortPrev(PORT_TABLE_SIZE), m_pHost(AttachedOrNone<CComPortHost>(nullptr)),
+      m_pAdjust(AttachedOrNone<CComPortAdjustRole>(nullptr)),
+      m_pPanel(AttachedOrNone<CComPortPanelRole>(nullptr)),
+      m_pStartUp(AttachedOrNone<CComPortStartUpRole>(nullptr)),
+      m_pConnection(AttachedOrNone<CComPortConnectionRole>(nullptr)),
+      m_pInfo(AttachedOrNone<CComPortInfoRole>(nullptr)),
+      m_pCalib(AttachedOrNone<CComPortCalibRole>(nullptr)),
+      m_pDiagnostic(AttachedOrNone<CComPortDiagnosticRole>(nullptr)),
+      m_pDocumentation(AttachedOrNone<CComPortDocumentationRole>(nullptr))
 {
     m_strUsbPortTag = CString(USB_LIST_NAME).Trim().MakeLower();
     for (ComPortStruct& entry : m_sComPort)
@@ -134,15 +158,59 @@ void CComPort::COM_Init(CWnd* pMainWnd)
 {
     TerSend_SetAddress(6, OWN_ADDRESS);
     COM_CreatePortManager(pMainWnd);
-    if (!m_pMainFrame)
-        m_pMainFrame = dynamic_cast<CComPortHost*>(pMainWnd);
     m_lDefaultBaudrate = 115200;
+}
+
+// ---- Frame and roles
+
+void CComPort::COM_AttachHost(CComPortHost* pHost)
+{
+    m_pHost = AttachedOrNone(pHost);
+}
+
+void CComPort::COM_AttachAdjust(CComPortAdjustRole* pAdjust)
+{
+    m_pAdjust = AttachedOrNone(pAdjust);
+}
+
+void CComPort::COM_AttachPanel(CComPortPanelRole* pPanel)
+{
+    m_pPanel = AttachedOrNone(pPanel);
+}
+
+void CComPort::COM_AttachStartUp(CComPortStartUpRole* pStartUp)
+{
+    m_pStartUp = AttachedOrNone(pStartUp);
+}
+
+void CComPort::COM_AttachConnection(CComPortConnectionRole* pConnection)
+{
+    m_pConnection = AttachedOrNone(pConnection);
+}
+
+void CComPort::COM_AttachInfo(CComPortInfoRole* pInfo)
+{
+    m_pInfo = AttachedOrNone(pInfo);
+}
+
+void CComPort::COM_AttachCalib(CComPortCalibRole* pCalib)
+{
+    m_pCalib = AttachedOrNone(pCalib);
+}
+
+void CComPort::COM_AttachDiagnostic(CComPortDiagnosticRole* pDiagnostic)
+{
+    m_pDiagnostic = AttachedOrNone(pDiagnostic);
+}
+
+void CComPort::COM_AttachDocumentation(CComPortDocumentationRole* pDocumentation)
+{
+    m_pDocumentation = AttachedOrNone(pDocumentation);
 }
 
 void CComPort::COM_Trace(const CString& strLine)
 {
-    if (m_pMainFrame)
-        m_pMainFrame->Frame_Trace(strLine);
+    m_pHost->Frame_Trace(strLine);
 }
 
 // ---- Tables
@@ -150,6 +218,14 @@ void CComPort::COM_Trace(const CString& strLine)
 void CComPort::COM_SavePortTableAsPrev()
 {
     m_sComPortPrev = m_sComPort;
+}
+
+void CComPort::COM_MarkAllPortsForSearch(int iValue)
+{
+    for (ComPortStruct& entry : m_sComPort)
+        entry.iSearch = iValue;
+    for (ComPortStruct& entry : m_sComPortPrev)
+        entry.iSearch = iValue;
 }
 
 void CComPort::COM_TakeOverPrevSearchFlags()
@@ -256,8 +332,7 @@ bool CComPort::COM_IsActionAllowed() const
 void CComPort::COM_EnterWriteState(int iState)
 {
     m_iZMCOMConfgFlow = iState;
-    if (m_pMainFrame)
-        m_pMainFrame->Calib_EnableCalibButtons(0);
+    m_pCalib->Calib_EnableCalibButtons(0);
     m_bPageSwitchLocked = true;
 }
 
@@ -272,13 +347,11 @@ CString CComPort::COM_GetZMStateName(int iState)
 
 bool CComPort::COM_UpdateConnectionListRow(const CString& strKey, int iMode)
 {
-    if (!m_pMainFrame)
-        return true;
-    const int iOffset = m_pMainFrame->Frame_GetLanguageOffset();
-    const int iRows = std::min(m_pMainFrame->Connection_GetRowCount(), PORT_TABLE_SIZE);
+    const int iOffset = m_pHost->Frame_GetLanguageOffset();
+    const int iRows = std::min(m_pConnection->Connection_GetRowCount(), PORT_TABLE_SIZE);
     for (int iRow = 0; iRow < iRows; ++iRow)
     {
-        if (COM_DisplayTextToPortKey(m_pMainFrame->Connection_GetCellText(iRow, LIST_COLUMN_TEXT)) == strKey)
+        if (COM_DisplayTextToPortKey(m_pConnection->Connection_GetCellText(iRow, LIST_COLUMN_TEXT)) == strKey)
         {
             if (iMode < 0 || iMode > 2)
                 return false;
@@ -288,16 +361,16 @@ bool CComPort::COM_UpdateConnectionListRow(const CString& strKey, int iMode)
                 CString strSerial = "n.a.";
                 if (entry.sSensor.ulSerialNo != 0)
                     strSerial.Format("%d", static_cast<int>(entry.sSensor.ulSerialNo));
-                m_pMainFrame->Connection_SetCellText(iRow, LIST_COLUMN_SERIAL, strSerial);
+                m_pConnection->Connection_SetCellText(iRow, LIST_COLUMN_SERIAL, strSerial);
             }
             entry.iTervaneState = iMode == 1 ? ID_PORT_ACTIVE : ID_PORT_AVAILABLE;
             if (iMode == 1)
             {
                 m_sSensor = entry.sSensor;
-                m_pMainFrame->Frame_SetupChannels(1, &m_sSensor);
+                m_pHost->Frame_SetupChannels(1, &m_sSensor);
             }
             const UINT uiText = (iMode == 1 ? IDS_PORT_ACTIVE : IDS_PORT_AVAILABLE) + iOffset;
-            m_pMainFrame->Connection_SetCellText(iRow, LIST_COLUMN_STATUS, LoadText(uiText));
+            m_pConnection->Connection_SetCellText(iRow, LIST_COLUMN_STATUS, LoadText(uiText));
             break;
         }
         if (strKey == m_strClosedPortName && iMode == 1)

@@ -1,8 +1,11 @@
 // The sensor engine: the port tables and the sensor search, connection and initialisation, the
 // command senders and configuration writes, the receive path with the ZMState machine, and the
 // measured-value stream. It is a base of the main frame, which reaches it through its window
-// messages and timers (COM_OnReceiveData, COM_OnPortEvent, COM_OnTimer); the engine reaches the
-// frame, the panel and the pages through CComPortHost. Everything runs on the user-interface thread.
+// messages and timers (COM_OnReceiveData, COM_OnPortEvent, COM_OnTimer). The engine reaches the frame
+// through CComPortHost and each window it drives through the role that window plays (measurement
+// settings, operator panel, start-up search, connection list, information, calibration, diagnostic
+// and documentation pages); a role nobody plays is a do-nothing object, never null. Everything runs
+// on the user-interface thread.
 #pragma once
 
 #include "framework/AfxWin32.h"
@@ -19,7 +22,15 @@
 #include <vector>
 
 class CComboBox;
+class CComPortAdjustRole;
+class CComPortCalibRole;
+class CComPortConnectionRole;
+class CComPortDiagnosticRole;
+class CComPortDocumentationRole;
 class CComPortHost;
+class CComPortInfoRole;
+class CComPortPanelRole;
+class CComPortStartUpRole;
 class CComPortLine;
 class CPortManGui;
 class CWnd;
@@ -37,9 +48,26 @@ public:
     CComPort& operator=(const CComPort&) = delete;
 
     // ---- Set-up
-    // Creates the port manager for pMainWnd (the port stays closed); the host is the main window.
+    // Creates the port manager for pMainWnd (the port stays closed).
     void COM_Init(CWnd* pMainWnd);
-    void COM_AttachHost(CComPortHost* pHost) { m_pMainFrame = pHost; }
+    // The frame and the windows that play the engine's roles. Each attach replaces the one before;
+    // null restores the role's do-nothing object.
+    void COM_AttachHost(CComPortHost* pHost);
+    void COM_AttachAdjust(CComPortAdjustRole* pAdjust);
+    void COM_AttachPanel(CComPortPanelRole* pPanel);
+    void COM_AttachStartUp(CComPortStartUpRole* pStartUp);
+    void COM_AttachConnection(CComPortConnectionRole* pConnection);
+    void COM_AttachInfo(CComPortInfoRole* pInfo);
+    void COM_AttachCalib(CComPortCalibRole* pCalib);
+    void COM_AttachDiagnostic(CComPortDiagnosticRole* pDiagnostic);
+    void COM_AttachDocumentation(CComPortDocumentationRole* pDocumentation);
+    // The role objects in use (the attached windows, else the do-nothing objects) that the frame and
+    // the pages ask.
+    CComPortAdjustRole& COM_Adjust() const { return *m_pAdjust; }
+    CComPortPanelRole& COM_Panel() const { return *m_pPanel; }
+    CComPortStartUpRole& COM_StartUp() const { return *m_pStartUp; }
+    CComPortConnectionRole& COM_Connection() const { return *m_pConnection; }
+    CComPortDiagnosticRole& COM_Diagnostic() const { return *m_pDiagnostic; }
     void COM_SetWriteSink(WriteSink sink) { m_writeSink = std::move(sink); }
     // Talks through pLine instead of the port manager (tests with ports of their own); null: the
     // port manager again.
@@ -67,6 +95,8 @@ public:
 
     // ---- Tables and texts
     void COM_SavePortTableAsPrev();
+    // The search flag iSearch of every entry of both port tables := iValue.
+    void COM_MarkAllPortsForSearch(int iValue);
     void COM_TakeOverPrevSearchFlags();
     void COM_TakeOverStoredSearchFlags(int iCount, bool bForce);
     bool COM_HasSeveralInterfaces(int iArray) const;
@@ -138,7 +168,6 @@ public:
     void ZMCOMConfg_AnalyseStatusLong();
 
     // ---- Members
-    CComPortHost* m_pMainFrame = nullptr;
     int m_bPortArrivalPending = 0;
     CString m_strLastUsedComPort;
     int m_iLastUsedSerialNo = 0;
@@ -300,6 +329,15 @@ private:
     void ZMCOMConfg_FinishCalibReading();
     void ZMCOMConfg_CalculateCalibration();
 
+    CComPortHost* m_pHost;
+    CComPortAdjustRole* m_pAdjust;
+    CComPortPanelRole* m_pPanel;
+    CComPortStartUpRole* m_pStartUp;
+    CComPortConnectionRole* m_pConnection;
+    CComPortInfoRole* m_pInfo;
+    CComPortCalibRole* m_pCalib;
+    CComPortDiagnosticRole* m_pDiagnostic;
+    CComPortDocumentationRole* m_pDocumentation;
     WriteSink m_writeSink;
     CComPortLine* m_pLine = nullptr;
     // The awaited answer: the request to repeat, the expectation it set, the answer code (and block

@@ -5,6 +5,7 @@
 #include "protocol/CComPort.h"
 
 #include "protocol/CComPortHost.h"
+#include "protocol/CComPortPanelRole.h"
 #include "protocol/ComPortTimers.h"
 
 namespace
@@ -34,8 +35,7 @@ bool CComPort::COM_WriteAwaited(const CString& strRequest, BYTE ucAnswerCode, UI
         m_ucAwaitedBlockNr = m_ucBlockNr;
         m_ucAwaitedAnswerCode = ucAnswerCode;
         m_uiAwaitMs = uiWaitMs;
-        if (m_pMainFrame)
-            m_pMainFrame->Frame_SetTimer(TIMER_ANSWER_WAIT, uiWaitMs);
+        m_pHost->Frame_SetTimer(TIMER_ANSWER_WAIT, uiWaitMs);
     }
     return COM_WriteBytes(strRequest);
 }
@@ -46,8 +46,7 @@ void CComPort::COM_ForgetAwaitedAnswer()
         return;
     m_strAwaitedRequest.Empty();
     m_iAwaitFailures = 0;
-    if (m_pMainFrame)
-        m_pMainFrame->Frame_KillTimer(TIMER_ANSWER_WAIT);
+    m_pHost->Frame_KillTimer(TIMER_ANSWER_WAIT);
 }
 
 bool CComPort::ZMCOMConfg_NoteAnswer()
@@ -64,8 +63,7 @@ bool CComPort::ZMCOMConfg_NoteAnswer()
             return true;
         COM_Trace("ZMCOMConfg: Anfrage wiederholt abgelehnt, gibt auf");
         m_iAwaitFailures = ANSWER_REPEATS;
-        if (m_pMainFrame)
-            m_pMainFrame->Frame_SetTimer(TIMER_ANSWER_WAIT, GIVE_UP_NOW_MS);
+        m_pHost->Frame_SetTimer(TIMER_ANSWER_WAIT, GIVE_UP_NOW_MS);
         return false;
     }
     const bool bAwaited = ucCode == m_ucAwaitedAnswerCode &&
@@ -96,8 +94,7 @@ void CComPort::COM_OnAnswerWaitExpired()
     m_ucCommand = m_ucAwaitedCommand;
     m_iAnswerLength = m_iAwaitedAnswerLength;
     m_ucBlockNr = m_ucAwaitedBlockNr;
-    if (m_pMainFrame)
-        m_pMainFrame->Frame_SetTimer(TIMER_ANSWER_WAIT, m_uiAwaitMs);
+    m_pHost->Frame_SetTimer(TIMER_ANSWER_WAIT, m_uiAwaitMs);
     COM_WriteBytes(m_strAwaitedRequest);
 }
 
@@ -129,8 +126,6 @@ void CComPort::COM_SensorLost()
 {
     m_iZMCOMConfgFlow = ZM_STOP_MEASURE;
     m_bPageSwitchLocked = false;
-    if (!m_pMainFrame)
-        return;
-    m_pMainFrame->Panel_StopMeasureTimer();
-    m_pMainFrame->Frame_HandleSensorLost(m_pMainFrame->Panel_IsRunning());
+    m_pPanel->Panel_StopMeasureTimer();
+    m_pHost->Frame_HandleSensorLost(m_pPanel->Panel_IsRunning());
 }

@@ -4,7 +4,12 @@
 // that no handler takes is dropped, so it never swallows the next answer.
 #include "protocol/CComPort.h"
 
+#include "protocol/CComPortAdjustRole.h"
+#include "protocol/CComPortCalibRole.h"
+#include "protocol/CComPortConnectionRole.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/CComPortPanelRole.h"
+#include "protocol/CComPortStartUpRole.h"
 #include "protocol/ComPortTimers.h"
 
 namespace
@@ -100,8 +105,7 @@ bool CComPort::ZMCOMConfg_ProcessOnce()
         {
             bool bChannelA = true;
             bool bChannelB = true;
-            if (m_pMainFrame)
-                m_pMainFrame->Adjust_GetChannelSelection(bChannelA, bChannelB);
+            m_pAdjust->Adjust_GetChannelSelection(bChannelA, bChannelB);
             MAIN_FKTPTR = bChannelA != bChannelB ? &CComPort::ZMCOMConfg_AnalyseMeasureStreamOneChannel
                                                  : &CComPort::ZMCOMConfg_AnalyseMeasureStream;
             ZMCOMC_PREV = MAIN_FKTPTR;
@@ -176,14 +180,12 @@ bool CComPort::ZMCOMConfg_IsSlowState(int iState)
 // of the answer comes with a later chunk.
 void CComPort::ZMCOMConfg_LogShortAnswer()
 {
-    if (!m_pMainFrame)
-        return;
     CString strCount;
     strCount.Format("%d Zeichen in Empfangskette", m_strReceiveCOM.GetLength());
     CString strState = "ZM steht auf: \t" + COM_GetZMStateName(m_iZMCOMConfgFlow) +
                        "\r\n\r\n\tButton String:\r\n\t--------------\r\n" +
-                       m_pMainFrame->Panel_GetButtonStateText();
-    m_pMainFrame->Frame_WriteDiagnosticLog(m_sSensor, strCount, strState);
+                       m_pPanel->Panel_GetButtonStateText();
+    m_pHost->Frame_WriteDiagnosticLog(m_sSensor, strCount, strState);
 }
 
 // ---- Framing
@@ -436,21 +438,16 @@ void CComPort::ZMCOMConfg_AnalyseNack()
             if (m_iZMCOMConfgFlow == ZM_CHECK_IF_QBX_USB_TQ5_IS_CONNECTED)
             {
                 COM_MarkSearchActivity();
-                if (m_pMainFrame)
-                    m_pMainFrame->StartUp_AdvanceSearchProgress(0);
+                m_pStartUp->StartUp_AdvanceSearchProgress(0);
             }
             ZMCOMConfg_ClearSoftwareConfigFlags();
-            if (m_pMainFrame)
-                m_pMainFrame->Frame_AddSoftwareScalingUnit();
+            m_pHost->Frame_AddSoftwareScalingUnit();
             COM_RequestBlock(0x80);
             break;
         case ZM_CNFG_SET_NEW_BAUDRATE:
             ZMCOMConfg_TakeFrame();
-            if (m_pMainFrame)
-            {
-                m_pMainFrame->StartUp_HideSearchProgress();
-                m_pMainFrame->Connection_ClearBaudChangePending();
-            }
+            m_pStartUp->StartUp_HideSearchProgress();
+            m_pConnection->Connection_ClearBaudChangePending();
             break;
         case ZM_SET_SERIAL_NUBMER_ROTOR_OPERATION:
         case ZM_CNFG_SET_NEW_LOW_PASS_FILTER:
@@ -476,15 +473,13 @@ void CComPort::ZMCOMConfg_AnalyseAck()
         ZMCOMConfg_TakeFrame();
         MAIN_FKTPTR = nullptr;
     };
-    CComPortHost* pHost = m_pMainFrame;
     switch (m_iZMCOMConfgFlow)
     {
         case ZM_SET_CTRL_ON:
         case ZM_SET_CTRL_OFF:
         {
             const bool bOn = m_iZMCOMConfgFlow == ZM_SET_CTRL_ON;
-            if (pHost)
-                pHost->Panel_ShowControlLed(bOn);
+            m_pPanel->Panel_ShowControlLed(bOn);
             ZMCOMConfg_TakeFrame();
             const CalibValuesStruct& a = m_sCalibValues[0];
             const CalibValuesStruct& b = m_sCalibValues[1];
@@ -500,20 +495,16 @@ void CComPort::ZMCOMConfg_AnalyseAck()
             }
             else if (!a.bZeroRead && !b.bZeroRead)
                 COM_ZMCOMConfgReadRawCalibInit(0);
-            else if (pHost)
-                pHost->CalibZero_CloseFromProtocol();
+            else
+                m_pCalib->CalibZero_CloseFromProtocol();
             break;
         }
         case ZM_SET_CTRL_ON_SOSM:
         case ZM_SET_CTRL_OFF_SOSM:
-            if (pHost)
-                pHost->Panel_ShowControlLed(m_iZMCOMConfgFlow == ZM_SET_CTRL_ON_SOSM);
+            m_pPanel->Panel_ShowControlLed(m_iZMCOMConfgFlow == ZM_SET_CTRL_ON_SOSM);
             m_iZMCOMConfgFlow = ZM_START_MEASURE_SOSM;
-            if (pHost)
-            {
-                pHost->Frame_ResetMeanLists(4);
-                pHost->Frame_ResetMeanLists(5);
-            }
+            m_pHost->Frame_ResetMeanLists(4);
+            m_pHost->Frame_ResetMeanLists(5);
             COM_ZMCOMConfgSendStartStream();
             break;
         case ZM_USERCALIB_DEACTIVATE:
@@ -526,15 +517,13 @@ void CComPort::ZMCOMConfg_AnalyseAck()
             break;
         case ZM_SET_NEW_USERCALIB:
         case ZM_SET_NEW_FACCALIB:
-            if (pHost)
-                pHost->Calib_AdvanceCalibProgress(1);
+            m_pCalib->Calib_AdvanceCalibProgress(1);
             done();
             COM_ZMCOMConfgRestartSensor();
             break;
         case ZM_SET_INACCURACY_USERCALIB:
             done();
-            if (pHost)
-                pHost->Frame_SetTimer(TIMER_INACCURACY_RESTART, INACCURACY_RESTART_MS);
+            m_pHost->Frame_SetTimer(TIMER_INACCURACY_RESTART, INACCURACY_RESTART_MS);
             break;
         case ZM_START_INIT:
             ZMCOMConfg_TakeFrame();
@@ -543,19 +532,16 @@ void CComPort::ZMCOMConfg_AnalyseAck()
             break;
         case ZM_CNFG_SET_NEW_BAUDRATE:
             done();
-            if (pHost)
-                pHost->Frame_SetTimer(TIMER_BAUDRATE_RESTART, BAUDRATE_RESTART_MS);
+            m_pHost->Frame_SetTimer(TIMER_BAUDRATE_RESTART, BAUDRATE_RESTART_MS);
             break;
         case ZM_CNFG_SET_NEW_LOW_PASS_FILTER:
             done();
-            if (pHost)
-                pHost->Frame_SetTimer(TIMER_LOW_PASS_RESTART, LOW_PASS_RESTART_MS);
+            m_pHost->Frame_SetTimer(TIMER_LOW_PASS_RESTART, LOW_PASS_RESTART_MS);
             break;
         case ZM_SET_SERIAL_NUBMER_ROTOR_OPERATION:
             done();
             m_iZMCOMConfgFlow = ZM_STOP_MEASURE;
-            if (pHost)
-                pHost->Panel_OnSensorConnected();
+            m_pPanel->Panel_OnSensorConnected();
             break;
         case ZM_CNFG_SW_CONFIG_SET_SCALING_A:
         case ZM_CNFG_SW_CONFIG_SET_SCALING_B:
@@ -564,8 +550,7 @@ void CComPort::ZMCOMConfg_AnalyseAck()
             m_strStSoftwareConfigBlock =
                 ZMCOMConfg_RemoveStuffing(m_strStSoftwareConfigBlockToWrite, BLOCK_LENGTH);
             ZMCOMConfg_ReanalyseSoftwareConfiguration();
-            if (pHost)
-                pHost->Adjust_UpdateControls(pHost->Frame_GetLanguageOffset());
+            m_pAdjust->Adjust_UpdateControls(m_pHost->Frame_GetLanguageOffset());
             break;
         case ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS:
             m_strStSoftwareConfigBlock =
@@ -580,7 +565,6 @@ void CComPort::ZMCOMConfg_AnalyseAck()
 void CComPort::ZMCOMConfg_AnalyseHello()
 {
     ZMCOMConfg_TakeFrame();
-    CComPortHost* pHost = m_pMainFrame;
     switch (m_iZMCOMConfgFlow)
     {
         case ZM_START_INIT:
@@ -598,8 +582,7 @@ void CComPort::ZMCOMConfg_AnalyseHello()
             COM_ZMCOMConfgStartInit();
             break;
         case ZM_RESTART_SENSOR:
-            if (pHost)
-                pHost->Panel_OnSensorConnected();
+            m_pPanel->Panel_OnSensorConnected();
             ZMCOMConfg_ClearReceiveBuffer();
             MAIN_FKTPTR = nullptr;
             m_iZMCOMConfgFlow = ZM_STOP_MEASURE;
@@ -623,11 +606,8 @@ void CComPort::ZMCOMConfg_AnalyseHello()
             COM_ZMCOMConfgStartInit();
             break;
         case ZM_CHECK_IF_QBX_USB_TQ5_IS_CONNECTED:
-            if (pHost)
-            {
-                pHost->StartUp_ShowSearchFailed();
-                pHost->Frame_EndWaitCursor();
-            }
+            m_pStartUp->StartUp_ShowSearchFailed();
+            m_pHost->Frame_EndWaitCursor();
             break;
         default:
             break;
@@ -663,8 +643,7 @@ void CComPort::ZMCOMConfg_AnalyseStatusLong()
             entry.lComPortBaudrate = m_lDefaultBaudrate;
             entry.ucInterfaceAddress = ucAddress;
             TerSend_SetAddress(ucAddress, OWN_ADDRESS);
-            if (m_pMainFrame)
-                m_pMainFrame->Frame_KillTimer(TIMER_SEARCH_PORT_NO_ANSWER);
+            m_pHost->Frame_KillTimer(TIMER_SEARCH_PORT_NO_ANSWER);
             ZMQBXUSBTQ5_CheckInterface();
             break;
         }
@@ -707,8 +686,7 @@ void CComPort::ZMCOMConfg_ContinueReadChain(BYTE ucBlockNr)
     else if (m_iZMCOMConfgFlow == ZM_CHECK_IF_QBX_USB_TQ5_IS_CONNECTED)
     {
         COM_MarkSearchActivity();
-        if (m_pMainFrame)
-            m_pMainFrame->StartUp_AdvanceSearchProgress(0);
+        m_pStartUp->StartUp_AdvanceSearchProgress(0);
         COM_RequestBlock(NextBlockOfChain(ucBlockNr));
     }
 }
@@ -743,8 +721,8 @@ void CComPort::ZMCOMConfg_AnalyseReadConfigStSoftwareConfiguration()
 {
     if (!ZMCOMConfg_TakeBlock(3, m_strStSoftwareConfigBlock))
         return;
-    if (m_iZMCOMConfgFlow == ZM_START_INIT && m_pMainFrame)
-        m_pMainFrame->Frame_AddSoftwareScalingUnit();
+    if (m_iZMCOMConfgFlow == ZM_START_INIT)
+        m_pHost->Frame_AddSoftwareScalingUnit();
     ZMCOMConfg_ContinueReadChain(3);
 }
 
@@ -780,16 +758,14 @@ void CComPort::ZMCOMConfg_AnalyseReadConfigRtOperation()
     MAIN_FKTPTR = nullptr;
     if (m_iZMCOMConfgFlow == ZM_START_INIT)
     {
-        if (m_pMainFrame)
-            m_pMainFrame->Frame_SetupChannels(1, &m_sSensor);
+        m_pHost->Frame_SetupChannels(1, &m_sSensor);
         COM_UpdateScaleFactors();
         COM_ZMCOMConfgReadRaw();
     }
     else if (m_iZMCOMConfgFlow == ZM_CHECK_IF_QBX_USB_TQ5_IS_CONNECTED)
     {
         COM_Entry(m_iCountHits).sSensor = m_sSensor;
-        if (m_pMainFrame)
-            m_pMainFrame->StartUp_AdvanceSearchProgress(0);
+        m_pStartUp->StartUp_AdvanceSearchProgress(0);
         ZMQBXUSBTQ5_AvailablePorts();
     }
 }
@@ -807,11 +783,9 @@ void CComPort::ZMCOMConfg_ReanalyseSoftwareConfiguration()
 
 void CComPort::ZMCOMConfg_ApplySoftwareScalingUnits()
 {
-    if (!m_pMainFrame)
-        return;
-    m_pMainFrame->Frame_SetSoftwareScalingUnit(0, m_sSensor.dSwScaleA, m_sSensor.strSwUnitA);
+    m_pHost->Frame_SetSoftwareScalingUnit(0, m_sSensor.dSwScaleA, m_sSensor.strSwUnitA);
     if (!ZMCOMConfg_HasDigitalInput())
-        m_pMainFrame->Frame_SetSoftwareScalingUnit(1, m_sSensor.dSwScaleB, m_sSensor.strSwUnitB);
+        m_pHost->Frame_SetSoftwareScalingUnit(1, m_sSensor.dSwScaleB, m_sSensor.strSwUnitB);
 }
 
 // Channel B carries the digital input of a QBX interface with stator type 5.

@@ -2,7 +2,12 @@
 #include "protocol/CComPort.h"
 
 #include "framework/CComboBox.h"
+#include "protocol/CComPortConnectionRole.h"
+#include "protocol/CComPortDiagnosticRole.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/CComPortInfoRole.h"
+#include "protocol/CComPortPanelRole.h"
+#include "protocol/CComPortStartUpRole.h"
 #include "protocol/ComPortTimers.h"
 
 #include <algorithm>
@@ -57,10 +62,8 @@ void CComPort::COM_CheckConnectionIfQbxUsbTyp(int iWhatToDo)
 {
     COM_Trace("");
     COM_Trace("void CComPort::COM_CheckConnectionIfQbxUsbTyp \tBEGIN");
-    if (iWhatToDo == MODE_MARK_ALL && m_pMainFrame)
-        m_pMainFrame->Connection_MarkAllPortsForSearch(1);
-    if (!m_pMainFrame)
-        return;
+    if (iWhatToDo == MODE_MARK_ALL)
+        COM_MarkAllPortsForSearch(1);
     if (COM_IsSearchRunning())
     {
         // Started again when the running search has made its connection choice.
@@ -69,10 +72,10 @@ void CComPort::COM_CheckConnectionIfQbxUsbTyp(int iWhatToDo)
         return;
     }
     m_lDefaultBaudrate = 115200;
-    m_pMainFrame->Frame_BeginWaitCursor();
+    m_pHost->Frame_BeginWaitCursor();
     if (m_COM_bDeviceIsArrivedJustOneOfIt)
     {
-        m_pMainFrame->Panel_SetTimer(TIMER_PANEL_DEFERRED_SEARCH, DEFERRED_SEARCH_MS);
+        m_pPanel->Panel_SetTimer(TIMER_PANEL_DEFERRED_SEARCH, DEFERRED_SEARCH_MS);
         m_COM_bDeviceIsArrivedJustOneOfIt = false;
         COM_Trace(
             "void CComPort::COM_CheckConnectionIfQbxUsbTyp \tENDE m_COM_bDeviceIsArrivedJustOneOfIt == true");
@@ -84,7 +87,7 @@ void CComPort::COM_CheckConnectionIfQbxUsbTyp(int iWhatToDo)
     m_bBaudrate115200IsCheckedToo = false;
     m_bNoSecondTry = false;
     COM_MarkSearchActivity();
-    COM_FillPortCombo(m_pMainFrame->Diagnostic_GetPortCombo());
+    COM_FillPortCombo(m_pDiagnostic->Diagnostic_GetPortCombo());
     m_iCountHits = 0;
     m_iCountFound = 0;
     COM_ResetPortTableForSearch();
@@ -93,7 +96,8 @@ void CComPort::COM_CheckConnectionIfQbxUsbTyp(int iWhatToDo)
     if (COM_IsPortOpen())
         COM_ClosePort();
     const int iListed = COM_ListPorts();
-    m_pMainFrame->Connection_FillPortList(1);
+    COM_TakeOverPrevSearchFlags();
+    m_pConnection->Connection_FillPortList(1);
     if (m_strPortBeforeSearch != m_strClosedPortName)
     {
         for (int i = 0; i < iListed; ++i)
@@ -107,7 +111,7 @@ void CComPort::COM_CheckConnectionIfQbxUsbTyp(int iWhatToDo)
     else
     {
         COM_TakeOverStoredSearchFlags(iListed, false);
-        m_pMainFrame->StartUp_InitSearchProgress(iListed);
+        m_pStartUp->StartUp_InitSearchProgress(iListed);
         m_pSearchStep = &CComPort::ZMQBXUSBTQ5_AvailablePorts;
     }
     (this->*m_pSearchStep)();
@@ -132,7 +136,7 @@ void CComPort::COM_ResetPortTableForSearch()
 // Lists the ports of the diagnostic page's combo box into the table with their open test.
 int CComPort::COM_ListPorts()
 {
-    CComboBox* pCombo = m_pMainFrame->Diagnostic_GetPortCombo();
+    CComboBox* pCombo = m_pDiagnostic->Diagnostic_GetPortCombo();
     if (!pCombo || !pCombo->GetSafeHwnd())
         return 0;
     for (int i = 0; i < PORT_TABLE_SIZE; ++i)
@@ -201,8 +205,6 @@ int CComPort::COM_GetStateDoTestConnection(const CString& strComPort, int iArray
 
 void CComPort::ZMQBXUSBTQ5_AvailablePorts()
 {
-    if (!m_pMainFrame)
-        return;
     COM_MarkSearchActivity();
     if (!COM_IsPortOpen())
     {
@@ -214,7 +216,7 @@ void CComPort::ZMQBXUSBTQ5_AvailablePorts()
             return;
         }
         --m_iCountHits;
-        m_pMainFrame->StartUp_SetSearchedPort(m_iCountHits);
+        m_pStartUp->StartUp_SetSearchedPort(m_iCountHits);
         ZMQBXUSBTQ5_TestPort();
         return;
     }
@@ -229,19 +231,17 @@ void CComPort::ZMQBXUSBTQ5_AvailablePorts()
     {
         m_bBaudrate115200IsCheckedToo = false;
         m_lDefaultBaudrate = 115200;
-        m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_NEXT_PORT, SEARCH_STEP_MS);
+        m_pHost->Frame_SetTimer(TIMER_SEARCH_NEXT_PORT, SEARCH_STEP_MS);
         return;
     }
     m_bBaudrate115200IsCheckedToo = true;
     m_lDefaultBaudrate = 230400;
     COM_ClosePort();
-    m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_TEST_PORT, SEARCH_STEP_MS);
+    m_pHost->Frame_SetTimer(TIMER_SEARCH_TEST_PORT, SEARCH_STEP_MS);
 }
 
 void CComPort::ZMQBXUSBTQ5_TestPort()
 {
-    if (!m_pMainFrame)
-        return;
     COM_MarkSearchActivity();
     ComPortStruct& entry = COM_Entry(m_iCountHits);
     if (entry.iTervaneState == ID_PORT_CANDIDATE)
@@ -252,7 +252,7 @@ void CComPort::ZMQBXUSBTQ5_TestPort()
         ZMQBXUSBTQ5_GetStatusLong(entry.strComPort);
     // The end of a scan starts the no-answer timer; without a scan it starts now.
     if (m_iScanAddress == 0)
-        m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_PORT_NO_ANSWER, SEARCH_STEP_MS);
+        m_pHost->Frame_SetTimer(TIMER_SEARCH_PORT_NO_ANSWER, SEARCH_STEP_MS);
 }
 
 bool CComPort::COM_ActivatePort(int iArray)
@@ -276,7 +276,7 @@ bool CComPort::COM_ActivatePort(int iArray)
 // The address scan: a status request to every bus address from 249 down to 1, written in parts.
 CString CComPort::ZMQBXUSBTQ5_GetStatusLong(CString str)
 {
-    if (!m_pMainFrame || !COM_ActivatePort(m_iCountHits))
+    if (!COM_ActivatePort(m_iCountHits))
         return str;
     const ComPortStruct& entry = COM_Entry(m_iCountHits);
     CString strTrace;
@@ -301,7 +301,7 @@ CString CComPort::ZMQBXUSBTQ5_GetStatusLong(CString str)
 // One part of the scan; a failed write ends the scan, and the port then counts as silent once.
 void CComPort::ZMQBXUSBTQ5_ScanAddresses()
 {
-    if (!m_pMainFrame || m_iScanAddress == 0)
+    if (m_iScanAddress == 0)
         return;
     COM_MarkSearchActivity();
     CString strRequests;
@@ -312,7 +312,7 @@ void CComPort::ZMQBXUSBTQ5_ScanAddresses()
         TerSend_ReadStatusLong(strRequest);
         strRequests += strRequest;
         if ((FIRST_SCAN_ADDRESS + 1 - m_iScanAddress) % m_iScanStep == 0)
-            m_pMainFrame->StartUp_AdvanceSearchProgress(0);
+            m_pStartUp->StartUp_AdvanceSearchProgress(0);
     }
     if (!COM_Write(strRequests))
     {
@@ -320,7 +320,7 @@ void CComPort::ZMQBXUSBTQ5_ScanAddresses()
         m_iScanAddress = 0;
     }
     if (m_iScanAddress >= 1)
-        m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_SCAN, SCAN_PART_MS);
+        m_pHost->Frame_SetTimer(TIMER_SEARCH_SCAN, SCAN_PART_MS);
     else
         ZMQBXUSBTQ5_ScanFinished();
 }
@@ -330,21 +330,17 @@ void CComPort::ZMQBXUSBTQ5_ScanAddresses()
 void CComPort::ZMQBXUSBTQ5_ScanFinished()
 {
     m_iScanAddress = 0;
-    if (!m_pMainFrame)
-        return;
     if (!m_bScanAnswered)
     {
-        m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_PORT_NO_ANSWER, SEARCH_STEP_MS);
+        m_pHost->Frame_SetTimer(TIMER_SEARCH_PORT_NO_ANSWER, SEARCH_STEP_MS);
         return;
     }
-    m_pMainFrame->Frame_KillTimer(TIMER_SEARCH_PORT_NO_ANSWER);
-    m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_STATUS_LONG, STATUS_LONG_WAIT_MS);
+    m_pHost->Frame_KillTimer(TIMER_SEARCH_PORT_NO_ANSWER);
+    m_pHost->Frame_SetTimer(TIMER_SEARCH_STATUS_LONG, STATUS_LONG_WAIT_MS);
 }
 
 void CComPort::ZMQBXUSBTQ5_PortDoesNotAnswer()
 {
-    if (!m_pMainFrame)
-        return;
     COM_MarkSearchActivity();
     CString strTrace;
     strTrace.Format("--> void CComPort::ZMQBXUSBTQ5_PortDoesNotAnswer() NoSecondTry = %s m_iCountHits = %d",
@@ -370,22 +366,20 @@ void CComPort::ZMQBXUSBTQ5_PortDoesNotAnswer()
 
 void CComPort::ZMQBXUSBTQ5_CheckInterface()
 {
-    if (!m_pMainFrame)
-        return;
     COM_MarkSearchActivity();
     ComPortStruct& entry = COM_Entry(m_iCountHits);
     if (!COM_IsCompatibleInterface(m_sSensor))
     {
         entry.iTervaneState = ID_PORT_WRONG_DEVICE;
         entry.sSensor = m_sSensor;
-        m_pMainFrame->Frame_SetupChannels(0, nullptr);
+        m_pHost->Frame_SetupChannels(0, nullptr);
         if (m_iCountHits < 1)
             ZMQBXUSBTQ5_SearchFinished();
         else
             ZMQBXUSBTQ5_AvailablePorts();
         return;
     }
-    m_pMainFrame->StartUp_AdvanceSearchProgress(0);
+    m_pStartUp->StartUp_AdvanceSearchProgress(0);
     entry.iTervaneState = ID_PORT_AVAILABLE;
     ++m_iCountFound;
     ZMCOMConfg_ClearReceiveBuffer();
@@ -411,25 +405,23 @@ void CComPort::ZMQBXUSBTQ5_PortIsSilent()
 
 void CComPort::ZMQBXUSBTQ5_SearchFinished()
 {
-    if (!m_pMainFrame)
-        return;
     COM_MarkSearchActivity();
-    m_pMainFrame->StartUp_SetSearchedPort(m_iCountHits);
+    m_pStartUp->StartUp_SetSearchedPort(m_iCountHits);
     if (m_iCountFound > 0)
     {
         if (m_bOneTimeInitCheckIfQbxUsbTyp)
         {
             m_bOneTimeInitCheckIfQbxUsbTyp = false;
-            m_pMainFrame->StartUp_Hide();
-            m_pMainFrame->Frame_ShowMainWindow();
+            m_pStartUp->StartUp_Hide();
+            m_pHost->Frame_ShowMainWindow();
         }
     }
     else
     {
-        m_pMainFrame->StartUp_ShowSearchFailed();
-        m_pMainFrame->Frame_EndWaitCursor();
+        m_pStartUp->StartUp_ShowSearchFailed();
+        m_pHost->Frame_EndWaitCursor();
     }
-    m_pMainFrame->Frame_SetTimer(TIMER_SEARCH_END, SEARCH_STEP_MS);
+    m_pHost->Frame_SetTimer(TIMER_SEARCH_END, SEARCH_STEP_MS);
 }
 
 // ---- Connection choice
@@ -452,10 +444,10 @@ void CComPort::COM_CheckConnection(int iWhatToDo)
     }
     m_bSearchRunning = false;
     COM_FinishConnectionChoice();
-    if (m_bSearchDeferred && m_pMainFrame)
+    if (m_bSearchDeferred)
     {
         m_bSearchDeferred = false;
-        m_pMainFrame->Panel_SetTimer(TIMER_PANEL_DEFERRED_SEARCH, DEFERRED_SEARCH_MS);
+        m_pPanel->Panel_SetTimer(TIMER_PANEL_DEFERRED_SEARCH, DEFERRED_SEARCH_MS);
     }
 }
 
@@ -474,7 +466,7 @@ void CComPort::COM_FinishConnectionChoice()
     }
     strTrace.Format("--> void CComPort::COM_CheckConnection( int iWhatToDo = %3i ) ZM_START_INIT ->END",
                     CONNECT_AFTER_SEARCH);
-    if (m_iZMCOMConfgFlow == ZM_START_INIT || !m_pMainFrame)
+    if (m_iZMCOMConfgFlow == ZM_START_INIT)
     {
         COM_Trace(strTrace);
         return;
@@ -489,15 +481,15 @@ void CComPort::COM_FinishConnectionChoice()
     }
     else if (iCode == CHOICE_ACTIVE_GONE)
     {
-        m_pMainFrame->Info_UpdatePage(false);
-        m_pMainFrame->Frame_EndWaitCursor();
+        m_pInfo->Info_UpdatePage(false);
+        m_pHost->Frame_EndWaitCursor();
     }
     else if (iCode == CHOICE_LAST_USED_GONE || iCode == CHOICE_CLOSED || iCode == CHOICE_NOTHING)
-        m_pMainFrame->Frame_EndWaitCursor();
+        m_pHost->Frame_EndWaitCursor();
     m_strLastUsedComPort.Empty();
     COM_RefillConnectionList();
     if (!COM_IsPortOpen())
-        m_pMainFrame->Panel_OnSensorDisconnected();
+        m_pPanel->Panel_OnSensorDisconnected();
     m_bPortListOutdated = false;
     COM_Trace(strTrace);
 }
@@ -559,17 +551,17 @@ int CComPort::COM_ChoosePort()
 void CComPort::COM_RefillConnectionList()
 {
     const BYTE ucStatorType = m_sSensor.ucStatorType;
-    m_pMainFrame->Connection_BeginRefill();
+    m_pConnection->Connection_BeginRefill();
     for (int i = 0; i < PORT_TABLE_SIZE && !COM_Entry(i).strComPort.IsEmpty(); ++i)
     {
         const ComPortStruct& entry = COM_Entry(i);
         m_sSensor.ucStatorType = entry.sSensor.ucStatorType;
-        m_pMainFrame->Connection_SetPortRow(COM_PortKeyToDisplayText(entry.strComPort), i,
-                                            entry.iTervaneState, entry.sSensor.ulSerialNo);
+        m_pConnection->Connection_SetPortRow(COM_PortKeyToDisplayText(entry.strComPort), i,
+                                             entry.iTervaneState, entry.sSensor.ulSerialNo);
     }
     const bool bChosen = m_iChosenPort >= 0 && m_iChosenPort < PORT_TABLE_SIZE;
     m_sSensor.ucStatorType = bChosen ? COM_Entry(m_iChosenPort).sSensor.ucStatorType : ucStatorType;
-    m_pMainFrame->Connection_EndRefill();
+    m_pConnection->Connection_EndRefill();
 }
 
 int CComPort::COM_ActivateComPort(CString strKey, int iArray, int iState)
@@ -600,11 +592,8 @@ int CComPort::COM_ActivateComPort(CString strKey, int iArray, int iState)
     {
         COM_Trace("\t\t\t\t\t\t COM_ActivateComPort \t\tSetValuesOfStructSensorIsConnected");
         m_sSensor = entry.sSensor;
-        if (m_pMainFrame)
-        {
-            m_pMainFrame->Frame_SetupChannels(1, &m_sSensor);
-            m_pMainFrame->Panel_OnSensorConnected();
-        }
+        m_pHost->Frame_SetupChannels(1, &m_sSensor);
+        m_pPanel->Panel_OnSensorConnected();
     }
     return ID_PORT_ACTIVE;
 }

@@ -3,7 +3,12 @@
 #include "protocol/CComPort.h"
 
 #include "framework/CWinApp.h"
+#include "protocol/CComPortAdjustRole.h"
+#include "protocol/CComPortCalibRole.h"
+#include "protocol/CComPortConnectionRole.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/CComPortPanelRole.h"
+#include "protocol/CComPortStartUpRole.h"
 #include "protocol/ComPortTimers.h"
 #include "protocol/ProtocolTexts.h"
 
@@ -61,8 +66,8 @@ bool CComPort::COM_ZMCOMConfgStartInit()
     ZMCOMConfg_ClearReceiveBuffer();
     // Guarded like every request; given up, it reports the connection lost (StartInitNoAnswer).
     const bool bWritten = COM_WriteAwaited(strRequest, CODE_STATUS_LONG, ANSWER_WAIT_MS);
-    if (bWritten && m_pMainFrame)
-        m_pMainFrame->Frame_BeginWaitCursor();
+    if (bWritten)
+        m_pHost->Frame_BeginWaitCursor();
     return bWritten;
 }
 
@@ -71,14 +76,12 @@ void CComPort::COM_ZMCOMConfgStartInitNoAnswer()
     COM_ForgetAwaitedAnswer();
     m_bPageSwitchLocked = false;
     m_iZMCOMConfgFlow = ZM_STOP_MEASURE;
-    if (!m_pMainFrame)
-        return;
-    m_pMainFrame->Panel_ResetToDisconnected();
+    m_pPanel->Panel_ResetToDisconnected();
     COM_UpdateConnectionListRow(m_strActivePortKey, ROW_AVAILABLE_WITH_SERIAL);
     m_strActivePortKey = m_strClosedPortName;
     COM_ClosePort();
-    m_pMainFrame->Frame_EndWaitCursor();
-    AfxMessageBox(IDS_CONNECTION_UNSTABLE + m_pMainFrame->Frame_GetLanguageOffset(), MB_OK);
+    m_pHost->Frame_EndWaitCursor();
+    AfxMessageBox(IDS_CONNECTION_UNSTABLE + m_pHost->Frame_GetLanguageOffset(), MB_OK);
 }
 
 bool CComPort::COM_ZMCOMConfgSingleShot()
@@ -158,14 +161,12 @@ bool CComPort::COM_ZMCOMConfgNewBaudrateIsSetRestartThatDevice()
     TerSend_RestartSensor(strRequest);
     m_iZMCOMConfgFlow = ZM_CNFG_NEW_BAUDRATE_IS_SETTED;
     const bool bWritten = COM_Write(strRequest);
-    if (!m_pMainFrame)
-        return bWritten;
     if (bWritten)
-        m_pMainFrame->Frame_SetTimer(TIMER_BAUDRATE_CLOSE, BAUDRATE_CLOSE_MS);
+        m_pHost->Frame_SetTimer(TIMER_BAUDRATE_CLOSE, BAUDRATE_CLOSE_MS);
     else
     {
-        m_pMainFrame->StartUp_HideSearchProgress();
-        m_pMainFrame->Connection_ClearBaudChangePending();
+        m_pStartUp->StartUp_HideSearchProgress();
+        m_pConnection->Connection_ClearBaudChangePending();
     }
     return bWritten;
 }
@@ -180,14 +181,12 @@ bool CComPort::COM_ZMCOMConfgNewLowPassFilterIsSetRestartThatDevice()
 
 bool CComPort::COM_ZMCOMConfgReadRawCalibInit(int iKind)
 {
-    if (m_pMainFrame)
-        m_pMainFrame->Frame_ResetCalibLists();
+    m_pHost->Frame_ResetCalibLists();
     m_iZMCOMConfgFlow = ZM_READ_RAW_CALIB_INIT;
     MAIN_FKTPTR = &CComPort::ZMCOMConfg_AnalyseReadRawInit;
     m_iCalibReadingKind = iKind;
     m_iCalibReadingCount = 0;
-    if (m_pMainFrame)
-        m_pMainFrame->Panel_StartMeasureTimer(CALIB_SAMPLE_PERIOD_MS);
+    m_pPanel->Panel_StartMeasureTimer(CALIB_SAMPLE_PERIOD_MS);
     return true;
 }
 
@@ -203,11 +202,9 @@ bool CComPort::COM_RequestBlock(BYTE ucBlockNr)
 bool CComPort::COM_ZMCOMConfgStartMeasure(int iState, bool bNewDiagram)
 {
     m_bStreamRefused = 0;
-    if (!m_pMainFrame)
-        return false;
-    TerSend_SetMeasuringRate(static_cast<UINT>(m_pMainFrame->Frame_GetMeasuringRateCode()));
-    m_pMainFrame->Frame_OnMeasureStarting(bNewDiagram);
-    m_pMainFrame->Panel_BeginRunning();
+    TerSend_SetMeasuringRate(static_cast<UINT>(m_pHost->Frame_GetMeasuringRateCode()));
+    m_pHost->Frame_OnMeasureStarting(bNewDiagram);
+    m_pPanel->Panel_BeginRunning();
     m_bStreamInSync = 1;
     m_bDeliverTwice = 0;
     m_iZMCOMConfgFlowNext = -1;
@@ -216,7 +213,7 @@ bool CComPort::COM_ZMCOMConfgStartMeasure(int iState, bool bNewDiagram)
     {
         m_iZMCOMConfgFlow = iState == -1 ? ZM_START_MEASURE_NO_SOSM : iState;
         COM_ZMCOMConfgSingleShot();
-        m_pMainFrame->Panel_StartMeasureTimer(static_cast<UINT>(m_iPollingPeriod));
+        m_pPanel->Panel_StartMeasureTimer(static_cast<UINT>(m_iPollingPeriod));
         return true;
     }
     if (m_bStreamMode == 1)
@@ -232,8 +229,7 @@ bool CComPort::COM_ZMCOMConfgSendStartStream()
 {
     bool bChannelA = true;
     bool bChannelB = true;
-    if (m_pMainFrame)
-        m_pMainFrame->Adjust_GetChannelSelection(bChannelA, bChannelB);
+    m_pAdjust->Adjust_GetChannelSelection(bChannelA, bChannelB);
     CString strRequest;
     if (bChannelA == bChannelB)
         TerSend_StartMeasureAB(strRequest);
@@ -245,22 +241,19 @@ bool CComPort::COM_ZMCOMConfgSendStartStream()
     m_bStreamStarted = 0;
     const bool bWritten = COM_Write(strRequest);
     // The watchdog also covers a start that is never acknowledged.
-    if (bWritten && m_pMainFrame)
-        m_pMainFrame->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
+    if (bWritten)
+        m_pPanel->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
     return bWritten;
 }
 
 bool CComPort::COM_ZMCOMConfgStopMeasure()
 {
-    if (m_pMainFrame && m_pMainFrame->Panel_IsRunning())
-        m_pMainFrame->Panel_EndRunning();
+    if (m_pPanel->Panel_IsRunning())
+        m_pPanel->Panel_EndRunning();
     if (m_bStreamMode == 0)
     {
-        if (m_pMainFrame)
-        {
-            m_pMainFrame->Panel_StopMeasureTimer();
-            m_pMainFrame->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
-        }
+        m_pPanel->Panel_StopMeasureTimer();
+        m_pPanel->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
     }
     else if (m_bStreamMode == 1)
     {
@@ -308,7 +301,7 @@ bool CComPort::COM_ZMCOMConfgUserCalibActivate()
 
 bool CComPort::COM_ZMCOMConfgSetNewUserCalib()
 {
-    if (!m_pMainFrame || !m_pMainFrame->Calib_IsNewCalibReady())
+    if (!m_pCalib->Calib_IsNewCalibReady())
         return false;
     COM_EnterWriteState(ZM_SET_NEW_USERCALIB);
     TerSend_PrepareWriteBlock(m_strRtUserCalibBlock, BLOCK_RT_USER_CALIB);
@@ -317,7 +310,7 @@ bool CComPort::COM_ZMCOMConfgSetNewUserCalib()
     const CalibValuesStruct& b = m_sCalibValues[1];
     int iCalib23 = 0;
     int iCalib25 = 0;
-    m_pMainFrame->Calib_GetBlockValues(iCalib23, iCalib25);
+    m_pCalib->Calib_GetBlockValues(iCalib23, iCalib25);
     const int iNoUncertainty = 0;
     TerSend_WriteBlockSetContentRotorCalibUser(m_strRtUserCalibBlock, &tNow, &a.dCtrl, &a.slOffset, &b.dCtrl,
                                                &b.slOffset, &a.dGainCtrl, &b.dGainCtrl, &iCalib23, &iCalib25,
@@ -327,18 +320,16 @@ bool CComPort::COM_ZMCOMConfgSetNewUserCalib()
 
 bool CComPort::COM_ZMCOMConfgSetInaccuracy(double dPercent)
 {
-    if (!m_pMainFrame)
-        return false;
     BYTE ucInRange = 0;
     BYTE ucAdjustment = 0;
     COM_GetCalibInaccuracy(&ucInRange, &ucAdjustment, &dPercent, 1);
     const int iValue = static_cast<int>(std::lround(dPercent * UNCERTAINTY_SCALE));
-    const int iAction = m_pMainFrame->Calib_GetUncertaintyAction();
+    const int iAction = m_pCalib->Calib_GetUncertaintyAction();
     const bool bDelete = iAction == ID_INACCURACY_CH_A_DELETE || iAction == ID_INACCURACY_CH_B_DELETE;
     if (!ucInRange && !bDelete)
         return false;
     // Nothing is changed or sent until the operator has confirmed.
-    if (!m_pMainFrame->Calib_IsUncertaintyConfirmed())
+    if (!m_pCalib->Calib_IsUncertaintyConfirmed())
         return false;
     int iPrevCheck = 0;
     if (ucAdjustment == ADJUSTMENT_FACTORY)
@@ -376,14 +367,12 @@ bool CComPort::COM_ZMCOMConfgSetInaccuracy(double dPercent)
 
 bool CComPort::COM_ZMCOMConfgSetSoftwareConfigBlock(int iState)
 {
-    if (!m_pMainFrame)
-        return false;
-    if (m_pMainFrame->Panel_IsRunning())
+    if (m_pPanel->Panel_IsRunning())
     {
-        m_pMainFrame->Frame_SetTimer(TIMER_RETRY_SW_CONFIG_BLOCK, RETRY_SW_CONFIG_MS);
+        m_pHost->Frame_SetTimer(TIMER_RETRY_SW_CONFIG_BLOCK, RETRY_SW_CONFIG_MS);
         return false;
     }
-    m_pMainFrame->Frame_KillTimer(TIMER_RETRY_SW_CONFIG_BLOCK);
+    m_pHost->Frame_KillTimer(TIMER_RETRY_SW_CONFIG_BLOCK);
     m_strStSoftwareConfigBlockToWrite = m_strStSoftwareConfigBlock;
     m_iZMCOMConfgFlow = iState;
     SensorStruct& s = m_sSensor;
@@ -394,10 +383,10 @@ bool CComPort::COM_ZMCOMConfgSetSoftwareConfigBlock(int iState)
         s.ucSwScalingB = 1;
     else if (iState == ZM_CNFG_SW_CONFIG_DELETE_BLOCK)
         s.ucSwScalingA = s.ucSwScalingB = 0;
-    if (m_pMainFrame->Adjust_IsSoftwareScalingChanged(0))
-        s.ucUnitA = static_cast<BYTE>(m_pMainFrame->Frame_GetUnitCount(0));
-    if (m_pMainFrame->Adjust_IsSoftwareScalingChanged(1))
-        s.ucUnitB = static_cast<BYTE>(m_pMainFrame->Frame_GetUnitCount(1));
+    if (m_pAdjust->Adjust_IsSoftwareScalingChanged(0))
+        s.ucUnitA = static_cast<BYTE>(m_pHost->Frame_GetUnitCount(0));
+    if (m_pAdjust->Adjust_IsSoftwareScalingChanged(1))
+        s.ucUnitB = static_cast<BYTE>(m_pHost->Frame_GetUnitCount(1));
     TerSend_PrepareWriteBlock(m_strStSoftwareConfigBlockToWrite, BLOCK_ST_SOFTWARE_CONFIG);
     TerSend_WriteBlockSetContentStatorSoftwareConfiguration(
         m_strStSoftwareConfigBlockToWrite, &s.ucSwCfg7, &s.dSwScaleA, &s.dSwScaleB, &s.strSwUnitA,
@@ -439,10 +428,10 @@ bool CComPort::COM_ZMCOMConfgSetNewBaudrate([[maybe_unused]] int Row, int ucLUT)
                                                 &s.ucStOp15Bit0, &s.ucBaudCode, &s.ucStOp17, &s.ucStOp18,
                                                 &s.iLowPassHzA, &s.iLowPassHzB);
     const bool bWritten = COM_WriteBlock(m_strStOperationBlock, FALSE);
-    if (!bWritten && m_pMainFrame)
+    if (!bWritten)
     {
-        m_pMainFrame->StartUp_HideSearchProgress();
-        m_pMainFrame->Connection_ClearBaudChangePending();
+        m_pStartUp->StartUp_HideSearchProgress();
+        m_pConnection->Connection_ClearBaudChangePending();
     }
     return bWritten;
 }
@@ -452,8 +441,7 @@ bool CComPort::COM_ZMCOMConfgSetNewBaudrate()
     const BlockDescriptor& descriptor = m_sBlock.at(TerSend_BlockIndex(BLOCK_ST_OPERATION));
     CString strBlock = descriptor.strRead;
     SensorStruct& s = m_sSensor;
-    if (m_pMainFrame)
-        m_pMainFrame->Adjust_GetLowPassHz(s.iLowPassHzA, s.iLowPassHzB);
+    m_pAdjust->Adjust_GetLowPassHz(s.iLowPassHzA, s.iLowPassHzB);
     if (descriptor.iReadCheck != BLOCK_OK)
     {
         SetStatorOperationDefaults(s);

@@ -3,7 +3,14 @@
 #include "protocol/CComPort.h"
 
 #include "framework/CWinApp.h"
+#include "protocol/CComPortAdjustRole.h"
+#include "protocol/CComPortCalibRole.h"
+#include "protocol/CComPortConnectionRole.h"
+#include "protocol/CComPortDocumentationRole.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/CComPortInfoRole.h"
+#include "protocol/CComPortPanelRole.h"
+#include "protocol/CComPortStartUpRole.h"
 #include "protocol/ComPortTimers.h"
 #include "protocol/ProtocolTexts.h"
 
@@ -98,14 +105,13 @@ bool CComPort::ZMCOMConfg_TakeRawValues()
     {
         ZMCOMConfg_DeliverValues(1, ZM_STOP_MEASURE);
         MAIN_FKTPTR = nullptr;
-        if (m_bSingleShotForSoftwareConfig && m_pMainFrame)
-            m_pMainFrame->Adjust_ShowCurrentValue(m.iValueA, m.iValueB);
+        if (m_bSingleShotForSoftwareConfig)
+            m_pAdjust->Adjust_ShowCurrentValue(m.iValueA, m.iValueB);
     }
     else if (m_iZMCOMConfgFlow == ZM_READ_RAW_CALIB_INIT)
     {
         ++m_iCalibReadingCount;
-        if (m_pMainFrame)
-            m_pMainFrame->Calib_AdvanceCalibProgress(0);
+        m_pCalib->Calib_AdvanceCalibProgress(0);
     }
     m_bSingleShotForSoftwareConfig = 0;
     return true;
@@ -120,8 +126,7 @@ void CComPort::ZMCOMConfg_AnalyseReadRawInit()
 {
     if (!ZMCOMConfg_TakeRawValues())
         return;
-    if (m_pMainFrame)
-        m_pMainFrame->Panel_SetControlState(m_sMeasuredValues.ucControlState);
+    m_pPanel->Panel_SetControlState(m_sMeasuredValues.ucControlState);
     switch (m_iZMCOMConfgFlow)
     {
         case ZM_START_INIT:
@@ -143,8 +148,7 @@ void CComPort::ZMCOMConfg_AnalyseReadRawInit()
 void CComPort::ZMCOMConfg_DeliverValues(int iReason, int iStateAfter)
 {
     m_iZMCOMConfgFlow = ZM_START_MEASURE_SOSM;
-    if (m_pMainFrame)
-        m_pMainFrame->Frame_ProcessMeasuredValues(iReason);
+    m_pHost->Frame_ProcessMeasuredValues(iReason);
     m_iZMCOMConfgFlow = iStateAfter;
 }
 
@@ -160,47 +164,42 @@ void CComPort::ZMCOMConfg_InitializeSensorConfigurationDone()
     m_iZMCOMConfgFlow = ZM_STOP_MEASURE;
     MAIN_FKTPTR = nullptr;
     ZMCOMConfg_ClearReceiveBuffer();
-    CComPortHost* pHost = m_pMainFrame;
-    if (!pHost)
-        return;
-    pHost->Frame_SetSensorConfigRead(true);
-    pHost->Info_SetDataValid();
-    pHost->Info_UpdatePage(true);
-    pHost->Panel_SetConnectionState(1);
-    pHost->Panel_OnSensorConnected();
-    pHost->Connection_ResetListMarks();
+    m_pHost->Frame_SetSensorConfigRead(true);
+    m_pInfo->Info_SetDataValid();
+    m_pInfo->Info_UpdatePage(true);
+    m_pPanel->Panel_SetConnectionState(1);
+    m_pPanel->Panel_OnSensorConnected();
+    m_pConnection->Connection_ResetListMarks();
     if (COM_HasSeveralInterfaces(m_iActiveArray))
     {
-        const int iOffset = pHost->Frame_GetLanguageOffset();
+        const int iOffset = m_pHost->Frame_GetLanguageOffset();
         CString strMessage;
         strMessage.Format("%s \"%s\" %s", LoadText(IDS_ONE_SENSOR_PER_BUS + iOffset).GetString(),
                           COM_PortKeyToDisplayText(COM_Entry(m_iActiveArray).strComPort).GetString(),
                           LoadText(IDS_DISCONNECT_ODD_SENSORS + iOffset).GetString());
         AfxMessageBox(strMessage, MB_OK);
     }
-    pHost->Frame_SetTimer(TIMER_INIT_DONE_SINGLE_SHOT, INIT_DONE_SINGLE_SHOT_MS);
-    pHost->StartUp_HideSearchProgress();
-    pHost->Connection_ClearBaudChangePending();
+    m_pHost->Frame_SetTimer(TIMER_INIT_DONE_SINGLE_SHOT, INIT_DONE_SINGLE_SHOT_MS);
+    m_pStartUp->StartUp_HideSearchProgress();
+    m_pConnection->Connection_ClearBaudChangePending();
 }
 
 // ---- Calibration readings
 
 void CComPort::ZMCOMConfg_TakeCalibSample()
 {
-    if (!m_pMainFrame)
-        return;
     const MeasuredValuesStruct& m = m_sMeasuredValues;
     const bool bDigital = ZMCOMConfg_HasDigitalInput();
-    m_pMainFrame->Frame_AddCalibSample(m.iRawA, bDigital ? m.iRawA : m.iRawB, m.iValueA,
-                                       bDigital ? m.iValueA : m.iValueB);
+    m_pHost->Frame_AddCalibSample(m.iRawA, bDigital ? m.iRawA : m.iRawB, m.iValueA,
+                                  bDigital ? m.iValueA : m.iValueB);
     if (m_iCalibReadingCount == CALIB_SAMPLES)
         ZMCOMConfg_FinishCalibReading();
 }
 
 void CComPort::ZMCOMConfg_FinishCalibReading()
 {
-    m_pMainFrame->Panel_StopMeasureTimer();
-    const CalibRingAverages rings = m_pMainFrame->Frame_GetCalibAverages();
+    m_pPanel->Panel_StopMeasureTimer();
+    const CalibRingAverages rings = m_pHost->Frame_GetCalibAverages();
     for (int iChannel = 0; iChannel < 2; ++iChannel)
     {
         CalibValuesStruct& c = m_sCalibValues[iChannel];
@@ -256,7 +255,7 @@ void CComPort::ZMCOMConfg_FinishCalibReading()
             if (!a.bCtrlRead && !b.bCtrlRead)
                 COM_ZMCOMConfgSetCtrlOn();
             else
-                m_pMainFrame->CalibZero_CloseFromProtocol();
+                m_pCalib->CalibZero_CloseFromProtocol();
             break;
         case CALIB_CONTROL:
             COM_ZMCOMConfgSetCtrlOff();
@@ -272,30 +271,29 @@ void CComPort::ZMCOMConfg_FinishCalibReading()
 
 void CComPort::ZMCOMConfg_CalculateCalibration()
 {
-    CComPortHost* pHost = m_pMainFrame;
     int iErrors = 0;
-    pHost->Calib_CalcualteCalibValues(0, 0, iErrors);
+    m_pCalib->Calib_CalcualteCalibValues(0, 0, iErrors);
     const bool bBothEndsWrong = (iErrors & CALIB_ERROR_END_A) && (iErrors & CALIB_ERROR_END_B);
-    if (pHost->Calib_CalcualteCalibValues(bBothEndsWrong ? 0 : 1, 0, iErrors))
+    if (m_pCalib->Calib_CalcualteCalibValues(bBothEndsWrong ? 0 : 1, 0, iErrors))
     {
         COM_ZMCOMConfgSetNewUserCalib();
         return;
     }
     if (m_sSensor.ucAdjustment == ADJUSTMENT_NONE)
     {
-        if (pHost->Calib_CalcualteCalibValues(1, 1, iErrors))
+        if (m_pCalib->Calib_CalcualteCalibValues(1, 1, iErrors))
         {
             COM_ZMCOMConfgSetNewUserCalib();
             return;
         }
-        AfxMessageBox(IDS_CHECK_CALIBRATION_LOAD + pHost->Frame_GetLanguageOffset(), MB_OK);
+        AfxMessageBox(IDS_CHECK_CALIBRATION_LOAD + m_pHost->Frame_GetLanguageOffset(), MB_OK);
     }
     else
         AfxMessageBox(TEXT_NO_RAW_SCALING, MB_OK);
     if (!COM_IsCalibIdle())
     {
-        pHost->Calib_ClearCalibRunning();
-        pHost->CalibEnd_CloseFromProtocol();
+        m_pCalib->Calib_ClearCalibRunning();
+        m_pCalib->CalibEnd_CloseFromProtocol();
     }
 }
 
@@ -343,16 +341,14 @@ void CComPort::ZMCOMConfg_AnalyseStreamStart()
             m_strReceiveCOM.Delete(0, iRawLength);
             m_ucExpectedCounter = 0;
             m_bStreamStarted = 1;
-            if (m_pMainFrame)
-                m_pMainFrame->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
+            m_pPanel->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
             return;
         }
         ZMCOMConfg_PlaceFrame(iRawLength, strFrame);
         const BYTE ucReason = strFrame.GetLength() > 5 ? ByteAt(strFrame, 5) : 0;
         if (ucReason == '=' || ucReason == '+')
         {
-            if (m_pMainFrame)
-                m_pMainFrame->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
+            m_pPanel->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
             if (ucReason == '+')
                 m_bStreamRefused = 1;
             ZMCOMConfg_AnalyseNack();
@@ -388,17 +384,15 @@ void CComPort::ZMCOMConfg_AnalyseStreamRecords(int iRecordLength)
         if (!m_bStreamStarted)
             return;
     }
-    CComPortHost* pHost = m_pMainFrame;
     bool bChannelA = true;
     bool bChannelB = true;
-    if (pHost)
-        pHost->Adjust_GetChannelSelection(bChannelA, bChannelB);
+    m_pAdjust->Adjust_GetChannelSelection(bChannelA, bChannelB);
     const bool bOneChannelIsA = bChannelA;
     int iPos = 0;
     while (m_strReceiveCOM.GetLength() - iPos >= iRecordLength)
     {
-        if (pHost && pHost->Panel_TakeControlRequest())
-            pHost->Panel_ToggleControlSignal(1);
+        if (m_pPanel->Panel_TakeControlRequest())
+            m_pPanel->Panel_ToggleControlSignal(1);
         if (m_iZMCOMConfgFlowNext == ZM_SET_CTRL_ON_SOSM || m_iZMCOMConfgFlowNext == ZM_SET_CTRL_OFF_SOSM)
         {
             const int iAck = ZMCOMConfg_MatchExpectedAck(m_strReceiveCOM, iPos);
@@ -443,8 +437,7 @@ void CComPort::ZMCOMConfg_AnalyseStreamRecords(int iRecordLength)
         else if (m_bStreamInSync)
         {
             COM_SendStreamStop();
-            if (pHost)
-                pHost->Documentation_SetStopTime(_time64(nullptr));
+            m_pDocumentation->Documentation_SetStopTime(_time64(nullptr));
             m_bStreamInSync = 0;
         }
         iPos += iRecordLength;
@@ -455,8 +448,7 @@ void CComPort::ZMCOMConfg_AnalyseStreamRecords(int iRecordLength)
         m_strReceiveCOM.Delete(0, iPos);
         m_iStreamConsumed += iPos;
         // The watchdog restarts with the records of each chunk.
-        if (pHost)
-            pHost->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
+        m_pPanel->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
     }
 }
 
@@ -466,8 +458,7 @@ void CComPort::ZMCOMConfg_DeliverRecord(int iValueA, int iValueB)
     auto deliver = [this]
     {
         --m_iDisplayCountdown;
-        if (m_pMainFrame)
-            m_pMainFrame->Frame_ProcessMeasuredValues(0);
+        m_pHost->Frame_ProcessMeasuredValues(0);
         if (m_iDisplayCountdown <= 0)
             m_iDisplayCountdown = m_iDisplayCountdownReload;
     };
@@ -487,7 +478,7 @@ void CComPort::ZMCOMConfg_DeliverRecord(int iValueA, int iValueB)
 
 void CComPort::COM_SetMeasuringRateMode()
 {
-    const int iCode = m_pMainFrame ? m_pMainFrame->Frame_GetMeasuringRateCode() : -1;
+    const int iCode = m_pHost->Frame_GetMeasuringRateCode();
     if (iCode >= 0 && iCode < static_cast<int>(std::size(RATE_MODES)))
     {
         const RateMode& mode = RATE_MODES[iCode];
@@ -588,16 +579,10 @@ bool CComPort::COM_IsUserCalibEqualFactoryCalib() const
 
 void CComPort::COM_UpdateScaleFactors()
 {
-    if (!m_pMainFrame)
-    {
-        m_sMeasuredValues.dScaleA = 1.0;
-        m_sMeasuredValues.dScaleB = 1.0;
-        return;
-    }
     for (int iChannel = 0; iChannel < 2; ++iChannel)
     {
         ChannelScaleSource source;
-        if (!m_pMainFrame->Frame_GetChannelScaleSource(iChannel, source) || source.iFullScaleCount == 0)
+        if (!m_pHost->Frame_GetChannelScaleSource(iChannel, source) || source.iFullScaleCount == 0)
             continue;
         const double dRange = iChannel == 0 ? m_sSensor.dRangeA : m_sSensor.dRangeB;
         double dCountFactor = source.iSelectedUnitStringId == IDS_UNIT_ADU
@@ -608,14 +593,13 @@ void CComPort::COM_UpdateScaleFactors()
         if (iChannel == 1 && ZMCOMConfg_HasDigitalInput())
             dCountFactor = 1.0;
         (iChannel == 0 ? m_sMeasuredValues.dScaleA : m_sMeasuredValues.dScaleB) = dCountFactor;
-        m_pMainFrame->Frame_SetChannelScale(iChannel, dCountFactor, dBaseCountFactor);
+        m_pHost->Frame_SetChannelScale(iChannel, dCountFactor, dBaseCountFactor);
     }
 }
 
 int CComPort::COM_GetTypeClassIndex(int iChannel)
 {
     ChannelScaleSource source;
-    if (m_pMainFrame)
-        m_pMainFrame->Frame_GetChannelScaleSource(iChannel, source);
+    m_pHost->Frame_GetChannelScaleSource(iChannel, source);
     return TypeClassIndex(source.cTypeClass);
 }

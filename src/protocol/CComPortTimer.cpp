@@ -3,6 +3,7 @@
 #include "protocol/CComPort.h"
 
 #include "protocol/CComPortHost.h"
+#include "protocol/CComPortPanelRole.h"
 #include "protocol/ComPortTimers.h"
 
 namespace
@@ -13,10 +14,7 @@ constexpr UINT BAUDRATE_RESEARCH_MS = 100;
 
 bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
 {
-    CComPortHost* pHost = m_pMainFrame;
-    if (!pHost)
-        return false;
-    auto stop = [pHost, nIdEvent] { pHost->Frame_KillTimer(nIdEvent); };
+    auto stop = [this, nIdEvent] { m_pHost->Frame_KillTimer(nIdEvent); };
     switch (nIdEvent)
     {
         case TIMER_SEARCH_PORT_NO_ANSWER:
@@ -41,7 +39,7 @@ bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
             stop();
             COM_MarkSearchActivity();
             COM_ClosePort();
-            pHost->Frame_SetTimer(TIMER_SEARCH_END_CONNECT, SEARCH_END_CONNECT_MS);
+            m_pHost->Frame_SetTimer(TIMER_SEARCH_END_CONNECT, SEARCH_END_CONNECT_MS);
             return true;
         case TIMER_SEARCH_END_CONNECT:
             stop();
@@ -59,7 +57,7 @@ bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
             ZMCOMConfg_ClearReceiveBuffer();
             stop();
             COM_ClosePort();
-            pHost->Frame_SetTimer(TIMER_BAUDRATE_RESEARCH, BAUDRATE_RESEARCH_MS);
+            m_pHost->Frame_SetTimer(TIMER_BAUDRATE_RESEARCH, BAUDRATE_RESEARCH_MS);
             return true;
         case TIMER_BAUDRATE_RESEARCH:
             ZMCOMConfg_ClearReceiveBuffer();
@@ -73,7 +71,7 @@ bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
             return true;
         case TIMER_WAIT_UPDATE_MSR_RATE_SW_CONFIG_BLOCK:
             stop();
-            pHost->Frame_StoreDisplaySettings();
+            m_pHost->Frame_StoreDisplaySettings();
             COM_ZMCOMConfgSetSoftwareConfigBlock(ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS);
             return true;
         case TIMER_WAIT_UPDATE_SERIAL_NO_ROT_OPERATION:
@@ -81,14 +79,14 @@ bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
             COM_ZMCOMConfgSetSerialNumberRotorOperation(-1);
             return true;
         case TIMER_RETRY_SW_CONFIG_BLOCK:
-            if (pHost->Panel_IsRunning())
+            if (m_pPanel->Panel_IsRunning())
                 return true;
             COM_ZMCOMConfgSetSoftwareConfigBlock(ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS);
             stop();
             return true;
         case TIMER_INIT_DONE_SINGLE_SHOT:
             stop();
-            pHost->Panel_OnBtnSingleShot();
+            m_pPanel->Panel_OnBtnSingleShot();
             return true;
         case TIMER_INACCURACY_RESTART:
             stop();

@@ -1,11 +1,13 @@
 // The diagnostic page (mode page 139). Its hidden port list is the list of the machine's ports that
-// the sensor search goes through. So far the page shows its template and its caption.
+// the sensor search goes through (CComPortDiagnosticRole, from its registration with the frame). So
+// far the page shows its template and its caption.
 #pragma once
 
 #include "framework/CComboBox.h"
+#include "protocol/CComPortDiagnosticRole.h"
 #include "shell/CModePage.h"
 
-class CDlgDiagnostic : public CModePage
+class CDlgDiagnostic : public CModePage, public CComPortDiagnosticRole
 {
     DECLARE_DYNAMIC(CDlgDiagnostic)
 
@@ -16,8 +18,12 @@ public:
     BOOL UpdateLanguageTexts();
     BOOL RefreshTexts() override { return UpdateLanguageTexts(); }
 
+    // ---- CComPortDiagnosticRole
+    CComboBox* Diagnostic_GetPortCombo() override { return &m_cbPorts; }
+
     CComboBox m_cbPorts;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    void AttachRoles(CComPort& engine, bool bAttach) override;
 };

@@ -13,5 +13,5 @@ CDlgSensorCalibration::CDlgSensorCalibration(CWnd* pParent, void*)
 
 BOOL CDlgSensorCalibration::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_CALIBRATION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_CALIBRATION, GetLanguageOffset());
 }

@@ -21,7 +21,7 @@ CDlgSensorConnection::CDlgSensorConnection(CWnd* pParent, void*)
 
 BOOL CDlgSensorConnection::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_CONNECTION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_CONNECTION, GetLanguageOffset());
 }
 
 void CDlgSensorConnection::UpdateLayout()

@@ -13,5 +13,5 @@ CDlgSensorInformationQbx::CDlgSensorInformationQbx(CWnd* pParent, void*)
 
 BOOL CDlgSensorInformationQbx::UpdatePage()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_INFORMATION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_SENSOR_INFORMATION, GetLanguageOffset());
 }

@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CDlgStartUp, CDialog)
 ON_WM_SHOWWINDOW()
 ON_WM_CTLCOLOR()
 ON_WM_CLOSE()
+ON_WM_DESTROY()
 ON_BN_CLICKED(IDC_STARTUP_SEARCH_AGAIN, OnSearchAgain)
 ON_BN_CLICKED(IDC_STARTUP_EXIT, OnExit)
 ON_BN_CLICKED(IDC_STARTUP_INFO, OnInfo)
@@ -63,10 +64,11 @@ BOOL CDlgStartUp::OnInitDialog()
     CDialog::OnInitDialog();
     if (m_bFirstInit)
     {
-        m_pMainFrame = CPageHost::FromMainWindow();
         if (m_pMainFrame)
         {
             m_pMainFrame->RegisterPointerDirect(this, STARTUP_REGISTER_VALUE, REGISTER_KIND_DLG_STARTUP);
+            m_pMainFrame->GetComPort().COM_AttachStartUp(this);
+            m_bEngineAttached = true;
             m_iLanguageOffset = m_pMainFrame->GetLanguageOffset();
         }
         m_bFirstInit = false;
@@ -159,8 +161,24 @@ BOOL CDlgStartUp::PreTranslateMessage(MSG* pMsg)
 
 void CDlgStartUp::PostCloseToFrame()
 {
-    if (CWnd* pFrame = AfxGetMainWnd())
-        pFrame->PostMessage(WM_CLOSE);
+    if (m_pMainFrame)
+        m_pMainFrame->GetFrameWindow()->PostMessage(WM_CLOSE);
+}
+
+void CDlgStartUp::OnDestroy()
+{
+    if (m_bEngineAttached)
+    {
+        m_pMainFrame->GetComPort().COM_AttachStartUp(nullptr);
+        m_bEngineAttached = false;
+    }
+    CDialog::OnDestroy();
+}
+
+void CDlgStartUp::StartUp_Hide()
+{
+    if (GetSafeHwnd())
+        ShowWindow(SW_HIDE);
 }
 
 void CDlgStartUp::OnClose()

@@ -1,7 +1,9 @@
 // The start-up search dialog: shown from program start until the first search has found a sensor.
 // It starts the search when it is shown and shows its progress; the search runs in the protocol
-// engine, which calls the progress operations. After a failed search it offers to search again.
-// The main frame owns it as a member and shows it at the end of its one-time initialisation.
+// engine, which calls the progress operations (CComPortStartUpRole, from the dialog's registration
+// with the frame until it is destroyed). After a failed search it offers to search again. The main
+// frame owns it as a member, hands itself over as its host, and shows it at the end of its one-time
+// initialisation.
 #pragma once
 
 #include "controls/CBitmapViewWnd.h"
@@ -10,16 +12,20 @@
 #include "framework/CDialog.h"
 #include "framework/CProgressCtrl.h"
 #include "framework/CStatic.h"
+#include "protocol/CComPortStartUpRole.h"
 
 class CPageHost;
 
-class CDlgStartUp : public CDialog
+class CDlgStartUp : public CDialog, public CComPortStartUpRole
 {
     DECLARE_DYNAMIC(CDlgStartUp)
 
 public:
     explicit CDlgStartUp(CWnd* pParent = nullptr, void* pUnused = nullptr);
     ~CDlgStartUp() override;
+
+    // The frame that hosts the dialog; without one the dialog neither registers nor searches.
+    void SetPageHost(CPageHost* pHost) { m_pMainFrame = pHost; }
 
     // Progress of a search over nPorts ports (at least 1), 29 sub-steps per port.
     void InitSearchProgress(int nPorts);
@@ -36,6 +42,14 @@ public:
     int GetRowUnderTest() const { return m_iRowUnderTest; }
     bool IsSearching() const { return m_bSearching; }
     bool IsMirroringToList() const { return m_bMirrorToList; }
+
+    // ---- CComPortStartUpRole
+    void StartUp_InitSearchProgress(int iPorts) override { InitSearchProgress(iPorts); }
+    void StartUp_SetSearchedPort(int iEntry) override { SetSearchedPort(iEntry); }
+    void StartUp_AdvanceSearchProgress(int iHow) override { AdvanceSearchProgress(iHow); }
+    void StartUp_ShowSearchFailed() override { ShowSearchFailed(); }
+    void StartUp_HideSearchProgress() override { HideSearchProgress(); }
+    void StartUp_Hide() override;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -69,6 +83,7 @@ protected:
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnClose();
+    afx_msg void OnDestroy();
     afx_msg void OnSearchAgain();
     afx_msg void OnExit();
     afx_msg void OnInfo();
@@ -80,4 +95,6 @@ private:
     CString LoadText(UINT nId) const;
     void SetControlText(CWnd& wnd, UINT nId);
     void PostCloseToFrame();
+
+    bool m_bEngineAttached = false;
 };

@@ -3,7 +3,6 @@
 #include "controls/ControlTexts.h"
 #include "framework/CDC.h"
 #include "resources/resource.h"
-#include "shell/CPageText.h"
 #include "shell/ProgramInfo.h"
 #include "shell/ShellTexts.h"
 
@@ -27,11 +26,6 @@ CDlgInfo::~CDlgInfo() = default;
 BOOL CDlgInfo::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (m_bMainWindowPending)
-    {
-        m_iLanguageOffset = CPageText::GetLanguageOffset();
-        m_bMainWindowPending = false;
-    }
     if (m_wndPicture.CreateFromStatic(GetDlgItem(IDC_PICTURE_LOGO)))
     {
         m_wndPicture.LoadBitmapResource(IDB_LOGO);

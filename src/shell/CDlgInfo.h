@@ -5,6 +5,7 @@
 #include "controls/CBitmapViewWnd.h"
 #include "framework/CBrush.h"
 #include "framework/CDialog.h"
+#include "protocol/Language.h"
 
 class CDlgInfo : public CDialog
 {
@@ -16,8 +17,8 @@ public:
     CBrush m_brDialog;
     CBrush m_brNotice;
     CBrush m_brVersion;
-    int m_iLanguageOffset = 0;
-    bool m_bMainWindowPending = true;
+    // The interface language, set by the window that opens the box.
+    int m_iLanguageOffset = LANGUAGE_ENGLISH;
 
 protected:
     BOOL OnInitDialog() override;

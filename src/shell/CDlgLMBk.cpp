@@ -50,7 +50,7 @@ HBRUSH CDlgLMBk::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 // Lays the logo out for the view's current size.
 void CDlgLMBk::OnShowWindow(BOOL bShow, UINT nStatus)
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
+    CPageHost* pHost = GetPageHost();
     CWnd* pView = pHost ? pHost->GetRegisteredWindow(REGISTER_KIND_VIEW) : nullptr;
     if (bShow && pView != nullptr && pView->GetSafeHwnd())
     {

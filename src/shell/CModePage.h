@@ -1,8 +1,13 @@
-// What the operating-mode pages share: the frame's hot keys come first in their pre-translation, and a
-// page hidden during a language change renews its texts when it is next shown.
+// What the operating-mode pages share: their host, the main frame, which the view hands over before it
+// creates the page; the frame's hot keys first in their pre-translation; the texts of a page hidden
+// during a language change renewed when it is next shown; and the roles a page plays for the sensor
+// engine, taken up when the frame registers the page and given up when the page is destroyed.
 #pragma once
 
 #include "framework/CDialog.h"
+
+class CComPort;
+class CPageHost;
 
 class CModePage : public CDialog
 {
@@ -10,6 +15,14 @@ class CModePage : public CDialog
 
 public:
     CModePage(UINT nIDTemplate, CWnd* pParent);
+
+    void SetPageHost(CPageHost* pHost) { m_pHost = pHost; }
+    CPageHost* GetPageHost() const { return m_pHost; }
+    // The host's LanguageOffset; English (1000) without a host.
+    int GetLanguageOffset() const;
+    // The frame has entered the page in its window table: the page attaches itself to the sensor engine
+    // in the roles it plays (once; without a host there is no engine).
+    void OnRegistered();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // Renews the page's texts in the interface language; FALSE when a string is missing.
@@ -19,6 +32,15 @@ public:
     int m_bRefreshOnShow = 0;
 
 protected:
+    // Attaches the page to the engine in each role it plays (bAttach), or restores the engine's
+    // do-nothing objects for them; a page that plays no role keeps the default.
+    virtual void AttachRoles(CComPort& engine, bool bAttach);
+
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
+
+private:
+    CPageHost* m_pHost = nullptr;
+    bool m_bRolesAttached = false;
 };

@@ -1,7 +1,8 @@
-// What the operating-mode pages, the panes and the start-up dialog need of the main frame: its
-// language and initialisation state, its window table, the protocol engine and the environment
-// layer it contains. The main frame implements it; a page finds it as the application's main window.
-// Every call runs on the user-interface thread.
+// What the operating-mode pages and the start-up dialog need of the main frame: its language and
+// initialisation state, its window table, the protocol engine and the environment layer it contains.
+// The main frame implements it and hands itself over to each page (through the view that creates the
+// pages) and to the start-up dialog before they are created. Every call runs on the user-interface
+// thread.
 #pragma once
 
 #include "framework/AfxWin32.h"
@@ -15,9 +16,6 @@ class CPageHost
 {
 public:
     virtual ~CPageHost() = default;
-
-    // The main window as a host; null while there is none (or it is no main frame).
-    static CPageHost* FromMainWindow();
 
     // LanguageOffset: 0 German, 1000 English, 2000 French.
     virtual int GetLanguageOffset() = 0;
@@ -46,7 +44,4 @@ public:
     virtual CWnd* GetFrameWindow() = 0;
     // The frame's hot keys; true when the message was one and has been handled.
     virtual bool TranslateHotKeys(MSG* pMsg) = 0;
-
-    // The pre-translation the mode pages share: the frame's hot keys first; true when consumed.
-    static bool TranslatePageHotKeys(MSG* pMsg);
 };

@@ -2,13 +2,6 @@
 
 #include "framework/CString.h"
 #include "framework/CWnd.h"
-#include "protocol/Language.h"
-#include "shell/CPageHost.h"
-
-namespace
-{
-constexpr int DEFAULT_LANGUAGE_OFFSET = LANGUAGE_ENGLISH;
-}
 
 BOOL CPageText::SetItemText(CWnd* pPage, int nCtrlId, UINT nStringId, int iLanguageOffset)
 {
@@ -18,10 +11,4 @@ BOOL CPageText::SetItemText(CWnd* pPage, int nCtrlId, UINT nStringId, int iLangu
         return FALSE;
     pCtrl->SetWindowText(strText);
     return TRUE;
-}
-
-int CPageText::GetLanguageOffset()
-{
-    CPageHost* pHost = CPageHost::FromMainWindow();
-    return pHost ? pHost->GetLanguageOffset() : DEFAULT_LANGUAGE_OFFSET;
 }

@@ -11,6 +11,4 @@ public:
     // Sets control nCtrlId of pPage to string nStringId + iLanguageOffset; FALSE, and the text left as
     // it is, when the string or the control is missing.
     static BOOL SetItemText(CWnd* pPage, int nCtrlId, UINT nStringId, int iLanguageOffset);
-    // The main frame's LanguageOffset; English (1000) while there is no main frame.
-    static int GetLanguageOffset();
 };

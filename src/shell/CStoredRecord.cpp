@@ -6,9 +6,8 @@
 #include <cstring>
 #include <memory>
 
-bool CStoredRecord::Load(LPCSTR lpszValue, void* pRecord, UINT nSize)
+bool CStoredRecord::Load(CPageHost* pHost, LPCSTR lpszValue, void* pRecord, UINT nSize)
 {
-    CPageHost* pHost = CPageHost::FromMainWindow();
     CWinApp* pApp = AfxGetApp();
     if (pHost == nullptr || pApp == nullptr || !pHost->IsSameApplicationVersion())
         return false;

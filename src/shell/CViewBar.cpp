@@ -1,7 +1,6 @@
 #include "shell/CViewBar.h"
 
 #include "framework/CFrameWnd.h"
-#include "framework/CWinApp.h"
 
 IMPLEMENT_DYNAMIC(CViewBar, CResizableBarCF)
 
@@ -34,7 +33,7 @@ BOOL CViewBar::Create(CWnd* pParentWnd, const CRuntimeClass* pPaneClass, CCreate
     if (pContext != nullptr)
         m_PaneContext = *pContext;
     else
-        m_PaneContext.m_pCurrentFrame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
+        m_PaneContext.m_pCurrentFrame = dynamic_cast<CFrameWnd*>(pParentWnd);
     m_PaneContext.m_pNewViewClass = pPaneClass;
     return CreateBar(lpszCaption, pParentWnd, nID, dwStyle);
 }

@@ -14,8 +14,8 @@ public:
     CViewBar();
     ~CViewBar() override;
 
-    // pContext (may be null: then the application's main window is the context's frame and there is
-    // no document) is copied; the pane view is of pPaneClass. Non-zero on success.
+    // pContext (may be null: then the parent frame pParentWnd is the context's frame and there is no
+    // document) is copied; the pane view is of pPaneClass. Non-zero on success.
     virtual BOOL Create(CWnd* pParentWnd, const CRuntimeClass* pPaneClass, CCreateContext* pContext,
                         LPCSTR lpszCaption, UINT nID, DWORD dwStyle);
 

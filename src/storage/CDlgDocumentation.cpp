@@ -48,8 +48,8 @@ BOOL CDlgDocumentation::OnInitDialog()
 void CDlgDocumentation::LoadSettings()
 {
     CWinApp* pApp = AfxGetApp();
-    if (pApp &&
-        CStoredRecord::Load("DocumentationStruct", m_psDocumentation.get(), sizeof(DocumentationStruct)))
+    if (pApp && CStoredRecord::Load(GetPageHost(), "DocumentationStruct", m_psDocumentation.get(),
+                                    sizeof(DocumentationStruct)))
     {
         for (const StoredText& text : s_storedTexts)
             this->*text.pMember = pApp->GetProfileString("DespiteReset", text.pszValue, "n.a.");
@@ -62,11 +62,11 @@ void CDlgDocumentation::LoadSettings()
 bool CDlgDocumentation::SetDefaultSettings()
 {
     DocumentationStruct& rec = *m_psDocumentation;
-    const int iLanguage = CPageText::GetLanguageOffset();
+    const int iLanguage = GetLanguageOffset();
     rec.iLineEnd = 0;
     rec.iColumnSeparator = iLanguage == LANGUAGE_ENGLISH ? 2 : 1;
     rec.iDecimalSeparator = iLanguage == LANGUAGE_ENGLISH ? 1 : 0;
-    if (CPageHost* pHost = CPageHost::FromMainWindow())
+    if (CPageHost* pHost = GetPageHost())
     {
         const EnvRegStruct& env = pHost->GetEnvironment().m_sEnvReg;
         if (env.iIdOfDecSep == 0 || env.iIdOfDecSep == 1)
@@ -90,7 +90,7 @@ bool CDlgDocumentation::SetDefaultSettings()
 bool CDlgDocumentation::SetDefaultTexts()
 {
     CString strDocuments;
-    if (CPageHost* pHost = CPageHost::FromMainWindow())
+    if (CPageHost* pHost = GetPageHost())
         strDocuments = pHost->GetEnvironment().m_strPathUserNameOwnFiles;
     const CString strDirectory = strDocuments + "\\TQ5";
     m_strMwTargetDirectory = m_strIoNioTargetDirectory = m_strDmTargetDirectory = strDirectory;
@@ -105,7 +105,7 @@ bool CDlgDocumentation::SetDefaultTexts()
 
 BOOL CDlgDocumentation::UpdateLanguageTexts()
 {
-    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_DOCUMENTATION, CPageText::GetLanguageOffset());
+    return CPageText::SetItemText(this, IDC_PAGE_GROUP, IDS_PAGE_DOCUMENTATION, GetLanguageOffset());
 }
 
 bool CDlgDocumentation::IsAutoStorageComplete(const DocumentationStruct& docu,
@@ -129,8 +129,7 @@ bool CDlgDocumentation::CheckAutoStorageSettings()
     if (IsAutoStorageComplete(*m_psDocumentation, strDirectories, strPrefixes))
         return true;
     CString strMessage;
-    strMessage.LoadString(IDS_STORAGE_SETTINGS_INCOMPLETE +
-                          static_cast<UINT>(CPageText::GetLanguageOffset()));
+    strMessage.LoadString(IDS_STORAGE_SETTINGS_INCOMPLETE + static_cast<UINT>(GetLanguageOffset()));
     AfxMessageBox(strMessage, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

@@ -1,6 +1,6 @@
 // The main frame as a window of the test program, without view and pages: its menu in each language,
 // the navigation tree, the status texts, the update handlers, the hot keys of the log, the copy of a
-// selection, the baud-change wait and its bars.
+// selection, the baud-change wait, its bars, and the engine roles of the windows it registers.
 #include "MenuTexts.h"
 #include "framework/AfxRes.h"
 #include "framework/CStatusBar.h"
@@ -9,6 +9,10 @@
 #include "resources/resource.h"
 #include "app/CMainFrame.h"
 #include "app/TreeCtrlStruct.h"
+#include "measurement/CDlgMeasureAdjust.h"
+#include "measurement/CDlgMeasureDiagram.h"
+#include "sensorpages/CDlgDiagnostic.h"
+#include "shell/ShellMessages.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/DocumentationStruct.h"
 #include "support/PumpUntil.h"
@@ -16,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -430,4 +435,50 @@ TEST_F(MainFrameWindow, TheWindowIsNotMadeSmallerThan800By700)
     const CRect rcWork = CEnvironment::GetWorkArea();
     EXPECT_EQ(std::min<LONG>(800, rcWork.Width()), info.ptMinTrackSize.x);
     EXPECT_EQ(std::min<LONG>(700, rcWork.Height()), info.ptMinTrackSize.y);
+}
+
+// The operator panel, the settings page, the diagnostic page and the start-up dialog play their roles
+// for the sensor engine from their registration with the frame until they are destroyed.
+TEST_F(MainFrameWindow, WindowsPlayTheirEngineRolesFromRegistrationUntilDestroyed)
+{
+    CDlgMeasureDiagram panel;
+    CDlgMeasureAdjust adjust;
+    CDlgDiagnostic diagnostic;
+    struct Page
+    {
+        CModePage* pPage;
+        UINT nTemplate;
+        int iKind;
+        std::function<bool()> isAttached;
+    };
+    CComPort& engine = *m_pFrame;
+    const Page pages[] = {
+        {&panel, IDD_DLG_MEASURE_DIAGRAM, REGISTER_KIND_DLG_MEASURE_DIAGRAM,
+         [&] { return &engine.COM_Panel() == static_cast<CComPortPanelRole*>(&panel); }},
+        {&adjust, IDD_DLG_MEASURE_ADJUST, REGISTER_KIND_DLG_MEASURE_ADJUST,
+         [&] { return &engine.COM_Adjust() == static_cast<CComPortAdjustRole*>(&adjust); }},
+        {&diagnostic, IDD_DLG_DIAGNOSTIC, REGISTER_KIND_DLG_DIAGNOSTIC,
+         [&] { return &engine.COM_Diagnostic() == static_cast<CComPortDiagnosticRole*>(&diagnostic); }},
+    };
+    for (const Page& page : pages)
+    {
+        SCOPED_TRACE(page.iKind);
+        page.pPage->SetPageHost(m_pFrame);
+        ASSERT_TRUE(page.pPage->Create(page.nTemplate, m_pFrame));
+        EXPECT_FALSE(page.isAttached()) << "created, not registered";
+        m_pFrame->RegisterPointerDirect(page.pPage, 0, page.iKind);
+        EXPECT_TRUE(page.isAttached());
+        page.pPage->DestroyWindow();
+        EXPECT_FALSE(page.isAttached());
+    }
+    m_pFrame->m_sPointer.pDlgMeasureDiagram = nullptr;
+    m_pFrame->m_sPointer.pDlgMeasureAdjust = nullptr;
+    m_pFrame->m_sPointer.pDlgDiagnostic = nullptr;
+
+    // The start-up dialog registers itself when it is made.
+    CDlgStartUp& startUp = m_pFrame->m_dlgStartUp;
+    ASSERT_TRUE(startUp.Create(IDD_DLG_STARTUP, nullptr));
+    EXPECT_EQ(&engine.COM_StartUp(), static_cast<CComPortStartUpRole*>(&startUp));
+    startUp.DestroyWindow();
+    EXPECT_NE(&engine.COM_StartUp(), static_cast<CComPortStartUpRole*>(&startUp));
 }

@@ -26,7 +26,7 @@ constexpr DWORD STYLE_DEFAULT = 0x0A;       // file, read-only, picture one
 
 const UINT s_nBrowseNotify = CPathBrowseCtrl::GetBrowseNotifyMessage();
 
-// The page's dialog as the control sees it: its parent, and the main window with the page hooks.
+// The page's dialog as the control sees it: its parent, with the page hooks.
 class CBrowseParent : public CWnd, public CPathBrowseHost
 {
 public:
@@ -321,6 +321,21 @@ TEST_F(PathBrowse, TypingCallsThePageHookOnEveryKeystrokeAReadOnlyFieldOnlyOnBro
     EXPECT_EQ(readOnly.Browse(), CPathBrowseCtrl::BROWSE_CHOSEN);
     ASSERT_EQ(m_parent.m_hooks.size(), 1u);
     EXPECT_EQ(m_parent.m_hooks[0].nNotifyCode, 220u);
+}
+
+// The hook is the page the control lies on, whatever the main window is.
+TEST_F(PathBrowse, ThePageHookIsTheControlsParent)
+{
+    CBrowseParent mainWindow;
+    ASSERT_TRUE(
+        mainWindow.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+    AfxGetApp()->m_pMainWnd = &mainWindow;
+    Create(STYLE_PROGRAMS, 311);
+    m_browse.GetEdit().SendMessage(WM_CHAR, 'C', 1);
+    EXPECT_EQ(m_parent.m_hooks.size(), 1u);
+    EXPECT_TRUE(mainWindow.m_hooks.empty());
+    AfxGetApp()->m_pMainWnd = &m_parent;
+    mainWindow.DestroyWindow();
 }
 
 TEST_F(PathBrowse, StyleBitsLayTheButtonOutAndRemakeTheEditKeepingItsText)

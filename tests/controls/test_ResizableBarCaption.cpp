@@ -150,6 +150,8 @@ protected:
         ASSERT_TRUE(m_frame.Create(800, 600));
         AfxGetApp()->m_pMainWnd = m_frame.m_pFrame;
         CHostFrame* pHost = m_frame.m_pFrame;
+        for (CTestCaptionBar& bar : m_frame.m_bars)
+            bar.SetFrameLink(pHost);
         const int nBars[4] = {VIEWBAR_CHANNEL_A, VIEWBAR_CHANNEL_B, VIEWBAR_CHANNEL_C, VIEWBAR_NAVIGATION};
         for (int i = 0; i < 4; ++i)
             pHost->m_pBars[nBars[i]] = &m_frame.m_bars[i];
@@ -252,8 +254,7 @@ TEST_F(ResizableBarCaptionTest, NothingIsLaidOutBeforeTheFrameIsInitialisedNorIn
     Paint(Bar(2)); // channel bar C: nothing to lay out
     EXPECT_TRUE(Host().m_log.empty());
 
-    // Without a main window that hosts the bars, a bar stays suspended.
-    AfxGetApp()->m_pMainWnd = nullptr;
+    // Without a frame that hosts the bars, a bar stays suspended.
     CTestCaptionBar& navi = Bar(3);
     navi.m_pFrameLink = nullptr;
     navi.m_bSuspended = TRUE;

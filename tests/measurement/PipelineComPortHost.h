@@ -1,14 +1,26 @@
-// The sensor engine's host for tests and benchmarks of the value pipeline: the value calls go to the
-// pipeline as the main frame hands them on; everything else is without effect. Header-only.
+// The sensor engine's frame, settings page and panel for tests and benchmarks of the value pipeline:
+// the value calls go to the pipeline as the main frame hands them on; everything else is without
+// effect. Header-only.
 #pragma once
 
 #include "measurement/CValuePipeline.h"
-#include "protocol/NullComPortHost.h"
+#include "protocol/CComPort.h"
+#include "protocol/CComPortAdjustRole.h"
+#include "protocol/CComPortHost.h"
+#include "protocol/CComPortPanelRole.h"
 
-class CPipelineComPortHost : public CNullComPortHost
+class CPipelineComPortHost : public CComPortHost, public CComPortAdjustRole, public CComPortPanelRole
 {
 public:
     explicit CPipelineComPortHost(CValuePipeline& pipeline) : m_pipeline(pipeline) {}
+
+    // Attaches this host to the engine as its frame, settings page and panel.
+    void AttachTo(CComPort& engine)
+    {
+        engine.COM_AttachHost(this);
+        engine.COM_AttachAdjust(this);
+        engine.COM_AttachPanel(this);
+    }
 
     int m_iLanguageOffset = 0;
     bool m_bChannelA = true;

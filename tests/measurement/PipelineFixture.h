@@ -53,7 +53,7 @@ class PipelineTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        port.COM_AttachHost(&portHost);
+        portHost.AttachTo(port);
         port.COM_SetWriteSink([](const CString&) { return true; });
         host.m_psChannel = pipeline.m_sChannel;
         settings.SetDefaults();

@@ -17,7 +17,6 @@ class ComPortEngineTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        engine.COM_AttachHost(&host);
         engine.COM_SetWriteSink(
             [this](const CString& strBytes)
             {

@@ -35,7 +35,7 @@ bool CComPortTestFrame::CreateAndInit()
     if (!m_comboPorts.Create(WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, rect, this, ID_PORT_COMBO))
         return false;
     COM_Init(this);
-    return m_pMainFrame == this;
+    return true;
 }
 
 void CComPortTestFrame::Frame_SetTimer(UINT_PTR nIdEvent, UINT uiElapse)

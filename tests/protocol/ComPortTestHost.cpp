@@ -2,6 +2,29 @@
 
 #include <algorithm>
 
+CTestComPortHost::CTestComPortHost(CComPort* pEngine) : m_pEngine(pEngine)
+{
+    AttachAll(true);
+}
+
+CTestComPortHost::~CTestComPortHost()
+{
+    AttachAll(false);
+}
+
+void CTestComPortHost::AttachAll(bool bAttach)
+{
+    m_pEngine->COM_AttachHost(bAttach ? this : nullptr);
+    m_pEngine->COM_AttachAdjust(bAttach ? this : nullptr);
+    m_pEngine->COM_AttachPanel(bAttach ? this : nullptr);
+    m_pEngine->COM_AttachStartUp(bAttach ? this : nullptr);
+    m_pEngine->COM_AttachConnection(bAttach ? this : nullptr);
+    m_pEngine->COM_AttachInfo(bAttach ? this : nullptr);
+    m_pEngine->COM_AttachCalib(bAttach ? this : nullptr);
+    m_pEngine->COM_AttachDiagnostic(bAttach ? this : nullptr);
+    m_pEngine->COM_AttachDocumentation(bAttach ? this : nullptr);
+}
+
 int CTestComPortHost::Count(const std::string& strCall) const
 {
     return static_cast<int>(std::count_if(m_log.begin(), m_log.end(),

@@ -1,17 +1,34 @@
-// Stand-in for the main frame, the panel and the pages around the sensor engine: records what the
-// engine asks of them, answers from settable fields, and plays the few panel reactions the engine
-// relies on (control-signal toggle, single-shot button) the way the operator panel does.
+// Stand-in for the main frame, the panel and the pages around the sensor engine: plays every role,
+// attached to the engine from construction to destruction, records what the engine asks of them,
+// answers from settable fields, and plays the few panel reactions the engine relies on
+// (control-signal toggle, single-shot button) the way the operator panel does.
 #pragma once
 
 #include "protocol/CComPort.h"
+#include "protocol/CComPortAdjustRole.h"
+#include "protocol/CComPortCalibRole.h"
+#include "protocol/CComPortConnectionRole.h"
+#include "protocol/CComPortDiagnosticRole.h"
+#include "protocol/CComPortDocumentationRole.h"
 #include "protocol/CComPortHost.h"
+#include "protocol/CComPortInfoRole.h"
+#include "protocol/CComPortPanelRole.h"
+#include "protocol/CComPortStartUpRole.h"
 
 #include <deque>
 #include <map>
 #include <string>
 #include <vector>
 
-class CTestComPortHost : public CComPortHost
+class CTestComPortHost : public CComPortHost,
+                         public CComPortAdjustRole,
+                         public CComPortPanelRole,
+                         public CComPortStartUpRole,
+                         public CComPortConnectionRole,
+                         public CComPortInfoRole,
+                         public CComPortCalibRole,
+                         public CComPortDiagnosticRole,
+                         public CComPortDocumentationRole
 {
 public:
     struct Delivery
@@ -27,7 +44,13 @@ public:
         int iState = -1;
     };
 
-    explicit CTestComPortHost(CComPort* pEngine) : m_pEngine(pEngine) {}
+    explicit CTestComPortHost(CComPort* pEngine);
+    ~CTestComPortHost() override;
+    CTestComPortHost(const CTestComPortHost&) = delete;
+    CTestComPortHost& operator=(const CTestComPortHost&) = delete;
+
+    // Attaches this host to the engine in every role (bAttach), or restores the do-nothing objects.
+    void AttachAll(bool bAttach);
 
     // How often a call was made (the log keeps every call by name, arguments after a blank).
     int Count(const std::string& strCall) const;
@@ -72,7 +95,7 @@ public:
     int m_iCalibSamples = 0;
     double m_adCountFactor[2] = {};
 
-    // ---- CComPortHost
+    // ---- The engine's frame and roles
     void Frame_Trace(const CString& strLine) override;
     void Frame_BeginWaitCursor() override { Log("Frame_BeginWaitCursor"); }
     void Frame_EndWaitCursor() override { Log("Frame_EndWaitCursor"); }
@@ -146,7 +169,6 @@ public:
     void StartUp_ShowSearchFailed() override { Log("StartUp_ShowSearchFailed"); }
     void StartUp_HideSearchProgress() override { Log("StartUp_HideSearchProgress"); }
     void StartUp_Hide() override { Log("StartUp_Hide"); }
-    void Connection_MarkAllPortsForSearch(int) override { Log("Connection_MarkAllPortsForSearch"); }
     void Connection_FillPortList(int) override { Log("Connection_FillPortList"); }
     void Connection_BeginRefill() override;
     void Connection_SetPortRow(const CString& strListText, int iRow, int iState, ULONG ulSerialNo) override;

@@ -9,11 +9,12 @@
 // initialisation does not take a good status answer. The case seed alone reproduces a case.
 #pragma once
 
-#include "NullComPortHost.h"
 #include "SensorAnswers.h"
 
 #include "framework/CException.h"
 #include "protocol/CComPort.h"
+#include "protocol/CComPortAdjustRole.h"
+#include "protocol/CComPortHost.h"
 #include "protocol/ComPortTimers.h"
 #include "support/ScriptedMessageBoxes.h"
 
@@ -29,7 +30,7 @@
 
 namespace protocol_test
 {
-class CFuzzHost : public CNullComPortHost
+class CFuzzHost : public CComPortHost, public CComPortAdjustRole
 {
 public:
     void Frame_SetTimer(UINT_PTR nIdEvent, UINT) override { m_timers[nIdEvent] = true; }
@@ -104,6 +105,7 @@ private:
     std::string Run()
     {
         m_engine.COM_AttachHost(&m_host);
+        m_engine.COM_AttachAdjust(&m_host);
         m_engine.TerSend_SetAddress(SENSOR_ADDRESS, 255);
         for (int iSegment = 0; iSegment < SEGMENTS_PER_CASE; ++iSegment)
         {

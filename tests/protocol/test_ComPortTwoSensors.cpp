@@ -1,52 +1,24 @@
 // A search over two ports with a sensor each, on a line of made-up ports: each port's record holds
 // only its own sensor's fields, also when one sensor has a damaged block and refuses another.
-#include "ComPortTestFrame.h"
-#include "FakeSensorLine.h"
-
-#include "protocol/ComPortTimers.h"
-#include "support/PumpUntil.h"
+#include "FakeLineFrameFixture.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace protocol_test;
 
 namespace
 {
-constexpr unsigned SEARCH_TIMEOUT_MS = 30000;
 const char* const KEY_SEVEN = "COM7   Fake sensor seven";
 const char* const KEY_EIGHT = "COM8   Fake sensor eight";
 constexpr unsigned char ADDRESS_SEVEN = 3;
 constexpr unsigned char ADDRESS_EIGHT = 6;
 
-void SetSerialNo(ConfigBlock& block, unsigned long ulSerialNo)
-{
-    block.SetUInt16At(10, static_cast<unsigned>(ulSerialNo >> 16));
-    block.SetUInt16At(12, static_cast<unsigned>(ulSerialNo & 0xFFFF));
-}
-
-// A sensor at ucAddress behind the port of strKey that sends the known blocks with its serial number.
-FakeSensor KnownSensor(const char* pszKey, unsigned char ucAddress, unsigned long ulSerialNo)
-{
-    FakeSensor sensor;
-    sensor.strKey = pszKey;
-    sensor.ucAddress = ucAddress;
-    for (const KnownBlock& known : KnownBlocks())
-        sensor.blocks[known.ucNumber] = SensorBlock(known.ucNumber, ucAddress, [](ConfigBlock&) {});
-    sensor.blocks[0] =
-        SensorBlock(0, ucAddress, [ulSerialNo](ConfigBlock& block) { SetSerialNo(block, ulSerialNo); });
-    return sensor;
-}
-
-class TwoSensorSearchTest : public ::testing::Test
+class TwoSensorSearchTest : public FakeLineFrameTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_frame.CreateAndInit());
-        m_pLine = std::make_unique<CFakeSensorLine>(m_frame.GetSafeHwnd(), m_frame.m_strClosedPortName);
-        m_frame.COM_SetLine(m_pLine.get());
+        FakeLineFrameTest::SetUp();
         // Sensor seven refuses its software configuration block and sends a damaged rotor header
         // with a range code of its own; sensor eight is complete.
         FakeSensor seven = KnownSensor(KEY_SEVEN, ADDRESS_SEVEN, 7007);
@@ -55,25 +27,13 @@ protected:
             0x80, ADDRESS_SEVEN, [](ConfigBlock& block) { block.SetUInt16At(16, 0x1250); }, true);
         m_pLine->m_sensors = {seven, KnownSensor(KEY_EIGHT, ADDRESS_EIGHT, 8008)};
     }
-
-    void TearDown() override { m_frame.COM_SetLine(nullptr); }
-
-    CComPortTestFrame m_frame;
-    std::unique_ptr<CFakeSensorLine> m_pLine;
 };
 } // namespace
 
 // The search reads sensor eight (the last listed port) first, then sensor seven.
 TEST_F(TwoSensorSearchTest, EachPortsRecordHoldsOnlyItsOwnSensor)
 {
-    m_frame.Frame_SetTimer(TIMER_START_SEARCH, 10);
-    ASSERT_TRUE(PumpUntil(
-        [this]
-        {
-            return m_frame.m_bSensorConfigRead && m_frame.COM_GetZMCOMConfgFlow() == ZM_STOP_MEASURE &&
-                   !m_frame.COM_IsSearchRunning();
-        },
-        SEARCH_TIMEOUT_MS));
+    ASSERT_TRUE(SearchAndConnect());
 
     const SensorStruct& seven = m_frame.m_sComPort.at(0).sSensor;
     const SensorStruct& eight = m_frame.m_sComPort.at(1).sSensor;
