@@ -116,14 +116,24 @@ BOOL CDCEx::Ellipse(LPCRECT lpRect)
     return CDC::Ellipse(rect);
 }
 
-BOOL CDCEx::Polygon(const POINT* lpPoints, int nCount)
+template <class Draw> BOOL CDCEx::WithScaledPoints(const POINT* lpPoints, int nCount, Draw draw)
 {
     if (!m_bScaling || nCount <= 0)
-        return CDC::Polygon(lpPoints, nCount);
+        return draw(lpPoints, nCount);
     std::vector<POINT> points(lpPoints, lpPoints + nCount);
     for (POINT& pt : points)
         ScaleLongs(pt.x, pt.y);
-    return CDC::Polygon(points.data(), nCount);
+    return draw(points.data(), nCount);
+}
+
+BOOL CDCEx::Polygon(const POINT* lpPoints, int nCount)
+{
+    return WithScaledPoints(lpPoints, nCount, [this](const POINT* p, int n) { return CDC::Polygon(p, n); });
+}
+
+BOOL CDCEx::Polyline(const POINT* lpPoints, int nCount)
+{
+    return WithScaledPoints(lpPoints, nCount, [this](const POINT* p, int n) { return CDC::Polyline(p, n); });
 }
 
 BOOL CDCEx::Rectangle(int x1, int y1, int x2, int y2)

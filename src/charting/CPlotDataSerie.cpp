@@ -22,10 +22,23 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kPlotModeEdit = 7;
 // Points moved through the archive at a time.
 constexpr int kArchiveSlice = 4096;
+// Line vertices handed to one Polyline call.
+constexpr size_t kPolylineBatch = 4096;
 
 COLORREF Inverted(COLORREF cr)
 {
     return RGB(255 - GetRValue(cr), 255 - GetGValue(cr), 255 - GetBValue(cr));
+}
+
+// The pen selected is solid and one pixel wide: a Polyline through the vertices then sets the pixels
+// that a LineTo from each vertex to the next sets (a wider or styled pen joins its segments, or carries
+// its pattern over them, in a Polyline).
+bool DrawsThinSolidLines(CDCEx* pDC)
+{
+    LOGPEN pen;
+    const HGDIOBJ hPen = ::GetCurrentObject(pDC->m_hDC, OBJ_PEN);
+    return hPen != nullptr && ::GetObjectA(hPen, sizeof(pen), &pen) == sizeof(pen) && pen.lopnStyle == PS_SOLID &&
+           pen.lopnWidth.x <= 1;
 }
 } // namespace
 
@@ -77,7 +90,7 @@ void CPlotDataSerie::CopyFrom(const CPlotDataSerie& other)
     m_bAscendingX = other.m_bAscendingX;
 }
 
-void CPlotDataSerie::ReferData(const CurvePoint* pData, int nCount)
+void CPlotDataSerie::ReferData(const CurvePoints& pData, int nCount)
 {
     m_pOwnData.reset();
     m_bOwnData = false;
@@ -85,13 +98,14 @@ void CPlotDataSerie::ReferData(const CurvePoint* pData, int nCount)
     m_iCount = nCount;
 }
 
-void CPlotDataSerie::CopyData(const CurvePoint* pData, int nCount)
+void CPlotDataSerie::CopyData(const CurvePoints& pData, int nCount)
 {
     std::unique_ptr<CurvePoint[]> pCopy;
     if (pData != nullptr && nCount > 0)
     {
         pCopy = std::make_unique<CurvePoint[]>(static_cast<size_t>(nCount));
-        std::copy_n(pData, nCount, pCopy.get());
+        pData.ForEachRun(0, nCount, [&](const CurvePoint* pRun, int iFirst, int nRun)
+                         { std::copy_n(pRun, nRun, pCopy.get() + iFirst); });
     }
     m_pOwnData = std::move(pCopy);
     m_bOwnData = true;
@@ -150,12 +164,16 @@ void CPlotDataSerie::Serialize(CArchive& ar)
     if (ar.IsStoring())
     {
         ar << m_iCount;
-        for (int nWritten = 0; nWritten < m_iCount;)
-        {
-            const int n = std::min(kArchiveSlice, m_iCount - nWritten);
-            ar.Write(m_pData + nWritten, static_cast<UINT>(n * sizeof(CurvePoint)));
-            nWritten += n;
-        }
+        m_pData.ForEachRun(0, m_iCount,
+                           [&](const CurvePoint* pRun, int /*iFirst*/, int nRun)
+                           {
+                               for (int nWritten = 0; nWritten < nRun;)
+                               {
+                                   const int n = std::min(kArchiveSlice, nRun - nWritten);
+                                   ar.Write(pRun + nWritten, static_cast<UINT>(n * sizeof(CurvePoint)));
+                                   nWritten += n;
+                               }
+                           });
         ar << m_iFirst << m_iLast << m_iXAxis << m_iYAxis << m_iIndex << m_iLineWidth << m_iFillStyle
            << m_iMarkerMode << m_iMarkerSymbol << m_iMarkerSize << m_iLineStyle;
         ar << m_bMarkers << m_bFill << m_bFillTransparent << m_sFillTarget << static_cast<DWORD>(m_crFill);
@@ -190,18 +208,20 @@ void CPlotDataSerie::Serialize(CArchive& ar)
 // Drawing
 
 // Walks the curve's drawn vertices (the first point of each run of points in one pixel column) and
-// draws lines or dots, records the hit segments and collects the fill corners.
+// draws lines or dots, records the hit segments and collects the fill corners. Lines of a thin solid
+// pen go to the context in Polyline batches rather than one LineTo per vertex.
 class CPlotDataSerie::Painter
 {
 public:
     Painter(CPlotDataSerie& serie, CDCEx* pDC, CPlotAxis* pXAxis, CPlotAxis* pYAxis)
-        : m_serie(serie), m_pDC(pDC), m_pXAxis(pXAxis), m_pYAxis(pYAxis),
-          m_rcPlot(serie.m_pGraph->GetPlotRect())
+        : m_serie(serie), m_pDC(pDC), m_xMap(pXAxis->GetPixelMap()), m_yMap(pYAxis->GetPixelMap()),
+          m_rcPlot(serie.m_pGraph->GetPlotRect()),
+          m_bPolyline(serie.m_iDrawStyle == 0 && DrawsThinSolidLines(pDC))
     {
     }
 
-    int Column(int i) const { return m_pXAxis->ValueToPixel(m_serie.m_pData[i]).x; }
-    CPoint Pixel(int i) const { return CPoint(Column(i), m_pYAxis->ValueToPixel(m_serie.m_pData[i]).y); }
+    int Column(int i) const { return m_xMap(m_serie.m_pData[i].x); }
+    CPoint Pixel(int i) const { return CPoint(Column(i), m_yMap(m_serie.m_pData[i].y)); }
 
     void Start(int i)
     {
@@ -212,13 +232,17 @@ public:
             Dot(m_first);
         if (m_serie.m_bFill)
             m_fill.push_back(m_first);
+        if (m_bPolyline)
+            m_line.assign(1, m_first);
     }
 
     void Next(const CPoint& pt)
     {
         if (m_rcPlot.PtInRect(pt) || m_rcPlot.PtInRect(m_last))
             m_serie.AddHitSegment(m_last.x, m_last.y, pt.x, pt.y);
-        if (m_serie.m_iDrawStyle == 0)
+        if (m_bPolyline)
+            AddLineVertex(pt);
+        else if (m_serie.m_iDrawStyle == 0)
             m_pDC->LineTo(pt);
         else if (m_serie.m_iDrawStyle == 1)
             Dot(pt);
@@ -227,16 +251,29 @@ public:
         m_last = pt;
     }
 
+    // Draws the lines still batched and leaves the current position at the last vertex.
+    void Finish()
+    {
+        if (m_line.size() < 2)
+            return;
+        FlushLine();
+        m_pDC->MoveTo(m_last);
+    }
+
     // Every point in order.
     void WalkAll()
     {
         Start(0);
-        for (int i = 1; i < m_serie.m_iCount; ++i)
-        {
-            const int x = Column(i);
-            if (x != m_last.x)
-                Next(CPoint(x, m_pYAxis->ValueToPixel(m_serie.m_pData[i]).y));
-        }
+        m_serie.m_pData.ForEachRun(1, m_serie.m_iCount,
+                                   [this](const CurvePoint* p, int /*iFirst*/, int nRun)
+                                   {
+                                       for (const CurvePoint* pEnd = p + nRun; p != pEnd; ++p)
+                                       {
+                                           const int x = m_xMap(p->x);
+                                           if (x != m_last.x)
+                                               Next(CPoint(x, m_yMap(p->y)));
+                                       }
+                                   });
     }
 
     // Points in ascending x on a linear axis: columns never decrease with the index, so the vertex of
@@ -286,6 +323,20 @@ public:
     }
 
 private:
+    void AddLineVertex(const CPoint& pt)
+    {
+        m_line.push_back(pt);
+        if (m_line.size() == kPolylineBatch)
+            FlushLine();
+    }
+
+    // Draws the batch; its last vertex starts the next one.
+    void FlushLine()
+    {
+        m_pDC->Polyline(m_line.data(), static_cast<int>(m_line.size()));
+        m_line.erase(m_line.begin(), m_line.end() - 1);
+    }
+
     void Dot(const CPoint& pt)
     {
         const int w = m_serie.m_iLineWidth;
@@ -348,12 +399,14 @@ private:
 
     CPlotDataSerie& m_serie;
     CDCEx* m_pDC;
-    CPlotAxis* m_pXAxis;
-    CPlotAxis* m_pYAxis;
+    const AxisPixelMap m_xMap;
+    const AxisPixelMap m_yMap;
     CRect m_rcPlot;
+    const bool m_bPolyline;
     CPoint m_first;
     CPoint m_last;
     std::vector<CPoint> m_fill;
+    std::vector<CPoint> m_line;
 };
 
 void CPlotDataSerie::Draw(CDCEx* pDC)
@@ -372,6 +425,7 @@ void CPlotDataSerie::Draw(CDCEx* pDC)
         painter.WalkColumns();
     else
         painter.WalkAll();
+    painter.Finish();
     if (m_bFill)
         painter.Fill();
 }
