@@ -35,8 +35,8 @@ private:
     void Check(const char* lpszWhat, double dValue, double dGoal, const char* lpszUnit, bool bMet,
                const char* lpszRelation)
     {
-        std::printf("goal: %s: %.4g %s (goal %s %.4g %s) %s\n", lpszWhat, dValue, lpszUnit, lpszRelation, dGoal,
-                    lpszUnit, bMet ? "met" : "MISSED");
+        std::printf("goal: %s: %.4g %s (goal %s %.4g %s) %s\n", lpszWhat, dValue, lpszUnit, lpszRelation,
+                    dGoal, lpszUnit, bMet ? "met" : "MISSED");
         m_nMissed += bMet ? 0 : 1;
     }
 

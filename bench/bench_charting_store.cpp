@@ -72,8 +72,8 @@ struct SlowestAdd
 {
     double dMs = 0; // the slowest add of one pass as it was measured
     int iAt = 0;
-    bool bKept = true;       // every point stored
-    double dHeldBytes = 0;   // what the store's blocks hold at the end
+    bool bKept = true;     // every point stored
+    double dHeldBytes = 0; // what the store's blocks hold at the end
 };
 
 // Times every add into one curve of a new store; each add's time goes into fastest[i] when it is below
@@ -129,7 +129,8 @@ int main()
         bKept = bKept && slowest.bKept;
         std::printf("  pass %d: slowest add %.3f ms at point %d; the store holds %.1f MB, %.1f bytes per "
                     "point (16 bytes of data)\n",
-                    p + 1, slowest.dMs, slowest.iAt, slowest.dHeldBytes / 1e6, slowest.dHeldBytes / POINTS_TIMED);
+                    p + 1, slowest.dMs, slowest.iAt, slowest.dHeldBytes / 1e6,
+                    slowest.dHeldBytes / POINTS_TIMED);
     }
     const auto itWorst = std::max_element(fastest.begin(), fastest.end());
     std::printf("slowest add in every pass: %.3f ms at point %d\n", *itWorst,
@@ -137,8 +138,7 @@ int main()
     std::printf("this machine: %.2f us for the first write to a fresh page (256 points)\n",
                 PageTouchMicroseconds());
 
-    goals.AtLeast("first measurement", PointsPerSecond(dFirst) / 1e6, GOAL_POINTS_PER_S / 1e6,
-                  "M points/s");
+    goals.AtLeast("first measurement", PointsPerSecond(dFirst) / 1e6, GOAL_POINTS_PER_S / 1e6, "M points/s");
     goals.AtMost("slowest single add up to 20 M points", *itWorst, GOAL_SLOWEST_ADD_MS, "ms");
     goals.Holds("every point kept", bKept);
     return goals.Finish();

@@ -116,24 +116,29 @@ BOOL CDCEx::Ellipse(LPCRECT lpRect)
     return CDC::Ellipse(rect);
 }
 
-template <class Draw> BOOL CDCEx::WithScaledPoints(const POINT* lpPoints, int nCount, Draw draw)
+template <class Draw> BOOL CDCEx::WithScaledPoints(const POINT* lpPoints, size_t nCount, Draw draw)
 {
-    if (!m_bScaling || nCount <= 0)
-        return draw(lpPoints, nCount);
+    if (!m_bScaling || nCount == 0)
+        return draw(lpPoints);
     std::vector<POINT> points(lpPoints, lpPoints + nCount);
     for (POINT& pt : points)
         ScaleLongs(pt.x, pt.y);
-    return draw(points.data(), nCount);
+    return draw(points.data());
 }
 
 BOOL CDCEx::Polygon(const POINT* lpPoints, int nCount)
 {
-    return WithScaledPoints(lpPoints, nCount, [this](const POINT* p, int n) { return CDC::Polygon(p, n); });
+    return WithScaledPoints(lpPoints, nCount > 0 ? nCount : 0,
+                            [&](const POINT* p) { return CDC::Polygon(p, nCount); });
 }
 
-BOOL CDCEx::Polyline(const POINT* lpPoints, int nCount)
+BOOL CDCEx::PolyPolyline(const POINT* lpPoints, const DWORD* lpCounts, int nPolylines)
 {
-    return WithScaledPoints(lpPoints, nCount, [this](const POINT* p, int n) { return CDC::Polyline(p, n); });
+    size_t nPoints = 0;
+    for (int i = 0; i < nPolylines; ++i)
+        nPoints += lpCounts[i];
+    return WithScaledPoints(lpPoints, nPoints,
+                            [&](const POINT* p) { return ::PolyPolyline(m_hDC, p, lpCounts, nPolylines); });
 }
 
 BOOL CDCEx::Rectangle(int x1, int y1, int x2, int y2)

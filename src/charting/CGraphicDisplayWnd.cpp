@@ -65,7 +65,7 @@ CGraphicDisplayWnd::CGraphicDisplayWnd(std::unique_ptr<CDataManager> pDataManage
 
 CGraphicDisplayWnd::~CGraphicDisplayWnd()
 {
-    // The property window refers to the chart, the chart to the store's arrays.
+    // The property window refers to the chart, the chart to the store's points.
     m_pChartPage.reset();
     m_pChart.reset();
     m_pIntervalSlider.reset();

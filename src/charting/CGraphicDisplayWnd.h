@@ -1,7 +1,7 @@
 // The diagram window: the chart with a position slider above it and an interval slider below it, kept
-// in step. It owns the curve store of up to ten curves, whose arrays the chart draws from without copying,
-// and it is the one way the rest of the program reaches the chart: adding points, showing curves, the
-// visible x range, titles, formats and colours, reading the points back, and the diagram bitmap.
+// in step. It owns the curve store of up to ten curves, whose points the chart draws in place without
+// copying, and it is the one way the rest of the program reaches the chart: adding points, showing curves,
+// the visible x range, titles, formats and colours, reading the points back, and the diagram bitmap.
 #pragma once
 
 #include "charting/CDataManager.h"

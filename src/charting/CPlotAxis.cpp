@@ -21,8 +21,8 @@ constexpr double kExponentLimit = 1e6; // beyond it a number axis switches to "%
 constexpr double kLogMin = 1e-16;      // smallest minimum of a logarithmic range
 constexpr double kLogMax = 1e-15;      // smallest maximum of a logarithmic range
 constexpr double kSecondsPerDay = 86400.0;
-constexpr double kEpochDate = 25569.0;  // 1970-01-01 00:00 as an OLE date
-constexpr double kSecondsLimit = 1e15;  // time rounding leaves larger values alone
+constexpr double kEpochDate = 25569.0; // 1970-01-01 00:00 as an OLE date
+constexpr double kSecondsLimit = 1e15; // time rounding leaves larger values alone
 
 // Whole seconds of a span or a date counted from the epoch; false when out of reach.
 bool ToSeconds(double dDays, long long& nSeconds)
@@ -472,7 +472,7 @@ AxisPixelMap CPlotAxis::GetPixelMap()
     const CRect rcPlot = PlotRect();
     m_dSpan = m_dMax - m_dMin;
     const bool bY = IsYAxis();
-    return {m_bLinear != FALSE, bY,     bY ? rcPlot.bottom : rcPlot.left, m_iLength, m_dMin, m_dMax,
+    return {m_bLinear != FALSE, bY, bY ? rcPlot.bottom : rcPlot.left, m_iLength, m_dMin, m_dMax,
             m_iLength / m_dSpan};
 }
 

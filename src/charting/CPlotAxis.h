@@ -24,10 +24,10 @@ struct AxisPixelMap
     static constexpr double PIXEL_LIMIT = 1 << 26; // pixels beyond it are clipped before conversion
 
     bool bLinear;
-    bool bY;      // pixels count up from the plot's bottom
-    int nOrigin;  // the plot's left edge (x) or bottom (y)
-    int nLength;  // pixels of the axis at its last drawing
-    double dMin;  // the displayed range
+    bool bY;     // pixels count up from the plot's bottom
+    int nOrigin; // the plot's left edge (x) or bottom (y)
+    int nLength; // pixels of the axis at its last drawing
+    double dMin; // the displayed range
     double dMax;
     double dScale; // pixels per unit of a linear axis
 

@@ -1,5 +1,5 @@
 // One curve of the chart: CurvePoint values drawn as a polyline through one x axis and one y axis, with
-// optional markers, dots and an area fill. The points are referenced (the curve store's arrays) or
+// optional markers, dots and an area fill. The points are referenced (the curve store's blocks) or
 // owned. The segments drawn at the last paint serve the chart's hit test. Trend lines and moving
 // averages come back as new point arrays.
 #pragma once

@@ -60,7 +60,8 @@ TEST(DataManager, PointsAcrossBlocksStayWhereTheyWereStored)
     }
     // The runs a writer reads are the blocks, in order.
     std::vector<int> runs;
-    points.ForEachRun(kBlock - 2, nPoints, [&](const CurvePoint* pRun, int iFirst, int nRun)
+    points.ForEachRun(kBlock - 2, nPoints,
+                      [&](const CurvePoint* pRun, int iFirst, int nRun)
                       {
                           EXPECT_EQ(pRun, stored[iFirst]);
                           runs.push_back(nRun);

@@ -190,9 +190,11 @@ TEST_F(SerieTest, ColumnWalkOverAscendingPointsDrawsWhatEveryPointDraws)
 
 namespace
 {
-// A hysteresis loop as a channel on the x axis draws it: x swept up and down ten times, y lagging
-// behind, both with a little noise. Kept in the curve store's blocks, across a block boundary.
-void FillHysteresisLoops(CDataManager& store, int nPoints)
+// Curves whose x run back and forth, kept in the curve store's blocks across a block boundary. Curve 0:
+// a hysteresis loop as a channel on the x axis draws it, x swept up and down ten times, y lagging
+// behind, both with a little noise. Curve 1: x running back every 250 points, y noisy, so that the
+// curve seldom runs over its own path.
+void FillUnorderedCurves(CDataManager& store, int nPoints)
 {
     const double dPeriod = nPoints / 10.0;
     for (int i = 0; i < nPoints; ++i)
@@ -200,7 +202,9 @@ void FillHysteresisLoops(CDataManager& store, int nPoints)
         const double dPhase = 6.283185307179586 * i / dPeriod;
         const double x = -std::cos(dPhase) * 100 + ((i * 104729LL) % 7 - 3) * 0.05;
         const double dLag = std::sin(dPhase) >= 0 ? 20 : -20;
-        store.addPoint(0, x, 50 + 40 * std::tanh((x - dLag) / 30) + ((i * 7919LL) % 13 - 6) * 0.2);
+        const double dNoise = ((i * 7919LL) % 13 - 6) * 0.2;
+        store.addPoint(0, x, 50 + 40 * std::tanh((x - dLag) / 30) + dNoise);
+        store.addPoint(1, (i % 250) * 0.9 - 110 + i * 1e-6, 50 + 5 * dNoise);
     }
 }
 
@@ -210,7 +214,8 @@ std::vector<HitSegment> DrawVertexByVertex(const CurvePoints& points, int nCount
                                            const CRect& rcPlot, int nDrawStyle, int nWidth, CDC& dc)
 {
     std::vector<HitSegment> segments;
-    const auto pixel = [&](int i) { return CPoint(x.ValueToPixel(points[i]).x, y.ValueToPixel(points[i]).y); };
+    const auto pixel = [&](int i)
+    { return CPoint(x.ValueToPixel(points[i]).x, y.ValueToPixel(points[i]).y); };
     const auto draw = [&](const CPoint& pt, bool bFirst)
     {
         if (nDrawStyle == 1)
@@ -240,16 +245,18 @@ TEST_F(SerieTest, UnorderedCurveDrawsWhatOneLineToPerVertexDraws)
 {
     CDataManager store;
     const int nPoints = CDataManager::BLOCK_POINTS + 4000;
-    FillHysteresisLoops(store, nPoints);
+    FillUnorderedCurves(store, nPoints);
     struct Case
     {
+        int iCurve;
         double dMin, dMax;
         int nWidth, nLineStyle, nRop, nDrawStyle;
     } cases[] = {
-        {-110, 110, 1, PS_SOLID, R2_COPYPEN, 0}, {-110, 110, 0, PS_SOLID, R2_COPYPEN, 0},
-        {-5, 8, 1, PS_SOLID, R2_COPYPEN, 0},     {40, 300, 1, PS_SOLID, R2_COPYPEN, 0},
-        {-110, 110, 1, PS_SOLID, R2_NOTXORPEN, 0},  {-110, 110, 3, PS_SOLID, R2_COPYPEN, 0},
-        {-5, 8, 1, PS_DASH, R2_COPYPEN, 0},      {-5, 8, 2, PS_SOLID, R2_COPYPEN, 1},
+        {0, -110, 110, 1, PS_SOLID, R2_COPYPEN, 0},   {0, -110, 110, 0, PS_SOLID, R2_COPYPEN, 0},
+        {0, -5, 8, 1, PS_SOLID, R2_COPYPEN, 0},       {0, 40, 300, 1, PS_SOLID, R2_COPYPEN, 0},
+        {0, -110, 110, 1, PS_SOLID, R2_NOTXORPEN, 0}, {0, -110, 110, 3, PS_SOLID, R2_COPYPEN, 0},
+        {0, -5, 8, 1, PS_DASH, R2_COPYPEN, 0},        {0, -5, 8, 2, PS_SOLID, R2_COPYPEN, 1},
+        {1, -110, 110, 1, PS_SOLID, R2_COPYPEN, 0},   {1, -50, 0, 1, PS_SOLID, R2_COPYPEN, 0},
     };
     for (const Case& c : cases)
     {
@@ -257,7 +264,7 @@ TEST_F(SerieTest, UnorderedCurveDrawsWhatOneLineToPerVertexDraws)
         ChartCanvas serie(220, 120), reference(220, 120);
         CPlotDataSerie curve;
         curve.m_pGraph = &m_host;
-        curve.ReferData(store.getCurve(0), nPoints);
+        curve.ReferData(store.getCurve(c.iCurve), nPoints);
         curve.m_iLineWidth = c.nWidth;
         curve.m_iLineStyle = c.nLineStyle;
         curve.SetDrawStyle(c.nDrawStyle);
@@ -269,16 +276,18 @@ TEST_F(SerieTest, UnorderedCurveDrawsWhatOneLineToPerVertexDraws)
         CPen pen;
         ASSERT_TRUE(pen.CreatePen(c.nLineStyle, c.nWidth, RGB(0, 0, 0)));
         CPen* pOld = reference.m_dc.SelectObject(&pen);
-        const std::vector<HitSegment> segments = DrawVertexByVertex(
-            store.getCurve(0), nPoints, m_x, m_y, m_host.m_rcPlot, c.nDrawStyle, c.nWidth, reference.m_dc);
+        const std::vector<HitSegment> segments =
+            DrawVertexByVertex(store.getCurve(c.iCurve), nPoints, m_x, m_y, m_host.m_rcPlot, c.nDrawStyle,
+                               c.nWidth, reference.m_dc);
         reference.m_dc.SelectObject(pOld);
 
         EXPECT_GT(reference.CountOther(m_host.m_rcPlot, kWhite), 100) << c.dMin;
         EXPECT_EQ(serie.CountDifferent(reference, CRect(0, 0, 220, 120)), 0)
-            << c.dMin << ".." << c.dMax << " width " << c.nWidth << " style " << c.nLineStyle << " rop "
-            << c.nRop;
+            << "curve " << c.iCurve << ", " << c.dMin << ".." << c.dMax << " width " << c.nWidth << " style "
+            << c.nLineStyle << " rop " << c.nRop;
         EXPECT_TRUE(SameSegments(curve.GetHitSegments(), segments))
-            << c.dMin << ".." << c.dMax << ": " << curve.GetHitSegments().size() << " against " << segments.size();
+            << c.dMin << ".." << c.dMax << ": " << curve.GetHitSegments().size() << " against "
+            << segments.size();
     }
 }
 
