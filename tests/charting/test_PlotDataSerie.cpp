@@ -281,6 +281,8 @@ TEST_F(SerieTest, UnorderedCurveDrawsWhatOneLineToPerVertexDraws)
                                c.nWidth, reference.m_dc);
         reference.m_dc.SelectObject(pOld);
 
+        if (&c == &cases[0])
+            serie.Save("serie_hysteresis_loops");
         EXPECT_GT(reference.CountOther(m_host.m_rcPlot, kWhite), 100) << c.dMin;
         EXPECT_EQ(serie.CountDifferent(reference, CRect(0, 0, 220, 120)), 0)
             << "curve " << c.iCurve << ", " << c.dMin << ".." << c.dMax << " width " << c.nWidth << " style "
