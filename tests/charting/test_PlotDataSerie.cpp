@@ -2,7 +2,7 @@
 // selected, fill to the plot bottom, the column walk over ascending points that gives the same picture
 // and segments as visiting every point, the batched lines of a curve whose x run back and forth that
 // give the same picture as one LineTo per vertex, marker strides, the segment hit test, trends and moving
-// averages, copies and the archive record.
+// averages, copies and the archive record, also of points kept in the curve store's blocks.
 #include "ChartCanvas.h"
 #include "FakePlotHost.h"
 
@@ -428,6 +428,36 @@ TEST(SerieData, CopiesShareReferencedPointsAndDuplicateOwnedOnes)
     EXPECT_EQ(props.iCount, 2);
     EXPECT_EQ(props.byValid, 1);
     EXPECT_STREQ(props.szTitle, " ");
+}
+
+TEST(SerieData, StoredPointsAcrossBlocksAreCopiedAndArchivedWhole)
+{
+    CDataManager store;
+    const int nPoints = CDataManager::BLOCK_POINTS + 5;
+    for (int i = 0; i < nPoints; ++i)
+        store.addPoint(0, i, -0.5 * i);
+    CPlotDataSerie referring;
+    referring.ReferData(store.getCurve(0), nPoints);
+    CPlotDataSerie copy;
+    copy.CopyData(referring.m_pData, nPoints);
+    TempFile file("stored.bin");
+    {
+        CFile out(file.Path(), CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&out, CArchive::store);
+        referring.Serialize(ar);
+    }
+    CPlotDataSerie loaded;
+    {
+        CFile in(file.Path(), CFile::modeRead);
+        CArchive ar(&in, CArchive::load);
+        loaded.Serialize(ar);
+    }
+    for (const CPlotDataSerie* pSerie : {&copy, &loaded})
+    {
+        ASSERT_EQ(pSerie->m_iCount, nPoints);
+        for (int i = 0; i < nPoints; ++i)
+            ASSERT_EQ(pSerie->GetY(i), -0.5 * i) << i;
+    }
 }
 
 TEST(SerieData, ArchiveKeepsPointsAndSettingsAndRefusesAShortRecord)
