@@ -1,12 +1,15 @@
-// Painting the live diagram: a diagram window of 800 by 400 pixels shows two curves over time, sampled
-// at the highest stream rate (5000 values per second, so 1 M points are 200 s), as the diagram pane
-// shows them: the whole measurement, and the scrolling view of the last 5 seconds. Prints the time of
-// one synchronous repaint (CGraphicDisplayWnd::redrawChart, median of several) for 100 k, 1 M and
-// 10 M points per curve. Goals: a 1 M-point paint under 16 ms, and the scrolling view's cost not
-// growing with the number of points (ratio of 10 M to 100 k near 1). For comparison it also paints
-// 1 M points whose x do not ascend, which the chart draws point by point.
+// Painting the live diagram: a diagram window of 800 by 400 pixels shows two curves, sampled at the
+// highest stream rate (5000 values per second, so 1 M points are 200 s), as the diagram pane shows
+// them. Over time: the whole measurement and the scrolling view of the last 5 seconds, for 100 k, 1 M
+// and 10 M points per curve. With a channel on the x axis (x not ascending): 1 M points per curve of
+// hysteresis loops, and for comparison x running back every 1000 points, which puts nearly every point
+// in a pixel column of its own. Prints the time of one synchronous repaint
+// (CGraphicDisplayWnd::redrawChart, median of several).
+// Goals: a 1 M-point paint under 16 ms over time and with the hysteresis loops, and the scrolling
+// view's cost not growing with the number of points (10 M against 100 k points at most 2 times).
 #include "BenchClock.h"
 #include "BenchDiagram.h"
+#include "BenchGoal.h"
 
 #include "charting/CGraphicDisplayWnd.h"
 #include "charting/CPlot.h"
@@ -19,6 +22,7 @@
 namespace
 {
 constexpr double BUDGET_MS = 16.0;
+constexpr double GOAL_SCROLL_RATIO = 2.0;
 constexpr int REPEATS = 9;
 
 // Median milliseconds of one synchronous repaint.
@@ -41,13 +45,13 @@ struct Figures
     double dScrollMs;
 };
 
-// A diagram of nPoints per curve: a noisy sine on curve 0 and a ramp on curve 1.
-Figures Measure(CWnd& parent, int nPoints, bool bAscending)
+// A diagram of nPoints per curve over time, painted whole and as the last 5 s.
+Figures MeasureOverTime(CWnd& parent, int nPoints)
 {
     CGraphicDisplayWnd wnd;
     wnd.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 440), &parent, 1209);
     wnd.create(&parent);
-    FillDiagram(wnd, nPoints, bAscending);
+    FillDiagram(wnd, nPoints, BenchCurves::OverTime);
     Figures figures;
     wnd.setIntervalMode(0);
     figures.dWholeMs = PaintMs(wnd);
@@ -56,6 +60,20 @@ Figures Measure(CWnd& parent, int nPoints, bool bAscending)
     wnd.DestroyWindow();
     return figures;
 }
+
+// A diagram of nPoints per curve with a channel on x, painted over the whole x range of the points as
+// the diagram pane shows it.
+double MeasureChannelOnX(CWnd& parent, int nPoints, BenchCurves curves)
+{
+    CGraphicDisplayWnd wnd;
+    wnd.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 440), &parent, 1209);
+    wnd.create(&parent);
+    const BenchXExtent extent = FillDiagram(wnd, nPoints, curves);
+    wnd.setXRange(extent.dMin, extent.dMax);
+    const double dMs = PaintMs(wnd);
+    wnd.DestroyWindow();
+    return dMs;
+}
 } // namespace
 
 int main()
@@ -63,26 +81,30 @@ int main()
     CWnd parent;
     if (!parent.CreateEx(0, nullptr, "bench", WS_POPUP | WS_VISIBLE, 0, 0, 820, 460, nullptr, nullptr))
         return 1;
+    BenchGoals goals;
     // The chart with nothing to draw: axes, grid and areas only.
-    const Figures empty = Measure(parent, 2, true);
+    const Figures empty = MeasureOverTime(parent, 2);
     std::printf("diagram 800 x 400, two curves, median of %d paints; without points: %.2f ms\n", REPEATS,
                 empty.dWholeMs);
-    std::printf("%12s %14s %18s %14s\n", "points/curve", "whole view ms", "last 5 s view ms", "whole/16 ms");
-    double dScroll100k = 0, dScroll10M = 0;
-    for (int nPoints : {100'000, 1'000'000, 10'000'000})
+    std::printf("over time:\n%12s %14s %18s %14s\n", "points/curve", "whole view ms", "last 5 s view ms",
+                "whole/16 ms");
+    const int sizes[] = {100'000, 1'000'000, 10'000'000};
+    Figures overTime[3];
+    for (int k = 0; k < 3; ++k)
     {
-        const Figures f = Measure(parent, nPoints, true);
-        std::printf("%12d %14.2f %18.2f %14.2f\n", nPoints, f.dWholeMs, f.dScrollMs, f.dWholeMs / BUDGET_MS);
-        if (nPoints == 100'000)
-            dScroll100k = f.dScrollMs;
-        if (nPoints == 10'000'000)
-            dScroll10M = f.dScrollMs;
+        const Figures& f = overTime[k] = MeasureOverTime(parent, sizes[k]);
+        std::printf("%12d %14.2f %18.2f %14.2f\n", sizes[k], f.dWholeMs, f.dScrollMs, f.dWholeMs / BUDGET_MS);
     }
-    std::printf("scrolling view, 10 M against 100 k points: ratio %.2f (goal about 1)\n",
-                dScroll10M / dScroll100k);
-    const Figures unordered = Measure(parent, 1'000'000, false);
-    std::printf("1 M points whose x do not ascend (drawn point by point): whole view %.2f ms\n",
-                unordered.dWholeMs);
+    const double dLoopsMs = MeasureChannelOnX(parent, 1'000'000, BenchCurves::Hysteresis);
+    const double dSawtoothMs = MeasureChannelOnX(parent, 1'000'000, BenchCurves::Sawtooth);
+    std::printf("a channel on x, 1 M points per curve, whole view: hysteresis loops %.2f ms; x running back "
+                "every 1000 points (no goal) %.2f ms\n",
+                dLoopsMs, dSawtoothMs);
     parent.DestroyWindow();
-    return 0;
+
+    goals.AtMost("1 M points over time, whole view", overTime[1].dWholeMs, BUDGET_MS, "ms");
+    goals.AtMost("1 M points of hysteresis loops, whole view", dLoopsMs, BUDGET_MS, "ms");
+    goals.AtMost("scrolling view, 10 M against 100 k points", overTime[2].dScrollMs / overTime[0].dScrollMs,
+                 GOAL_SCROLL_RATIO, "times");
+    return goals.Finish();
 }

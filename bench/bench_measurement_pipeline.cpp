@@ -38,7 +38,7 @@ public:
     int AddPoint(int iCurve, double dX, double dY)
     {
         CSingleLock lock(&m_lock, TRUE);
-        return m_store.addPoint(iCurve, dX, dY, nullptr);
+        return m_store.addPoint(iCurve, dX, dY);
     }
     void ClearCurves()
     {

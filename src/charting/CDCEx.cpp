@@ -116,14 +116,29 @@ BOOL CDCEx::Ellipse(LPCRECT lpRect)
     return CDC::Ellipse(rect);
 }
 
-BOOL CDCEx::Polygon(const POINT* lpPoints, int nCount)
+template <class Draw> BOOL CDCEx::WithScaledPoints(const POINT* lpPoints, size_t nCount, Draw draw)
 {
-    if (!m_bScaling || nCount <= 0)
-        return CDC::Polygon(lpPoints, nCount);
+    if (!m_bScaling || nCount == 0)
+        return draw(lpPoints);
     std::vector<POINT> points(lpPoints, lpPoints + nCount);
     for (POINT& pt : points)
         ScaleLongs(pt.x, pt.y);
-    return CDC::Polygon(points.data(), nCount);
+    return draw(points.data());
+}
+
+BOOL CDCEx::Polygon(const POINT* lpPoints, int nCount)
+{
+    return WithScaledPoints(lpPoints, nCount > 0 ? nCount : 0,
+                            [&](const POINT* p) { return CDC::Polygon(p, nCount); });
+}
+
+BOOL CDCEx::PolyPolyline(const POINT* lpPoints, const DWORD* lpCounts, int nPolylines)
+{
+    size_t nPoints = 0;
+    for (int i = 0; i < nPolylines; ++i)
+        nPoints += lpCounts[i];
+    return WithScaledPoints(lpPoints, nPoints,
+                            [&](const POINT* p) { return ::PolyPolyline(m_hDC, p, lpCounts, nPolylines); });
 }
 
 BOOL CDCEx::Rectangle(int x1, int y1, int x2, int y2)

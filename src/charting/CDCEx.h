@@ -39,6 +39,7 @@ public:
     BOOL Ellipse(int x1, int y1, int x2, int y2);
     BOOL Ellipse(LPCRECT lpRect);
     BOOL Polygon(const POINT* lpPoints, int nCount);
+    BOOL PolyPolyline(const POINT* lpPoints, const DWORD* lpCounts, int nPolylines);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(LPCRECT lpRect);
     // With DT_CALCRECT the caller's rectangle is scaled and then receives the computed one.
@@ -61,4 +62,6 @@ private:
     void ScaleLongs(LONG& x, LONG& y);
     // A copy, scaled when m_bScaling is set.
     CRect Scaled(LPCRECT lpRect);
+    // Calls draw(points) with the points, or with a scaled copy when m_bScaling is set.
+    template <class Draw> BOOL WithScaledPoints(const POINT* lpPoints, size_t nCount, Draw draw);
 };

@@ -1,8 +1,13 @@
 #include "charting/CDataManager.h"
 
 #include <cfloat>
-#include <cstring>
 #include <limits>
+
+namespace
+{
+constexpr uint32_t kMaxCount = std::numeric_limits<int>::max();
+constexpr uint32_t kMaxBlocks = (kMaxCount + CDataManager::BLOCK_POINTS - 1) / CDataManager::BLOCK_POINTS;
+} // namespace
 
 CDataManager::~CDataManager()
 {
@@ -11,62 +16,58 @@ CDataManager::~CDataManager()
 
 void CDataManager::deleteAll()
 {
-    for (auto& pCurve : m_pCurve)
-        pCurve.reset();
+    for (Curve& curve : m_curves)
+    {
+        for (uint32_t k = 0; k < curve.nBlocks; ++k)
+            std::free(curve.ppBlocks[k]);
+        curve = Curve();
+    }
 }
 
-CurvePoint* CDataManager::AllocatePoints(size_t nPoints, bool bZeroed)
+CurvePoint* CDataManager::AllocatePoints(size_t nPoints)
 {
-    void* p = bZeroed ? std::calloc(nPoints, sizeof(CurvePoint)) : std::malloc(nPoints * sizeof(CurvePoint));
-    return static_cast<CurvePoint*>(p);
+    return static_cast<CurvePoint*>(std::malloc(nPoints * sizeof(CurvePoint)));
 }
 
-int CDataManager::addPoint(int iCurve, double x, double y, CCurveStoreOwner* pOwner)
+int CDataManager::addPoint(int iCurve, double x, double y)
 {
     if (!IsValid(iCurve))
         return -1;
-    if (!m_pCurve[iCurve])
-    {
-        CurvePoint* p = AllocatePoints(INITIAL_CAPACITY, false);
-        if (p == nullptr)
-            return Refuse(iCurve);
-        m_pCurve[iCurve].reset(p);
-        m_nCount[iCurve] = 0;
-        m_nCapacity[iCurve] = INITIAL_CAPACITY;
-    }
-    if (m_nCount[iCurve] == m_nCapacity[iCurve] && !Grow(iCurve, pOwner))
-        return Refuse(iCurve);
-    const uint32_t n = m_nCount[iCurve];
-    CurvePoint* pPoints = m_pCurve[iCurve].get();
-    if (n > 0 && !(x >= pPoints[n - 1].x)) // a NaN x ends the order too
-        m_bDescending[iCurve] = true;
-    pPoints[n] = {x, y};
-    m_nCount[iCurve] = n + 1;
+    Curve& curve = m_curves[iCurve];
+    const uint32_t n = curve.nCount;
+    if (n == curve.nBlocks * static_cast<uint32_t>(BLOCK_POINTS) && !AddBlock(curve))
+        return Refuse(curve);
+    if (n > 0 && !(x >= curve.dLastX)) // a NaN x ends the order too
+        curve.bDescending = true;
+    At(curve, n) = {x, y};
+    curve.dLastX = x;
+    curve.nCount = n + 1;
     return static_cast<int>(n + 1);
 }
 
-bool CDataManager::Grow(int iCurve, CCurveStoreOwner* pOwner)
+bool CDataManager::AddBlock(Curve& curve)
 {
-    const uint32_t nCapacity = m_nCapacity[iCurve];
-    // Counts are returned as int: the store never holds more than INT_MAX points in a curve.
-    if (nCapacity > static_cast<uint32_t>(std::numeric_limits<int>::max()) / 2)
+    if (curve.nCount == kMaxCount) // counts are returned as int
         return false;
-    CurvePoint* pNew = AllocatePoints(2 * static_cast<size_t>(nCapacity), true);
-    if (pNew == nullptr)
+    if (!curve.ppBlocks)
+    {
+        // Zeroed pages: only the part of the table in use is ever touched.
+        curve.ppBlocks.reset(static_cast<CurvePoint**>(std::calloc(kMaxBlocks, sizeof(CurvePoint*))));
+        if (!curve.ppBlocks)
+            return false;
+    }
+    CurvePoint* pBlock = AllocatePoints(BLOCK_POINTS);
+    if (pBlock == nullptr)
         return false;
-    std::memcpy(pNew, m_pCurve[iCurve].get(), m_nCount[iCurve] * sizeof(CurvePoint));
-    m_pCurve[iCurve].reset(pNew);
-    if (pOwner != nullptr)
-        pOwner->OnCurveArrayMoved(iCurve, pNew, static_cast<int>(m_nCount[iCurve]));
-    m_nCapacity[iCurve] = 2 * nCapacity;
+    curve.ppBlocks[curve.nBlocks++] = pBlock;
     return true;
 }
 
-int CDataManager::Refuse(int iCurve)
+int CDataManager::Refuse(const Curve& curve)
 {
     if (m_refusal == Refusal::None)
         m_refusal = Refusal::Pending;
-    return static_cast<int>(m_nCount[iCurve]);
+    return static_cast<int>(curve.nCount);
 }
 
 bool CDataManager::takeRefusal()
@@ -81,8 +82,8 @@ bool CDataManager::clearCurve(int iCurve)
 {
     if (!IsValid(iCurve))
         return false;
-    m_nCount[iCurve] = 0;
-    m_bDescending[iCurve] = false;
+    m_curves[iCurve].nCount = 0;
+    m_curves[iCurve].bDescending = false;
     m_refusal = Refusal::None;
     return true;
 }
@@ -91,16 +92,16 @@ int CDataManager::getCount(int iCurve, LPCSTR /*lpszCaller*/) const
 {
     if (!IsValid(iCurve))
         return 0;
-    const int n = static_cast<int>(m_nCount[iCurve]);
+    const int n = static_cast<int>(m_curves[iCurve].nCount);
     return m_bLastIndex && n != 0 ? n - 1 : n;
 }
 
 double CDataManager::getAbsoluteXMin(LPCSTR /*lpszCaller*/) const
 {
     double dMin = DBL_MAX;
-    for (int i = 0; i < CURVE_COUNT; ++i)
-        if (m_pCurve[i] && m_nCount[i] > 0 && m_pCurve[i][0].x < dMin)
-            dMin = m_pCurve[i][0].x;
+    for (const Curve& curve : m_curves)
+        if (curve.nCount > 0 && At(curve, 0).x < dMin)
+            dMin = At(curve, 0).x;
     return dMin;
 }
 
@@ -108,23 +109,27 @@ double CDataManager::getAbsoluteXMax(LPCSTR /*lpszCaller*/) const
 {
     // The last point itself, whatever the last-index flag says: never a read past the count.
     double dMax = -DBL_MAX;
-    for (int i = 0; i < CURVE_COUNT; ++i)
-        if (m_pCurve[i] && m_nCount[i] > 0 && m_pCurve[i][m_nCount[i] - 1].x > dMax)
-            dMax = m_pCurve[i][m_nCount[i] - 1].x;
+    for (const Curve& curve : m_curves)
+    {
+        if (curve.nCount > 0 && At(curve, curve.nCount - 1).x > dMax)
+            dMax = At(curve, curve.nCount - 1).x;
+    }
     return dMax;
 }
 
-CurvePoint* CDataManager::getCurve(int iCurve) const
+CurvePoints CDataManager::getCurve(int iCurve) const
 {
-    return IsValid(iCurve) ? m_pCurve[iCurve].get() : nullptr;
+    if (!IsValid(iCurve) || m_curves[iCurve].nBlocks == 0)
+        return {};
+    return CurvePoints::FromBlocks(m_curves[iCurve].ppBlocks.get());
 }
 
 uint32_t CDataManager::getCapacity(int iCurve) const
 {
-    return IsValid(iCurve) ? m_nCapacity[iCurve] : 0;
+    return IsValid(iCurve) ? m_curves[iCurve].nBlocks * static_cast<uint32_t>(BLOCK_POINTS) : 0;
 }
 
 bool CDataManager::isAscending(int iCurve) const
 {
-    return IsValid(iCurve) && !m_bDescending[iCurve];
+    return IsValid(iCurve) && !m_curves[iCurve].bDescending;
 }

@@ -65,7 +65,7 @@ CGraphicDisplayWnd::CGraphicDisplayWnd(std::unique_ptr<CDataManager> pDataManage
 
 CGraphicDisplayWnd::~CGraphicDisplayWnd()
 {
-    // The property window refers to the chart, the chart to the store's arrays.
+    // The property window refers to the chart, the chart to the store's points.
     m_pChartPage.reset();
     m_pChart.reset();
     m_pIntervalSlider.reset();
@@ -212,19 +212,10 @@ void CGraphicDisplayWnd::OnPaint()
 int CGraphicDisplayWnd::addPoint(int iCurve, double x, double y)
 {
     CSingleLock lock(&m_Lock, TRUE);
-    const int nCount = m_pDataManager->addPoint(iCurve, x, y, this);
+    const int nCount = m_pDataManager->addPoint(iCurve, x, y);
     if (m_pDataManager->takeRefusal() && m_pHost != nullptr)
         m_pHost->OnCurveStoreFull(iCurve);
     return nCount;
-}
-
-void CGraphicDisplayWnd::OnCurveArrayMoved(int iCurve, CurvePoint* pNew, int nCount)
-{
-    if (m_pShownCurve[iCurve] == nullptr || !m_pChart)
-        return;
-    if (CPlotDataSerie* pCurve = m_pChart->SetData(pNew, nCount, iCurve, 0, iCurve, true, false, false))
-        pCurve->SetAscendingX(m_pDataManager->isAscending(iCurve));
-    m_pShownCurve[iCurve] = pNew;
 }
 
 void CGraphicDisplayWnd::showCurve(int iCurve, bool bVisible, bool bOwnYAxis, bool bFit)
@@ -235,17 +226,16 @@ void CGraphicDisplayWnd::showCurve(int iCurve, bool bVisible, bool bOwnYAxis, bo
     FlagScope busy(m_bBusy);
     if (iCurve < 0 || iCurve >= CDataManager::CURVE_COUNT || !m_pChart)
         return;
-    CurvePoint* pArray = m_pDataManager->getCurve(iCurve);
-    if (pArray == nullptr)
+    const CurvePoints points = m_pDataManager->getCurve(iCurve);
+    if (points == nullptr)
         return;
     const int nCount = m_pDataManager->getCount(iCurve, kCaller);
-    m_pChart->SetData(pArray, nCount, iCurve, 0, iCurve, false, false, bFit);
-    m_pShownCurve[iCurve] = pArray;
+    m_pChart->SetData(points, nCount, iCurve, 0, iCurve, false, false, bFit);
     if (HasCurve(iCurve))
     {
         CPlotDataSerie& curve = m_pChart->GetCurve(iCurve);
         // A curve that kept more points than the store now has (cleared, being refilled) is not in order.
-        curve.SetAscendingX(m_pDataManager->isAscending(iCurve) && curve.m_pData == pArray &&
+        curve.SetAscendingX(m_pDataManager->isAscending(iCurve) && curve.m_pData == points &&
                             curve.m_iCount <= nCount);
         curve.m_bMarkers = false;
         curve.m_iMarkerSymbol = 1;

@@ -1,7 +1,7 @@
 // The diagram window: the chart with a position slider above it and an interval slider below it, kept
-// in step. It owns the curve store of up to ten curves, whose arrays the chart draws from without copying,
-// and it is the one way the rest of the program reaches the chart: adding points, showing curves, the
-// visible x range, titles, formats and colours, reading the points back, and the diagram bitmap.
+// in step. It owns the curve store of up to ten curves, whose points the chart draws in place without
+// copying, and it is the one way the rest of the program reaches the chart: adding points, showing curves,
+// the visible x range, titles, formats and colours, reading the points back, and the diagram bitmap.
 #pragma once
 
 #include "charting/CDataManager.h"
@@ -39,7 +39,7 @@ struct DiagramLayout
     CRect rcIntervalSlider;
 };
 
-class CGraphicDisplayWnd : public CWnd, public CCurveStoreOwner
+class CGraphicDisplayWnd : public CWnd
 {
 public:
     static constexpr UINT ID_POS_SLIDER = 4711;
@@ -295,8 +295,6 @@ public:
     double getIntervalWidth() const { return m_dIntervalWidth; }
     int getIntervalMode() const { return m_iIntervalMode; }
 
-    void OnCurveArrayMoved(int iCurve, CurvePoint* pNew, int nCount) override;
-
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg LRESULT OnSizing(WPARAM wParam, LPARAM lParam);
@@ -366,7 +364,6 @@ private:
     CWnd* m_pParent = nullptr;
     CPlotLabel* m_pHoverLabel = nullptr;
     CString m_strVersion = "1.01";
-    CurvePoint* m_pShownCurve[CDataManager::CURVE_COUNT] = {};
     bool m_bBusy = false;
     CCriticalSection m_Lock;
     bool m_bSliderSync = false;

@@ -105,7 +105,7 @@ CPlot* CPlot::ReadFromArchive(CArchive& ar)
 // ---------------------------------------------------------------------------------------------------
 // Curves and axes
 
-CPlotDataSerie* CPlot::SetData(const CurvePoint* pData, int nCount, int iCurve, int iXAxis, int iYAxis,
+CPlotDataSerie* CPlot::SetData(const CurvePoints& pData, int nCount, int iCurve, int iXAxis, int iYAxis,
                                bool bFit, bool bCopy, bool bRange)
 {
     if (pData == nullptr || nCount <= 0)
@@ -155,7 +155,7 @@ bool CPlot::GetCurveExtent(int iCurve, double& dXMin, double& dXMax, double& dYM
     if (!IsIndexOf(m_Curves, iCurve))
         return false;
     const CPlotDataSerie& curve = m_Curves[static_cast<size_t>(iCurve)];
-    const CurvePoint* p = curve.m_pData;
+    const CurvePoints& p = curve.m_pData;
     if (p == nullptr || curve.m_iCount <= 0)
         return false;
     dXMin = dXMax = p[0].x;

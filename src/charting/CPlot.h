@@ -124,7 +124,7 @@ public:
     // equals the count. Copy: the curve keeps its own copy of the points, else it refers to pData.
     // Range: the axes get exactly the curve's extent; else fit: FitAxesToCurve. Null (nothing changed)
     // for no points or an index beyond its count.
-    CPlotDataSerie* SetData(const CurvePoint* pData, int nCount, int iCurve, int iXAxis, int iYAxis,
+    CPlotDataSerie* SetData(const CurvePoints& pData, int nCount, int iCurve, int iXAxis, int iYAxis,
                             bool bFit, bool bCopy, bool bRange);
     void FitAxesToCurve(int iXAxis, int iYAxis, int iCurve);
     // False when the curve has no points.

@@ -21,16 +21,8 @@ constexpr double kExponentLimit = 1e6; // beyond it a number axis switches to "%
 constexpr double kLogMin = 1e-16;      // smallest minimum of a logarithmic range
 constexpr double kLogMax = 1e-15;      // smallest maximum of a logarithmic range
 constexpr double kSecondsPerDay = 86400.0;
-constexpr double kEpochDate = 25569.0;  // 1970-01-01 00:00 as an OLE date
-constexpr double kPixelLimit = 1 << 26; // pixels beyond it are clipped before conversion
-constexpr double kSecondsLimit = 1e15;  // time rounding leaves larger values alone
-
-int ToPixel(double d)
-{
-    if (std::isnan(d))
-        return static_cast<int>(-kPixelLimit);
-    return static_cast<int>(std::clamp(d, -kPixelLimit, kPixelLimit));
-}
+constexpr double kEpochDate = 25569.0; // 1970-01-01 00:00 as an OLE date
+constexpr double kSecondsLimit = 1e15; // time rounding leaves larger values alone
 
 // Whole seconds of a span or a date counted from the epoch; false when out of reach.
 bool ToSeconds(double dDays, long long& nSeconds)
@@ -475,20 +467,19 @@ double CPlotAxis::RoundToDecimals(double dValue, int nDecimals)
 // ---------------------------------------------------------------------------------------------------
 // Mapping
 
-double CPlotAxis::PixelOffset(double dValue) const
+AxisPixelMap CPlotAxis::GetPixelMap()
 {
-    if (m_bLinear)
-        return (dValue - m_dMin) * (m_iLength / m_dSpan);
-    return m_iLength * (std::log10(dValue) - std::log10(m_dMin)) / (std::log10(m_dMax) - std::log10(m_dMin));
+    const CRect rcPlot = PlotRect();
+    m_dSpan = m_dMax - m_dMin;
+    const bool bY = IsYAxis();
+    return {m_bLinear != FALSE, bY, bY ? rcPlot.bottom : rcPlot.left, m_iLength, m_dMin, m_dMax,
+            m_iLength / m_dSpan};
 }
 
 CPoint CPlotAxis::ValueToPixel(const CurvePoint& point)
 {
-    const CRect rcPlot = PlotRect();
-    m_dSpan = m_dMax - m_dMin;
-    if (IsYAxis())
-        return CPoint(0, ToPixel(rcPlot.bottom - PixelOffset(point.y)));
-    return CPoint(ToPixel(rcPlot.left + PixelOffset(point.x)), 0);
+    const AxisPixelMap map = GetPixelMap();
+    return map.bY ? CPoint(0, map(point.y)) : CPoint(map(point.x), 0);
 }
 
 double CPlotAxis::PixelToValue(int nPixel)
@@ -509,7 +500,7 @@ bool CPlotAxis::GetIndexByX(int& nIndex, double dX, int nCurve)
     if (m_pGraph == nullptr || !m_pGraph->GetCurveInfo(nCurve, curve) || curve.pData == nullptr ||
         curve.iCount <= 0)
         return false;
-    const CurvePoint* p = curve.pData;
+    const CurvePoints& p = curve.pData;
     const int nLast = curve.iCount - 1;
     double dEstimate = 0;
     if (nLast > 0)

@@ -9,11 +9,46 @@
 #include "framework/CFont.h"
 #include "framework/CString.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
 class CDC;
 class CDCEx;
+
+// Values to pixels along one axis with its scale taken once (CPlotAxis::GetPixelMap): the pixels
+// ValueToPixel gives, without a call per value.
+struct AxisPixelMap
+{
+    static constexpr double PIXEL_LIMIT = 1 << 26; // pixels beyond it are clipped before conversion
+
+    bool bLinear;
+    bool bY;     // pixels count up from the plot's bottom
+    int nOrigin; // the plot's left edge (x) or bottom (y)
+    int nLength; // pixels of the axis at its last drawing
+    double dMin; // the displayed range
+    double dMax;
+    double dScale; // pixels per unit of a linear axis
+
+    int operator()(double dValue) const
+    {
+        const double dOffset = Offset(dValue);
+        return Clip(bY ? nOrigin - dOffset : nOrigin + dOffset);
+    }
+    double Offset(double dValue) const
+    {
+        if (bLinear)
+            return (dValue - dMin) * dScale;
+        return nLength * (std::log10(dValue) - std::log10(dMin)) / (std::log10(dMax) - std::log10(dMin));
+    }
+    static int Clip(double d)
+    {
+        if (std::isnan(d))
+            return static_cast<int>(-PIXEL_LIMIT);
+        return static_cast<int>(std::clamp(d, -PIXEL_LIMIT, PIXEL_LIMIT));
+    }
+};
 
 // A displayed range before a zoom step.
 struct AxisRange
@@ -86,6 +121,7 @@ public:
     // --- mapping ---
     // x axis: the pixel x of the point's x (y = 0); y axis: the pixel y of its y (x = 0).
     CPoint ValueToPixel(const CurvePoint& point);
+    AxisPixelMap GetPixelMap();
     double PixelToValue(int nPixel);
     // The point of a chart curve next to x; false (index -1) when the chart has no such curve or it
     // has no points.
@@ -199,5 +235,4 @@ private:
     // A tick of a logarithmic axis, when the value lies in the displayed range.
     void DrawLogTick(CDCEx* pDC, double dValue, bool bLabel);
     COLORREF InnerAreaColor() const;
-    double PixelOffset(double dValue) const;
 };

@@ -10,7 +10,10 @@
 #include "framework/CArchiveException.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -22,11 +25,108 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kPlotModeEdit = 7;
 // Points moved through the archive at a time.
 constexpr int kArchiveSlice = 4096;
+// Line segments handed to one PolyPolyline call.
+constexpr size_t kSegmentBatch = 4096;
+// Segments looked up between two checks that looking up still pays: it stops for the rest of a paint
+// when fewer than a quarter of them were drawn before (a curve that seldom runs over its own path).
+constexpr int kLookupWindow = 16384;
 
 COLORREF Inverted(COLORREF cr)
 {
     return RGB(255 - GetRValue(cr), 255 - GetGValue(cr), 255 - GetBValue(cr));
 }
+
+// The pen selected is solid and one pixel wide: each segment then sets the same pixels whether it is
+// drawn by LineTo or as a line of its own in a PolyPolyline (a wider or styled pen joins the segments
+// of a line, or carries its pattern over them).
+bool DrawsThinSolidLines(CDCEx* pDC)
+{
+    LOGPEN pen;
+    const HGDIOBJ hPen = ::GetCurrentObject(pDC->m_hDC, OBJ_PEN);
+    return hPen != nullptr && ::GetObjectA(hPen, sizeof(pen), &pen) == sizeof(pen) &&
+           pen.lopnStyle == PS_SOLID && pen.lopnWidth.x <= 1;
+}
+
+// The segments of one paint, so that a segment drawn again (a curve that runs back over its path)
+// goes to the context once. A segment between neighbouring pixels sets only its start pixel (the end
+// is never drawn): those count as that pixel and are kept as bits over a rectangle (the plot); the
+// others go to a hash table (open addressing over a power of two).
+class SegmentSet
+{
+public:
+    explicit SegmentSet(const CRect& rcPixels) : m_rcPixels(rcPixels) {}
+
+    // False when the segment, or what it sets, was there already.
+    bool Insert(const CPoint& a, const CPoint& b)
+    {
+        if (std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1)
+        {
+            if (m_rcPixels.PtInRect(a))
+                return InsertPixel(a);
+            return InsertSegment({a.x, a.y, a.x, a.y});
+        }
+        return InsertSegment({a.x, a.y, b.x, b.y});
+    }
+
+private:
+    static constexpr int kEmpty = INT_MIN; // pixels are clipped long before it
+
+    bool InsertPixel(const CPoint& pt)
+    {
+        if (m_pixels.empty())
+            m_pixels.assign((static_cast<size_t>(m_rcPixels.Width()) * m_rcPixels.Height() + 63) / 64, 0);
+        const size_t i =
+            static_cast<size_t>(pt.y - m_rcPixels.top) * m_rcPixels.Width() + (pt.x - m_rcPixels.left);
+        const uint64_t bit = uint64_t(1) << (i % 64);
+        if (m_pixels[i / 64] & bit)
+            return false;
+        m_pixels[i / 64] |= bit;
+        return true;
+    }
+
+    bool InsertSegment(const HitSegment& segment)
+    {
+        if (2 * (m_nUsed + 1) > m_slots.size())
+            Grow();
+        HitSegment* pSlot = Find(m_slots, segment);
+        if (pSlot->x1 != kEmpty)
+            return false;
+        *pSlot = segment;
+        ++m_nUsed;
+        return true;
+    }
+
+    static HitSegment* Find(std::vector<HitSegment>& slots, const HitSegment& s)
+    {
+        uint64_t h = static_cast<uint32_t>(s.x1) * 0x9E3779B97F4A7C15ull;
+        h ^= static_cast<uint32_t>(s.y1) * 0xC2B2AE3D27D4EB4Full;
+        h ^= static_cast<uint32_t>(s.x2) * 0x165667B19E3779F9ull;
+        h ^= static_cast<uint32_t>(s.y2) * 0x27D4EB2F165667C5ull;
+        const size_t nMask = slots.size() - 1;
+        for (size_t i = (h ^ (h >> 29)) & nMask;; i = (i + 1) & nMask)
+        {
+            HitSegment& slot = slots[i];
+            if (slot.x1 == kEmpty ||
+                (slot.x1 == s.x1 && slot.y1 == s.y1 && slot.x2 == s.x2 && slot.y2 == s.y2))
+                return &slot;
+        }
+    }
+
+    void Grow()
+    {
+        std::vector<HitSegment> slots(std::max<size_t>(4096, 2 * m_slots.size()),
+                                      HitSegment{kEmpty, 0, 0, 0});
+        for (const HitSegment& s : m_slots)
+            if (s.x1 != kEmpty)
+                *Find(slots, s) = s;
+        m_slots.swap(slots);
+    }
+
+    CRect m_rcPixels;
+    std::vector<uint64_t> m_pixels;
+    std::vector<HitSegment> m_slots;
+    size_t m_nUsed = 0;
+};
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -77,7 +177,7 @@ void CPlotDataSerie::CopyFrom(const CPlotDataSerie& other)
     m_bAscendingX = other.m_bAscendingX;
 }
 
-void CPlotDataSerie::ReferData(const CurvePoint* pData, int nCount)
+void CPlotDataSerie::ReferData(const CurvePoints& pData, int nCount)
 {
     m_pOwnData.reset();
     m_bOwnData = false;
@@ -85,13 +185,15 @@ void CPlotDataSerie::ReferData(const CurvePoint* pData, int nCount)
     m_iCount = nCount;
 }
 
-void CPlotDataSerie::CopyData(const CurvePoint* pData, int nCount)
+void CPlotDataSerie::CopyData(const CurvePoints& pData, int nCount)
 {
     std::unique_ptr<CurvePoint[]> pCopy;
     if (pData != nullptr && nCount > 0)
     {
         pCopy = std::make_unique<CurvePoint[]>(static_cast<size_t>(nCount));
-        std::copy_n(pData, nCount, pCopy.get());
+        pData.ForEachRun(0, nCount,
+                         [&](const CurvePoint* pRun, int iFirst, int nRun)
+                         { std::copy_n(pRun, nRun, pCopy.get() + iFirst); });
     }
     m_pOwnData = std::move(pCopy);
     m_bOwnData = true;
@@ -150,12 +252,16 @@ void CPlotDataSerie::Serialize(CArchive& ar)
     if (ar.IsStoring())
     {
         ar << m_iCount;
-        for (int nWritten = 0; nWritten < m_iCount;)
-        {
-            const int n = std::min(kArchiveSlice, m_iCount - nWritten);
-            ar.Write(m_pData + nWritten, static_cast<UINT>(n * sizeof(CurvePoint)));
-            nWritten += n;
-        }
+        m_pData.ForEachRun(0, m_iCount,
+                           [&](const CurvePoint* pRun, int /*iFirst*/, int nRun)
+                           {
+                               for (int nWritten = 0; nWritten < nRun;)
+                               {
+                                   const int n = std::min(kArchiveSlice, nRun - nWritten);
+                                   ar.Write(pRun + nWritten, static_cast<UINT>(n * sizeof(CurvePoint)));
+                                   nWritten += n;
+                               }
+                           });
         ar << m_iFirst << m_iLast << m_iXAxis << m_iYAxis << m_iIndex << m_iLineWidth << m_iFillStyle
            << m_iMarkerMode << m_iMarkerSymbol << m_iMarkerSize << m_iLineStyle;
         ar << m_bMarkers << m_bFill << m_bFillTransparent << m_sFillTarget << static_cast<DWORD>(m_crFill);
@@ -190,18 +296,23 @@ void CPlotDataSerie::Serialize(CArchive& ar)
 // Drawing
 
 // Walks the curve's drawn vertices (the first point of each run of points in one pixel column) and
-// draws lines or dots, records the hit segments and collects the fill corners.
+// draws lines or dots, records the hit segments and collects the fill corners. On the screen, lines of a
+// thin solid pen go to the context in PolyPolyline batches rather than one LineTo per vertex, and with
+// the plain copy mix each distinct segment goes once: the pixels set stay the same. (A scaled context,
+// a printer, keeps LineTo: its segments between neighbouring pixels grow.)
 class CPlotDataSerie::Painter
 {
 public:
     Painter(CPlotDataSerie& serie, CDCEx* pDC, CPlotAxis* pXAxis, CPlotAxis* pYAxis)
-        : m_serie(serie), m_pDC(pDC), m_pXAxis(pXAxis), m_pYAxis(pYAxis),
-          m_rcPlot(serie.m_pGraph->GetPlotRect())
+        : m_serie(serie), m_pDC(pDC), m_xMap(pXAxis->GetPixelMap()), m_yMap(pYAxis->GetPixelMap()),
+          m_rcPlot(serie.m_pGraph->GetPlotRect()),
+          m_bBatchLines(serie.m_iDrawStyle == 0 && !pDC->m_bScaling && DrawsThinSolidLines(pDC)),
+          m_bDrawOnce(m_bBatchLines && pDC->GetROP2() == R2_COPYPEN), m_drawn(m_rcPlot)
     {
     }
 
-    int Column(int i) const { return m_pXAxis->ValueToPixel(m_serie.m_pData[i]).x; }
-    CPoint Pixel(int i) const { return CPoint(Column(i), m_pYAxis->ValueToPixel(m_serie.m_pData[i]).y); }
+    int Column(int i) const { return m_xMap(m_serie.m_pData[i].x); }
+    CPoint Pixel(int i) const { return CPoint(Column(i), m_yMap(m_serie.m_pData[i].y)); }
 
     void Start(int i)
     {
@@ -218,7 +329,9 @@ public:
     {
         if (m_rcPlot.PtInRect(pt) || m_rcPlot.PtInRect(m_last))
             m_serie.AddHitSegment(m_last.x, m_last.y, pt.x, pt.y);
-        if (m_serie.m_iDrawStyle == 0)
+        if (m_bBatchLines)
+            AddSegment(m_last, pt);
+        else if (m_serie.m_iDrawStyle == 0)
             m_pDC->LineTo(pt);
         else if (m_serie.m_iDrawStyle == 1)
             Dot(pt);
@@ -227,16 +340,30 @@ public:
         m_last = pt;
     }
 
+    // Draws the segments still batched and leaves the current position at the last vertex, where
+    // LineTo leaves it.
+    void Finish()
+    {
+        if (!m_bBatchLines)
+            return;
+        FlushSegments();
+        m_pDC->MoveTo(m_last);
+    }
+
     // Every point in order.
     void WalkAll()
     {
         Start(0);
-        for (int i = 1; i < m_serie.m_iCount; ++i)
-        {
-            const int x = Column(i);
-            if (x != m_last.x)
-                Next(CPoint(x, m_pYAxis->ValueToPixel(m_serie.m_pData[i]).y));
-        }
+        m_serie.m_pData.ForEachRun(1, m_serie.m_iCount,
+                                   [this](const CurvePoint* p, int /*iFirst*/, int nRun)
+                                   {
+                                       for (const CurvePoint* pEnd = p + nRun; p != pEnd; ++p)
+                                       {
+                                           const int x = m_xMap(p->x);
+                                           if (x != m_last.x)
+                                               Next(CPoint(x, m_yMap(p->y)));
+                                       }
+                                   });
     }
 
     // Points in ascending x on a linear axis: columns never decrease with the index, so the vertex of
@@ -286,6 +413,36 @@ public:
     }
 
 private:
+    void AddSegment(const CPoint& a, const CPoint& b)
+    {
+        if (m_bDrawOnce && DrawnBefore(a, b))
+            return;
+        m_segments.push_back(a);
+        m_segments.push_back(b);
+        if (m_segments.size() == 2 * kSegmentBatch)
+            FlushSegments();
+    }
+
+    bool DrawnBefore(const CPoint& a, const CPoint& b)
+    {
+        const bool bDrawn = !m_drawn.Insert(a, b);
+        m_nFound += bDrawn ? 1 : 0;
+        if (++m_nLookups == kLookupWindow)
+        {
+            m_bDrawOnce = 4 * m_nFound >= kLookupWindow;
+            m_nLookups = m_nFound = 0;
+        }
+        return bDrawn;
+    }
+
+    void FlushSegments()
+    {
+        static const std::vector<DWORD> s_twos(kSegmentBatch, 2);
+        if (!m_segments.empty())
+            m_pDC->PolyPolyline(m_segments.data(), s_twos.data(), static_cast<int>(m_segments.size() / 2));
+        m_segments.clear();
+    }
+
     void Dot(const CPoint& pt)
     {
         const int w = m_serie.m_iLineWidth;
@@ -348,12 +505,18 @@ private:
 
     CPlotDataSerie& m_serie;
     CDCEx* m_pDC;
-    CPlotAxis* m_pXAxis;
-    CPlotAxis* m_pYAxis;
+    const AxisPixelMap m_xMap;
+    const AxisPixelMap m_yMap;
     CRect m_rcPlot;
+    const bool m_bBatchLines;
+    bool m_bDrawOnce;
+    int m_nLookups = 0;
+    int m_nFound = 0;
     CPoint m_first;
     CPoint m_last;
     std::vector<CPoint> m_fill;
+    std::vector<CPoint> m_segments; // start and end of each batched segment
+    SegmentSet m_drawn;
 };
 
 void CPlotDataSerie::Draw(CDCEx* pDC)
@@ -372,6 +535,7 @@ void CPlotDataSerie::Draw(CDCEx* pDC)
         painter.WalkColumns();
     else
         painter.WalkAll();
+    painter.Finish();
     if (m_bFill)
         painter.Fill();
 }

@@ -1,12 +1,12 @@
 // One curve of the chart: CurvePoint values drawn as a polyline through one x axis and one y axis, with
-// optional markers, dots and an area fill. The points are referenced (the curve store's arrays) or
+// optional markers, dots and an area fill. The points are referenced (the curve store's blocks) or
 // owned. The segments drawn at the last paint serve the chart's hit test. Trend lines and moving
 // averages come back as new point arrays.
 #pragma once
 
 #include "charting/CPlotObject.h"
 #include "charting/CPolynomialSolver.h"
-#include "charting/CurvePoint.h"
+#include "charting/CurvePoints.h"
 #include "framework/CString.h"
 
 #include <memory>
@@ -58,10 +58,10 @@ public:
     CPlotDataSerie& operator=(const CPlotDataSerie& other);
     ~CPlotDataSerie() override = default;
 
-    // Refers to the caller's array, which must outlive the reference.
-    void ReferData(const CurvePoint* pData, int nCount);
-    // Keeps a copy of the points.
-    void CopyData(const CurvePoint* pData, int nCount);
+    // Refers to the caller's points, which must outlive the reference.
+    void ReferData(const CurvePoints& pData, int nCount);
+    // Keeps a copy of the points in one array.
+    void CopyData(const CurvePoints& pData, int nCount);
 
     void Serialize(CArchive& ar) override;
     void Draw(CDCEx* pDC) override;
@@ -115,7 +115,7 @@ public:
     std::unique_ptr<CurvePoint[]> GetSineMovingAverage(int nWindow);
     static double TriangularWeight(double a, double b, double c);
 
-    const CurvePoint* m_pData = nullptr;
+    CurvePoints m_pData;
     int m_iCount = 0;
     int m_iFirst = 0;
     int m_iLast = 0;

@@ -188,8 +188,8 @@ void CPlot::EditPoint()
     const double dNewY = pYAxis->PixelToValue(m_ptMouse.y);
     s_PointEdit = {s_iEditCurve, s_iEditPoint, curve.m_pData[s_iEditPoint].y, dNewY};
     Notify(WM_PLOT_POINT_EDITED, reinterpret_cast<WPARAM>(&s_PointEdit));
-    // Points are edited where the curve keeps them: in its own copy or in its provider's array.
-    const_cast<CurvePoint*>(curve.m_pData)[s_iEditPoint].y = dNewY;
+    // Points are edited where the curve keeps them: in its own copy or where its provider keeps them.
+    const_cast<CurvePoint&>(curve.m_pData[s_iEditPoint]).y = dNewY;
     m_dEditValue = dNewY;
     m_bShowEditValue = true;
     Redraw();

@@ -2,7 +2,7 @@
 // implements it; an element reaches its chart only through this interface.
 #pragma once
 
-#include "charting/CurvePoint.h"
+#include "charting/CurvePoints.h"
 #include "charting/PlotPainters.h"
 #include "framework/CRect.h"
 #include "framework/CString.h"
@@ -13,7 +13,7 @@ class CWnd;
 // One curve as the elements read it.
 struct PlotCurveInfo
 {
-    const CurvePoint* pData = nullptr;
+    CurvePoints pData;
     int iCount = 0;
     int iXAxis = 0;
     int iYAxis = 0;

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-bool CPolynomialSolver::Fit(int n, int k, const CurvePoint* pPoints)
+bool CPolynomialSolver::Fit(int n, int k, const CurvePoints& pPoints)
 {
     if (k < 1 || k > MAX_COEFFS || n < 0 || (n > 0 && pPoints == nullptr))
         return false;

@@ -2,7 +2,7 @@
 // x to the power i, found from the normal equations by Gauss-Jordan elimination.
 #pragma once
 
-#include "charting/CurvePoint.h"
+#include "charting/CurvePoints.h"
 
 class CPolynomialSolver
 {
@@ -14,7 +14,7 @@ public:
 
     // Fits k coefficients over n points; false when the normal equations are singular or k is
     // outside 1..21 (the coefficients then hold what the elimination left).
-    bool Fit(int n, int k, const CurvePoint* pPoints);
+    bool Fit(int n, int k, const CurvePoints& pPoints);
     double Evaluate(double x) const;
     // Solves A·s = b for a k×k row-major matrix; both are overwritten, b with the solution. False when
     // a pivot column is all zero.

@@ -1,5 +1,5 @@
-// The diagram window: layout of chart and sliders, what creation builds, points across the growth of a
-// shown curve, the read-back the measured-value file gets, the visible x range with its two sliders, the
+// The diagram window: layout of chart and sliders, what creation builds, points of a shown curve as the
+// store fills, the read-back the measured-value file gets, the visible x range with its two sliders, the
 // busy rule, y axis sides, the one report of exhausted memory, resetting zoom and mode, the property
 // setters and the diagram bitmap.
 #include "BmpFile.h"
@@ -30,14 +30,17 @@ public:
     std::vector<int> m_full;
 };
 
-// A store whose growth fails: each curve holds at most its first 10,000 points.
+// A store with one block per curve: the window's creation takes them all, later blocks fail.
 class SmallStore : public CDataManager
 {
 protected:
-    CurvePoint* AllocatePoints(size_t nPoints, bool bZeroed) override
+    CurvePoint* AllocatePoints(size_t nPoints) override
     {
-        return nPoints > INITIAL_CAPACITY ? nullptr : CDataManager::AllocatePoints(nPoints, bZeroed);
+        return m_nBlocks++ < CURVE_COUNT ? CDataManager::AllocatePoints(nPoints) : nullptr;
     }
+
+private:
+    int m_nBlocks = 0;
 };
 
 class DiagramTest : public ::testing::Test
@@ -132,7 +135,7 @@ TEST_F(DiagramTest, CreationBuildsTenHiddenCurvesAndLaysOutTheChildren)
         EXPECT_EQ(Chart().GetYAxis(n).m_iSide, n >= 8 ? 1 : 0) << n;
         EXPECT_EQ(m_wnd.getCurvePointCount(n), 30) << "the warm-up points stay referenced";
         EXPECT_EQ(m_wnd.GetDataManager()->getCount(n, "LEER"), 0);
-        EXPECT_EQ(m_wnd.GetDataManager()->getCapacity(n), 10000u);
+        EXPECT_EQ(m_wnd.GetDataManager()->getCapacity(n), uint32_t(CDataManager::BLOCK_POINTS));
         EXPECT_EQ(Chart().GetCurve(n).m_iLineWidth, 1);
     }
     EXPECT_EQ(m_wnd.GetPosSlider()->GetRangeMax(), 10000);
@@ -156,32 +159,28 @@ TEST_F(DiagramTest, CreationBuildsTenHiddenCurvesAndLaysOutTheChildren)
     }
 }
 
-TEST_F(DiagramTest, ShownCurveFollowsItsArrayAcrossGrowth)
+TEST_F(DiagramTest, ShownCurveKeepsReadingTheStoreAsItFills)
 {
     for (int i = 0; i < 5; ++i)
         m_wnd.addPoint(2, i, i);
     m_wnd.showCurve(2, true, true, true);
     EXPECT_EQ(m_wnd.getCurvePointCount(2), 5);
-    const CurvePoint* pFirst = m_wnd.GetDataManager()->getCurve(2);
-    for (int i = 5; i < 10000; ++i)
-        ASSERT_EQ(m_wnd.addPoint(2, i, i), i + 1);
-    EXPECT_EQ(m_wnd.GetDataManager()->getCurve(2), pFirst) << "10,000 points fit";
+    const CurvePoint* pFifth = &Chart().GetCurve(2).m_pData[4];
+    const int nPoints = 2 * CDataManager::BLOCK_POINTS + 10;
+    for (int i = 5; i < nPoints; ++i)
+        ASSERT_EQ(m_wnd.addPoint(2, i, -i), i + 1);
     EXPECT_EQ(m_wnd.getCurvePointCount(2), 5) << "drawn up to the count last handed over";
-
-    EXPECT_EQ(m_wnd.addPoint(2, 10000, -1), 10001);
-    const CurvePoint* pGrown = m_wnd.GetDataManager()->getCurve(2);
-    EXPECT_NE(pGrown, pFirst);
-    EXPECT_EQ(Chart().GetCurve(2).m_pData, pGrown) << "the chart never draws from the freed array";
-    EXPECT_EQ(m_wnd.getCurvePointCount(2), 10000);
-    EXPECT_EQ(Chart().GetXAxis(0).m_dRangeMax, 9999) << "the axes fitted to the points handed over";
+    EXPECT_EQ(&Chart().GetCurve(2).m_pData[4], pFifth) << "stored points never move";
+    EXPECT_EQ(Chart().GetXAxis(0).m_dRangeMax, 4) << "the axes stay as the last showCurve set them";
     m_wnd.showCurve(2, true, true, false);
-    EXPECT_EQ(m_wnd.getCurvePointCount(2), 10001);
-    EXPECT_EQ(m_wnd.getCurveY(2, 10000), -1.0);
+    EXPECT_EQ(m_wnd.getCurvePointCount(2), nPoints);
+    for (int i : {4, CDataManager::BLOCK_POINTS - 1, CDataManager::BLOCK_POINTS, nPoints - 1})
+        EXPECT_EQ(m_wnd.getCurveY(2, i), i < 5 ? i : -i) << i;
 }
 
 TEST_F(DiagramTest, ReadBackIsWhatTheStoreHolds)
 {
-    const int nPoints = 25000;
+    const int nPoints = CDataManager::BLOCK_POINTS + 4464; // across a block boundary
     for (int i = 0; i < nPoints; ++i)
     {
         m_wnd.addPoint(0, i * 0.001, std::sin(i * 0.01));
@@ -347,17 +346,18 @@ TEST(DiagramMemory, ExhaustedMemoryIsReportedOncePerMeasurement)
     ASSERT_TRUE(wnd.create(&parent));
     RecordingHost host;
     wnd.setHost(&host);
-    for (int i = 0; i < 10000; ++i)
+    const int nBlock = CDataManager::BLOCK_POINTS;
+    for (int i = 0; i < nBlock; ++i)
         wnd.addPoint(1, i, i);
     EXPECT_TRUE(host.m_full.empty());
-    EXPECT_EQ(wnd.addPoint(1, 10000, 0), 10000) << "refused, the count stays";
-    EXPECT_EQ(wnd.addPoint(1, 10001, 0), 10000);
+    EXPECT_EQ(wnd.addPoint(1, nBlock, 0), nBlock) << "refused, the count stays";
+    EXPECT_EQ(wnd.addPoint(1, nBlock + 1, 0), nBlock);
     EXPECT_EQ(host.m_full, std::vector<int>{1});
     wnd.showCurve(1, true, true, true);
-    EXPECT_EQ(wnd.getCurvePointCount(1), 10000);
-    EXPECT_EQ(wnd.getCurveY(1, 9999), 9999.0);
+    EXPECT_EQ(wnd.getCurvePointCount(1), nBlock);
+    EXPECT_EQ(wnd.getCurveY(1, nBlock - 1), nBlock - 1.0);
     wnd.clearCurve(1);
-    for (int i = 0; i < 10001; ++i)
+    for (int i = 0; i <= nBlock; ++i)
         wnd.addPoint(1, i, i);
     EXPECT_EQ(host.m_full, (std::vector<int>{1, 1}));
     wnd.DestroyWindow();

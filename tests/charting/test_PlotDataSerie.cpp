@@ -1,14 +1,17 @@
 // The data series: one vertex per pixel column, hit segments that touch the plot, inverted colour when
 // selected, fill to the plot bottom, the column walk over ascending points that gives the same picture
-// and segments as visiting every point, marker strides, the segment hit test, trends and moving
-// averages, copies and the archive record.
+// and segments as visiting every point, the batched lines of a curve whose x run back and forth that
+// give the same picture as one LineTo per vertex, marker strides, the segment hit test, trends and moving
+// averages, copies and the archive record, also of points kept in the curve store's blocks.
 #include "ChartCanvas.h"
 #include "FakePlotHost.h"
 
+#include "charting/CDataManager.h"
 #include "charting/CPlotDataSerie.h"
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
 #include "framework/CFile.h"
+#include "framework/CPen.h"
 
 #include <gtest/gtest.h>
 
@@ -177,14 +180,116 @@ TEST_F(SerieTest, ColumnWalkOverAscendingPointsDrawsWhatEveryPointDraws)
         Draw(all, every);
         Draw(ascending, columns);
         EXPECT_EQ(every.CountOther(CRect(10, 10, 210, 110), kWhite) > 0, c.dMin < 200) << c.dMin;
-        int nDifferent = 0;
-        for (int y = 10; y < 110; ++y)
-            for (int x = 10; x < 210; ++x)
-                nDifferent += every.Pixel(x, y) != columns.Pixel(x, y);
-        EXPECT_EQ(nDifferent, 0) << c.dMin << ".." << c.dMax << " width " << c.nWidth;
+        EXPECT_EQ(every.CountDifferent(columns, m_host.m_rcPlot), 0)
+            << c.dMin << ".." << c.dMax << " width " << c.nWidth;
         EXPECT_TRUE(SameSegments(all.GetHitSegments(), ascending.GetHitSegments()))
             << c.dMin << ".." << c.dMax << ": " << all.GetHitSegments().size() << " against "
             << ascending.GetHitSegments().size();
+    }
+}
+
+namespace
+{
+// Curves whose x run back and forth, kept in the curve store's blocks across a block boundary. Curve 0:
+// a hysteresis loop as a channel on the x axis draws it, x swept up and down ten times, y lagging
+// behind, both with a little noise. Curve 1: x running back every 250 points, y noisy, so that the
+// curve seldom runs over its own path.
+void FillUnorderedCurves(CDataManager& store, int nPoints)
+{
+    const double dPeriod = nPoints / 10.0;
+    for (int i = 0; i < nPoints; ++i)
+    {
+        const double dPhase = 6.283185307179586 * i / dPeriod;
+        const double x = -std::cos(dPhase) * 100 + ((i * 104729LL) % 7 - 3) * 0.05;
+        const double dLag = std::sin(dPhase) >= 0 ? 20 : -20;
+        const double dNoise = ((i * 7919LL) % 13 - 6) * 0.2;
+        store.addPoint(0, x, 50 + 40 * std::tanh((x - dLag) / 30) + dNoise);
+        store.addPoint(1, (i % 250) * 0.9 - 110 + i * 1e-6, 50 + 5 * dNoise);
+    }
+}
+
+// The walk every point takes, drawn as it always was: one LineTo per vertex (dots: one Ellipse), the
+// segments that touch the plot recorded. The reference the drawing of a series is held to.
+std::vector<HitSegment> DrawVertexByVertex(const CurvePoints& points, int nCount, CPlotAxis& x, CPlotAxis& y,
+                                           const CRect& rcPlot, int nDrawStyle, int nWidth, CDC& dc)
+{
+    std::vector<HitSegment> segments;
+    const auto pixel = [&](int i)
+    { return CPoint(x.ValueToPixel(points[i]).x, y.ValueToPixel(points[i]).y); };
+    const auto draw = [&](const CPoint& pt, bool bFirst)
+    {
+        if (nDrawStyle == 1)
+            dc.Ellipse(pt.x - nWidth, pt.y - nWidth, pt.x + nWidth, pt.y + nWidth);
+        else if (bFirst)
+            dc.MoveTo(pt);
+        else
+            dc.LineTo(pt);
+    };
+    CPoint last = pixel(0);
+    draw(last, true);
+    for (int i = 1; i < nCount; ++i)
+    {
+        const CPoint pt = pixel(i);
+        if (pt.x == last.x)
+            continue;
+        if (rcPlot.PtInRect(pt) || rcPlot.PtInRect(last))
+            segments.push_back({last.x, last.y, pt.x, pt.y});
+        draw(pt, false);
+        last = pt;
+    }
+    return segments;
+}
+} // namespace
+
+TEST_F(SerieTest, UnorderedCurveDrawsWhatOneLineToPerVertexDraws)
+{
+    CDataManager store;
+    const int nPoints = CDataManager::BLOCK_POINTS + 4000;
+    FillUnorderedCurves(store, nPoints);
+    struct Case
+    {
+        int iCurve;
+        double dMin, dMax;
+        int nWidth, nLineStyle, nRop, nDrawStyle;
+    } cases[] = {
+        {0, -110, 110, 1, PS_SOLID, R2_COPYPEN, 0},   {0, -110, 110, 0, PS_SOLID, R2_COPYPEN, 0},
+        {0, -5, 8, 1, PS_SOLID, R2_COPYPEN, 0},       {0, 40, 300, 1, PS_SOLID, R2_COPYPEN, 0},
+        {0, -110, 110, 1, PS_SOLID, R2_NOTXORPEN, 0}, {0, -110, 110, 3, PS_SOLID, R2_COPYPEN, 0},
+        {0, -5, 8, 1, PS_DASH, R2_COPYPEN, 0},        {0, -5, 8, 2, PS_SOLID, R2_COPYPEN, 1},
+        {1, -110, 110, 1, PS_SOLID, R2_COPYPEN, 0},   {1, -50, 0, 1, PS_SOLID, R2_COPYPEN, 0},
+    };
+    for (const Case& c : cases)
+    {
+        SetXRange(c.dMin, c.dMax);
+        ChartCanvas serie(220, 120), reference(220, 120);
+        CPlotDataSerie curve;
+        curve.m_pGraph = &m_host;
+        curve.ReferData(store.getCurve(c.iCurve), nPoints);
+        curve.m_iLineWidth = c.nWidth;
+        curve.m_iLineStyle = c.nLineStyle;
+        curve.SetDrawStyle(c.nDrawStyle);
+        serie.m_dc.SetROP2(c.nRop);
+        Draw(curve, serie);
+
+        reference.m_dc.SetROP2(c.nRop);
+        reference.m_dc.IntersectClipRect(m_host.m_rcPlot);
+        CPen pen;
+        ASSERT_TRUE(pen.CreatePen(c.nLineStyle, c.nWidth, RGB(0, 0, 0)));
+        CPen* pOld = reference.m_dc.SelectObject(&pen);
+        const std::vector<HitSegment> segments =
+            DrawVertexByVertex(store.getCurve(c.iCurve), nPoints, m_x, m_y, m_host.m_rcPlot, c.nDrawStyle,
+                               c.nWidth, reference.m_dc);
+        reference.m_dc.SelectObject(pOld);
+
+        if (&c == &cases[0])
+            serie.Save("serie_hysteresis_loops");
+        EXPECT_GT(reference.CountOther(m_host.m_rcPlot, kWhite), 100) << c.dMin;
+        EXPECT_EQ(serie.CountDifferent(reference, CRect(0, 0, 220, 120)), 0)
+            << "curve " << c.iCurve << ", " << c.dMin << ".." << c.dMax << " width " << c.nWidth << " style "
+            << c.nLineStyle << " rop " << c.nRop;
+        EXPECT_TRUE(SameSegments(curve.GetHitSegments(), segments))
+            << c.dMin << ".." << c.dMax << ": " << curve.GetHitSegments().size() << " against "
+            << segments.size();
     }
 }
 
@@ -323,6 +428,36 @@ TEST(SerieData, CopiesShareReferencedPointsAndDuplicateOwnedOnes)
     EXPECT_EQ(props.iCount, 2);
     EXPECT_EQ(props.byValid, 1);
     EXPECT_STREQ(props.szTitle, " ");
+}
+
+TEST(SerieData, StoredPointsAcrossBlocksAreCopiedAndArchivedWhole)
+{
+    CDataManager store;
+    const int nPoints = CDataManager::BLOCK_POINTS + 5;
+    for (int i = 0; i < nPoints; ++i)
+        store.addPoint(0, i, -0.5 * i);
+    CPlotDataSerie referring;
+    referring.ReferData(store.getCurve(0), nPoints);
+    CPlotDataSerie copy;
+    copy.CopyData(referring.m_pData, nPoints);
+    TempFile file("stored.bin");
+    {
+        CFile out(file.Path(), CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&out, CArchive::store);
+        referring.Serialize(ar);
+    }
+    CPlotDataSerie loaded;
+    {
+        CFile in(file.Path(), CFile::modeRead);
+        CArchive ar(&in, CArchive::load);
+        loaded.Serialize(ar);
+    }
+    for (const CPlotDataSerie* pSerie : {&copy, &loaded})
+    {
+        ASSERT_EQ(pSerie->m_iCount, nPoints);
+        for (int i = 0; i < nPoints; ++i)
+            ASSERT_EQ(pSerie->GetY(i), -0.5 * i) << i;
+    }
 }
 
 TEST(SerieData, ArchiveKeepsPointsAndSettingsAndRefusesAShortRecord)
