@@ -201,7 +201,7 @@ CString CMainFrame::GetBarCaption(int iBar) const
         case CHECK_STATE_CHANNEL_B:
             return LoadText(IDS_BAR_CHANNEL_B);
         case CHECK_STATE_LIGHT:
-            return LoadText(IDS_BAR_LIGHT) + " (" + LoadText(IDS_BAR_LIGHT_CONDITION) + ")";
+            return LoadText(IDS_BAR_LIGHT) + " (" + LoadText(IDS_FIRST_CONDITION) + ")";
         case CHECK_STATE_DIAGRAM:
             return LoadText(IDS_DIAGRAM);
         case CHECK_STATE_NAVIGATION:

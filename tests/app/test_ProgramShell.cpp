@@ -50,7 +50,7 @@ std::string ExpectedBarCaption(int iBarId, int iLanguage)
         case 125:
             return Text(IDS_BAR_CHANNEL_B, iLanguage);
         case 122:
-            return Text(IDS_BAR_LIGHT, iLanguage) + " (" + Text(IDS_BAR_LIGHT_CONDITION, iLanguage) + ")";
+            return Text(IDS_BAR_LIGHT, iLanguage) + " (" + Text(IDS_FIRST_CONDITION, iLanguage) + ")";
         case 185:
             return Text(IDS_DIAGRAM, iLanguage);
         default:
