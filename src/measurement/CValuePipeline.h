@@ -179,5 +179,4 @@ private:
     CChannelPaneFields* m_pChannelPane[2] = {};
     CPipelineDiagram* m_pDiagram = nullptr;
     CPipelineClock* m_pClock = nullptr;
-    std::unique_ptr<CPipelineClock> m_pSystemClock;
 };
