@@ -140,10 +140,11 @@ bool CMainFrame::ApplyLanguage(int iLanguageOffset)
     bAll &= UpdateChannelPaneTexts();
     bAll &= UpdateMenuTexts(false);
     bAll &= RebuildNaviTree();
-    bAll &= UpdatePageLanguages();
-    Frame_ProcessMeasuredValues(CValuePipeline::REASON_LANGUAGE);
+    // The settings page renews its texts in the language it holds a copy of.
     if (m_sPointer.pDlgMeasureAdjust != nullptr)
         m_sPointer.pDlgMeasureAdjust->m_iLanguageOffsetCopy = m_iLanguageOffset;
+    bAll &= UpdatePageLanguages();
+    Frame_ProcessMeasuredValues(CValuePipeline::REASON_LANGUAGE);
     // The status message shown now, the date and weekday panes at the next update, in the new language.
     ShowStatusMessage(0);
     m_paneDates.ForgetShownDate();

@@ -69,13 +69,19 @@ protected:
 inline std::string ActivePageCaption(HWND hFrame)
 {
     constexpr int VIEW_ID = 0xE900;
-    constexpr int PAGE_GROUP_ID = 1087;
+    // The outer groups: most pages', and the measure-configuration page's.
+    constexpr int PAGE_GROUP_IDS[] = {1087, 1084};
     HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
     for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
          hPage = ::GetWindow(hPage, GW_HWNDNEXT))
     {
-        if (::IsWindowVisible(hPage) && ::GetDlgItem(hPage, PAGE_GROUP_ID))
-            return CProgramHarness::GetText(::GetDlgItem(hPage, PAGE_GROUP_ID));
+        if (!::IsWindowVisible(hPage))
+            continue;
+        for (int iGroupId : PAGE_GROUP_IDS)
+        {
+            if (HWND hGroup = ::GetDlgItem(hPage, iGroupId))
+                return CProgramHarness::GetText(hGroup);
+        }
     }
     return std::string();
 }

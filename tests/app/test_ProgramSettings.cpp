@@ -57,7 +57,7 @@ TEST_F(ProgramTest, RecordWithWrongSumsIsReplacedByItsDefaults)
     ASSERT_TRUE(ReadMeasureAdjust(record));
     ASSERT_TRUE(record.HasValidCheckSums()) << "the program stores the record with its sums";
     record.dStartValue = 5.0;
-    record.bCheckedB = 0;
+    record.dCount = 7.0;
     ASSERT_TRUE(WriteMeasureAdjust(record));
     ASSERT_TRUE(CProgramHarness::WriteInt("AllViewState\\Configs", "ActivDisplayMenu", 138));
 
@@ -69,7 +69,7 @@ TEST_F(ProgramTest, RecordWithWrongSumsIsReplacedByItsDefaults)
     ASSERT_TRUE(ReadMeasureAdjust(record));
     EXPECT_TRUE(record.HasValidCheckSums());
     EXPECT_EQ(0.0, record.dStartValue);
-    EXPECT_EQ(1, record.bCheckedB);
+    EXPECT_EQ(1.0, record.dCount);
     EXPECT_EQ(1.0, record.dDuration);
 }
 
