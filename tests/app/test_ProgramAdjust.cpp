@@ -275,6 +275,11 @@ TEST_F(AdjustProgramTest, ScalingIsSavedAsFactorPerInputUnit)
     EXPECT_EQ("0", CProgramHarness::GetText(item(IDC_SCALE_SCALED)));
     EXPECT_EQ("Erstellen", CProgramHarness::GetText(item(IDOK)));
 
+    // The current value read from the sensor: 1234 counts of 0.1 cN·m are 1.234 N·m.
+    ASSERT_TRUE(m_sim.SetConstant('A', 1234));
+    ASSERT_TRUE(m_program.Click(item(IDC_SCALE_READ_CURRENT))) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(item(IDC_SCALE_PHYSICAL), "1,234")) << m_program.LastError();
+
     // A physical value of 0 leaves the factor undefined: Save is refused and the dialog stays.
     ASSERT_TRUE(m_program.SetEditText(item(IDC_SCALE_PHYSICAL), "0")) << m_program.LastError();
     ASSERT_TRUE(m_program.Click(item(IDOK))) << m_program.LastError();
