@@ -10,6 +10,27 @@
 // How long a start may take until the first search has found the simulated sensor.
 constexpr DWORD START_TIMEOUT_MS = 60000;
 
+// The caption of the page in front: the group text of the visible page on the view.
+inline std::string ActivePageCaption(HWND hFrame)
+{
+    constexpr int VIEW_ID = 0xE900;
+    // The outer groups: most pages', and the measure-configuration page's.
+    constexpr int PAGE_GROUP_IDS[] = {1087, 1084};
+    HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
+    for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
+         hPage = ::GetWindow(hPage, GW_HWNDNEXT))
+    {
+        if (!::IsWindowVisible(hPage))
+            continue;
+        for (int iGroupId : PAGE_GROUP_IDS)
+        {
+            if (HWND hGroup = ::GetDlgItem(hPage, iGroupId))
+                return CProgramHarness::GetText(hGroup);
+        }
+    }
+    return std::string();
+}
+
 class ProgramTest : public ::testing::Test
 {
 protected:
@@ -40,6 +61,18 @@ protected:
             m_strStartUpState = DescribeStartUp();
         return hFrame;
     }
+    // Posts the command until its page is in front: page switches are throttled to one per 50 ms.
+    bool ShowPage(HWND hFrame, UINT nCommand, const std::string& strCaption)
+    {
+        return m_program.WaitFor("the page \"" + strCaption + "\"", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                 [&]
+                                 {
+                                     if (ActivePageCaption(hFrame) == strCaption)
+                                         return true;
+                                     m_program.PostCommand(hFrame, nCommand);
+                                     return false;
+                                 });
+    }
     std::string DescribeStartUp()
     {
         CProgramHarness::WindowQuery query = CProgramHarness::StartUpDialog();
@@ -54,34 +87,37 @@ protected:
                "\"; simulator: " + m_sim.GetState();
     }
     // One run from cleared settings to a normal exit, so the profile holds what the program stores.
+    // A close during the sensor's initialisation is refused: the test closes once it has ended.
     void RunOnce()
     {
-        ASSERT_TRUE(StartAndWaitForMainWindow()) << m_program.LastError();
+        HWND hFrame = StartAndWaitForMainWindow();
+        ASSERT_TRUE(hFrame) << m_program.LastError();
+        ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
         ASSERT_TRUE(m_program.Close()) << m_program.LastError();
+    }
+    // Waits until the status bar says, in any language, that the sensor is connected.
+    bool WaitForConnected(HWND hFrame)
+    {
+        constexpr int AFX_IDW_STATUS_BAR = 0xE801;
+        constexpr UINT IDS_READY = 5270;
+        HWND hStatusBar = m_program.FindControl(hFrame, AFX_IDW_STATUS_BAR);
+        return m_program.WaitFor("the sensor connected", START_TIMEOUT_MS,
+                                 [&]
+                                 {
+                                     const std::string strStatus = CProgramHarness::GetText(hStatusBar);
+                                     for (UINT nLanguage : {0, 1000, 2000})
+                                     {
+                                         char szReady[256] = {};
+                                         ::LoadStringA(nullptr, IDS_READY + nLanguage, szReady,
+                                                       sizeof(szReady));
+                                         if (strStatus == szReady)
+                                             return true;
+                                     }
+                                     return false;
+                                 });
     }
 
     CProgramHarness m_program;
     CSimClient m_sim;
     std::string m_strStartUpState; // what the start-up dialog showed when the main window did not come
 };
-
-// The caption of the page in front: the group text of the visible page on the view.
-inline std::string ActivePageCaption(HWND hFrame)
-{
-    constexpr int VIEW_ID = 0xE900;
-    // The outer groups: most pages', and the measure-configuration page's.
-    constexpr int PAGE_GROUP_IDS[] = {1087, 1084};
-    HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
-    for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
-         hPage = ::GetWindow(hPage, GW_HWNDNEXT))
-    {
-        if (!::IsWindowVisible(hPage))
-            continue;
-        for (int iGroupId : PAGE_GROUP_IDS)
-        {
-            if (HWND hGroup = ::GetDlgItem(hPage, iGroupId))
-                return CProgramHarness::GetText(hGroup);
-        }
-    }
-    return std::string();
-}

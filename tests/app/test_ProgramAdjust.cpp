@@ -1,10 +1,9 @@
 // The measure-configuration page of the running program against the simulated sensor: what it shows
 // after a connection, the writes of its changes to the sensor, the serial-number question, the
-// software-scaling dialog, the language switch with the page in front, and its settings in the registry.
+// software-scaling dialog and the language switch with the page in front.
 #include "ProgramTestSupport.h"
 
 #include "framework/CString.h"
-#include "measurement/MeasureAdjustStruct.h"
 #include "resources/resource.h"
 #include "resources/resource_adjust.h"
 
@@ -12,7 +11,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -39,18 +37,6 @@ std::string BlockWritten(int iBlock)
     return "\"event\": \"block_written\", \"block\": " + std::to_string(iBlock) + ",";
 }
 
-bool ReadMeasureAdjust(MeasureAdjustStruct& record, size_t* pnSize = nullptr)
-{
-    std::vector<BYTE> data;
-    if (!CProgramHarness::ReadBinary("DespiteReset", "MeasureAdjustStruct", data))
-        return false;
-    if (pnSize)
-        *pnSize = data.size();
-    if (data.size() != sizeof(record))
-        return false;
-    std::memcpy(&record, data.data(), sizeof(record));
-    return true;
-}
 } // namespace
 
 class AdjustProgramTest : public ProgramTest
@@ -76,17 +62,9 @@ protected:
         ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270, m_iLanguage))) << m_program.LastError();
     }
 
-    // Posts the command until its page is in front: page switches are throttled to one per 50 ms.
     bool ShowPage(UINT nCommand, const std::string& strCaption)
     {
-        return m_program.WaitFor("the page \"" + strCaption + "\"", CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&]
-                                 {
-                                     if (ActivePageCaption(m_hFrame) == strCaption)
-                                         return true;
-                                     m_program.PostCommand(m_hFrame, nCommand);
-                                     return false;
-                                 });
+        return ProgramTest::ShowPage(m_hFrame, nCommand, strCaption);
     }
 
     // Brings page 135 to the front and finds it.
@@ -365,56 +343,4 @@ TEST_F(AdjustProgramTest, LanguageSwitchWithThePageInFrontRenewsItsTexts)
             EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, change.pszShot)) << m_program.LastError();
         }
     }
-}
-
-// ---- Settings in the registry
-// ---------------------------------------------------------------------------------
-
-TEST_F(AdjustProgramTest, StoredRecordAndMeasurandIndexesAfterExit)
-{
-    RunOnce();
-    MeasureAdjustStruct record = {};
-    size_t nSize = 0;
-    ASSERT_TRUE(ReadMeasureAdjust(record, &nSize)) << nSize << " bytes";
-    EXPECT_TRUE(record.HasValidCheckSums());
-    EXPECT_EQ(208, record.iSizeOfStruct);
-    std::string strIndex;
-    ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", "IndexOfLimitedMeasurand_1", strIndex));
-    EXPECT_EQ("-1", strIndex);
-    ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", "IndexOfLimitedMeasurand_2", strIndex));
-    EXPECT_EQ("-1", strIndex);
-
-    // An index out of range reads as no measurand; channel A stays.
-    ASSERT_TRUE(CProgramHarness::WriteString("DespiteReset", "IndexOfLimitedMeasurand_1", "0"));
-    ASSERT_TRUE(CProgramHarness::WriteString("DespiteReset", "IndexOfLimitedMeasurand_2", "999999"));
-    RunOnce();
-    ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", "IndexOfLimitedMeasurand_1", strIndex));
-    EXPECT_EQ("0", strIndex);
-    ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", "IndexOfLimitedMeasurand_2", strIndex));
-    EXPECT_EQ("-1", strIndex);
-}
-
-// A record one byte short is not taken: the defaults come, the page is shown first, and the exit stores
-// a whole record again.
-TEST_F(AdjustProgramTest, RecordOfTheWrongLengthGivesTheDefaultsAndThePageInFront)
-{
-    RunOnce();
-    MeasureAdjustStruct record = {};
-    ASSERT_TRUE(ReadMeasureAdjust(record));
-    record.dStartValue = 5.0;
-    record.dCount = 7.0;
-    record.StoreCheckSums();
-    const BYTE* p = reinterpret_cast<const BYTE*>(&record);
-    ASSERT_TRUE(CProgramHarness::WriteBinary("DespiteReset", "MeasureAdjustStruct",
-                                             std::vector<BYTE>(p, p + sizeof(record) - 1)));
-    ASSERT_TRUE(CProgramHarness::WriteInt("AllViewState\\Configs", "ActivDisplayMenu", 138));
-
-    HWND hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
-    EXPECT_EQ("Messeinstellungen", ActivePageCaption(hFrame));
-    ASSERT_TRUE(m_program.Close()) << m_program.LastError();
-    ASSERT_TRUE(ReadMeasureAdjust(record));
-    EXPECT_TRUE(record.HasValidCheckSums());
-    EXPECT_EQ(0.0, record.dStartValue);
-    EXPECT_EQ(1.0, record.dCount);
 }

@@ -113,17 +113,9 @@ protected:
             << m_program.LastError();
     }
 
-    // Posts the command until its page is in front: page switches are throttled to one per 50 ms.
     bool ShowPage(UINT nCommand, const std::string& strCaption)
     {
-        return m_program.WaitFor("the page \"" + strCaption + "\"", CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&]
-                                 {
-                                     if (ActivePageCaption(m_hFrame) == strCaption)
-                                         return true;
-                                     m_program.PostCommand(m_hFrame, nCommand);
-                                     return false;
-                                 });
+        return ProgramTest::ShowPage(m_hFrame, nCommand, strCaption);
     }
 
     bool WaitForLog(const std::string& strWhat, const std::string& strNeedle)

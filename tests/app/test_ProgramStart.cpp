@@ -113,6 +113,7 @@ TEST_F(ProgramTest, SecondStartRestoresTheWindowWhereItWas)
     HWND hFrame = StartAndWaitForMainWindow();
     ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     ASSERT_TRUE(::SetWindowPos(hFrame, nullptr, 120, 90, 1000, 760, SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 
     hFrame = StartAndWaitForMainWindow();
@@ -123,6 +124,7 @@ TEST_F(ProgramTest, SecondStartRestoresTheWindowWhereItWas)
     EXPECT_EQ(90, rc.top);
     EXPECT_EQ(1000, rc.right - rc.left);
     EXPECT_EQ(760, rc.bottom - rc.top);
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 }
 
@@ -133,6 +135,7 @@ TEST_F(ProgramTest, StoredMaximisedWindowIsShownMaximised)
     HWND hFrame = StartAndWaitForMainWindow();
     ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     EXPECT_TRUE(::IsZoomed(hFrame));
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 }
 
