@@ -3,7 +3,10 @@
 // software-scaling dialog and the language switch with the page in front.
 #include "ProgramTestSupport.h"
 
+#include "controls/ControlTexts.h"
 #include "framework/CString.h"
+#include "measurement/MeasurementTexts.h"
+#include "protocol/Language.h"
 #include "resources/resource.h"
 #include "resources/resource_adjust.h"
 
@@ -18,9 +21,6 @@ namespace
 {
 constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 constexpr int VIEW_ID = 0xE900;
-constexpr int LANGUAGE_GERMAN = 0;
-constexpr int LANGUAGE_ENGLISH = 1000;
-constexpr int LANGUAGE_FRENCH = 2000;
 // Long enough for a write the page would start a second after a change.
 constexpr DWORD NO_WRITE_WAIT_MS = 2500;
 
@@ -59,7 +59,8 @@ protected:
         m_hFrame = StartAndWaitForMainWindow();
         ASSERT_TRUE(m_hFrame) << m_program.LastError() << "; " << m_strStartUpState;
         m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
-        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270, m_iLanguage))) << m_program.LastError();
+        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY, m_iLanguage)))
+            << m_program.LastError();
     }
 
     bool ShowPage(UINT nCommand, const std::string& strCaption)
@@ -70,7 +71,8 @@ protected:
     // Brings page 135 to the front and finds it.
     void ShowAdjustPage()
     {
-        ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_ADJUST, Text(5023, m_iLanguage))) << m_program.LastError();
+        ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_ADJUST, Text(IDS_TREE_MEASURE_ADJUST, m_iLanguage)))
+            << m_program.LastError();
         HWND hView = ::GetDlgItem(m_hFrame, VIEW_ID);
         for (HWND hPage = ::GetWindow(hView, GW_CHILD); hPage; hPage = ::GetWindow(hPage, GW_HWNDNEXT))
         {
@@ -115,7 +117,7 @@ protected:
         if (!m_program.PostClick(Item(iButtonId)))
             return nullptr;
         CProgramHarness::WindowQuery query =
-            CProgramHarness::Dialog(Text(5341, m_iLanguage) + " " + Text(5346, m_iLanguage));
+            CProgramHarness::Dialog(Text(IDS_SCALING, m_iLanguage) + " " + Text(IDS_CREATE, m_iLanguage));
         return m_program.WaitForWindow(query);
     }
 
@@ -199,7 +201,7 @@ TEST_F(AdjustProgramTest, FilterAndRateChangesAreWrittenToTheSensor)
     EXPECT_TRUE(m_program.WaitFor("the page refilled from the restarted sensor", 30000,
                                   [&] { return ItemText(IDC_ADJ_LOWPASS_A) == "300 Hz"; }))
         << ItemText(IDC_ADJ_LOWPASS_A);
-    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(5270))) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY))) << m_program.LastError();
 
     // A rate change writes the software configuration with the new rate byte.
     ASSERT_TRUE(m_sim.ClearLog());
@@ -224,7 +226,7 @@ TEST_F(AdjustProgramTest, SerialNumberIsWrittenOnlyAfterYes)
     ASSERT_TRUE(m_sim.ClearLog());
     std::string strQuestion;
     ASSERT_TRUE(SetTextAndAnswer(hSerial, "A10002", IDNO, &strQuestion)) << m_program.LastError();
-    EXPECT_EQ(Text(5356), strQuestion);
+    EXPECT_EQ(Text(IDS_SERIAL_QUESTION_A), strQuestion);
     EXPECT_EQ("A10001", CProgramHarness::GetText(hSerial));
     EXPECT_FALSE(WaitForLog("no rotor operation write", BlockWritten(131), NO_WRITE_WAIT_MS))
         << m_sim.GetLog();
@@ -269,7 +271,8 @@ TEST_F(AdjustProgramTest, ScalingIsSavedAsFactorPerInputUnit)
     EXPECT_TRUE(m_program.SaveScreenshot(hDialog, "adjust_scaling_de")) << m_program.LastError();
     ASSERT_TRUE(m_sim.ClearLog());
     ASSERT_TRUE(m_program.PostClick(item(IDOK))) << m_program.LastError();
-    ASSERT_TRUE(m_program.WaitForNoWindow(CProgramHarness::Dialog(Text(5341) + " " + Text(5346))))
+    ASSERT_TRUE(
+        m_program.WaitForNoWindow(CProgramHarness::Dialog(Text(IDS_SCALING) + " " + Text(IDS_CREATE))))
         << m_program.LastError();
     ASSERT_TRUE(WaitForLog("the software configuration written", BlockWritten(3), 10000)) << m_sim.GetLog();
     EXPECT_NEAR(0.007376, std::atof(BlockField("stator_software_config", "scale_a").c_str()), 1e-7);
@@ -293,7 +296,8 @@ TEST_F(AdjustProgramTest, RemovingThePortClosesTheScalingDialogAsCancel)
     ASSERT_TRUE(m_sim.Unplug());
     ASSERT_TRUE(m_program.SendDeviceChange(m_hFrame, DBT_DEVICEREMOVECOMPLETE, "COM5"))
         << m_program.LastError();
-    EXPECT_TRUE(m_program.WaitForNoWindow(CProgramHarness::Dialog(Text(5341) + " " + Text(5346))))
+    EXPECT_TRUE(
+        m_program.WaitForNoWindow(CProgramHarness::Dialog(Text(IDS_SCALING) + " " + Text(IDS_CREATE))))
         << m_program.LastError();
     EXPECT_EQ(std::string::npos, m_sim.GetLog().find(BlockWritten(3)));
 }
@@ -322,21 +326,24 @@ TEST_F(AdjustProgramTest, LanguageSwitchWithThePageInFrontRenewsItsTexts)
         SCOPED_TRACE(change.iLanguage);
         m_iLanguage = change.iLanguage;
         ASSERT_TRUE(m_program.PostCommand(m_hFrame, change.nCommand));
-        ASSERT_TRUE(m_program.WaitForText(Item(IDC_ADJ_MEASURAND_GROUP), Text(5149, m_iLanguage)))
+        ASSERT_TRUE(
+            m_program.WaitForText(Item(IDC_ADJ_MEASURAND_GROUP), Text(IDS_MEASURED_VARIABLE, m_iLanguage)))
             << m_program.LastError();
         for (int iPass = 0; iPass < 2; ++iPass)
         {
-            EXPECT_EQ(Text(5151, m_iLanguage), ItemText(IDC_ADJ_RATE_GROUP));
-            EXPECT_EQ(Text(5323, m_iLanguage), ItemText(IDC_ADJ_CHECK_A));
-            EXPECT_EQ(Text(5140, m_iLanguage) + ":", ItemText(IDC_ADJ_AXIS_X_LABEL));
-            EXPECT_EQ(Text(5155, m_iLanguage) + ":", ItemText(IDC_ADJ_START_SOURCE_LABEL));
-            EXPECT_EQ(Text(5374, m_iLanguage) + " A", ItemText(IDC_ADJ_LOWPASS_LABEL_A));
-            EXPECT_EQ(Text(5434, m_iLanguage), ItemText(IDC_ADJ_LOWER1_LABEL));
-            EXPECT_EQ(Text(5188, m_iLanguage), ItemText(IDC_ADJ_START_SOURCE));
+            EXPECT_EQ(Text(IDS_SAMPLING_RATE, m_iLanguage), ItemText(IDC_ADJ_RATE_GROUP));
+            EXPECT_EQ(Text(IDS_CHANNEL_A, m_iLanguage), ItemText(IDC_ADJ_CHECK_A));
+            EXPECT_EQ(Text(IDS_X_AXIS, m_iLanguage) + ":", ItemText(IDC_ADJ_AXIS_X_LABEL));
+            EXPECT_EQ(Text(IDS_SOURCE, m_iLanguage) + ":", ItemText(IDC_ADJ_START_SOURCE_LABEL));
+            EXPECT_EQ(Text(IDS_LOW_PASS_FILTER, m_iLanguage) + " A", ItemText(IDC_ADJ_LOWPASS_LABEL_A));
+            EXPECT_EQ(Text(IDS_LOWER_LIMIT, m_iLanguage), ItemText(IDC_ADJ_LOWER1_LABEL));
+            EXPECT_EQ(Text(IDS_START_SOURCE_OFF, m_iLanguage), ItemText(IDC_ADJ_START_SOURCE));
             EXPECT_EQ(change.pszFirstRate, CProgramHarness::ComboItemTexts(Item(IDC_ADJ_RATE)).front());
             // Leave the page and come back.
-            ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(5057, m_iLanguage))) << m_program.LastError();
-            ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_ADJUST, Text(5023, m_iLanguage))) << m_program.LastError();
+            ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM, m_iLanguage)))
+                << m_program.LastError();
+            ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_ADJUST, Text(IDS_TREE_MEASURE_ADJUST, m_iLanguage)))
+                << m_program.LastError();
         }
         if (change.pszShot)
         {
