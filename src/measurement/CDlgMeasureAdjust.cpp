@@ -215,14 +215,11 @@ bool CDlgMeasureAdjust::IsSensorConnected() const
     return Panel().IsSensorConnected();
 }
 
+// The pipeline's clock, against which it evaluates the start time.
 __time64_t CDlgMeasureAdjust::Now()
 {
-    return (m_pClock ? *m_pClock : CPipelineClock::System()).Now();
-}
-
-void CDlgMeasureAdjust::SetClock(CPipelineClock* pClock)
-{
-    m_pClock = pClock;
+    CValuePipeline* pPipeline = Pipeline();
+    return (pPipeline ? pPipeline->GetClock() : CPipelineClock::System()).Now();
 }
 
 // ---- Record and page ------------------------------------------------------------------------------------

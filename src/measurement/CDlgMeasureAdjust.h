@@ -29,7 +29,6 @@ class CAdjustPanel;
 class CComPort;
 class CDlgSoftwareConfig;
 class CPageHost;
-class CPipelineClock;
 class CValuePipeline;
 struct ChannelSettingsStruct;
 struct MeasureAdjustStruct;
@@ -74,8 +73,6 @@ public:
     // The outer group in a view client of cx × cy pixels: at (10, 5), 19 and 15 pixels smaller, but
     // 530 × 340 in a client narrower than 549 or lower than 355.
     static CRect OuterGroupRect(int cx, int cy);
-    // Replaces the system clock of the start time (null restores it).
-    void SetClock(CPipelineClock* pClock);
 
     // ---- Channels, rate, low-pass filter and display table
     BOOL FillChannelChecks(int iLanguage);
@@ -278,7 +275,6 @@ private:
                              const CString& strTitle, BYTE& bSetupFlag);
 
     CAdjustHost* m_pAdjustHost = nullptr;
-    CPipelineClock* m_pClock = nullptr;
     bool m_bFirstInit = true;
     BYTE m_abUpdateFlag[FLAG_COUNT_OF_FLAGS] = {};
     // The next change of a channel's rotor serial number asks first.

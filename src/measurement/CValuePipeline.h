@@ -83,6 +83,8 @@ public:
                 CChannelPaneFields* pChannelA, CChannelPaneFields* pChannelB, CPipelineDiagram* pDiagram);
     // Replaces the system clock of the trigger conditions (null restores it).
     void SetClock(CPipelineClock* pClock);
+    // The clock of the trigger conditions, which the settings page's start time follows too.
+    CPipelineClock& GetClock() const { return *m_pClock; }
 
     // ---- Values
     void ProcessMeasuredValues(unsigned uiReason);
