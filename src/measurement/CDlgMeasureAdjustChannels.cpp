@@ -319,7 +319,10 @@ BOOL CDlgMeasureAdjust::FillUnitCombo(int iChannel)
     const int iBefore = c.iSelectedUnit;
     SelectItemData(unit, CChannelRules::SelectUnit(c, m_bUnitResetPending[iChannel], iLastCode));
     if (c.iSelectedUnit != iBefore)
+    {
         RecomputeScale();
+        Pipeline()->ProcessMeasuredValues(CValuePipeline::REASON_REFRESH);
+    }
     return TRUE;
 }
 
