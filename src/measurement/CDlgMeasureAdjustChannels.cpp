@@ -2,6 +2,7 @@
 // display table, with the software scaling and the rotor serial numbers.
 #include "measurement/CDlgMeasureAdjust.h"
 
+#include "controls/CViewBarHost.h"
 #include "controls/ControlTexts.h"
 #include "framework/CWinApp.h"
 #include "measurement/CAdjustHost.h"
@@ -66,15 +67,15 @@ BOOL CDlgMeasureAdjust::FillChannelChecks(int iLanguage)
     BOOL bAll = SetText(IDC_ADJ_TYPE_GROUP, IDS_TYPE, iLanguage);
     bAll &= SetText(IDC_ADJ_CHECK_A, IDS_CHANNEL_A, iLanguage);
     const char* pszInput = !CChannelRules::HasDigitalInput(sensor) ? ""
-                           : iLanguage == 0                        ? " (Digitaleingang)"
+                           : iLanguage == LANGUAGE_GERMAN          ? " (Digitaleingang)"
                                                                    : " (digital input)";
     bAll &= SetText(IDC_ADJ_CHECK_B, IDS_CHANNEL_B, iLanguage, pszInput);
 
     MeasureAdjustStruct& s = *m_psMeasureAdjust;
     CChannelRules::ApplyChannelChecks(s, IsSensorConnected(), CChannelRules::IsOneChannelQbx(sensor),
                                       m_bSavedChecksPending);
-    m_pAdjustHost->SetViewBarCheckState(0, psChannel[0].byShown);
-    m_pAdjustHost->SetViewBarCheckState(1, psChannel[1].byShown);
+    m_pAdjustHost->SetViewBarCheckState(VIEWBAR_CHANNEL_A, psChannel[0].byShown);
+    m_pAdjustHost->SetViewBarCheckState(VIEWBAR_CHANNEL_B, psChannel[1].byShown);
     CChannelRules::TakeShownStates(s, psChannel[0].byShown, psChannel[1].byShown);
     const BYTE abChecked[2] = {s.bCheckedA, s.bCheckedB};
     const BYTE abEnabled[2] = {s.bEnabledA, s.bEnabledB};

@@ -1,5 +1,6 @@
 // The measure-configuration page: the two pass/fail (IO/NIO) conditions and the programs run at
 // measurement start and stop.
+#include "controls/CViewBarHost.h"
 #include "controls/ControlTexts.h"
 #include "measurement/CDlgMeasureAdjust.h"
 
@@ -14,7 +15,6 @@
 namespace
 {
 const char* const NUMBER_CHARS = "0123456789.,-+";
-constexpr int LIGHT_BAR = 2;
 constexpr int LIGHT_SHOWN = 1;
 constexpr int LIGHT_NO_CONDITION = 2;
 constexpr DWORD PROGRAM_STYLE_ON = PBS_PICTURE | PBS_FLAT | PBS_PICTURE_3 | PBS_EDITABLE;
@@ -106,7 +106,7 @@ void CDlgMeasureAdjust::ClearCondition(int iCondition, bool bDisable)
         m_chkCondition[iCondition].SetVisible(false);
     }
     if (!m_chkCondition[1 - iCondition].IsChecked() && m_pAdjustHost)
-        m_pAdjustHost->SetViewBarCheckState(LIGHT_BAR, LIGHT_NO_CONDITION);
+        m_pAdjustHost->SetViewBarCheckState(VIEWBAR_CHANNEL_C, LIGHT_NO_CONDITION);
 }
 
 void CDlgMeasureAdjust::UpdateSecondConditionAvailability()
@@ -189,7 +189,7 @@ void CDlgMeasureAdjust::OnSelChangeMeasurand(int iCondition)
     m_chkCondition[iCondition].SetChecked(true);
     m_chkCondition[iCondition].SetVisible(true);
     if (m_pAdjustHost)
-        m_pAdjustHost->SetViewBarCheckState(LIGHT_BAR, LIGHT_SHOWN);
+        m_pAdjustHost->SetViewBarCheckState(VIEWBAR_CHANNEL_C, LIGHT_SHOWN);
 }
 
 void CDlgMeasureAdjust::OnClickCondition1()
