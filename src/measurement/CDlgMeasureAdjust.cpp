@@ -72,7 +72,6 @@ const char* const SECTION = "DespiteReset";
 const char* const SERIAL_CHARS = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ?";
 const char* const PROGRAM_FILTER = "Executables (*.bat,*.exe)|*.bat;*.exe||";
 constexpr int SERIAL_LENGTH = 6;
-constexpr int MODE_OPERATOR_PANEL = 138;
 constexpr int LAYOUT_PANEL_SHOWN = 3;
 constexpr int MIN_CLIENT_WIDTH = 549;
 constexpr int MIN_CLIENT_HEIGHT = 355;
@@ -345,7 +344,7 @@ BOOL CDlgMeasureAdjust::UpdateControls(int iLanguage)
     ShowAveragingCount();
     UpdateLimitUnits(0);
     UpdateLimitUnits(1);
-    if (m_pAdjustHost && m_pAdjustHost->GetActiveMode() == MODE_OPERATOR_PANEL)
+    if (m_pAdjustHost && m_pAdjustHost->GetActiveMode() == MODE_PAGE_MEASURE_DIAGRAM)
         m_pAdjustHost->SetMeasureLayout(LAYOUT_PANEL_SHOWN);
     return bAll;
 }
