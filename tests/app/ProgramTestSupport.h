@@ -2,6 +2,8 @@
 // cleared settings, and the registry values of its profile.
 #pragma once
 
+#include "measurement/MeasurementTexts.h"
+#include "protocol/Language.h"
 #include "support/ProgramHarness.h"
 #include "support/SimClient.h"
 
@@ -9,6 +11,16 @@
 
 // How long a start may take until the first search has found the simulated sensor.
 constexpr DWORD START_TIMEOUT_MS = 60000;
+
+constexpr int AFX_IDW_STATUS_BAR = 0xE801;
+
+// A text of the program's string table in a language.
+inline std::string ProgramText(int iId, int iLanguageOffset)
+{
+    char szText[1024] = {};
+    ::LoadStringA(nullptr, static_cast<UINT>(iId + iLanguageOffset), szText, sizeof(szText));
+    return szText;
+}
 
 // The caption of the page in front: the group text of the visible page on the view.
 inline std::string ActivePageCaption(HWND hFrame)
@@ -98,26 +110,50 @@ protected:
     // Waits until the status bar says, in any language, that the sensor is connected.
     bool WaitForConnected(HWND hFrame)
     {
-        constexpr int AFX_IDW_STATUS_BAR = 0xE801;
-        constexpr UINT IDS_READY = 5270;
         HWND hStatusBar = m_program.FindControl(hFrame, AFX_IDW_STATUS_BAR);
-        return m_program.WaitFor("the sensor connected", START_TIMEOUT_MS,
-                                 [&]
-                                 {
-                                     const std::string strStatus = CProgramHarness::GetText(hStatusBar);
-                                     for (UINT nLanguage : {0, 1000, 2000})
-                                     {
-                                         char szReady[256] = {};
-                                         ::LoadStringA(nullptr, IDS_READY + nLanguage, szReady,
-                                                       sizeof(szReady));
-                                         if (strStatus == szReady)
-                                             return true;
-                                     }
-                                     return false;
-                                 });
+        return m_program.WaitFor(
+            "the sensor connected", START_TIMEOUT_MS,
+            [&]
+            {
+                const std::string strStatus = CProgramHarness::GetText(hStatusBar);
+                for (int iLanguage : {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH})
+                {
+                    if (strStatus == ProgramText(IDS_STATUS_READY, iLanguage))
+                        return true;
+                }
+                return false;
+            });
+    }
+    bool WaitForLog(const std::string& strWhat, const std::string& strNeedle,
+                    DWORD dwTimeoutMs = CProgramHarness::DEFAULT_TIMEOUT_MS)
+    {
+        return m_program.WaitFor(strWhat, dwTimeoutMs,
+                                 [&] { return m_sim.GetLog().find(strNeedle) != std::string::npos; });
     }
 
     CProgramHarness m_program;
     CSimClient m_sim;
     std::string m_strStartUpState; // what the start-up dialog showed when the main window did not come
+};
+
+// The program started and its sensor connected, with its frame, status bar and interface language.
+class ConnectedProgramTest : public ProgramTest
+{
+protected:
+    void StartConnected()
+    {
+        m_hFrame = StartAndWaitForMainWindow();
+        ASSERT_TRUE(m_hFrame) << m_program.LastError() << "; " << m_strStartUpState;
+        m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
+        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, ProgramText(IDS_STATUS_READY, m_iLanguage)))
+            << m_program.LastError();
+    }
+    bool ShowPage(UINT nCommand, const std::string& strCaption)
+    {
+        return ProgramTest::ShowPage(m_hFrame, nCommand, strCaption);
+    }
+
+    HWND m_hFrame = nullptr;
+    HWND m_hStatusBar = nullptr;
+    int m_iLanguage = LANGUAGE_GERMAN;
 };

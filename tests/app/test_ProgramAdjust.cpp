@@ -19,7 +19,6 @@
 
 namespace
 {
-constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 constexpr int VIEW_ID = 0xE900;
 // Long enough for a write the page would start a second after a change.
 constexpr DWORD NO_WRITE_WAIT_MS = 2500;
@@ -39,7 +38,7 @@ std::string BlockWritten(int iBlock)
 
 } // namespace
 
-class AdjustProgramTest : public ProgramTest
+class AdjustProgramTest : public ConnectedProgramTest
 {
 protected:
     // A TK-USB interface with two channels, the low-pass filter (revision 7) and an active software
@@ -52,20 +51,6 @@ protected:
             R"({"cmd": "set_block", "block": "stator_operation", "fields": {"lowpass_a": 500, "lowpass_b": 3000}})"));
         ASSERT_TRUE(m_sim.Command(
             R"({"cmd": "set_block", "block": "stator_software_config", "fields": {"cfg7": 1}})"));
-    }
-
-    void StartConnected()
-    {
-        m_hFrame = StartAndWaitForMainWindow();
-        ASSERT_TRUE(m_hFrame) << m_program.LastError() << "; " << m_strStartUpState;
-        m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
-        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY, m_iLanguage)))
-            << m_program.LastError();
-    }
-
-    bool ShowPage(UINT nCommand, const std::string& strCaption)
-    {
-        return ProgramTest::ShowPage(m_hFrame, nCommand, strCaption);
     }
 
     // Brings page 135 to the front and finds it.
@@ -84,12 +69,6 @@ protected:
 
     HWND Item(int iId) const { return ::GetDlgItem(m_hPage, iId); }
     std::string ItemText(int iId) const { return CProgramHarness::GetText(Item(iId)); }
-
-    bool WaitForLog(const std::string& strWhat, const std::string& strNeedle, DWORD dwTimeoutMs)
-    {
-        return m_program.WaitFor(strWhat, dwTimeoutMs,
-                                 [&] { return m_sim.GetLog().find(strNeedle) != std::string::npos; });
-    }
 
     // A field of a block as the simulator holds it now.
     std::string BlockField(const std::string& strBlock, const std::string& strField)
@@ -121,10 +100,7 @@ protected:
         return m_program.WaitForWindow(query);
     }
 
-    HWND m_hFrame = nullptr;
-    HWND m_hStatusBar = nullptr;
     HWND m_hPage = nullptr;
-    int m_iLanguage = LANGUAGE_GERMAN;
 };
 
 // ---- What the page shows

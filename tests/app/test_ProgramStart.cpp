@@ -7,7 +7,6 @@
 namespace
 {
 constexpr UINT ID_MODE_MEASURE_DIAGRAM = 10010;
-constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 constexpr int IDC_STARTUP_TEXT = 1254;
 constexpr int IDC_STARTUP_SEARCH_AGAIN = 1257;
 constexpr int IDC_STARTUP_EXIT = 1258;
