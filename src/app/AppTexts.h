@@ -34,7 +34,6 @@
     X(IDS_STORAGE_SPEED, 5294)                                                                               \
     X(IDS_BAR_CHANNEL_A, 5325)                                                                               \
     X(IDS_BAR_CHANNEL_B, 5326)                                                                               \
-    X(IDS_BAR_LIGHT, 5437)                                                                                   \
-    X(IDS_BAR_LIGHT_CONDITION, 5443)
+    X(IDS_BAR_LIGHT, 5437)
 
 APP_TEXTS(DECLARE_TEXT_ID)

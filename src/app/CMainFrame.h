@@ -11,6 +11,8 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CImageList.h"
 #include "framework/CStatusBar.h"
+#include "measurement/CAdjustHost.h"
+#include "measurement/CMeasureTextHost.h"
 #include "measurement/CPanelHost.h"
 #include "measurement/CValuePipeline.h"
 #include "protocol/CComPort.h"
@@ -60,7 +62,9 @@ class CMainFrame : public CFrameWnd,
                    public CComPortHost,
                    public CViewBarHost,
                    public CPageHost,
-                   public CPanelHost
+                   public CPanelHost,
+                   public CAdjustHost,
+                   public CMeasureTextHost
 {
     DECLARE_DYNCREATE(CMainFrame)
 
@@ -140,12 +144,12 @@ public:
     bool UpdatePageLanguages();
     // Shows page iPage (a ModePageId), or with 0 the current page again; false when refused.
     bool SelectMode(int iPage);
-    int GetActiveMode() const { return m_iActiveMode; }
+    int GetActiveMode() const override { return m_iActiveMode; }
     void SelectAdjacentMode(bool bNext);
     // The page cycle 133, 202, 135, 136, 137, 138 (start and diagnostic pages lead to 133).
     static int GetNextModePage(int iPage);
     static int GetPreviousModePage(int iPage);
-    void SetMeasureLayout(int iReason);
+    void SetMeasureLayout(int iReason) override;
     // False only when the documentation page is in front and refuses to be left.
     bool CanLeaveActivePage();
     void ShowStatusMessage(int iStatusId) override;
@@ -173,7 +177,7 @@ public:
     void HandleSensorLost(bool bStopMeasurement);
     void BeginWaitCursorOnce() override;
     void EndWaitCursorOnce() override;
-    void FocusEditSelectAll(CWnd* pEdit);
+    void FocusEditSelectAll(CWnd* pEdit) override;
 
     // ---- Keys, device changes, closing
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -226,6 +230,13 @@ public:
     CComPort& GetComPort() override { return *this; }
     CEnvironment& GetEnvironment() override { return *this; }
     CWnd* GetFrameWindow() override { return this; }
+
+    // ---- CAdjustHost and CMeasureTextHost
+    CValuePipeline& GetPipeline() override { return m_pipeline; }
+    CMeasureTextHost& GetMeasureTextHost() override { return *this; }
+    void SetViewBarCheckState(int nBar, int iState) override;
+    const ChannelSettingsStruct* GetChannels() override { return m_pipeline.m_sChannel; }
+    CString GetMeasurandName(char cTypeClass) override;
 
     // ---- CComPortHost: the frame's services to the sensor engine
     void Frame_Trace(const CString& strLine) override;

@@ -4,7 +4,9 @@
 
 #include "framework/CCmdUI.h"
 #include "framework/CWinApp.h"
+#include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CDlgMeasureDiagram.h"
+#include "measurement/CDlgSoftwareConfig.h"
 #include "ports/CPortManGui.h"
 #include "ports/PortTypes.h"
 #include "protocol/CComPortConnectionRole.h"
@@ -152,6 +154,9 @@ void CMainFrame::OnPortRemoved()
     m_bMeasuredPortRemoved = true;
     if (pPanel != nullptr)
         pPanel->OnBtnMeasureStop();
+    CDlgMeasureAdjust* pAdjust = m_sPointer.pDlgMeasureAdjust;
+    if (pAdjust != nullptr && pAdjust->m_pDlgSoftwareConfig != nullptr)
+        pAdjust->m_pDlgSoftwareConfig->OnClickedCancel();
 }
 
 // ---- Lost sensor

@@ -7,6 +7,7 @@
 #include "app/TreeCtrlStruct.h"
 #include "measurement/CAFormChannelA.h"
 #include "measurement/CAFormChannelB.h"
+#include "measurement/CMeasurandLabel.h"
 #include "protocol/Language.h"
 #include "shell/CFrameDateTime.h"
 
@@ -53,6 +54,20 @@ CString CMainFrame::FormatDuration(long long llSeconds)
 CString CMainFrame::LocalizeDecimalSeparator(const CString& strText)
 {
     return ::LocalizeDecimalSeparator(m_iLanguageOffset, strText);
+}
+
+void CMainFrame::SetViewBarCheckState(int nBar, int iState)
+{
+    if (nBar >= 0 && nBar < VIEW_BAR_COUNT)
+        m_psTreeCtrlStruct->iCheckState[nBar] = iState;
+}
+
+CString CMainFrame::GetMeasurandName(char cTypeClass)
+{
+    CString strName;
+    CMeasurandLabel::FormatRangeEndValue(nullptr, false, 0, static_cast<unsigned char>(cTypeClass), &strName,
+                                         nullptr, m_sSensor, m_iLanguageOffset);
+    return strName;
 }
 
 void CMainFrame::SetTriggerThresholds(double dStartValue, double dStopValue)

@@ -140,10 +140,11 @@ bool CMainFrame::ApplyLanguage(int iLanguageOffset)
     bAll &= UpdateChannelPaneTexts();
     bAll &= UpdateMenuTexts(false);
     bAll &= RebuildNaviTree();
-    bAll &= UpdatePageLanguages();
-    Frame_ProcessMeasuredValues(CValuePipeline::REASON_LANGUAGE);
+    // The settings page renews its texts in the language it holds a copy of.
     if (m_sPointer.pDlgMeasureAdjust != nullptr)
         m_sPointer.pDlgMeasureAdjust->m_iLanguageOffsetCopy = m_iLanguageOffset;
+    bAll &= UpdatePageLanguages();
+    Frame_ProcessMeasuredValues(CValuePipeline::REASON_LANGUAGE);
     // The status message shown now, the date and weekday panes at the next update, in the new language.
     ShowStatusMessage(0);
     m_paneDates.ForgetShownDate();
@@ -201,7 +202,7 @@ CString CMainFrame::GetBarCaption(int iBar) const
         case CHECK_STATE_CHANNEL_B:
             return LoadText(IDS_BAR_CHANNEL_B);
         case CHECK_STATE_LIGHT:
-            return LoadText(IDS_BAR_LIGHT) + " (" + LoadText(IDS_BAR_LIGHT_CONDITION) + ")";
+            return LoadText(IDS_BAR_LIGHT) + " (" + LoadText(IDS_FIRST_CONDITION) + ")";
         case CHECK_STATE_DIAGRAM:
             return LoadText(IDS_DIAGRAM);
         case CHECK_STATE_NAVIGATION:

@@ -1,6 +1,6 @@
 #include "measurement/CDisplayHelper.h"
 
-#include "measurement/CMeasureHost.h"
+#include "measurement/CMeasureTextHost.h"
 #include "measurement/CUnitTable.h"
 #include "measurement/ChannelSettingsStruct.h"
 #include "measurement/MeasurementTexts.h"

@@ -7,7 +7,7 @@
 #include "framework/CString.h"
 #include "protocol/CTervane_Send.h"
 
-class CMeasureHost;
+class CMeasureTextHost;
 
 class CDisplayHelper : public CTervane_Send
 {
@@ -46,7 +46,7 @@ public:
                           int* piUnitStringId, int* piUnitCode, int* piDecimals, double* pdFactor);
 
     // Set by the owning pane before anything is formatted.
-    CMeasureHost* m_pMainFrame = nullptr;
+    CMeasureTextHost* m_pMainFrame = nullptr;
 
 private:
     CString FormatClass(char cTypeClass, const int* piUnitIds, const CString& strValue, CString* pstrValue,

@@ -1,6 +1,7 @@
 #include "measurement/CDlgMeasureDiagram.h"
 
 #include "framework/CWinApp.h"
+#include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CPanelHost.h"
 #include "measurement/MeasureDgrmStruct.h"
 #include "measurement/MeasurePanelState.h"
@@ -12,6 +13,7 @@
 #include "shell/CPageHost.h"
 #include "shell/CPageText.h"
 #include "shell/CStoredRecord.h"
+#include "shell/ShellMessages.h"
 
 #include <cstring>
 
@@ -112,6 +114,29 @@ void CDlgMeasureDiagram::Panel_EndRunning()
     m_psMsureDgrm->bRunning = 0;
     m_psMsureDgrm->bTriggerActive = 0;
     UpdateButtons();
+}
+
+void CDlgMeasureDiagram::SetRunningFlag(bool bRunning)
+{
+    m_psMsureDgrm->bRunning = bRunning ? 1 : 0;
+}
+
+// A start at a system time cannot be repeated automatically.
+void CDlgMeasureDiagram::LockAutoRepeat(bool bLock)
+{
+    if (bLock)
+        m_psMeasureDgrmStruct->bTriggerAutoRepeat = 0;
+    m_psMeasureDgrmStruct->bAutoRepeatLocked = bLock ? 1 : 0;
+}
+
+void CDlgMeasureDiagram::UpdateSettingsPage()
+{
+    CPageHost* pHost = GetPageHost();
+    auto* pAdjust =
+        pHost ? dynamic_cast<CDlgMeasureAdjust*>(pHost->GetRegisteredWindow(REGISTER_KIND_DLG_MEASURE_ADJUST))
+              : nullptr;
+    if (pAdjust != nullptr)
+        pAdjust->UpdateControls(pHost->GetLanguageOffset());
 }
 
 // ---- Buttons -------------------------------------------------------------------------------------------
@@ -239,6 +264,7 @@ void CDlgMeasureDiagram::OnSensorConnected()
         m_bSensorConnected = 1;
         SetButtons(1, 0, 1, 1, 1);
         m_pPanelHost->ShowStatusMessage(IDS_STATUS_READY);
+        UpdateSettingsPage();
     }
     else
         ResetToDisconnected();
@@ -254,6 +280,7 @@ void CDlgMeasureDiagram::ResetToDisconnected()
     SetButtons(0, 0, 0, 0, 0);
     if (m_pPanelHost != nullptr)
         m_pPanelHost->ShowStatusMessage(IDS_STATUS_DISCONNECTED);
+    UpdateSettingsPage();
 }
 
 void CDlgMeasureDiagram::OnSensorDisconnected()

@@ -5,6 +5,7 @@
 // operator panel (CComPortPanelRole) from its registration with the frame.
 #pragma once
 
+#include "measurement/CAdjustPanel.h"
 #include "protocol/CComPortPanelRole.h"
 #include "shell/CModePage.h"
 
@@ -14,7 +15,7 @@ class CPanelHost;
 struct MeasureDgrmStruct;
 struct MeasurePanelState;
 
-class CDlgMeasureDiagram : public CModePage, public CComPortPanelRole
+class CDlgMeasureDiagram : public CModePage, public CComPortPanelRole, public CAdjustPanel
 {
     DECLARE_DYNAMIC(CDlgMeasureDiagram)
 
@@ -53,6 +54,13 @@ public:
     void Panel_OnSensorDisconnected() override { OnSensorDisconnected(); }
     void Panel_ResetToDisconnected() override { ResetToDisconnected(); }
 
+    // ---- CAdjustPanel: what the measure-configuration page asks of the panel
+    bool IsSensorConnected() const override { return m_bSensorConnected != 0; }
+    void StopMeasurement() override { OnBtnMeasureStop(); }
+    void SetRunningFlag(bool bRunning) override;
+    void LockAutoRepeat(bool bLock) override;
+    void RefreshCaptionsOnShow() override { m_bRefreshOnShow = 1; }
+
     std::unique_ptr<MeasureDgrmStruct> m_psMeasureDgrmStruct;
     std::unique_ptr<MeasurePanelState> m_psMsureDgrm;
     BYTE m_bValuesMissing = 0;
@@ -67,6 +75,8 @@ protected:
 private:
     void LoadStoredOptions();
     void OnWatchdog();
+    // The measure-configuration page refills its controls for the connection state.
+    void UpdateSettingsPage();
     void SetButtons(int iStart, int iStop, int iSingleShot, int iTrigger, int iCtrl);
     bool m_bInitPending = true;
     CPanelHost* m_pPanelHost = nullptr;

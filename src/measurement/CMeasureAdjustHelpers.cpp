@@ -2,7 +2,7 @@
 
 #include "controls/ControlTexts.h"
 #include "measurement/CEditInput.h"
-#include "measurement/CMeasureHost.h"
+#include "measurement/CMeasureTextHost.h"
 #include "measurement/ChannelSettingsStruct.h"
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasurementTexts.h"

@@ -10,7 +10,7 @@
 #include "protocol/Language.h"
 
 class CEditInput;
-class CMeasureHost;
+class CMeasureTextHost;
 struct MeasureAdjustStruct;
 
 class CMeasureAdjustHelpers
@@ -56,7 +56,7 @@ public:
     double GetEditValue(CEditInput& edit, BYTE& bUpdateFlag, const char* pszAllowed) const;
 
     // The main frame: the current language and the channel records.
-    CMeasureHost* m_pMeasureHost = nullptr;
+    CMeasureTextHost* m_pMeasureHost = nullptr;
     int m_iFileLanguage = LANGUAGE_ENGLISH;
 
 private:

@@ -9,4 +9,7 @@ public:
     virtual ~CPipelineClock() = default;
 
     virtual __time64_t Now() = 0;
+
+    // The system's clock.
+    static CPipelineClock& System();
 };

@@ -34,12 +34,6 @@ constexpr BYTE ADJUSTMENT_FACTORY = 2;
 constexpr BYTE ADJUSTMENT_USER = 3;
 constexpr int FULL_SCALE_NOT_ADJUSTED = 2;
 
-class CSystemClock : public CPipelineClock
-{
-public:
-    __time64_t Now() override { return _time64(nullptr); }
-};
-
 // One channel's part of the protocol's measured-value record.
 struct ChannelValues
 {
@@ -81,10 +75,8 @@ double FiniteOrZero(double d)
 }
 } // namespace
 
-CValuePipeline::CValuePipeline(CComPort& port)
-    : m_port(port), m_pSystemClock(std::make_unique<CSystemClock>())
+CValuePipeline::CValuePipeline(CComPort& port) : m_port(port), m_pClock(&CPipelineClock::System())
 {
-    m_pClock = m_pSystemClock.get();
     for (auto& pList : m_pMeanList)
         pList = std::make_unique<CMovingAverageRing>(1);
     for (auto& pList : m_pReduceList)
@@ -110,7 +102,7 @@ void CValuePipeline::Attach(CMeasureHost* pHost, MeasureAdjustStruct* psMeasureA
 
 void CValuePipeline::SetClock(CPipelineClock* pClock)
 {
-    m_pClock = pClock ? pClock : m_pSystemClock.get();
+    m_pClock = pClock ? pClock : &CPipelineClock::System();
 }
 
 bool CValuePipeline::IsAttached() const

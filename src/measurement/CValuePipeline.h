@@ -83,6 +83,8 @@ public:
                 CChannelPaneFields* pChannelA, CChannelPaneFields* pChannelB, CPipelineDiagram* pDiagram);
     // Replaces the system clock of the trigger conditions (null restores it).
     void SetClock(CPipelineClock* pClock);
+    // The clock of the trigger conditions, which the settings page's start time follows too.
+    CPipelineClock& GetClock() const { return *m_pClock; }
 
     // ---- Values
     void ProcessMeasuredValues(unsigned uiReason);
@@ -179,5 +181,4 @@ private:
     CChannelPaneFields* m_pChannelPane[2] = {};
     CPipelineDiagram* m_pDiagram = nullptr;
     CPipelineClock* m_pClock = nullptr;
-    std::unique_ptr<CPipelineClock> m_pSystemClock;
 };

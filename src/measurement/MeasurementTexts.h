@@ -1,10 +1,12 @@
 // Texts of the measurement side: units, measuring rates, the choices of the measure configuration, the
-// status messages of a measurement, and the captions and buttons of its pages (German ids).
+// status messages of a measurement, the measurand names, and the captions and buttons of its pages and
+// dialogs (German ids).
 #pragma once
 
 #include "framework/TextIds.h"
 
 #define MEASUREMENT_TEXTS(X)                                                                                 \
+    X(IDS_MEASURAND_TORQUE, 5030)                                                                            \
     X(IDS_PAGE_MEASURE_ADJUST, 5054)                                                                         \
     X(IDS_PAGE_MEASURE_DIAGRAM, 5057)                                                                        \
     X(IDS_UNIT_KILONEWTON_METRE, 5091)                                                                       \
@@ -15,14 +17,31 @@
     X(IDS_UNIT_OUNCE_FORCE_FOOT, 5096)                                                                       \
     X(IDS_UNIT_POUND_FORCE_INCH, 5097)                                                                       \
     X(IDS_UNIT_POUND_FORCE_FOOT, 5098)                                                                       \
+    X(IDS_SERIAL_NUMBER, 5113)                                                                               \
     X(IDS_NOT_AVAILABLE, 5129)                                                                               \
+    X(IDS_DECIMAL_PLACE, 5136)                                                                               \
+    X(IDS_UNIT, 5137)                                                                                        \
+    X(IDS_AVERAGE, 5138)                                                                                     \
+    X(IDS_X_AXIS, 5140)                                                                                      \
+    X(IDS_Y1_AXIS, 5141)                                                                                     \
+    X(IDS_Y2_AXIS, 5142)                                                                                     \
     X(IDS_TIME, 5144)                                                                                        \
+    X(IDS_MEASURED_VARIABLE, 5149)                                                                           \
+    X(IDS_TYPE, 5150)                                                                                        \
+    X(IDS_SAMPLING_RATE, 5151)                                                                               \
+    X(IDS_TRIGGER, 5152)                                                                                     \
+    X(IDS_TRIGGER_START, 5153)                                                                               \
+    X(IDS_TRIGGER_STOP, 5154)                                                                                \
+    X(IDS_SOURCE, 5155)                                                                                      \
+    X(IDS_DIRECTION, 5156)                                                                                   \
+    X(IDS_VALUE, 5157)                                                                                       \
     X(IDS_OFF, 5158)                                                                                         \
     X(IDS_SYSTEM_TIME, 5159)                                                                                 \
     X(IDS_MEASURE_DURATION, 5160)                                                                            \
     X(IDS_MEASURE_COUNT, 5161)                                                                               \
     X(IDS_OVER_RUN, 5162)                                                                                    \
     X(IDS_UNDER_RUN, 5163)                                                                                   \
+    X(IDS_DISPLAY, 5167)                                                                                     \
     X(IDS_RATE_5000_PER_SECOND, 5169)                                                                        \
     X(IDS_RATE_2500_PER_SECOND, 5170)                                                                        \
     X(IDS_RATE_1250_PER_SECOND, 5171)                                                                        \
@@ -44,10 +63,19 @@
     X(IDS_START_SOURCE_OFF, 5188)                                                                            \
     X(IDS_STOP_SOURCE_OFF, 5189)                                                                             \
     X(IDS_SECONDS, 5190)                                                                                     \
+    X(IDS_MINUTES, 5191)                                                                                     \
+    X(IDS_HOURS, 5192)                                                                                       \
+    X(IDS_MEASURE_POINTS, 5193)                                                                              \
     X(IDS_START, 5194)                                                                                       \
     X(IDS_STOP, 5195)                                                                                        \
+    X(IDS_MEASURE_POINTS_SHORT, 5201)                                                                        \
+    X(IDS_CANCEL, 5237)                                                                                      \
+    X(IDS_BROWSE_TIP, 5247)                                                                                  \
+    X(IDS_BROWSE_PROMPT, 5248)                                                                               \
+    X(IDS_BROWSE_TITLE, 5249)                                                                                \
     X(IDS_SIGN_PLUS, 5253)                                                                                   \
     X(IDS_SIGN_MINUS, 5254)                                                                                  \
+    X(IDS_SIGN, 5255)                                                                                        \
     X(IDS_PROTOCOL_ERROR, 5268)                                                                              \
     X(IDS_STATUS_READY, 5270)                                                                                \
     X(IDS_STATUS_DISCONNECTED, 5271)                                                                         \
@@ -55,8 +83,11 @@
     X(IDS_STATUS_WAIT_FOR_TRIGGER_START, 5273)                                                               \
     X(IDS_STATUS_WAIT_FOR_TRIGGER_STOP, 5274)                                                                \
     X(IDS_STATUS_STORAGE_PROGRESS, 5291)                                                                     \
+    X(IDS_CHANGE, 5296)                                                                                      \
     X(IDS_RATE_185_PER_SECOND, 5305)                                                                         \
     X(IDS_RATE_33_PER_SECOND, 5306)                                                                          \
+    X(IDS_AVERAGING_REDUCTION, 5312)                                                                         \
+    X(IDS_AVERAGING_VALUES, 5313)                                                                            \
     X(IDS_UNIT_NEWTON, 5328)                                                                                 \
     X(IDS_UNIT_MILLINEWTON, 5329)                                                                            \
     X(IDS_UNIT_KILONEWTON, 5330)                                                                             \
@@ -68,11 +99,32 @@
     X(IDS_UNIT_MILLIAMPERE, 5336)                                                                            \
     X(IDS_UNIT_MEGANEWTON, 5337)                                                                             \
     X(IDS_UNIT_MILLIGRAM, 5338)                                                                              \
+    X(IDS_SCALING, 5341)                                                                                     \
+    X(IDS_CREATE, 5346)                                                                                      \
+    X(IDS_MEASURAND_FORCE, 5347)                                                                             \
+    X(IDS_MEASURAND_WEIGHT, 5348)                                                                            \
+    X(IDS_MEASURAND_OTHER, 5349)                                                                             \
+    X(IDS_MEASURAND_STRAIN_GAUGE, 5350)                                                                      \
+    X(IDS_MEASURAND_VOLTAGE, 5351)                                                                           \
+    X(IDS_MEASURAND_CURRENT, 5352)                                                                           \
+    X(IDS_EQUATES, 5353)                                                                                     \
+    X(IDS_READ_CURRENT_VALUE, 5354)                                                                          \
+    X(IDS_SERIAL_QUESTION_A, 5356)                                                                           \
+    X(IDS_SERIAL_QUESTION_B, 5357)                                                                           \
     X(IDS_UNIT_UNKNOWN, 5361)                                                                                \
+    X(IDS_AVERAGING_VALUE, 5362)                                                                             \
     X(IDS_UNIT_OUNCE_FORCE, 5363)                                                                            \
     X(IDS_UNIT_POUND_FORCE, 5364)                                                                            \
     X(IDS_UNIT_OUNCE, 5365)                                                                                  \
     X(IDS_UNIT_POUND, 5366)                                                                                  \
-    X(IDS_UNIT_MEGANEWTON_METRE, 5367)
+    X(IDS_UNIT_MEGANEWTON_METRE, 5367)                                                                       \
+    X(IDS_LOW_PASS_FILTER, 5374)                                                                             \
+    X(IDS_HERTZ, 5375)                                                                                       \
+    X(IDS_UPPER_LIMIT, 5433)                                                                                 \
+    X(IDS_LOWER_LIMIT, 5434)                                                                                 \
+    X(IDS_FIRST_CONDITION, 5443)                                                                             \
+    X(IDS_SECOND_CONDITION, 5444)                                                                            \
+    X(IDS_START_PROGRAM, 5461)                                                                               \
+    X(IDS_STOP_PROGRAM, 5462)
 
 MEASUREMENT_TEXTS(DECLARE_TEXT_ID)

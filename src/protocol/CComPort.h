@@ -105,6 +105,8 @@ public:
     CString COM_PortKeyToDisplayText(CString strKey);
     CString COM_DisplayTextToPortKey(CString strText);
     bool COM_IsPortOpen();
+    // The status text of the port in use (its name while it is open).
+    CString COM_GetPortDisplayName();
 
     // ---- Command senders
     bool COM_ZMCOMConfgStartInit();
@@ -230,7 +232,6 @@ private:
     bool COM_ClosePort();
     bool COM_WriteBytes(const CString& strBytes);
     bool COM_WriteByte(BYTE ucByte);
-    CString COM_GetPortDisplayName();
     LONG COM_GetPortBaudrate();
     void COM_FillPortCombo(CComboBox* pComboBox);
 

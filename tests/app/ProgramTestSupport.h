@@ -2,6 +2,8 @@
 // cleared settings, and the registry values of its profile.
 #pragma once
 
+#include "measurement/MeasurementTexts.h"
+#include "protocol/Language.h"
 #include "support/ProgramHarness.h"
 #include "support/SimClient.h"
 
@@ -9,6 +11,37 @@
 
 // How long a start may take until the first search has found the simulated sensor.
 constexpr DWORD START_TIMEOUT_MS = 60000;
+
+constexpr int AFX_IDW_STATUS_BAR = 0xE801;
+
+// A text of the program's string table in a language.
+inline std::string ProgramText(int iId, int iLanguageOffset)
+{
+    char szText[1024] = {};
+    ::LoadStringA(nullptr, static_cast<UINT>(iId + iLanguageOffset), szText, sizeof(szText));
+    return szText;
+}
+
+// The caption of the page in front: the group text of the visible page on the view.
+inline std::string ActivePageCaption(HWND hFrame)
+{
+    constexpr int VIEW_ID = 0xE900;
+    // The outer groups: most pages', and the measure-configuration page's.
+    constexpr int PAGE_GROUP_IDS[] = {1087, 1084};
+    HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
+    for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
+         hPage = ::GetWindow(hPage, GW_HWNDNEXT))
+    {
+        if (!::IsWindowVisible(hPage))
+            continue;
+        for (int iGroupId : PAGE_GROUP_IDS)
+        {
+            if (HWND hGroup = ::GetDlgItem(hPage, iGroupId))
+                return CProgramHarness::GetText(hGroup);
+        }
+    }
+    return std::string();
+}
 
 class ProgramTest : public ::testing::Test
 {
@@ -40,6 +73,18 @@ protected:
             m_strStartUpState = DescribeStartUp();
         return hFrame;
     }
+    // Posts the command until its page is in front: page switches are throttled to one per 50 ms.
+    bool ShowPage(HWND hFrame, UINT nCommand, const std::string& strCaption)
+    {
+        return m_program.WaitFor("the page \"" + strCaption + "\"", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                 [&]
+                                 {
+                                     if (ActivePageCaption(hFrame) == strCaption)
+                                         return true;
+                                     m_program.PostCommand(hFrame, nCommand);
+                                     return false;
+                                 });
+    }
     std::string DescribeStartUp()
     {
         CProgramHarness::WindowQuery query = CProgramHarness::StartUpDialog();
@@ -54,10 +99,36 @@ protected:
                "\"; simulator: " + m_sim.GetState();
     }
     // One run from cleared settings to a normal exit, so the profile holds what the program stores.
+    // A close during the sensor's initialisation is refused: the test closes once it has ended.
     void RunOnce()
     {
-        ASSERT_TRUE(StartAndWaitForMainWindow()) << m_program.LastError();
+        HWND hFrame = StartAndWaitForMainWindow();
+        ASSERT_TRUE(hFrame) << m_program.LastError();
+        ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
         ASSERT_TRUE(m_program.Close()) << m_program.LastError();
+    }
+    // Waits until the status bar says, in any language, that the sensor is connected.
+    bool WaitForConnected(HWND hFrame)
+    {
+        HWND hStatusBar = m_program.FindControl(hFrame, AFX_IDW_STATUS_BAR);
+        return m_program.WaitFor(
+            "the sensor connected", START_TIMEOUT_MS,
+            [&]
+            {
+                const std::string strStatus = CProgramHarness::GetText(hStatusBar);
+                for (int iLanguage : {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH})
+                {
+                    if (strStatus == ProgramText(IDS_STATUS_READY, iLanguage))
+                        return true;
+                }
+                return false;
+            });
+    }
+    bool WaitForLog(const std::string& strWhat, const std::string& strNeedle,
+                    DWORD dwTimeoutMs = CProgramHarness::DEFAULT_TIMEOUT_MS)
+    {
+        return m_program.WaitFor(strWhat, dwTimeoutMs,
+                                 [&] { return m_sim.GetLog().find(strNeedle) != std::string::npos; });
     }
 
     CProgramHarness m_program;
@@ -65,17 +136,24 @@ protected:
     std::string m_strStartUpState; // what the start-up dialog showed when the main window did not come
 };
 
-// The caption of the page in front: the group text of the visible page on the view.
-inline std::string ActivePageCaption(HWND hFrame)
+// The program started and its sensor connected, with its frame, status bar and interface language.
+class ConnectedProgramTest : public ProgramTest
 {
-    constexpr int VIEW_ID = 0xE900;
-    constexpr int PAGE_GROUP_ID = 1087;
-    HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
-    for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
-         hPage = ::GetWindow(hPage, GW_HWNDNEXT))
+protected:
+    void StartConnected()
     {
-        if (::IsWindowVisible(hPage) && ::GetDlgItem(hPage, PAGE_GROUP_ID))
-            return CProgramHarness::GetText(::GetDlgItem(hPage, PAGE_GROUP_ID));
+        m_hFrame = StartAndWaitForMainWindow();
+        ASSERT_TRUE(m_hFrame) << m_program.LastError() << "; " << m_strStartUpState;
+        m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
+        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, ProgramText(IDS_STATUS_READY, m_iLanguage)))
+            << m_program.LastError();
     }
-    return std::string();
-}
+    bool ShowPage(UINT nCommand, const std::string& strCaption)
+    {
+        return ProgramTest::ShowPage(m_hFrame, nCommand, strCaption);
+    }
+
+    HWND m_hFrame = nullptr;
+    HWND m_hStatusBar = nullptr;
+    int m_iLanguage = LANGUAGE_GERMAN;
+};

@@ -20,11 +20,12 @@ bool ReadMeasureAdjust(MeasureAdjustStruct& record)
     return true;
 }
 
-bool WriteMeasureAdjust(const MeasureAdjustStruct& record)
+// The record, or its first nBytes.
+bool WriteMeasureAdjust(const MeasureAdjustStruct& record, size_t nBytes = sizeof(MeasureAdjustStruct))
 {
     const BYTE* p = reinterpret_cast<const BYTE*>(&record);
     return CProgramHarness::WriteBinary("DespiteReset", "MeasureAdjustStruct",
-                                        std::vector<BYTE>(p, p + sizeof(record)));
+                                        std::vector<BYTE>(p, p + nBytes));
 }
 
 } // namespace
@@ -38,39 +39,71 @@ TEST_F(ProgramTest, StoredPageComesBackUnlessAnotherVersionStoredIt)
     HWND hFrame = StartAndWaitForMainWindow();
     ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     EXPECT_EQ("Mess- und Diagrammmodus", ActivePageCaption(hFrame));
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 
     ASSERT_TRUE(CProgramHarness::WriteString("DespiteReset", "ApplicationVersion", "2.05 "));
     hFrame = StartAndWaitForMainWindow();
     ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     EXPECT_EQ("Messeinstellungen", ActivePageCaption(hFrame));
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
     std::string strVersion;
     ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", "ApplicationVersion", strVersion));
     EXPECT_EQ("2.05", strVersion);
 }
 
-TEST_F(ProgramTest, RecordWithWrongSumsIsReplacedByItsDefaults)
+// A record with wrong sums, or one byte short, is not taken: the defaults come, the page is shown first,
+// and the exit stores a whole record with its sums again.
+TEST_F(ProgramTest, RecordWithWrongSumsOrLengthIsReplacedByItsDefaults)
+{
+    for (bool bShort : {false, true})
+    {
+        SCOPED_TRACE(bShort ? "207 bytes" : "wrong sums");
+        RunOnce();
+        MeasureAdjustStruct record = {};
+        ASSERT_TRUE(ReadMeasureAdjust(record));
+        ASSERT_TRUE(record.HasValidCheckSums()) << "the program stores the record with its sums";
+        record.dStartValue = 5.0;
+        record.dCount = 7.0;
+        if (bShort)
+            record.StoreCheckSums();
+        ASSERT_TRUE(WriteMeasureAdjust(record, bShort ? sizeof(record) - 1 : sizeof(record)));
+        ASSERT_TRUE(CProgramHarness::WriteInt("AllViewState\\Configs", "ActivDisplayMenu", 138));
+
+        HWND hFrame = StartAndWaitForMainWindow();
+        ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
+        EXPECT_EQ("Messeinstellungen", ActivePageCaption(hFrame));
+        ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
+        ASSERT_TRUE(m_program.Close()) << m_program.LastError();
+
+        ASSERT_TRUE(ReadMeasureAdjust(record));
+        EXPECT_TRUE(record.HasValidCheckSums());
+        EXPECT_EQ(208, record.iSizeOfStruct);
+        EXPECT_EQ(0.0, record.dStartValue);
+        EXPECT_EQ(1.0, record.dCount);
+        EXPECT_EQ(1.0, record.dDuration);
+    }
+}
+
+// After an exit the measurands of the pass/fail conditions are stored as indexes, "-1" for none; an
+// index out of range reads as none.
+TEST_F(ProgramTest, MeasurandIndexesAreStoredAndRangeCheckedWhenRead)
 {
     RunOnce();
-    MeasureAdjustStruct record = {};
-    ASSERT_TRUE(ReadMeasureAdjust(record));
-    ASSERT_TRUE(record.HasValidCheckSums()) << "the program stores the record with its sums";
-    record.dStartValue = 5.0;
-    record.bCheckedB = 0;
-    ASSERT_TRUE(WriteMeasureAdjust(record));
-    ASSERT_TRUE(CProgramHarness::WriteInt("AllViewState\\Configs", "ActivDisplayMenu", 138));
-
-    HWND hFrame = StartAndWaitForMainWindow();
-    ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
-    EXPECT_EQ("Messeinstellungen", ActivePageCaption(hFrame));
-    ASSERT_TRUE(m_program.Close()) << m_program.LastError();
-
-    ASSERT_TRUE(ReadMeasureAdjust(record));
-    EXPECT_TRUE(record.HasValidCheckSums());
-    EXPECT_EQ(0.0, record.dStartValue);
-    EXPECT_EQ(1, record.bCheckedB);
-    EXPECT_EQ(1.0, record.dDuration);
+    std::string strIndex;
+    for (const char* pszValue : {"IndexOfLimitedMeasurand_1", "IndexOfLimitedMeasurand_2"})
+    {
+        ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", pszValue, strIndex)) << pszValue;
+        EXPECT_EQ("-1", strIndex) << pszValue;
+    }
+    ASSERT_TRUE(CProgramHarness::WriteString("DespiteReset", "IndexOfLimitedMeasurand_1", "0"));
+    ASSERT_TRUE(CProgramHarness::WriteString("DespiteReset", "IndexOfLimitedMeasurand_2", "999999"));
+    RunOnce();
+    ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", "IndexOfLimitedMeasurand_1", strIndex));
+    EXPECT_EQ("0", strIndex);
+    ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", "IndexOfLimitedMeasurand_2", strIndex));
+    EXPECT_EQ("-1", strIndex);
 }
 
 // A stored layout that names a bar the frame does not have is dropped; the program starts with the
@@ -85,6 +118,7 @@ TEST_F(ProgramTest, BarLayoutNamingAMissingBarIsDiscarded)
 
     HWND hFrame = StartAndWaitForMainWindow();
     ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
     DWORD dwBarId = 0;
     ASSERT_TRUE(CProgramHarness::ReadInt(strBar0, "BarID", dwBarId));
@@ -127,7 +161,9 @@ TEST_F(ProgramTest, ResetViewsDeletesTheViewStateAndRestartsTheProgram)
     // The new instance went on once the old one had ended.
     ASSERT_TRUE(m_program.AttachToOtherInstance()) << m_program.LastError();
     EXPECT_NE(dwOldProcess, m_program.ProcessId());
-    ASSERT_TRUE(WaitForMainWindow()) << m_program.LastError() << "; " << m_strStartUpState;
+    HWND hNewFrame = WaitForMainWindow();
+    ASSERT_TRUE(hNewFrame) << m_program.LastError() << "; " << m_strStartUpState;
+    ASSERT_TRUE(WaitForConnected(hNewFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
     EXPECT_TRUE(CProgramHarness::KeyExists("AllViewState\\Configs\\WindowPos"));
 }

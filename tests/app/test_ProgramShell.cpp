@@ -18,7 +18,6 @@
 
 namespace
 {
-constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 
 std::string Text(UINT nId, int iLanguageOffset = 0)
 {
@@ -50,7 +49,7 @@ std::string ExpectedBarCaption(int iBarId, int iLanguage)
         case 125:
             return Text(IDS_BAR_CHANNEL_B, iLanguage);
         case 122:
-            return Text(IDS_BAR_LIGHT, iLanguage) + " (" + Text(IDS_BAR_LIGHT_CONDITION, iLanguage) + ")";
+            return Text(IDS_BAR_LIGHT, iLanguage) + " (" + Text(IDS_FIRST_CONDITION, iLanguage) + ")";
         case 185:
             return Text(IDS_DIAGRAM, iLanguage);
         default:
@@ -101,37 +100,9 @@ std::vector<std::string> ExpectedTree(int iLanguage)
 }
 } // namespace
 
-class ProgramShellTest : public ProgramTest
+class ProgramShellTest : public ConnectedProgramTest
 {
 protected:
-    void StartConnected()
-    {
-        m_hFrame = StartAndWaitForMainWindow();
-        ASSERT_TRUE(m_hFrame) << m_program.LastError() << "; " << m_strStartUpState;
-        m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
-        ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY, m_iLanguage)))
-            << m_program.LastError();
-    }
-
-    // Posts the command until its page is in front: page switches are throttled to one per 50 ms.
-    bool ShowPage(UINT nCommand, const std::string& strCaption)
-    {
-        return m_program.WaitFor("the page \"" + strCaption + "\"", CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&]
-                                 {
-                                     if (ActivePageCaption(m_hFrame) == strCaption)
-                                         return true;
-                                     m_program.PostCommand(m_hFrame, nCommand);
-                                     return false;
-                                 });
-    }
-
-    bool WaitForLog(const std::string& strWhat, const std::string& strNeedle)
-    {
-        return m_program.WaitFor(strWhat, CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&] { return m_sim.GetLog().find(strNeedle) != std::string::npos; });
-    }
-
     // Starts a stream with the panel's Start button and waits until the simulator sends it.
     void StartStream()
     {
@@ -149,10 +120,6 @@ protected:
         EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_MEASURING, m_iLanguage)))
             << m_program.LastError();
     }
-
-    HWND m_hFrame = nullptr;
-    HWND m_hStatusBar = nullptr;
-    int m_iLanguage = LANGUAGE_GERMAN;
 };
 
 TEST_F(ProgramShellTest, EachModeCommandShowsItsPage)

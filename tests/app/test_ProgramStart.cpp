@@ -7,7 +7,6 @@
 namespace
 {
 constexpr UINT ID_MODE_MEASURE_DIAGRAM = 10010;
-constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 constexpr int IDC_STARTUP_TEXT = 1254;
 constexpr int IDC_STARTUP_SEARCH_AGAIN = 1257;
 constexpr int IDC_STARTUP_EXIT = 1258;
@@ -17,6 +16,10 @@ constexpr int IDC_STARTUP_INFO = 1161;
 
 TEST_F(ProgramTest, FirstStartSearchesWithHiddenMainWindowThenShowsItAndSavesAtExit)
 {
+    // A two-channel interface whose software configuration shows both channels.
+    ASSERT_TRUE(m_sim.Command(R"({"cmd": "set_status", "fields": {"interface_kind": 0}})"));
+    ASSERT_TRUE(m_sim.Command(R"({"cmd": "set_block", "block": "stator_software_config", )"
+                              R"("fields": {"display_a": 1, "display_b": 1}})"));
     ASSERT_TRUE(m_sim.ClearLog());
     ASSERT_TRUE(m_program.Start()) << m_program.LastError();
     HWND hStartUp = m_program.WaitForWindow(CProgramHarness::StartUpDialog());
@@ -51,22 +54,22 @@ TEST_F(ProgramTest, FirstStartSearchesWithHiddenMainWindowThenShowsItAndSavesAtE
     EXPECT_TRUE(m_program.WaitForText(hStatusBar, "Betriebsbereit. Sensor aktiviert"))
         << m_program.LastError();
 
-    // The operator panel comes with the channel and light panes and the diagram.
+    // The operator panel comes with the channel panes the sensor shows and the diagram; the light pane
+    // stays hidden while no pass/fail condition is set.
     ASSERT_TRUE(m_program.PostCommand(hFrame, ID_MODE_MEASURE_DIAGRAM)) << m_program.LastError();
     ASSERT_TRUE(m_program.WaitFor("the operator panel", CProgramHarness::DEFAULT_TIMEOUT_MS,
                                   [&] { return ActivePageCaption(hFrame) == "Mess- und Diagrammmodus"; }))
         << m_program.LastError();
-    for (int iBar : {123, 125, 122, 185, 127})
+    for (int iBar : {123, 125, 185, 127})
         EXPECT_TRUE(CProgramHarness::IsVisible(m_program.FindControl(hFrame, iBar))) << "bar " << iBar;
-    // Channel A, channel B and the light one below the other on the right, the tree on the left.
-    RECT rcBars[3] = {};
-    const int barIds[3] = {123, 125, 122};
-    for (int i = 0; i < 3; ++i)
+    EXPECT_FALSE(CProgramHarness::IsVisible(m_program.FindControl(hFrame, 122)));
+    // Channel A above channel B on the right, the tree on the left.
+    RECT rcBars[2] = {};
+    const int barIds[2] = {123, 125};
+    for (int i = 0; i < 2; ++i)
         ::GetWindowRect(m_program.FindControl(hFrame, barIds[i]), &rcBars[i]);
     EXPECT_EQ(rcBars[0].left, rcBars[1].left);
-    EXPECT_EQ(rcBars[1].left, rcBars[2].left);
     EXPECT_LT(rcBars[0].top, rcBars[1].top);
-    EXPECT_LT(rcBars[1].top, rcBars[2].top);
     RECT rcTree = {};
     ::GetWindowRect(m_program.FindControl(hFrame, 10000), &rcTree);
     EXPECT_LT(rcTree.right, rcBars[0].left);
@@ -109,6 +112,7 @@ TEST_F(ProgramTest, SecondStartRestoresTheWindowWhereItWas)
     HWND hFrame = StartAndWaitForMainWindow();
     ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     ASSERT_TRUE(::SetWindowPos(hFrame, nullptr, 120, 90, 1000, 760, SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 
     hFrame = StartAndWaitForMainWindow();
@@ -119,6 +123,7 @@ TEST_F(ProgramTest, SecondStartRestoresTheWindowWhereItWas)
     EXPECT_EQ(90, rc.top);
     EXPECT_EQ(1000, rc.right - rc.left);
     EXPECT_EQ(760, rc.bottom - rc.top);
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 }
 
@@ -129,6 +134,7 @@ TEST_F(ProgramTest, StoredMaximisedWindowIsShownMaximised)
     HWND hFrame = StartAndWaitForMainWindow();
     ASSERT_TRUE(hFrame) << m_program.LastError() << "; " << m_strStartUpState;
     EXPECT_TRUE(::IsZoomed(hFrame));
+    ASSERT_TRUE(WaitForConnected(hFrame)) << m_program.LastError();
     ASSERT_TRUE(m_program.Close()) << m_program.LastError();
 }
 

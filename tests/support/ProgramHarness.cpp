@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -638,6 +639,53 @@ bool CProgramHarness::AnswerMessageBox(HWND hBox, int iButtonId, DWORD dwTimeout
 
 // ---- List controls
 // --------------------------------------------------------------------------------------------
+
+// ---- Combo boxes and edit fields
+// ----------------------------------------------------------------------------
+
+std::vector<std::string> CProgramHarness::ComboItemTexts(HWND hCombo)
+{
+    std::vector<std::string> texts;
+    const LRESULT lCount = hCombo ? ::SendMessageA(hCombo, CB_GETCOUNT, 0, 0) : 0;
+    // Asked in the wide form: Wine returns an item text asked across processes as UTF-16 to both forms.
+    for (LRESULT i = 0; i < lCount; ++i)
+    {
+        wchar_t szWide[TEXT_MAX] = {};
+        char szText[TEXT_MAX] = {};
+        if (::SendMessageW(hCombo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < TEXT_MAX &&
+            ::SendMessageW(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(szWide)) >
+                0)
+            ::WideCharToMultiByte(CP_ACP, 0, szWide, -1, szText, TEXT_MAX - 1, nullptr, nullptr);
+        texts.emplace_back(szText);
+    }
+    return texts;
+}
+
+bool CProgramHarness::SelectComboItem(HWND hCombo, const std::string& strText)
+{
+    const std::vector<std::string> texts = ComboItemTexts(hCombo);
+    const auto it = std::find(texts.begin(), texts.end(), strText);
+    if (it == texts.end())
+        return Fail("the combo box has no item \"" + strText + "\"");
+    const WPARAM wIndex = static_cast<WPARAM>(it - texts.begin());
+    DWORD_PTR dwResult = 0;
+    const WPARAM wCommand = MAKEWPARAM(::GetDlgCtrlID(hCombo), CBN_SELCHANGE);
+    if (!::SendMessageTimeoutA(hCombo, CB_SETCURSEL, wIndex, 0, SMTO_ABORTIFHUNG, 5000, &dwResult) ||
+        !::SendMessageTimeoutA(::GetParent(hCombo), WM_COMMAND, wCommand, reinterpret_cast<LPARAM>(hCombo),
+                               SMTO_ABORTIFHUNG, DEFAULT_TIMEOUT_MS, &dwResult))
+        return Fail("the program did not take the choice \"" + strText + "\"");
+    return true;
+}
+
+bool CProgramHarness::SetEditText(HWND hEdit, const std::string& strText)
+{
+    DWORD_PTR dwResult = 0;
+    if (hEdit == nullptr ||
+        !::SendMessageTimeoutA(hEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strText.c_str()),
+                               SMTO_ABORTIFHUNG, DEFAULT_TIMEOUT_MS, &dwResult))
+        return Fail("the program did not take the text \"" + strText + "\"");
+    return true;
+}
 
 int CProgramHarness::ListRowCount(HWND hList)
 {

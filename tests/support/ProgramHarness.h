@@ -107,6 +107,13 @@ public:
     // Presses the button iButtonId (IDOK, IDCANCEL, IDYES, ...) of the box and waits until it has gone.
     bool AnswerMessageBox(HWND hBox, int iButtonId, DWORD dwTimeoutMs = DEFAULT_TIMEOUT_MS);
 
+    // ---- Combo boxes and edit fields of the program (their notifications go to the parent as typed)
+    static std::vector<std::string> ComboItemTexts(HWND hCombo);
+    // Selects the item with the text and tells the combo's parent, as a choice with the mouse does.
+    bool SelectComboItem(HWND hCombo, const std::string& strText);
+    // Sets the field's text; the field reports the change to its parent.
+    bool SetEditText(HWND hEdit, const std::string& strText);
+
     // ---- List controls (report view) and tree controls of the program
     int ListRowCount(HWND hList);
     std::string ListCellText(HWND hList, int iRow, int iColumn);
