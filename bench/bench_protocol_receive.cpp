@@ -61,7 +61,11 @@ int main()
     std::printf("wall time: %.3f s, CPU time: %.3f s\n", dWall, dCpu);
     std::printf("records per second: %.0f\n", dRecordsPerS);
     std::printf("CPU time per record: %.3f us\n", dCpu * 1e6 / static_cast<double>(host.m_llRecords));
-    std::printf("ratio to the highest stream rate (5000 records/s): %.1f (goal %.0f)\n",
-                dRecordsPerS / STREAM_RECORDS_PER_S, GOAL_RATIO);
-    return host.m_llRecords == llExpected ? 0 : 1;
+    const double dRatio = dRecordsPerS / STREAM_RECORDS_PER_S;
+    const bool bAll = host.m_llRecords == llExpected;
+    std::printf(
+        "ratio to the highest stream rate (5000 records/s): %.1f (goal: at least %.0f: %s); every record "
+        "handed on (goal): %s\n",
+        dRatio, GOAL_RATIO, dRatio >= GOAL_RATIO ? "met" : "MISSED", bAll ? "met" : "MISSED");
+    return bAll && dRatio >= GOAL_RATIO ? 0 : 1;
 }
