@@ -11,6 +11,7 @@
 // of its last byte on the line; both readers faster than the line flat out.
 //   bench_ports_receive [--batch-ms N]   the port manager's batch period while the line streams
 #include "BenchClock.h"
+#include "BenchGoal.h"
 #include "framework/AfxWin32.h"
 #include "ports/CComm2.h"
 #include "ports/CPortManGui.h"
@@ -501,8 +502,8 @@ void ManagerSlice(CSimClient& sim, CBenchPortMan& manager, CReaderRun& run)
     run.Account(check, SETTLE_SECONDS + SLICE_SECONDS);
 }
 
-// The CPU cost at the stream's rate, the two readers by turns. False when a goal was missed.
-bool MeasureCost(CSimClient& sim, CBenchPortMan& manager)
+// The CPU cost at the stream's rate, the two readers by turns.
+void MeasureCost(CSimClient& sim, CBenchPortMan& manager, BenchGoals& goals)
 {
     std::printf("receiving from COM5: a stream of 5000 records/s (25,000 bytes/s; a 230400-baud line carries "
                 "at most 23,040), %d slices of %.1f s per reader, by turns\n",
@@ -531,15 +532,11 @@ bool MeasureCost(CSimClient& sim, CBenchPortMan& manager)
                 Percent(port.cost.dServer / port.cost.dSeconds).c_str(), strServer.c_str(),
                 port.ByteVerdict().c_str());
     const double dShare = port.cost.TotalShare();
-    const double dRatio = dShare / blocking.cost.TotalShare();
-    const bool bRatio = dRatio <= GOAL_RATIO;
-    const bool bShare = dShare <= GOAL_CORE_SHARE;
-    std::printf(
-        "  port manager: %.2f times the blocking reader (goal: at most %.0f: %s); %s of a core, program "
-        "and wineserver (goal on an otherwise idle machine: at most %.0f %%: %s)\n",
-        dRatio, GOAL_RATIO, bRatio ? "met" : "MISSED", Percent(dShare).c_str(), 100 * GOAL_CORE_SHARE,
-        bShare ? "met" : "MISSED");
-    return bRatio && bShare && blocking.AllBytesRight() && port.AllBytesRight();
+    goals.AtMost("port manager against the blocking reader", dShare / blocking.cost.TotalShare(), GOAL_RATIO,
+                 "times");
+    goals.AtMost("port manager, program and wineserver (on an otherwise idle machine)", 100 * dShare,
+                 100 * GOAL_CORE_SHARE, "% of a core");
+    goals.Holds("every byte in order at the stream's rate", blocking.AllBytesRight() && port.AllBytesRight());
 }
 
 // Times from writing a status request to its answer complete at the owner window (round trip), and
@@ -647,23 +644,21 @@ std::string MinMedianMax(std::vector<double> ad)
     return ach;
 }
 
-// False when an answer was missing or came later than the goal.
-bool ReportAnswers(const char* pszWhen, const CAnswerTimes& times)
+void ReportAnswers(const char* pszWhen, const CAnswerTimes& times, BenchGoals& goals)
 {
     const double dWorst = times.adAfterLineMs.empty()
                               ? 1e9
                               : *std::max_element(times.adAfterLineMs.begin(), times.adAfterLineMs.end());
-    const bool bMet = times.iMissing == 0 && dWorst <= GOAL_ANSWER_MS;
-    std::printf("  %-16s round trip min/median/max %s; after the answer left the simulator %s (goal: at most "
-                "%.0f ms: %s)%s\n",
-                pszWhen, MinMedianMax(times.adRoundTripMs).c_str(), MinMedianMax(times.adAfterLineMs).c_str(),
-                GOAL_ANSWER_MS, bMet ? "met" : "MISSED",
-                times.iMissing == 0 ? "" : (", " + std::to_string(times.iMissing) + " MISSING").c_str());
-    return bMet;
+    std::printf("  %-16s round trip min/median/max %s; after the answer left the simulator %s\n",
+                (std::string(pszWhen) + ":").c_str(), MinMedianMax(times.adRoundTripMs).c_str(),
+                MinMedianMax(times.adAfterLineMs).c_str());
+    goals.AtMost((std::string(pszWhen) + ", slowest answer after the simulator wrote it").c_str(), dWorst,
+                 GOAL_ANSWER_MS, "ms");
+    goals.Holds((std::string(pszWhen) + ", every answer in").c_str(), times.iMissing == 0);
 }
 
-// Both readers flat out. False when a byte was lost or wrong or a reader was slower than the line.
-bool MeasureFlatOut(CSimClient& sim, CBenchPortMan& manager)
+// Both readers flat out: neither may lose a byte or be slower than the line.
+void MeasureFlatOut(CSimClient& sim, CBenchPortMan& manager, BenchGoals& goals)
 {
     std::printf("flat out: %u bytes pushed through the simulator as fast as it takes them\n", FLAT_OUT_BYTES);
     ResetStream(sim);
@@ -688,24 +683,23 @@ bool MeasureFlatOut(CSimClient& sim, CBenchPortMan& manager)
     }
     reader.Close();
     sim.Reset();
-    bool bMet = true;
     const struct
     {
         const char* pszWho;
         double dSeconds;
         const CCountCheck& count;
-    } aRuns[] = {{"blocking reader:", dBlocking, blockingCount},
-                 {"port manager -> window:", dManager, managerCount}};
+    } aRuns[] = {{"blocking reader", dBlocking, blockingCount},
+                 {"port manager -> window", dManager, managerCount}};
     for (const auto& run : aRuns)
     {
-        const double dTimes = run.count.Bytes() / run.dSeconds / LINE_BYTES_PER_S;
-        const bool bWhole = run.count.Wrong() == 0 && run.count.Bytes() == FLAT_OUT_BYTES;
-        std::printf("  %-24s %7.0f bytes/s, %.1f times the line's 23,040 (goal: above 1: %s), %s\n",
-                    run.pszWho, run.count.Bytes() / run.dSeconds, dTimes, dTimes > 1 ? "met" : "MISSED",
-                    bWhole ? "every byte in order" : "bytes LOST or WRONG");
-        bMet = bMet && bWhole && dTimes > 1;
+        std::printf("  %-24s %7.0f bytes/s\n", (std::string(run.pszWho) + ":").c_str(),
+                    run.count.Bytes() / run.dSeconds);
+        const std::string strWho = std::string("flat out, ") + run.pszWho;
+        goals.AtLeast((strWho + " against the line's 23,040 bytes/s").c_str(),
+                      run.count.Bytes() / run.dSeconds / LINE_BYTES_PER_S, 1, "times");
+        goals.Holds((strWho + " every byte in order").c_str(),
+                    run.count.Wrong() == 0 && run.count.Bytes() == FLAT_OUT_BYTES);
     }
-    return bMet;
 }
 
 DWORD BatchPeriodArgument(int argc, char** argv)
@@ -733,13 +727,13 @@ int main(int argc, char** argv)
     HWND hOwner = COwner::Create();
     CBenchPortMan manager(hOwner, dwBatchPeriod);
     COwner::s_pWatch = std::make_unique<CRelayWatch>(manager.GetRelayWindow());
-    bool bMet = MeasureCost(sim, manager);
+    BenchGoals goals;
+    MeasureCost(sim, manager, goals);
     std::printf("a status request's answer (21 bytes) at the owner window:\n");
-    bMet = ReportAnswers("idle line:", MeasureAnswers(sim, manager, ANSWERS_IDLE, false)) && bMet;
-    bMet = ReportAnswers("during a stream:", MeasureAnswers(sim, manager, ANSWERS_STREAMING, true)) && bMet;
-    bMet = MeasureFlatOut(sim, manager) && bMet;
+    ReportAnswers("idle line", MeasureAnswers(sim, manager, ANSWERS_IDLE, false), goals);
+    ReportAnswers("during a stream", MeasureAnswers(sim, manager, ANSWERS_STREAMING, true), goals);
+    MeasureFlatOut(sim, manager, goals);
     COwner::s_pWatch.reset();
     DestroyWindow(hOwner);
-    std::printf("%s\n", bMet ? "all goals met" : "GOALS MISSED");
-    return bMet ? 0 : 2;
+    return goals.Finish();
 }
