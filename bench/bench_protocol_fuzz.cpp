@@ -1,11 +1,13 @@
 // The long run of the receive path fuzzer: at least 1,000,000 random and mutated frames fed in every
 // state of the engine's machine (see tests/protocol/ReceiveFuzzer.h). Prints the frames and cases
 // run, their rate, and each failing case's seed; a case that runs longer than 10 s counts as hung.
-//   bench_protocol_fuzz [--seed N] [--frames N]   a run; the seed is printed, default 1
+//   bench_protocol_fuzz [--seed N] [--frames N]   a run; the seed is drawn from the clock unless given,
+//                                                  and printed first
 //   bench_protocol_fuzz --case S                   one case alone, by the seed a failure printed
 #define _GLIBCXX_ASSERTIONS 1
 
 #include "BenchClock.h"
+#include "BenchGoal.h"
 #include "framework/AfxWin32.h"
 #include "protocol/ReceiveFuzzer.h"
 
@@ -50,6 +52,17 @@ std::uint64_t Argument(int argc, char** argv, const char* pszName, std::uint64_t
     return ullDefault;
 }
 
+// A run seed from the clock, so that every run tries new cases.
+std::uint64_t ClockSeed()
+{
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    LARGE_INTEGER li;
+    QueryPerformanceCounter(&li);
+    return (static_cast<std::uint64_t>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime) ^
+           static_cast<std::uint64_t>(li.QuadPart);
+}
+
 bool HasArgument(int argc, char** argv, const char* pszName)
 {
     for (int i = 1; i < argc; ++i)
@@ -67,7 +80,13 @@ int main(int argc, char** argv)
     using protocol_test::FuzzResult;
     std::thread watchdog(Watchdog);
     const bool bOneCase = HasArgument(argc, argv, "--case");
-    const std::uint64_t ullRunSeed = Argument(argc, argv, "--seed", 1);
+    const bool bSeedGiven = HasArgument(argc, argv, "--seed");
+    const std::uint64_t ullRunSeed = bSeedGiven ? Argument(argc, argv, "--seed", 0) : ClockSeed();
+    if (!bOneCase)
+        std::printf("run seed %llu (%s; --seed %llu runs these cases again)\n",
+                    static_cast<unsigned long long>(ullRunSeed), bSeedGiven ? "given" : "from the clock",
+                    static_cast<unsigned long long>(ullRunSeed));
+    std::fflush(stdout);
     const long long llWanted =
         bOneCase ? 1 : static_cast<long long>(Argument(argc, argv, "--frames", GOAL_FRAMES));
     const double dStart = BenchNow();
@@ -97,9 +116,11 @@ int main(int argc, char** argv)
                     static_cast<unsigned long long>(Argument(argc, argv, "--case", 0)), llFrames,
                     iFailures == 0 ? "passed" : "failed");
     else
-        std::printf("run seed %llu: %lld frames in %lld cases, %d failing (goal: at least %lld frames, none "
-                    "failing)\n",
-                    static_cast<unsigned long long>(ullRunSeed), llFrames, llCases, iFailures, GOAL_FRAMES);
+        std::printf("run seed %llu: %lld frames in %lld cases, %d failing\n",
+                    static_cast<unsigned long long>(ullRunSeed), llFrames, llCases, iFailures);
     std::printf("%.1f s, %.0f frames per second\n", dSeconds, static_cast<double>(llFrames) / dSeconds);
-    return iFailures == 0 ? 0 : 1;
+    BenchGoals goals;
+    goals.AtLeast("frames fed", static_cast<double>(llFrames), static_cast<double>(llWanted), "frames");
+    goals.Holds("no case failing", iFailures == 0);
+    return goals.Finish();
 }

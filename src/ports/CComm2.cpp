@@ -138,6 +138,7 @@ bool CComm2::Write(const unsigned char* pBytes, unsigned int uiCount)
         return false;
     if (uiCount == 0)
         return true;
+    NoteRequest();
     CSingleLock lock(&m_csWrite, TRUE);
     m_olWrite.Offset = 0;
     m_olWrite.OffsetHigh = 0;
@@ -154,11 +155,25 @@ bool CComm2::WriteNoWait(const unsigned char* pBytes, unsigned int uiCount)
 {
     if (!IsOpen())
         return false;
+    NoteRequest();
     CSingleLock lock(&m_csWrite, TRUE);
     m_olWrite.Offset = 0;
     m_olWrite.OffsetHigh = 0;
     DWORD dwWritten = 0;
     return WriteFile(m_hPort, pBytes, uiCount, &dwWritten, &m_olWrite) || GetLastError() == ERROR_IO_PENDING;
+}
+
+// Noted before the bytes go out, so that a streaming reader reads the answer at its first byte.
+void CComm2::NoteRequest()
+{
+    m_ullLastWrite = GetTickCount64();
+    m_requestEvent.SetEvent();
+}
+
+bool CComm2::SetBatchPeriod(DWORD dwPeriodMs)
+{
+    m_dwBatchPeriodMs = dwPeriodMs;
+    return !IsReaderRunning() || UpdateReader();
 }
 
 unsigned int CComm2::GetOutputQueueCount()
@@ -464,103 +479,132 @@ bool CComm2::OnUpdateRequest(DWORD& dwMask)
         }
     }
     bool bGoOn = ReadsData() || m_pDataCallback == nullptr || DrainReceived(ReceiveSize());
+    m_pace.Reset(m_dwBatchPeriodMs, ReceiveSize() / 2, GetTickCount64());
     m_updatePair.Acknowledge();
     return bGoOn;
 }
 
-// When the next read starts after one that took dwRead bytes. A read that took less than half the buffer
-// (an answer) is followed at once. After a fuller one the line streams: the next read starts at once when
-// half a buffer waits already, else a pace later, so that the owner gets fewer, fuller chunks. An empty
-// read that did not wait (it completed at once, or the platform aborted it) would spin: after a poll period.
-// False when the loop is to end (see PollLine).
-bool CComm2::ScheduleRead(DWORD dwRead, bool bWaited, DWORD dwMask, ULONGLONG& ullNextRead, DWORD& dwError)
+// A read in answer mode took dwRead bytes: they are handed on and the next read is due at once, except
+// after an empty read that did not wait (it completed at once, or the platform aborted it), which would
+// spin: that one is followed a poll period later. False when a stop was asked for.
+bool CComm2::OnReceived(DWORD dwRead, bool bWaited)
+{
+    if (!Deliver(dwRead))
+        return false;
+    const ULONGLONG ullNow = GetTickCount64();
+    m_ullNextRead = dwRead == 0 && !bWaited ? ullNow + LINE_POLL_MS : ullNow;
+    m_pace.OnRead(ullNow, dwRead, m_ullLastWrite);
+    return true;
+}
+
+// One batch: one look at the line, which also polls it, and one read of what waits in the driver queue,
+// handed on in one delivery. False when the loop is to end (see PollLine).
+bool CComm2::TakeBatch(DWORD dwMask, DWORD& dwError)
 {
     const ULONGLONG ullNow = GetTickCount64();
-    const unsigned int uiSize = ReceiveSize();
-    ullNextRead = ullNow;
-    if (dwRead == 0 && !bWaited)
-        ullNextRead = ullNow + LINE_POLL_MS;
-    if (dwRead * 2 < uiSize)
-        return true;
-    DWORD dwQueued = 0;
-    if (!PollLine(dwMask, false, dwQueued, dwError))
+    m_ullNextPoll = ullNow + LINE_POLL_MS;
+    if (!PollLine(dwMask, true, m_dwPolledQueue, dwError))
         return false;
-    if (dwQueued * 2 < uiSize)
-        ullNextRead = ullNow + STREAM_PACE_MS;
+    const unsigned int uiTake =
+        std::min<unsigned int>(m_dwPolledQueue, static_cast<unsigned int>(m_abBatch.size()));
+    const unsigned int uiRead = uiTake == 0 ? 0 : Read(m_abBatch.data(), uiTake);
+    if (!DeliverBatch(m_abBatch.data(), uiRead))
+        return false;
+    m_pace.OnBatch(ullNow, m_dwPolledQueue, uiTake < m_dwPolledQueue);
     return true;
+}
+
+// A request was written while the line streamed: what waits is handed on at once, and the answer is
+// read at its first byte. A wake-up left from a request before the stream mode changes nothing.
+bool CComm2::OnRequestWritten(DWORD dwMask, DWORD& dwError)
+{
+    return !m_pace.OnRequest(m_ullLastWrite, GetTickCount64()) || TakeBatch(dwMask, dwError);
+}
+
+// Starts the read when it is due (answer mode) or takes the batch when it is due (stream mode), then
+// polls the line when that is due. False when the loop is to end (see PollLine).
+bool CComm2::DoDueWork(DWORD dwMask, DWORD& dwError)
+{
+    const ULONGLONG ullNow = GetTickCount64();
+    if (m_pace.IsStreaming() && ullNow >= m_pace.GetNextBatch())
+        return TakeBatch(dwMask, dwError);
+    if (!m_pace.IsStreaming() && ReadsData() && !m_bReceivePending && ullNow >= m_ullNextRead)
+    {
+        DWORD dwRead = 0;
+        if (!StartReceive(dwRead, dwError))
+            return false;
+        if (!m_bReceivePending)
+            return OnReceived(dwRead, false);
+    }
+    if (ullNow < m_ullNextPoll)
+        return true;
+    m_ullNextPoll = ullNow + LINE_POLL_MS;
+    return PollLine(dwMask, true, m_dwPolledQueue, dwError);
+}
+
+// Waits for a stop, an update, the pending read (answer mode) or a written request (stream mode) until
+// the next due time, and handles what came. False when the loop is to end (see PollLine).
+bool CComm2::WaitForWork(DWORD& dwMask, DWORD& dwError)
+{
+    const bool bStreaming = m_pace.IsStreaming();
+    HANDLE ahWait[3] = {m_stopPair.GetRequestEvent(), m_updatePair.GetRequestEvent(),
+                        bStreaming ? m_requestEvent : m_receiveEvent};
+    ULONGLONG ullWake = m_ullNextPoll;
+    if (bStreaming)
+        ullWake = std::min(ullWake, m_pace.GetNextBatch());
+    else if (ReadsData() && !m_bReceivePending)
+        ullWake = std::min(ullWake, m_ullNextRead);
+    const ULONGLONG ullNow = GetTickCount64();
+    const DWORD dwTimeout = ullWake > ullNow ? static_cast<DWORD>(ullWake - ullNow) : 0;
+    const DWORD dwWait =
+        WaitForMultipleObjects(bStreaming || m_bReceivePending ? 3 : 2, ahWait, FALSE, dwTimeout);
+    const DWORD dwWaitError = dwWait == WAIT_FAILED ? GetLastError() : 0;
+    DWORD dwRead = 0;
+    DWORD dwReadError = 0;
+    switch (dwWait)
+    {
+        case WAIT_TIMEOUT:
+            return true;
+        case WAIT_OBJECT_0:
+            FinishReceive(true, dwRead, dwReadError);
+            dwError = 0;
+            return false;
+        case WAIT_OBJECT_0 + 1:
+            if (!FinishReceive(true, dwRead, dwError))
+                return false;
+            dwError = 0;
+            m_ullNextRead = 0;
+            return Deliver(dwRead) && OnUpdateRequest(dwMask);
+        case WAIT_OBJECT_0 + 2:
+            if (bStreaming)
+                return OnRequestWritten(dwMask, dwError);
+            if (!FinishReceive(false, dwRead, dwError))
+                return false;
+            // An aborted read (the platform may abort one of its own) counts as empty and did not wait.
+            dwReadError = dwError;
+            dwError = 0;
+            return OnReceived(dwRead, dwReadError != ERROR_OPERATION_ABORTED);
+        default:
+            FinishReceive(true, dwRead, dwReadError);
+            dwError = dwWaitError != 0 ? dwWaitError : ERROR_INVALID_HANDLE;
+            return false;
+    }
 }
 
 DWORD CComm2::ReaderLoop()
 {
     m_abReceive.assign(m_uiRxBufferSize + 4, 0);
+    m_abBatch.assign(BATCH_CAPACITY, 0);
     m_bReceivePending = false;
     m_uiLineErrors = 0;
+    m_ullNextRead = 0;
+    m_ullNextPoll = 0;
+    m_dwPolledQueue = 0;
+    m_pace.Reset(m_dwBatchPeriodMs, ReceiveSize() / 2, GetTickCount64());
     DWORD dwMask = BuildCommMask();
-    DWORD dwQueued = 0;
-    ULONGLONG ullNextPoll = 0;
-    ULONGLONG ullNextRead = 0;
     DWORD dwError = 0;
-    for (;;)
+    while (DoDueWork(dwMask, dwError) && WaitForWork(dwMask, dwError))
     {
-        ULONGLONG ullNow = GetTickCount64();
-        if (ReadsData() && !m_bReceivePending && ullNow >= ullNextRead)
-        {
-            DWORD dwRead = 0;
-            if (!StartReceive(dwRead, dwError))
-                break;
-            if (!m_bReceivePending)
-            {
-                if (!Deliver(dwRead))
-                    return 0;
-                if (!ScheduleRead(dwRead, false, dwMask, ullNextRead, dwError))
-                    break;
-                continue;
-            }
-        }
-        if (ullNow >= ullNextPoll)
-        {
-            ullNextPoll = ullNow + LINE_POLL_MS;
-            if (!PollLine(dwMask, true, dwQueued, dwError))
-                break;
-        }
-        HANDLE ahWait[3] = {m_stopPair.GetRequestEvent(), m_updatePair.GetRequestEvent(), m_receiveEvent};
-        ULONGLONG ullWake = ullNextPoll;
-        if (ReadsData() && !m_bReceivePending)
-            ullWake = std::min(ullWake, ullNextRead);
-        ullNow = GetTickCount64();
-        const DWORD dwTimeout = ullWake > ullNow ? static_cast<DWORD>(ullWake - ullNow) : 0;
-        DWORD dwWait = WaitForMultipleObjects(m_bReceivePending ? 3 : 2, ahWait, FALSE, dwTimeout);
-        DWORD dwRead = 0;
-        dwError = 0;
-        if (dwWait == WAIT_OBJECT_0)
-        {
-            FinishReceive(true, dwRead, dwError);
-            return 0;
-        }
-        if (dwWait == WAIT_OBJECT_0 + 1)
-        {
-            if (!FinishReceive(true, dwRead, dwError))
-                break;
-            ullNextRead = 0;
-            if (!Deliver(dwRead) || !OnUpdateRequest(dwMask))
-                return 0;
-        }
-        else if (dwWait == WAIT_OBJECT_0 + 2)
-        {
-            if (!FinishReceive(false, dwRead, dwError))
-                break;
-            const bool bWaited = dwError != ERROR_OPERATION_ABORTED;
-            if (!Deliver(dwRead))
-                return 0;
-            if (!ScheduleRead(dwRead, bWaited, dwMask, ullNextRead, dwError))
-                break;
-        }
-        else if (dwWait != WAIT_TIMEOUT)
-        {
-            dwError = GetLastError();
-            FinishReceive(true, dwRead, dwError);
-            break;
-        }
     }
     // A stop ends the loop with 0. Otherwise the port failed (a removed device fails every call): the
     // client hears of it.

@@ -1,12 +1,15 @@
 // Serial port on the Win32 communications API with overlapped I/O.
 //
-// The receive loop keeps one overlapped read pending that completes as soon as bytes have arrived, and
-// polls the line (error word, modem lines) at every completion due and every LINE_POLL_MS, raising the
-// serial events it finds. It does not wait on comm events: the platform may serve such a wait with a
-// thread of its own per call, which costs more than the data it waits for.
+// While the line carries answers, the receive loop keeps one overlapped read pending that completes as
+// soon as bytes have arrived and hands them on at once. While the line streams it takes what the driver
+// queue holds once per batch period instead, with one look at the line and one read, and hands the
+// batch on in one delivery (CReceivePace decides). It polls the line (error word, modem lines) every
+// LINE_POLL_MS, raising the serial events it finds. It does not wait on comm events: the platform may
+// serve such a wait with a thread of its own per call, which costs more than the data it waits for.
 #pragma once
 
 #include "ports/CPort.h"
+#include "ports/CReceivePace.h"
 
 #include <vector>
 
@@ -47,9 +50,14 @@ public:
     static DWORD LineEvents(DWORD dwErrors, DWORD dwOldStatus, bool bOldKnown, DWORD dwNewStatus,
                             bool bNewKnown);
 
+    // The period of batched delivery while the line streams; 0 hands every read on at once. A running
+    // reader takes it at once. False when the reader did not take it in time.
+    bool SetBatchPeriod(DWORD dwPeriodMs);
+
     static constexpr DWORD LINE_POLL_MS = 50;
-    // While a stream fills at least half of each read, reads start this far apart.
-    static constexpr DWORD STREAM_PACE_MS = 10;
+    static constexpr DWORD BATCH_PERIOD_MS = 50;
+    // A batch takes at most this many bytes; a fuller queue is taken again at once.
+    static constexpr unsigned int BATCH_CAPACITY = 16384;
 
 protected:
     DWORD BuildCommMask() const;
@@ -61,12 +69,17 @@ protected:
     bool Escape(DWORD dwFunction);
     bool DrainReceived(unsigned int uiSize);
     bool Deliver(unsigned int uiCount);
+    void NoteRequest();
     bool PollLine(DWORD dwMask, bool bLines, DWORD& dwQueued, DWORD& dwError);
     bool OnLineEvents(DWORD dwEvents);
     bool StartReceive(DWORD& dwRead, DWORD& dwError);
     bool FinishReceive(bool bCancel, DWORD& dwRead, DWORD& dwError);
     bool OnUpdateRequest(DWORD& dwMask);
-    bool ScheduleRead(DWORD dwRead, bool bWaited, DWORD dwMask, ULONGLONG& ullNextRead, DWORD& dwError);
+    bool OnReceived(DWORD dwRead, bool bWaited);
+    bool TakeBatch(DWORD dwMask, DWORD& dwError);
+    bool OnRequestWritten(DWORD dwMask, DWORD& dwError);
+    bool DoDueWork(DWORD dwMask, DWORD& dwError);
+    bool WaitForWork(DWORD& dwMask, DWORD& dwError);
 
     DCB m_dcb;
     DWORD m_dwLastErrors = 0;
@@ -79,4 +92,14 @@ protected:
     CEvent m_receiveEvent{FALSE, TRUE};
     OVERLAPPED m_olReceive = {};
     bool m_bReceivePending = false;
+    // The receive loop's schedule: next read (answer mode), next line poll, the queue the last poll saw.
+    ULONGLONG m_ullNextRead = 0;
+    ULONGLONG m_ullNextPoll = 0;
+    DWORD m_dwPolledQueue = 0;
+    CReceivePace m_pace;
+    std::vector<unsigned char> m_abBatch;
+    std::atomic<DWORD> m_dwBatchPeriodMs{BATCH_PERIOD_MS};
+    // Each write notes its time and wakes a streaming reader: an answer may follow.
+    std::atomic<ULONGLONG> m_ullLastWrite{0};
+    CEvent m_requestEvent;
 };

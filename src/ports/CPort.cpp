@@ -6,6 +6,8 @@
 #include "ports/PortTexts.h"
 #include "ports/PortWait.h"
 
+#include <algorithm>
+
 namespace
 {
 constexpr DWORD STOP_WAIT_MS = 1000;
@@ -267,6 +269,28 @@ bool CPort::StopReader(bool bPump)
         return m_stopPair.WaitAck(STOP_WAIT_MS);
     HANDLE hAck = m_stopPair.GetAckEvent();
     return WaitHandlingSentMessages(1, &hAck, READER_HANDSHAKE_MS) == WAIT_OBJECT_0;
+}
+
+void CPort::DeliverChunks(unsigned char* pBytes, unsigned int uiCount)
+{
+    for (unsigned int uiDone = 0; uiDone < uiCount && !IsStopRequested();)
+    {
+        CPortDataCallback* pCallback = m_pDataCallback;
+        if (pCallback == nullptr)
+            return;
+        const unsigned int uiChunk =
+            std::min<unsigned int>(uiCount - uiDone, std::max(1u, m_uiRxBufferSize.load()));
+        (*pCallback)(pBytes + uiDone, uiChunk);
+        uiDone += uiChunk;
+    }
+}
+
+bool CPort::DeliverBatch(unsigned char* pBytes, unsigned int uiCount)
+{
+    if (uiCount > 0 && !IsStopRequested() &&
+        (m_pOwner == nullptr || !m_pOwner->RelayBatch(*this, pBytes, uiCount)))
+        DeliverChunks(pBytes, uiCount);
+    return !IsStopRequested();
 }
 
 void CPort::ReportError(DWORD dwError)

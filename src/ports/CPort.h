@@ -72,6 +72,12 @@ public:
     // when it threw.
     DWORD GetReaderResult() const { return m_dwReaderResult; }
 
+    // Hands received bytes to the data callback in chunks of at most the receive buffer size, in order,
+    // until a stop is asked for; on the thread that delivers them (the reader's, or the owner's for a
+    // relayed batch).
+    void DeliverChunks(unsigned char* pBytes, unsigned int uiCount);
+    CPortDataCallback* GetDataCallback() const { return m_pDataCallback; }
+
     void SetThreadMan(CThreadMan* pThreadMan) { m_pThreadMan = pThreadMan; }
     bool IsOpen() const { return m_hPort != INVALID_HANDLE_VALUE; }
     CPortMan* GetOwner() const { return m_pOwner; }
@@ -83,6 +89,9 @@ protected:
     // A failure of the port itself reaches the event callback as EV_ERR with the Windows error, whatever
     // the event mask.
     void ReportError(DWORD dwError);
+    // A batch of received bytes: on the owner's thread in one call when the port manager relays it, else
+    // chunk by chunk on this thread. False when a stop was asked for meanwhile.
+    bool DeliverBatch(unsigned char* pBytes, unsigned int uiCount);
 
     unsigned char m_ucPortFlag;
     HANDLE m_hPort = INVALID_HANDLE_VALUE;

@@ -5,6 +5,7 @@
 #include "ports/CDeviceChangeReceiver.h"
 #include "ports/CInterProcCommPortBorrow.h"
 #include "ports/CPort.h"
+#include "ports/CPortDataRelay.h"
 #include "ports/CPortDirectory.h"
 #include "ports/CThreadMan.h"
 #include "ports/PortEnumeration.h"
@@ -91,6 +92,7 @@ CPortMan::~CPortMan()
     {
         m_pPort.release();
         m_pThreadMan.release();
+        m_pRelay.release();
         return;
     }
     m_pThreadMan->SetPort(nullptr);
@@ -107,6 +109,7 @@ void CPortMan::SetMessageTarget(HWND hOwner, UINT uiDataMessage, UINT uiEventMes
     m_uiEventMessage = uiEventMessage;
     m_pDeviceChange.reset();
     m_pDeviceChange = std::make_unique<CDeviceChangeHandler>(bOwnDeviceChangeThread ? nullptr : hOwner, this);
+    CreateRelay();
     SelectDataCallback(nullptr);
     SelectEventCallback(nullptr);
 }
@@ -133,6 +136,27 @@ bool CPortMan::OnDataDefault(unsigned char* pBytes, unsigned int uiCount)
 {
     SendMessageA(m_hOwner, m_uiDataMessage, uiCount, reinterpret_cast<LPARAM>(pBytes));
     return true;
+}
+
+void CPortMan::CreateRelay()
+{
+    m_pRelay.reset();
+    if (m_hOwner == nullptr || GetWindowThreadProcessId(m_hOwner, nullptr) != GetCurrentThreadId())
+        return;
+    m_pRelay = std::make_unique<CPortDataRelay>();
+    if (!m_pRelay->CreateRelay())
+        m_pRelay.reset();
+}
+
+HWND CPortMan::GetRelayWindow() const
+{
+    return m_pRelay != nullptr ? m_pRelay->GetSafeHwnd() : nullptr;
+}
+
+bool CPortMan::RelayBatch(CPort& port, unsigned char* pBytes, unsigned int uiCount)
+{
+    return m_pRelay != nullptr && port.GetDataCallback() == m_pDefaultDataCallback.get() &&
+           m_pRelay->Relay(port, pBytes, uiCount);
 }
 
 bool CPortMan::OnEventDefault(unsigned long ulBits, unsigned long ulValue)

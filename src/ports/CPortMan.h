@@ -14,6 +14,7 @@ class CDeviceChangeHandler;
 class CDeviceChangeReceiver;
 class CInterProcCommPortBorrow;
 class CPort;
+class CPortDataRelay;
 class CThreadMan;
 
 class CPortMan : public CDcb
@@ -46,9 +47,15 @@ public:
     void ReturnBorrowedPort();
     void AttachReceiver(CDeviceChangeReceiver* pReceiver);
 
+    // Delivers a batch of the port's bytes on the owner's thread in one sent message, when the port hands
+    // its bytes to the owner window; false when it does not, and the caller delivers them itself.
+    bool RelayBatch(CPort& port, unsigned char* pBytes, unsigned int uiCount);
+
     HANDLE GetStateChangedEvent() const { return m_stateChanged; }
     // The hidden receiver window of the device-change thread (null when the owner window is used).
     HWND GetDeviceChangeWindow() const;
+    // The window that takes batches to the owner's thread (null when there is none).
+    HWND GetRelayWindow() const;
 
 protected:
     // The pause between two open attempts on a reconnect.
@@ -57,6 +64,7 @@ protected:
     bool OnDataDefault(unsigned char* pBytes, unsigned int uiCount);
     bool OnEventDefault(unsigned long ulBits, unsigned long ulValue);
     void SetMessageTarget(HWND hOwner, UINT uiDataMessage, UINT uiEventMessage, bool bOwnDeviceChangeThread);
+    void CreateRelay();
     void SelectDataCallback(CPortDataCallback* pDataCallback);
     void SelectEventCallback(CPortEventCallback* pEventCallback);
     bool OpenByName(CString strName);
@@ -104,5 +112,7 @@ protected:
     CCriticalSection m_csRecord;
     std::atomic<DWORD> m_dwClosingThread{0};
     std::unique_ptr<CDeviceChangeHandler> m_pDeviceChange;
+    // On the owner window's thread; none when the manager was made on another thread.
+    std::unique_ptr<CPortDataRelay> m_pRelay;
     std::unique_ptr<CThreadMan> m_pThreadMan;
 };

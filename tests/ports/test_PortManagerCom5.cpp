@@ -4,14 +4,17 @@
 #include "framework/AfxExceptionReport.h"
 #include "framework/CString.h"
 #include "framework/CComboBox.h"
+#include "ports/CComm2.h"
 #include "ports/CPort.h"
 #include "ports/CPortDirectory.h"
 #include "ports/CPortManGui.h"
 #include "support/PumpUntil.h"
+#include "support/RelayWatch.h"
 #include "support/SimClient.h"
 
 #include <dbt.h>
 #include <gtest/gtest.h>
+#include <mmsystem.h>
 
 #include <atomic>
 #include <cstdio>
@@ -27,8 +30,19 @@ constexpr unsigned int STREAM_BYTES = 25000;
 constexpr int RECORD_BYTES = 5;
 constexpr unsigned int ACK_BYTES = 7;
 constexpr unsigned char STATUS_REQUEST = 0x42;
+constexpr unsigned char RAW_REQUEST = 0x41;
+constexpr size_t RAW_ANSWER_BYTES = 16;
 constexpr unsigned char STREAM_START = 0x5A;
 constexpr unsigned char RATE_BYTE_5000 = 1; // 5000 records per second
+
+double Seconds()
+{
+    LARGE_INTEGER liNow;
+    LARGE_INTEGER liFrequency;
+    QueryPerformanceCounter(&liNow);
+    QueryPerformanceFrequency(&liFrequency);
+    return static_cast<double>(liNow.QuadPart) / static_cast<double>(liFrequency.QuadPart);
+}
 } // namespace
 
 class PortManagerCom5 : public ::testing::Test
@@ -317,6 +331,7 @@ public:
     using CPortManGui::CPortManGui;
 
     CPort* Port() { return m_pPort.get(); }
+    CComm2* Serial() { return dynamic_cast<CComm2*>(m_pPort.get()); }
 
     std::atomic<int> m_iPausesHere = 0;
     std::atomic<int> m_iPausesElsewhere = 0;
@@ -455,4 +470,167 @@ TEST_F(PortManagerFaults, ReaderReportsAPortThatFails)
     EXPECT_TRUE(PumpUntil([this] { return !m_pTestManager->Port()->IsReaderRunning(); }));
     EXPECT_NE(0u, m_pTestManager->Port()->GetReaderResult());
     EXPECT_TRUE(m_pManager->ClosePort(false));
+}
+
+// The stream as the owner window took it, and the thread hops that carried it.
+struct ReceivedStream
+{
+    std::vector<unsigned char> abBytes;
+    unsigned int uiLargestChunk = 0;
+    long long llChunks = 0;
+    long long llHops = 0;
+    long long llBatches = 0;
+};
+
+class PortManagerBatches : public PortManagerFaults
+{
+protected:
+    // Streams at 5000 records per second with the given batch period (0: every read handed on at once)
+    // until the owner has the acknowledgement and STREAM_BYTES, then stops the stream.
+    ReceivedStream Stream(DWORD dwBatchPeriod)
+    {
+        ReceivedStream received;
+        EXPECT_TRUE(m_sim.SetRamp('A', 0, 1));
+        EXPECT_TRUE(m_sim.SetConstant('B', -2));
+        EXPECT_TRUE(OpenAt(115200));
+        EXPECT_TRUE(m_pTestManager->Serial()->SetBatchPeriod(dwBatchPeriod));
+        CRelayWatch watch(m_pManager->GetRelayWindow());
+        CHopCount hops;
+        m_owner.m_fnOnData = [&] { hops.OnChunk(watch); };
+        StartStream();
+        EXPECT_TRUE(PumpUntil([this] { return m_owner.m_abData.size() >= ACK_BYTES + STREAM_BYTES; }, 20000));
+        received.abBytes.assign(m_owner.m_abData.begin(),
+                                m_owner.m_abData.begin() +
+                                    std::min<size_t>(m_owner.m_abData.size(), ACK_BYTES + STREAM_BYTES));
+        received.uiLargestChunk = m_owner.m_uiLargestChunk;
+        received.llChunks = hops.llChunks;
+        received.llHops = hops.Hops(watch);
+        received.llBatches = watch.Batches();
+        m_owner.m_fnOnData = nullptr;
+        StopStream();
+        EXPECT_TRUE(m_pManager->ClosePort(false));
+        return received;
+    }
+};
+
+// The batches carry the same bytes as reads handed on one by one: every byte, in order, in chunks of at
+// most the buffer size, in far fewer thread hops.
+TEST_F(PortManagerBatches, BatchedStreamMatchesReadsHandedOnOneByOne)
+{
+    const ReceivedStream plain = Stream(0);
+    const ReceivedStream batched = Stream(CComm2::BATCH_PERIOD_MS);
+    ASSERT_EQ(ACK_BYTES + STREAM_BYTES, plain.abBytes.size());
+    ASSERT_EQ(ACK_BYTES + STREAM_BYTES, batched.abBytes.size());
+    EXPECT_TRUE(plain.abBytes == batched.abBytes);
+    EXPECT_EQ(0, plain.llBatches);
+    EXPECT_EQ(plain.llChunks, plain.llHops);
+    EXPECT_LE(plain.uiLargestChunk, 256u);
+    EXPECT_LE(batched.uiLargestChunk, 256u);
+    EXPECT_GT(batched.llBatches, 0);
+    EXPECT_LT(batched.llHops * 2, batched.llChunks)
+        << batched.llHops << " hops for " << batched.llChunks << " chunks";
+    for (unsigned int i = 0; i < STREAM_BYTES / RECORD_BYTES; ++i)
+    {
+        const unsigned char* pRecord = plain.abBytes.data() + ACK_BYTES + i * RECORD_BYTES;
+        ASSERT_EQ(static_cast<unsigned char>(i), pRecord[0]) << "record " << i;
+        ASSERT_EQ(static_cast<int>(i), pRecord[1] << 8 | pRecord[2]) << "record " << i;
+    }
+}
+
+// A request written while the line streams is answered between two records; the records around the
+// answer and the answer itself arrive whole and in order.
+TEST_F(PortManagerBatches, RequestDuringAStreamIsAnsweredBetweenRecords)
+{
+    ASSERT_TRUE(m_sim.SetRamp('A', 0, 1));
+    ASSERT_TRUE(m_sim.SetConstant('B', -2));
+    ASSERT_TRUE(OpenAt(115200));
+    CRelayWatch watch(m_pManager->GetRelayWindow());
+    StartStream();
+    ASSERT_TRUE(PumpUntil([&] { return watch.Batches() > 2; }, 10000)) << "the stream is taken in batches";
+    const std::vector<unsigned char> abStatus = RequestFrame(STATUS_REQUEST);
+    const std::vector<unsigned char> abAnswerStart = {0x02, STATUS_REQUEST, 0xFF, 0x01, 14};
+    ASSERT_TRUE(Write(abStatus));
+    auto fnAnswerAt = [&]
+    {
+        const std::vector<unsigned char>& ab = m_owner.m_abData;
+        auto it = std::search(ab.begin() + ACK_BYTES, ab.end(), abAnswerStart.begin(), abAnswerStart.end());
+        return it == ab.end() || ab.end() - it < STATUS_ANSWER_BYTES + 2 * RECORD_BYTES
+                   ? std::string::npos
+                   : static_cast<size_t>(it - ab.begin());
+    };
+    ASSERT_TRUE(PumpUntil([&] { return fnAnswerAt() != std::string::npos; }, 10000));
+    const size_t nAnswer = fnAnswerAt();
+    std::vector<unsigned char> ab = m_owner.m_abData;
+    StopStream();
+    ASSERT_EQ(0u, (nAnswer - ACK_BYTES) % RECORD_BYTES) << "at a record boundary";
+    const std::vector<unsigned char> abAnswer(ab.begin() + nAnswer,
+                                              ab.begin() + nAnswer + STATUS_ANSWER_BYTES);
+    EXPECT_TRUE(HasRightCheckBytes(abAnswer));
+    ab.erase(ab.begin() + nAnswer, ab.begin() + nAnswer + STATUS_ANSWER_BYTES);
+    for (size_t i = 0; ACK_BYTES + (i + 1) * RECORD_BYTES <= nAnswer + 2 * RECORD_BYTES; ++i)
+    {
+        const unsigned char* pRecord = ab.data() + ACK_BYTES + i * RECORD_BYTES;
+        ASSERT_EQ(static_cast<unsigned char>(i), pRecord[0]) << "record " << i;
+        ASSERT_EQ(static_cast<int>(i), pRecord[1] << 8 | pRecord[2]) << "record " << i;
+    }
+}
+
+// The pace of the calibration readings: a raw-value request every 8 ms from a multimedia timer. Every
+// answer is taken at its first byte, none waits for a batch, and each is in within the engine's answer
+// wait (200 ms; the time an answer takes is the benchmark's to measure).
+TEST_F(PortManagerBatches, RequestsEveryEightMillisecondsAreAllAnsweredInTime)
+{
+    constexpr int REQUESTS = 250;
+    constexpr double ANSWER_WAIT_S = 0.2;
+    ASSERT_TRUE(OpenAt(115200));
+    CRelayWatch watch(m_pManager->GetRelayWindow());
+    const std::vector<unsigned char> abRequest = RequestFrame(RAW_REQUEST);
+    std::vector<double> adSent(REQUESTS, 0.0);
+    std::vector<double> adAnswered(REQUESTS, 0.0);
+    std::atomic<int> iSent = 0;
+    std::atomic<bool> bWriteFailed = false;
+    int iAnswers = 0;
+    m_owner.m_fnOnData = [&]
+    {
+        const int iComplete = static_cast<int>(Unstuffed(m_owner.m_abData).size() / RAW_ANSWER_BYTES);
+        for (; iAnswers < iComplete && iAnswers < REQUESTS; ++iAnswers)
+            adAnswered[iAnswers] = Seconds();
+    };
+    struct Tick
+    {
+        std::function<void()> fn;
+        static void CALLBACK Call(UINT, UINT, DWORD_PTR dwUser, DWORD_PTR, DWORD_PTR)
+        {
+            reinterpret_cast<Tick*>(dwUser)->fn();
+        }
+    } tick;
+    tick.fn = [&]
+    {
+        const int iNext = iSent;
+        if (iNext >= REQUESTS)
+            return;
+        adSent[iNext] = Seconds();
+        bWriteFailed = bWriteFailed || !Write(abRequest);
+        iSent = iNext + 1;
+    };
+    timeBeginPeriod(1);
+    const MMRESULT uiTimer = timeSetEvent(8, 1, &Tick::Call, reinterpret_cast<DWORD_PTR>(&tick),
+                                          TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
+    ASSERT_NE(0u, uiTimer);
+    const bool bAllAnswered = PumpUntil([&] { return iAnswers >= REQUESTS; }, 20000);
+    timeKillEvent(uiTimer);
+    timeEndPeriod(1);
+    m_owner.m_fnOnData = nullptr;
+    EXPECT_TRUE(bAllAnswered) << iAnswers << " of " << iSent << " answered";
+    EXPECT_FALSE(bWriteFailed);
+    EXPECT_EQ(0, watch.Batches());
+    const std::vector<unsigned char> ab = Unstuffed(m_owner.m_abData);
+    for (int i = 0; i < iAnswers; ++i)
+    {
+        const std::vector<unsigned char> abAnswer(ab.begin() + i * RAW_ANSWER_BYTES,
+                                                  ab.begin() + (i + 1) * RAW_ANSWER_BYTES);
+        ASSERT_EQ(RAW_REQUEST, abAnswer[1]) << "answer " << i;
+        ASSERT_TRUE(HasRightCheckBytes(abAnswer)) << "answer " << i;
+        ASSERT_LE(adAnswered[i] - adSent[i], ANSWER_WAIT_S) << "answer " << i;
+    }
 }

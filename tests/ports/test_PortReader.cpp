@@ -1,4 +1,5 @@
-// The reader thread's start, result and exception handling, on a port "opened" on a stand-in handle.
+// The reader thread's start, result and exception handling, on a port "opened" on a stand-in handle, and the
+// chunking of a batch.
 #include "framework/AfxExceptionReport.h"
 #include "framework/CInvalidArgException.h"
 #include "framework/CWinApp.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -138,4 +140,63 @@ TEST(PortReader, LinePollsBecomeSerialEvents)
         EXPECT_EQ(test.dwEvents,
                   CComm2::LineEvents(test.dwErrors, test.dwOld, test.bOldKnown, test.dwNew, test.bNewKnown))
             << test.dwErrors << " " << test.dwOld << " " << test.dwNew;
+}
+
+// A batch reaches the data callback in chunks of at most the receive buffer size, in order, and a
+// callback taken away meanwhile (a stop) gets nothing more.
+TEST(PortReader, BatchesAreHandedOnInChunksOfTheBufferSize)
+{
+    struct CRecording : CPortDataCallback
+    {
+        bool operator()(unsigned char* pBytes, unsigned int uiCount) override
+        {
+            chunks.emplace_back(pBytes, pBytes + uiCount);
+            if (fnAfter)
+                fnAfter();
+            return true;
+        }
+        std::vector<std::vector<unsigned char>> chunks;
+        std::function<void()> fnAfter;
+    };
+    const struct
+    {
+        unsigned int uiBuffer;
+        unsigned int uiCount;
+        std::vector<size_t> chunkSizes;
+    } aCases[] = {
+        {256, 0, {}},
+        {256, 1, {1}},
+        {256, 256, {256}},
+        {256, 257, {256, 1}},
+        {256, 1000, {256, 256, 256, 232}},
+        {100, 250, {100, 100, 50}},
+    };
+    std::vector<unsigned char> abBatch(1000);
+    for (size_t i = 0; i < abBatch.size(); ++i)
+        abBatch[i] = static_cast<unsigned char>(i * 7);
+    CPort port(nullptr, 0);
+    for (const auto& test : aCases)
+    {
+        CRecording recording;
+        ASSERT_TRUE(port.SetCallbacks(&recording, test.uiBuffer, nullptr, 0));
+        port.DeliverChunks(abBatch.data(), test.uiCount);
+        std::vector<size_t> sizes;
+        std::vector<unsigned char> abJoined;
+        for (const std::vector<unsigned char>& chunk : recording.chunks)
+        {
+            sizes.push_back(chunk.size());
+            abJoined.insert(abJoined.end(), chunk.begin(), chunk.end());
+        }
+        EXPECT_EQ(test.chunkSizes, sizes) << test.uiBuffer << " " << test.uiCount;
+        EXPECT_TRUE(std::equal(abJoined.begin(), abJoined.end(), abBatch.begin())) << test.uiCount;
+    }
+    CRecording stopping;
+    stopping.fnAfter = [&]
+    {
+        if (stopping.chunks.size() == 2)
+            port.SetCallbacks(nullptr, 256, nullptr, 0);
+    };
+    ASSERT_TRUE(port.SetCallbacks(&stopping, 256, nullptr, 0));
+    port.DeliverChunks(abBatch.data(), 1000);
+    EXPECT_EQ(2u, stopping.chunks.size());
 }

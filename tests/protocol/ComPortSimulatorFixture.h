@@ -20,34 +20,6 @@ namespace protocol_test
 constexpr unsigned SEARCH_TIMEOUT_MS = 60000;
 constexpr unsigned STEP_TIMEOUT_MS = 10000;
 
-// The objects of the simulator's log array, in order.
-inline std::vector<std::string> LogEntries(const std::string& strLog)
-{
-    std::vector<std::string> entries;
-    int iDepth = 0;
-    bool bInString = false;
-    size_t nStart = 0;
-    for (size_t i = 0; i < strLog.size(); ++i)
-    {
-        const char ch = strLog[i];
-        if (bInString)
-        {
-            if (ch == '\\')
-                ++i;
-            else if (ch == '"')
-                bInString = false;
-            continue;
-        }
-        if (ch == '"')
-            bInString = true;
-        else if (ch == '{' && iDepth++ == 0)
-            nStart = i;
-        else if (ch == '}' && --iDepth == 0)
-            entries.push_back(strLog.substr(nStart, i - nStart + 1));
-    }
-    return entries;
-}
-
 inline std::string Field(const std::string& strEntry, const char* pszKey)
 {
     return CSimClient::FindValue(strEntry, pszKey);
@@ -130,7 +102,7 @@ protected:
     std::vector<std::string> Received(const char* pszCommand)
     {
         std::vector<std::string> frames;
-        for (const std::string& strEntry : LogEntries(m_sim.GetLog()))
+        for (const std::string& strEntry : CSimClient::LogEntries(m_sim.GetLog()))
         {
             if (Field(strEntry, "dir") == "rx" && Field(strEntry, "cmd") == pszCommand)
                 frames.push_back(strEntry);
@@ -141,7 +113,7 @@ protected:
     std::vector<std::string> Events(const char* pszEvent)
     {
         std::vector<std::string> events;
-        for (const std::string& strEntry : LogEntries(m_sim.GetLog()))
+        for (const std::string& strEntry : CSimClient::LogEntries(m_sim.GetLog()))
         {
             if (Field(strEntry, "event") == pszEvent)
                 events.push_back(strEntry);

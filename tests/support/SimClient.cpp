@@ -267,3 +267,30 @@ int CSimClient::CountMember(const std::string& strJson, const std::string& strKe
     }
     return iCount;
 }
+
+std::vector<std::string> CSimClient::LogEntries(const std::string& strLog)
+{
+    std::vector<std::string> entries;
+    int iDepth = 0;
+    bool bInString = false;
+    size_t nStart = 0;
+    for (size_t i = 0; i < strLog.size(); ++i)
+    {
+        const char ch = strLog[i];
+        if (bInString)
+        {
+            if (ch == '\\')
+                ++i;
+            else if (ch == '"')
+                bInString = false;
+            continue;
+        }
+        if (ch == '"')
+            bInString = true;
+        else if (ch == '{' && iDepth++ == 0)
+            nStart = i;
+        else if (ch == '}' && --iDepth == 0)
+            entries.push_back(strLog.substr(nStart, i - nStart + 1));
+    }
+    return entries;
+}

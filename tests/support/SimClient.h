@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CSimClient
 {
@@ -40,6 +41,8 @@ public:
     // The text of a member's value in a JSON object (numbers and literals as written, strings
     // without quotes, objects and arrays with their brackets); empty when there is none.
     static std::string FindValue(const std::string& strJson, const std::string& strKey);
+    // The objects of a log array (GetLog), in order.
+    static std::vector<std::string> LogEntries(const std::string& strLog);
     // Number of occurrences of "key": value (value written as in JSON, e.g. "\"rx\"" or "true").
     static int CountMember(const std::string& strJson, const std::string& strKey,
                            const std::string& strValue);

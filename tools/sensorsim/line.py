@@ -27,6 +27,7 @@ class Line:
         self.slave_name = None
         self.pending = bytearray()
         self._timer = None
+        self._written = 0  # bytes put into the slave's input queue since the last housekeeping
 
     @property
     def is_open(self):
@@ -51,7 +52,7 @@ class Line:
         os.symlink(self.slave_name, tmp)
         os.replace(tmp, self.path)
         self.loop.add_reader(master, self._readable)
-        self._last_inq, self._progress = 0, self.loop.time()
+        self._last_inq, self._written, self._progress = 0, 0, self.loop.time()
         self._timer = self.loop.call_later(HOUSEKEEPING, self._housekeeping)
         self.log.add("event", event="plugged", link=self.path, tty=self.slave_name)
 
@@ -95,6 +96,7 @@ class Line:
         try:
             n = os.write(self.master, self.pending)
             del self.pending[:n]
+            self._written += n
         except BlockingIOError:
             pass
         except OSError as e:
@@ -123,10 +125,12 @@ class Line:
         return struct.unpack("i", buf)[0]
 
     def _housekeeping(self):
-        """Bytes the program leaves unread (its port is closed) are lost."""
+        """Bytes the program leaves unread (its port is closed) are lost. A
+        program that reads now and then keeps its bytes, however full the
+        queue is when looked at."""
         now = self.loop.time()
         inq = self._inq()
-        if inq == 0 or inq < self._last_inq:
+        if inq == 0 or inq < self._last_inq + self._written:
             self._progress = now
         elif now - self._progress > STALE_AFTER:
             termios.tcflush(self.slave, termios.TCIFLUSH)
@@ -134,5 +138,5 @@ class Line:
             self.pending = bytearray()
             self.loop.remove_writer(self.master)
             inq, self._progress = 0, now
-        self._last_inq = inq
+        self._last_inq, self._written = inq, 0
         self._timer = self.loop.call_later(HOUSEKEEPING, self._housekeeping)
