@@ -713,6 +713,44 @@ std::string CProgramHarness::ListCellText(HWND hList, int iRow, int iColumn)
     return std::string();
 }
 
+bool CProgramHarness::ListCellRect(HWND hList, int iRow, int iColumn, RECT& rcCell)
+{
+    CRemoteBuffer buffer(m_dwProcessId, sizeof(RECT));
+    if (!buffer.IsReady() || hList == nullptr)
+        return Fail("cannot reach the list of TQ5.exe");
+    RECT rc = {LVIR_BOUNDS, iColumn, 0, 0};
+    if (!buffer.Write(0, &rc, sizeof(rc)) ||
+        !::SendMessageA(hList, LVM_GETSUBITEMRECT, static_cast<WPARAM>(iRow),
+                        reinterpret_cast<LPARAM>(buffer.Address())) ||
+        !buffer.Read(0, &rcCell, sizeof(rcCell)))
+        return Fail("the list has no cell " + std::to_string(iRow) + "/" + std::to_string(iColumn));
+    return true;
+}
+
+bool CProgramHarness::ClickListCell(HWND hList, int iRow, int iColumn)
+{
+    RECT rc = {};
+    if (!ListCellRect(hList, iRow, iColumn, rc))
+        return false;
+    const LPARAM lPoint = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::SendMessageA(hList, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    ::SendMessageA(hList, WM_LBUTTONUP, 0, lPoint);
+    return true;
+}
+
+bool CProgramHarness::DoubleClickListRow(HWND hList, int iRow)
+{
+    RECT rc = {};
+    if (!ListCellRect(hList, iRow, 0, rc))
+        return false;
+    // Column 0's bounds span the whole row: the point lies in its own text.
+    const LPARAM lPoint = MAKELPARAM(rc.left + 8, (rc.top + rc.bottom) / 2);
+    if (!::PostMessageA(hList, WM_LBUTTONDBLCLK, MK_LBUTTON, lPoint) ||
+        !::PostMessageA(hList, WM_LBUTTONUP, 0, lPoint))
+        return Fail("the double-click could not be posted");
+    return true;
+}
+
 std::vector<std::string> CProgramHarness::TreeItemTexts(HWND hTree)
 {
     std::vector<std::string> texts;
