@@ -89,19 +89,18 @@ BOOL CSensorPage::OnInitDialog()
     return TRUE;
 }
 
+// The running measurement stops first; the page then renews its texts when a language change asked for it.
 void CSensorPage::OnShowWindow(BOOL bShow, UINT nStatus)
 {
-    CDialog::OnShowWindow(bShow, nStatus);
-    if (!bShow || IsInitPending())
-        return;
-    if (CDlgMeasureDiagram* pPanel = GetPanel())
-        pPanel->OnBtnMeasureStop();
-    if (m_bRefreshOnShow)
+    const bool bShownAfterInit = bShow && !IsInitPending();
+    if (bShownAfterInit)
     {
-        RefreshTexts();
-        m_bRefreshOnShow = 0;
+        if (CDlgMeasureDiagram* pPanel = GetPanel())
+            pPanel->OnBtnMeasureStop();
     }
-    OnPageShown();
+    CModePage::OnShowWindow(bShow, nStatus);
+    if (bShownAfterInit)
+        OnPageShown();
 }
 
 void CSensorPage::OnPaint()
