@@ -75,6 +75,57 @@ bool IsEvent(const std::string& strEntry, const std::string& strEvent)
 {
     return CSimClient::FindValue(strEntry, "event") == strEvent;
 }
+
+// The width in pixels of the progress bar's fill in a list cell, as the screen shows it; -1 when the cell
+// cannot be read.
+int ProgressFillWidth(CProgramHarness& program, HWND hList, int iRow, int iColumn)
+{
+    RECT rc = {};
+    if (!program.ListCellRect(hList, iRow, iColumn, rc))
+        return -1;
+    // Other test programs share the display: the frame is raised before its pixels are read.
+    ::SetWindowPos(::GetAncestor(hList, GA_ROOT), HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    POINT ptOrigin = {rc.left, rc.top};
+    ::ClientToScreen(hList, &ptOrigin);
+    const int cx = rc.right - rc.left;
+    const int cy = rc.bottom - rc.top;
+    if (cx <= 0 || cy <= 0)
+        return -1;
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    const bool bCopied = hBitmap && ::BitBlt(hMem, 0, 0, cx, cy, hScreen, ptOrigin.x, ptOrigin.y, SRCCOPY);
+    ::GdiFlush();
+    // The fill is drawn in the highlight colour; a DIB holds blue, green, red.
+    const COLORREF crFill = ::GetSysColor(COLOR_HIGHLIGHT);
+    int iWidth = bCopied ? 0 : -1;
+    for (int x = 0; bCopied && x < cx; ++x)
+    {
+        for (int y = 0; y < cy; ++y)
+        {
+            const BYTE* pPixel = static_cast<const BYTE*>(pBits) + (static_cast<size_t>(y) * cx + x) * 4;
+            if (RGB(pPixel[2], pPixel[1], pPixel[0]) == crFill)
+            {
+                ++iWidth;
+                break;
+            }
+        }
+    }
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    return iWidth;
+}
 } // namespace
 
 class ProgramSensorPagesTest : public ProgramTest
@@ -276,6 +327,24 @@ TEST_F(ProgramSensorPagesTest, F5SearchesAgainWithTheProgressInTheList)
     ASSERT_TRUE(m_sim.ClearLog());
     ASSERT_TRUE(m_program.TypeKey(m_hFrame, VK_F5, false, false)) << m_program.LastError();
     EXPECT_TRUE(WaitForState(m_iSensorRow, IDS_CHECK_INTERFACE)) << m_program.LastError();
+    // The sensor's row is searched first (the search goes from the last row up): its progress cell
+    // fills step by step while the requests and the configuration blocks are answered.
+    int iFill = 0;
+    ASSERT_TRUE(m_program.WaitFor("a progress cell in the sensor's row", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                  [&]
+                                  {
+                                      iFill = ProgressFillWidth(m_program, m_hList, m_iSensorRow, COL_STATE);
+                                      return iFill > 0;
+                                  }))
+        << m_program.LastError();
+    const int iFirstFill = iFill;
+    EXPECT_TRUE(m_program.WaitFor("the progress cell advancing", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                  [&]
+                                  {
+                                      iFill = ProgressFillWidth(m_program, m_hList, m_iSensorRow, COL_STATE);
+                                      return iFill > iFirstFill;
+                                  }))
+        << iFirstFill << " pixels, then " << iFill;
     ASSERT_TRUE(WaitForLog("the sensor's configuration read by the search",
                            [](const std::string& strEntry) { return IsFrame(strEntry, "D"); }))
         << m_program.LastError();
@@ -283,6 +352,8 @@ TEST_F(ProgramSensorPagesTest, F5SearchesAgainWithTheProgressInTheList)
         << m_program.LastError();
     ASSERT_TRUE(m_sim.ClearFaults());
     EXPECT_TRUE(WaitForState(m_iSensorRow, IDS_ACTIVE)) << m_program.LastError();
+    EXPECT_EQ(0, ProgressFillWidth(m_program, m_hList, m_iSensorRow, COL_STATE))
+        << "the progress cell is gone";
     EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, "program_connection_search_done"))
         << m_program.LastError();
 }
