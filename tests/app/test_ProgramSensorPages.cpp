@@ -92,27 +92,17 @@ int ProgressFillWidth(CProgramHarness& program, HWND hList, int iRow, int iColum
     const int cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0)
         return -1;
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    const bool bCopied = hBitmap && ::BitBlt(hMem, 0, 0, cx, cy, hScreen, ptOrigin.x, ptOrigin.y, SRCCOPY);
-    ::GdiFlush();
-    // The fill is drawn in the highlight colour; a DIB holds blue, green, red.
+    std::vector<BYTE> pixels;
+    if (!CProgramHarness::CopyScreen(RECT{ptOrigin.x, ptOrigin.y, ptOrigin.x + cx, ptOrigin.y + cy}, pixels))
+        return -1;
+    // The fill is drawn in the highlight colour.
     const COLORREF crFill = ::GetSysColor(COLOR_HIGHLIGHT);
-    int iWidth = bCopied ? 0 : -1;
-    for (int x = 0; bCopied && x < cx; ++x)
+    int iWidth = 0;
+    for (int x = 0; x < cx; ++x)
     {
         for (int y = 0; y < cy; ++y)
         {
-            const BYTE* pPixel = static_cast<const BYTE*>(pBits) + (static_cast<size_t>(y) * cx + x) * 4;
+            const BYTE* pPixel = &pixels[(static_cast<size_t>(y) * cx + x) * 4];
             if (RGB(pPixel[2], pPixel[1], pPixel[0]) == crFill)
             {
                 ++iWidth;
@@ -120,10 +110,6 @@ int ProgressFillWidth(CProgramHarness& program, HWND hList, int iRow, int iColum
             }
         }
     }
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
     return iWidth;
 }
 } // namespace

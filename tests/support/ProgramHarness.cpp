@@ -799,6 +799,36 @@ bool CProgramHarness::HoverTreeItem(HWND hTree, const std::string& strText)
 // ---- Screenshots
 // ----------------------------------------------------------------------------------------------
 
+bool CProgramHarness::CopyScreen(const RECT& rcScreen, std::vector<BYTE>& pixels)
+{
+    const int cx = rcScreen.right - rcScreen.left;
+    const int cy = rcScreen.bottom - rcScreen.top;
+    if (cx <= 0 || cy <= 0)
+        return false;
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    const bool bCopied =
+        hBitmap && ::BitBlt(hMem, 0, 0, cx, cy, hScreen, rcScreen.left, rcScreen.top, SRCCOPY);
+    ::GdiFlush();
+    if (bCopied)
+        pixels.assign(static_cast<BYTE*>(pBits),
+                      static_cast<BYTE*>(pBits) + static_cast<size_t>(cx) * cy * 4);
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    return bCopied;
+}
+
 bool CProgramHarness::SaveScreenshot(HWND hWnd, const std::string& strName, std::string* pstrPath)
 {
     if (hWnd == nullptr)
@@ -815,28 +845,8 @@ bool CProgramHarness::SaveScreenshot(HWND hWnd, const std::string& strName, std:
     const int cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0)
         return Fail("the window to take a screenshot of has no size");
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    const bool bCopied = hBitmap && ::BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
-    ::GdiFlush();
     std::vector<BYTE> pixels;
-    if (bCopied)
-        pixels.assign(static_cast<BYTE*>(pBits),
-                      static_cast<BYTE*>(pBits) + static_cast<size_t>(cx) * cy * 4);
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
-    if (!bCopied)
+    if (!CopyScreen(rc, pixels))
         return Fail("cannot copy the screen");
     const std::string strFolder = ModuleFolder() + "\\screenshots";
     ::CreateDirectoryA(strFolder.c_str(), nullptr);

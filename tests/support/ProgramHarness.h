@@ -133,6 +133,8 @@ public:
     // Saves what the screen shows of the window as "<build>/tests/screenshots/<name>.bmp"; its path in
     // *pstrPath. The window is raised first.
     bool SaveScreenshot(HWND hWnd, const std::string& strName, std::string* pstrPath = nullptr);
+    // Copies a rectangle of the screen: 32-bit pixels (blue, green, red, unused), rows from the top.
+    static bool CopyScreen(const RECT& rcScreen, std::vector<BYTE>& pixels);
 
     // Waits until the condition holds; on a time-out LastError() names strWhat.
     bool WaitFor(const std::string& strWhat, DWORD dwTimeoutMs, const std::function<bool()>& condition);
