@@ -129,7 +129,7 @@ protected:
         ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_READY, m_iLanguage)))
             << m_program.LastError();
         ASSERT_TRUE(ShowPage(ID_MODE_SENSOR_CONNECTION, IDS_CONNECTION)) << m_program.LastError();
-        m_hList = m_program.FindControl(m_hFrame, IDC_CONN_LIST);
+        m_hList = PageControl(IDC_CONN_LIST);
         ASSERT_TRUE(m_hList);
         m_iSensorRow = WaitForRow("[COM5]");
         ASSERT_LE(0, m_iSensorRow) << m_program.LastError();
@@ -139,6 +139,21 @@ protected:
     bool ShowPage(UINT nCommand, UINT nCaptionId)
     {
         return ProgramTest::ShowPage(m_hFrame, nCommand, Text(nCaptionId, m_iLanguage));
+    }
+
+    // A control of the page in front: control ids repeat from page to page.
+    HWND PageControl(int iControl)
+    {
+        constexpr int VIEW_ID = 0xE900;
+        HWND hView = ::GetDlgItem(m_hFrame, VIEW_ID);
+        for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
+             hPage = ::GetWindow(hPage, GW_HWNDNEXT))
+        {
+            HWND hControl = ::IsWindowVisible(hPage) ? ::GetDlgItem(hPage, iControl) : nullptr;
+            if (hControl != nullptr)
+                return hControl;
+        }
+        return nullptr;
     }
 
     std::string Cell(int iRow, int iColumn) { return m_program.ListCellText(m_hList, iRow, iColumn); }
@@ -175,10 +190,7 @@ protected:
             CSimClient::FindValue(m_sim.Request("{\"cmd\": \"get_block\", \"block\": 0}"), "header_no");
     }
 
-    std::string ItemText(int iControl)
-    {
-        return CProgramHarness::GetText(m_program.FindControl(m_hFrame, iControl));
-    }
+    std::string ItemText(int iControl) { return CProgramHarness::GetText(PageControl(iControl)); }
 
     // The sensor's range end value of a channel as the simulator's rotor header gives it.
     std::string ExpectedRange(const char* pszChannel)
@@ -276,7 +288,7 @@ TEST_F(ProgramSensorPagesTest, DoubleClicksDisconnectAndConnectTheSensor)
     EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_READY, LANGUAGE_ENGLISH)))
         << m_program.LastError();
     ASSERT_TRUE(ShowPage(ID_MODE_SENSOR_INFORMATION, IDS_INFORMATION)) << m_program.LastError();
-    EXPECT_TRUE(m_program.WaitForText(m_program.FindControl(m_hFrame, IDC_INFO_SERIAL), Config("serial_no")))
+    EXPECT_TRUE(m_program.WaitForText(PageControl(IDC_INFO_SERIAL), Config("serial_no")))
         << m_program.LastError();
 }
 
@@ -446,7 +458,7 @@ protected:
 
     void ExpectPageShows(const ExpectedInformation& info)
     {
-        EXPECT_TRUE(m_program.WaitForText(m_program.FindControl(m_hFrame, IDC_INFO_SERIAL), info.strSerial))
+        EXPECT_TRUE(m_program.WaitForText(PageControl(IDC_INFO_SERIAL), info.strSerial))
             << m_program.LastError();
         EXPECT_EQ(info.strTypeNumber, ItemText(IDC_INFO_SENSOR_TYPE));
         EXPECT_EQ(Config("stator_type"), ItemText(IDC_INFO_ID));
@@ -470,8 +482,8 @@ TEST_F(ProgramInformationPageTest, TextsMatchTheSensorInEnglishAndGerman)
     ASSERT_EQ("1", Config("interface_kind"));
     ASSERT_TRUE(ShowPage(ID_MODE_SENSOR_INFORMATION, IDS_INFORMATION)) << m_program.LastError();
     ExpectPageShows(Expected());
-    EXPECT_FALSE(CProgramHarness::IsVisible(m_program.FindControl(m_hFrame, IDC_INFO_CHANNEL_B_GROUP)));
-    EXPECT_FALSE(CProgramHarness::IsVisible(m_program.FindControl(m_hFrame, IDC_INFO_RANGE_B)));
+    EXPECT_FALSE(CProgramHarness::IsVisible(PageControl(IDC_INFO_CHANNEL_B_GROUP)));
+    EXPECT_FALSE(CProgramHarness::IsVisible(PageControl(IDC_INFO_RANGE_B)));
     EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, "program_information_english")) << m_program.LastError();
 
     m_iLanguage = LANGUAGE_GERMAN;
@@ -492,9 +504,9 @@ TEST_F(ProgramInformationPageTest, ATwoChannelInterfaceShowsChannelB)
     ASSERT_NO_FATAL_FAILURE(StartOnConnectionPage(LANGUAGE_ENGLISH));
     ReadConfig();
     ASSERT_TRUE(ShowPage(ID_MODE_SENSOR_INFORMATION, IDS_INFORMATION)) << m_program.LastError();
-    EXPECT_TRUE(m_program.WaitForText(m_program.FindControl(m_hFrame, IDC_INFO_SERIAL), Config("serial_no")))
+    EXPECT_TRUE(m_program.WaitForText(PageControl(IDC_INFO_SERIAL), Config("serial_no")))
         << m_program.LastError();
-    EXPECT_TRUE(CProgramHarness::IsVisible(m_program.FindControl(m_hFrame, IDC_INFO_CHANNEL_B_GROUP)));
+    EXPECT_TRUE(CProgramHarness::IsVisible(PageControl(IDC_INFO_CHANNEL_B_GROUP)));
     EXPECT_EQ(ExpectedRange("b"), ItemText(IDC_INFO_RANGE_B));
     EXPECT_EQ(Config("serial_b"), ItemText(IDC_INFO_SERIAL_B));
     EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, "program_information_two_channels"))
@@ -524,8 +536,7 @@ protected:
         for (const Telegram& telegram : TELEGRAMS)
         {
             ASSERT_TRUE(m_sim.ClearLog());
-            ASSERT_TRUE(m_program.Click(m_program.FindControl(m_hFrame, telegram.iButton)))
-                << m_program.LastError();
+            ASSERT_TRUE(m_program.Click(PageControl(telegram.iButton))) << m_program.LastError();
             ASSERT_TRUE(WaitForLog(std::string("the frame ") + telegram.pszCommand,
                                    [&](const std::string& strEntry)
                                    { return IsFrame(strEntry, telegram.pszCommand); }))
@@ -575,8 +586,7 @@ TEST_F(ProgramDiagnosticPageTest, WithNoPortOpenNothingIsWritten)
     ASSERT_TRUE(ShowPage(ID_MODE_DIAGNOSTIC, IDS_DIAGNOSTIC)) << m_program.LastError();
     ASSERT_TRUE(m_sim.ClearLog());
     for (const Telegram& telegram : TELEGRAMS)
-        ASSERT_TRUE(m_program.Click(m_program.FindControl(m_hFrame, telegram.iButton)))
-            << m_program.LastError();
+        ASSERT_TRUE(m_program.Click(PageControl(telegram.iButton))) << m_program.LastError();
     ASSERT_TRUE(ShowPage(ID_MODE_SENSOR_CONNECTION, IDS_CONNECTION)) << m_program.LastError();
     ASSERT_TRUE(m_program.TypeKey(m_hFrame, VK_F5, false, false)) << m_program.LastError();
     ASSERT_TRUE(WaitForLog("the search's first request", [](const std::string& strEntry)
