@@ -43,6 +43,8 @@ CHotKeys::Key ClassifyCtrl(WPARAM wVirtualKey, bool bShift)
 
 CHotKeys::Key CHotKeys::Classify(UINT message, WPARAM wVirtualKey, bool bCtrl, bool bShift)
 {
+    if (message == WM_KEYUP && wVirtualKey == VK_F5)
+        return {REFRESH_CONNECTIONS, 0, false};
     if (message != WM_KEYDOWN)
         return {};
     if (wVirtualKey == VK_ESCAPE)

@@ -15,6 +15,7 @@ public:
         COMMAND, // the menu command nCommand
         TOGGLE_LOG,
         TOGGLE_TRACE,
+        REFRESH_CONNECTIONS, // consumed only while the connection page is in front
     };
     struct Key
     {

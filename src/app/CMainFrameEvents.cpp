@@ -45,6 +45,13 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
         case TIMER_WAIT_BAUDRATE_CHANGED:
             OnTimerWaitBaudrateChanged();
             break;
+        case TIMER_LIST_CONNECT:
+            // The other port is closed: the connection page connects the row of its baud-rate change.
+            m_strReceiveCOM.Empty();
+            KillTimer(nIDEvent);
+            if (m_sPointer.pDlgSensorConnection)
+                m_sPointer.pDlgSensorConnection->ClickedListCtrlItem(0, 1);
+            break;
         default:
             // The protocol's steps; the status panes' timers only bring the idle update.
             COM_OnTimer(nIDEvent);
@@ -54,11 +61,20 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 }
 
 // Waits for the configuration read of the reconnected sensor, then writes the baud rate the operator
-// chose. The receive buffer is left alone while the read runs: it holds the read's answers.
+// chose. The receive buffer is left alone while the read runs: it holds the read's answers. A read that
+// ended without the configuration (the protocol reported the connection) ends the wait: nothing is written.
 void CMainFrame::OnTimerWaitBaudrateChanged()
 {
     if (!m_bSensorConfigRead)
+    {
+        if (COM_GetZMCOMConfgFlow() != ZM_START_INIT)
+        {
+            KillTimer(TIMER_WAIT_BAUDRATE_CHANGED);
+            COM_Connection().Connection_ClearBaudChangePending();
+            EndWaitCursorOnce();
+        }
         return;
+    }
     m_strReceiveCOM.Empty();
     KillTimer(TIMER_WAIT_BAUDRATE_CHANGED);
     m_dlgStartUp.SetListProgress(true);
@@ -276,6 +292,11 @@ bool CMainFrame::TranslateHotKeys(MSG* pMsg)
             if (m_dlgTrace.GetSafeHwnd())
                 m_dlgTrace.ShowWindow(m_dlgTrace.IsWindowVisible() ? SW_HIDE : SW_SHOW);
             break;
+        case CHotKeys::REFRESH_CONNECTIONS:
+            if (m_iActiveMode != MODE_PAGE_SENSOR_CONNECTION || m_sPointer.pDlgSensorConnection == nullptr)
+                return false;
+            m_sPointer.pDlgSensorConnection->OnRefresh();
+            return true;
         default:
             break;
     }

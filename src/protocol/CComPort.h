@@ -63,6 +63,7 @@ public:
     void COM_AttachDocumentation(CComPortDocumentationRole* pDocumentation);
     // The role objects in use (the attached windows, else the do-nothing objects) that the frame and
     // the pages ask.
+    CComPortHost& COM_Host() const { return *m_pHost; }
     CComPortAdjustRole& COM_Adjust() const { return *m_pAdjust; }
     CComPortPanelRole& COM_Panel() const { return *m_pPanel; }
     CComPortStartUpRole& COM_StartUp() const { return *m_pStartUp; }

@@ -8,12 +8,15 @@
 #include "protocol/ComPortTimers.h"
 #include "ports/CPortManGui.h"
 #include "resources/resource.h"
+#include "sensorpages/CSearchProgressList.h"
 #include "sensorpages/SensorPageTexts.h"
 #include "shell/ProgramInfo.h"
 #include "shell/CEnvironment.h"
 #include "shell/CPageHost.h"
 #include "shell/ShellMessages.h"
 #include "shell/ShellTexts.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CDlgStartUp, CDialog)
 
@@ -32,6 +35,8 @@ namespace
 {
 const COLORREF STARTUP_BACKGROUND = RGB(190, 210, 250);
 constexpr int SUB_STEPS_PER_PORT = 29;
+constexpr double CELL_PERCENT_PER_SUB_STEP = 100.0 / SUB_STEPS_PER_PORT;
+constexpr int FULL_PERCENT = 100;
 constexpr UINT START_SEARCH_DELAY_MS = 200;
 constexpr LPARAM STARTUP_REGISTER_VALUE = 456;
 } // namespace
@@ -70,6 +75,9 @@ BOOL CDlgStartUp::OnInitDialog()
             m_pMainFrame->GetComPort().COM_AttachStartUp(this);
             m_bEngineAttached = true;
             m_iLanguageOffset = m_pMainFrame->GetLanguageOffset();
+            if (m_pProgressList == nullptr)
+                m_pProgressList = dynamic_cast<CSearchProgressList*>(
+                    m_pMainFrame->GetRegisteredWindow(REGISTER_KIND_DLG_SENSOR_CONNECTION));
         }
         m_bFirstInit = false;
     }
@@ -254,6 +262,10 @@ void CDlgStartUp::AdvanceSearchProgress(int iKind)
     // The bar holds whole positions: the fraction is lost at every step.
     m_iProgressPos = static_cast<int>(m_iProgressPos + dStep);
     ApplyProgress();
+    if (m_bMirrorToList && IsValidListRow(m_iRowUnderTest))
+        m_pProgressList->SetRowProgress(
+            m_iRowUnderTest,
+            std::min(FULL_PERCENT, static_cast<int>(m_iSubSteps * CELL_PERCENT_PER_SUB_STEP)));
 }
 
 void CDlgStartUp::SetSearchedPort(int iRow)
@@ -262,8 +274,18 @@ void CDlgStartUp::SetSearchedPort(int iRow)
     if (iPos > 0)
         m_iProgressPos = iPos;
     ApplyProgress();
-    if (m_bMirrorToList && iRow < m_iPortCount)
-        m_iRowUnderTest = iRow;
+    if (m_bMirrorToList)
+    {
+        // The port just finished, then the port now under test.
+        if (iRow + 1 < m_iPortCount && IsValidListRow(iRow + 1))
+            m_pProgressList->SetRowProgress(iRow + 1, std::min(FULL_PERCENT, m_iProgressPos * m_iPortCount));
+        if (iRow < m_iPortCount)
+        {
+            m_iRowUnderTest = iRow;
+            if (IsValidListRow(iRow))
+                m_pProgressList->BeginRowProgress(iRow);
+        }
+    }
     ++m_iPortsDone;
     m_iSubSteps = 0;
 }
@@ -273,7 +295,19 @@ void CDlgStartUp::HideSearchProgress()
     if (m_ctlProgress.GetSafeHwnd())
         m_ctlProgress.ShowWindow(SW_HIDE);
     m_bSearching = false;
+    if (!m_bMirrorToList)
+        return;
+    for (int iRow = 0; iRow < m_iPortCount; ++iRow)
+    {
+        if (IsValidListRow(iRow))
+            m_pProgressList->EndRowProgress(iRow);
+    }
     m_bMirrorToList = false;
+}
+
+bool CDlgStartUp::IsValidListRow(int iRow) const
+{
+    return m_pProgressList != nullptr && iRow >= 0 && iRow < m_pProgressList->GetProgressRowCount();
 }
 
 void CDlgStartUp::ShowSearchFailed()

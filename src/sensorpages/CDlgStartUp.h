@@ -15,6 +15,7 @@
 #include "protocol/CComPortStartUpRole.h"
 
 class CPageHost;
+class CSearchProgressList;
 
 class CDlgStartUp : public CDialog, public CComPortStartUpRole
 {
@@ -37,6 +38,9 @@ public:
     void ShowSearchFailed();
     // Whether the progress is also shown in the connection page's port list.
     void SetListProgress(bool bMirror) { m_bMirrorToList = bMirror; }
+    // The list the progress is mirrored into; the dialog takes the connection page's at its first
+    // initialisation.
+    void AttachProgressList(CSearchProgressList* pList) { m_pProgressList = pList; }
 
     int GetProgressPos() const { return m_iProgressPos; }
     int GetRowUnderTest() const { return m_iRowUnderTest; }
@@ -76,6 +80,7 @@ public:
     int m_iSubSteps = 0;
     int m_iPortCount = 0;
     CButton m_chkSearchAll;
+    CSearchProgressList* m_pProgressList = nullptr;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -92,6 +97,8 @@ protected:
 
 private:
     void ApplyProgress();
+    // A row of the mirrored list: 0 or more and below its row count.
+    bool IsValidListRow(int iRow) const;
     CString LoadText(UINT nId) const;
     void SetControlText(CWnd& wnd, UINT nId);
     void PostCloseToFrame();

@@ -39,6 +39,8 @@ TEST(HotKeys, KeysAreTakenAsTheFrameDefines)
         {WM_KEYDOWN, 'A', true, false, CHotKeys::NONE, 0, false},
         {WM_KEYDOWN, 'C', false, false, CHotKeys::NONE, 0, false},
         {WM_KEYUP, 'T', true, true, CHotKeys::NONE, 0, false},
+        {WM_KEYUP, VK_F5, false, false, CHotKeys::REFRESH_CONNECTIONS, 0, false},
+        {WM_KEYDOWN, VK_F5, false, false, CHotKeys::NONE, 0, false},
         {WM_CHAR, 'c', true, false, CHotKeys::NONE, 0, false},
     };
     for (const Case& c : cases)

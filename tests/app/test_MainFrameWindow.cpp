@@ -11,7 +11,9 @@
 #include "app/TreeCtrlStruct.h"
 #include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CDlgMeasureDiagram.h"
+#include "ports/CPortManGui.h"
 #include "sensorpages/CDlgDiagnostic.h"
+#include "sensorpages/CDlgSensorConnection.h"
 #include "shell/ShellMessages.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/DocumentationStruct.h"
@@ -320,8 +322,17 @@ TEST_F(MainFrameWindow, BaudChangeWaitKeepsTheReceiveBufferWhileTheConfiguration
     ScriptedMessageBoxes boxes;
     m_pFrame->m_strReceiveCOM = "\x02\x44\x01";
     m_pFrame->m_bSensorConfigRead = false;
+    m_pFrame->COM_SetZMCOMConfgFlow(ZM_START_INIT);
+    m_pFrame->SetTimer(36, 100000);
     m_pFrame->SendMessage(WM_TIMER, 36);
     EXPECT_EQ(3, m_pFrame->m_strReceiveCOM.GetLength());
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_TRUE(::KillTimer(m_hFrame, 36)) << "the wait goes on while the configuration is read";
+    // A read that ended without the configuration ends the wait; nothing is written.
+    m_pFrame->COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
+    m_pFrame->SetTimer(36, 100000);
+    m_pFrame->SendMessage(WM_TIMER, 36);
+    EXPECT_FALSE(::KillTimer(m_hFrame, 36));
     EXPECT_TRUE(boxes.Calls().empty());
     m_pFrame->m_bSensorConfigRead = true;
     m_pFrame->SendMessage(WM_TIMER, 36);
@@ -329,6 +340,34 @@ TEST_F(MainFrameWindow, BaudChangeWaitKeepsTheReceiveBufferWhileTheConfiguration
     // Without a connection list the row's rate is unknown, and reported.
     ASSERT_EQ(1u, boxes.Calls().size());
     EXPECT_EQ(0, boxes.Calls()[0].strText.Find("Fehler 321KLM4354"));
+}
+
+// The sensor on the open port stopped answering: the port's entry, found through its row in the connection
+// list, is marked as not answering. Before a first search has found a sensor no new search follows, so the
+// mark stays to be seen.
+TEST_F(MainFrameWindow, ALostSensorsPortIsMarkedAsNotAnswering)
+{
+    CDlgSensorConnection page;
+    page.SetPageHost(m_pFrame);
+    ASSERT_TRUE(page.Create(IDD_DLG_SENSOR_CONNECTION, m_pFrame));
+    m_pFrame->RegisterPointerDirect(&page, 0, REGISTER_KIND_DLG_SENSOR_CONNECTION);
+    m_pFrame->COM_Init(m_pFrame);
+    ASSERT_TRUE(m_pFrame->m_pPort->OpenConnection("COM5", nullptr, 256));
+    std::vector<ComPortStruct>& ports = m_pFrame->m_sComPort;
+    for (ComPortStruct& entry : ports)
+        entry.strComPort.Empty();
+    ports[0].strComPort = "COM1   \\Device\\Serial0";
+    ports[0].iTervaneState = ID_PORT_AVAILABLE;
+    ports[1].strComPort = m_pFrame->m_pPort->GetCurrentDisplayName();
+    ports[1].iTervaneState = ID_PORT_ACTIVE;
+    ASSERT_TRUE(page.FillPortList(0));
+    ASSERT_EQ(2, page.GetList().GetItemCount());
+    m_pFrame->HandleSensorLost(false);
+    EXPECT_EQ(ID_PORT_AVAILABLE, ports[0].iTervaneState);
+    EXPECT_EQ(ID_PORT_NO_ANSWER, ports[1].iTervaneState);
+    m_pFrame->m_pPort->ClosePort(false);
+    page.DestroyWindow();
+    m_pFrame->m_sPointer.pDlgSensorConnection = nullptr;
 }
 
 TEST_F(MainFrameWindow, CopyTakesExactlyTheSelectionOfSeveralTraceLines)
@@ -444,6 +483,7 @@ TEST_F(MainFrameWindow, WindowsPlayTheirEngineRolesFromRegistrationUntilDestroye
     CDlgMeasureDiagram panel;
     CDlgMeasureAdjust adjust;
     CDlgDiagnostic diagnostic;
+    CDlgSensorConnection connection;
     struct Page
     {
         CModePage* pPage;
@@ -459,6 +499,8 @@ TEST_F(MainFrameWindow, WindowsPlayTheirEngineRolesFromRegistrationUntilDestroye
          [&] { return &engine.COM_Adjust() == static_cast<CComPortAdjustRole*>(&adjust); }},
         {&diagnostic, IDD_DLG_DIAGNOSTIC, REGISTER_KIND_DLG_DIAGNOSTIC,
          [&] { return &engine.COM_Diagnostic() == static_cast<CComPortDiagnosticRole*>(&diagnostic); }},
+        {&connection, IDD_DLG_SENSOR_CONNECTION, REGISTER_KIND_DLG_SENSOR_CONNECTION,
+         [&] { return &engine.COM_Connection() == static_cast<CComPortConnectionRole*>(&connection); }},
     };
     for (const Page& page : pages)
     {
@@ -474,6 +516,7 @@ TEST_F(MainFrameWindow, WindowsPlayTheirEngineRolesFromRegistrationUntilDestroye
     m_pFrame->m_sPointer.pDlgMeasureDiagram = nullptr;
     m_pFrame->m_sPointer.pDlgMeasureAdjust = nullptr;
     m_pFrame->m_sPointer.pDlgDiagnostic = nullptr;
+    m_pFrame->m_sPointer.pDlgSensorConnection = nullptr;
 
     // The start-up dialog registers itself when it is made.
     CDlgStartUp& startUp = m_pFrame->m_dlgStartUp;

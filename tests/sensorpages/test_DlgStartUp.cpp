@@ -3,8 +3,11 @@
 #include "framework/CProgressCtrl.h"
 #include "resources/resource.h"
 #include "sensorpages/CDlgStartUp.h"
+#include "sensorpages/CSearchProgressList.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 class DlgStartUpProgress : public ::testing::Test
 {
@@ -78,6 +81,77 @@ TEST_F(DlgStartUpProgress, MirroringFollowsTheRowUnderTestUntilTheProgressIsHidd
     EXPECT_FALSE(m_dlg.IsMirroringToList());
     EXPECT_FALSE(m_dlg.IsSearching());
     EXPECT_FALSE(IsShown(IDC_STARTUP_PROGRESS));
+}
+
+// The progress cells of a port list: -1 while a row shows its status text.
+class CFakeProgressList : public CSearchProgressList
+{
+public:
+    explicit CFakeProgressList(int nRows) : m_nRows(nRows) {}
+    int GetProgressRowCount() override { return m_nRows; }
+    void BeginRowProgress(int iRow) override { m_cells[iRow] = 0; }
+    void SetRowProgress(int iRow, int iPercent) override
+    {
+        ASSERT_TRUE(m_cells.count(iRow) && m_cells[iRow] >= 0) << "no progress cell in row " << iRow;
+        m_cells[iRow] = iPercent;
+    }
+    void EndRowProgress(int iRow) override { m_cells[iRow] = -1; }
+    int Cell(int iRow) const { return m_cells.count(iRow) ? m_cells.at(iRow) : -1; }
+
+    int m_nRows;
+    std::map<int, int> m_cells;
+};
+
+// Each port's row gets a progress cell when its test begins, rising by 100/29 per sub-step, full when
+// the next port begins; hiding the progress gives every row its status text back.
+TEST_F(DlgStartUpProgress, MirroredProgressCellsFollowThePortsUnderTest)
+{
+    CFakeProgressList list(3);
+    m_dlg.AttachProgressList(&list);
+    m_dlg.SetListProgress(true);
+    m_dlg.InitSearchProgress(3);
+    m_dlg.SetSearchedPort(2);
+    EXPECT_EQ(0, list.Cell(2));
+    EXPECT_EQ(-1, list.Cell(1));
+    const int expected[] = {3, 6, 10, 13};
+    for (int iPercent : expected)
+    {
+        m_dlg.AdvanceSearchProgress(0);
+        EXPECT_EQ(iPercent, list.Cell(2));
+    }
+    for (int i = 4; i < 40; ++i)
+        m_dlg.AdvanceSearchProgress(0);
+    EXPECT_EQ(100, list.Cell(2)) << "at most 100";
+    m_dlg.SetSearchedPort(1);
+    EXPECT_EQ(100, list.Cell(2));
+    EXPECT_EQ(0, list.Cell(1));
+    m_dlg.AdvanceSearchProgress(0);
+    EXPECT_EQ(3, list.Cell(1));
+    EXPECT_EQ(-1, list.Cell(0));
+    m_dlg.HideSearchProgress();
+    for (int iRow = 0; iRow < 3; ++iRow)
+        EXPECT_EQ(-1, list.Cell(iRow)) << iRow;
+    EXPECT_FALSE(m_dlg.IsMirroringToList());
+}
+
+// Rows the list does not have are skipped; without mirroring the list is left alone.
+TEST_F(DlgStartUpProgress, MirroringSkipsRowsOutsideTheListAndStaysOffUntilAsked)
+{
+    CFakeProgressList list(1);
+    m_dlg.AttachProgressList(&list);
+    m_dlg.InitSearchProgress(3);
+    m_dlg.SetSearchedPort(0);
+    EXPECT_TRUE(list.m_cells.empty());
+    m_dlg.SetListProgress(true);
+    m_dlg.InitSearchProgress(3);
+    m_dlg.SetSearchedPort(2);
+    m_dlg.AdvanceSearchProgress(0);
+    m_dlg.SetSearchedPort(1);
+    EXPECT_TRUE(list.m_cells.empty()) << "rows 1 and 2 are not in the list";
+    m_dlg.SetSearchedPort(0);
+    EXPECT_EQ(0, list.Cell(0));
+    m_dlg.HideSearchProgress();
+    EXPECT_EQ(-1, list.Cell(0));
 }
 
 TEST_F(DlgStartUpProgress, FailedSearchOffersToSearchAgain)

@@ -713,6 +713,44 @@ std::string CProgramHarness::ListCellText(HWND hList, int iRow, int iColumn)
     return std::string();
 }
 
+bool CProgramHarness::ListCellRect(HWND hList, int iRow, int iColumn, RECT& rcCell)
+{
+    CRemoteBuffer buffer(m_dwProcessId, sizeof(RECT));
+    if (!buffer.IsReady() || hList == nullptr)
+        return Fail("cannot reach the list of TQ5.exe");
+    RECT rc = {LVIR_BOUNDS, iColumn, 0, 0};
+    if (!buffer.Write(0, &rc, sizeof(rc)) ||
+        !::SendMessageA(hList, LVM_GETSUBITEMRECT, static_cast<WPARAM>(iRow),
+                        reinterpret_cast<LPARAM>(buffer.Address())) ||
+        !buffer.Read(0, &rcCell, sizeof(rcCell)))
+        return Fail("the list has no cell " + std::to_string(iRow) + "/" + std::to_string(iColumn));
+    return true;
+}
+
+bool CProgramHarness::ClickListCell(HWND hList, int iRow, int iColumn)
+{
+    RECT rc = {};
+    if (!ListCellRect(hList, iRow, iColumn, rc))
+        return false;
+    const LPARAM lPoint = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::SendMessageA(hList, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    ::SendMessageA(hList, WM_LBUTTONUP, 0, lPoint);
+    return true;
+}
+
+bool CProgramHarness::DoubleClickListRow(HWND hList, int iRow)
+{
+    RECT rc = {};
+    if (!ListCellRect(hList, iRow, 0, rc))
+        return false;
+    // Column 0's bounds span the whole row: the point lies in its own text.
+    const LPARAM lPoint = MAKELPARAM(rc.left + 8, (rc.top + rc.bottom) / 2);
+    if (!::PostMessageA(hList, WM_LBUTTONDBLCLK, MK_LBUTTON, lPoint) ||
+        !::PostMessageA(hList, WM_LBUTTONUP, 0, lPoint))
+        return Fail("the double-click could not be posted");
+    return true;
+}
+
 std::vector<std::string> CProgramHarness::TreeItemTexts(HWND hTree)
 {
     std::vector<std::string> texts;
@@ -761,6 +799,36 @@ bool CProgramHarness::HoverTreeItem(HWND hTree, const std::string& strText)
 // ---- Screenshots
 // ----------------------------------------------------------------------------------------------
 
+bool CProgramHarness::CopyScreen(const RECT& rcScreen, std::vector<BYTE>& pixels)
+{
+    const int cx = rcScreen.right - rcScreen.left;
+    const int cy = rcScreen.bottom - rcScreen.top;
+    if (cx <= 0 || cy <= 0)
+        return false;
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    const bool bCopied =
+        hBitmap && ::BitBlt(hMem, 0, 0, cx, cy, hScreen, rcScreen.left, rcScreen.top, SRCCOPY);
+    ::GdiFlush();
+    if (bCopied)
+        pixels.assign(static_cast<BYTE*>(pBits),
+                      static_cast<BYTE*>(pBits) + static_cast<size_t>(cx) * cy * 4);
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    return bCopied;
+}
+
 bool CProgramHarness::SaveScreenshot(HWND hWnd, const std::string& strName, std::string* pstrPath)
 {
     if (hWnd == nullptr)
@@ -777,28 +845,8 @@ bool CProgramHarness::SaveScreenshot(HWND hWnd, const std::string& strName, std:
     const int cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0)
         return Fail("the window to take a screenshot of has no size");
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    const bool bCopied = hBitmap && ::BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
-    ::GdiFlush();
     std::vector<BYTE> pixels;
-    if (bCopied)
-        pixels.assign(static_cast<BYTE*>(pBits),
-                      static_cast<BYTE*>(pBits) + static_cast<size_t>(cx) * cy * 4);
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
-    if (!bCopied)
+    if (!CopyScreen(rc, pixels))
         return Fail("cannot copy the screen");
     const std::string strFolder = ModuleFolder() + "\\screenshots";
     ::CreateDirectoryA(strFolder.c_str(), nullptr);

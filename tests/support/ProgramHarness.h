@@ -117,6 +117,12 @@ public:
     // ---- List controls (report view) and tree controls of the program
     int ListRowCount(HWND hList);
     std::string ListCellText(HWND hList, int iRow, int iColumn);
+    // The cell's rectangle in the list's client coordinates; false when the list has no such cell.
+    bool ListCellRect(HWND hList, int iRow, int iColumn, RECT& rcCell);
+    // A click on the cell as the mouse gives it (button down and up, sent): returns once it is handled.
+    bool ClickListCell(HWND hList, int iRow, int iColumn);
+    // A double-click on the row's first cell (posted, so a message box it opens does not block the test).
+    bool DoubleClickListRow(HWND hList, int iRow);
     // The texts of all items of a tree, depth first; each line is indented by two blanks per level.
     std::vector<std::string> TreeItemTexts(HWND hTree);
     // Posts a mouse move over the text of the first item (depth first) with the text, scrolled into view,
@@ -127,6 +133,8 @@ public:
     // Saves what the screen shows of the window as "<build>/tests/screenshots/<name>.bmp"; its path in
     // *pstrPath. The window is raised first.
     bool SaveScreenshot(HWND hWnd, const std::string& strName, std::string* pstrPath = nullptr);
+    // Copies a rectangle of the screen: 32-bit pixels (blue, green, red, unused), rows from the top.
+    static bool CopyScreen(const RECT& rcScreen, std::vector<BYTE>& pixels);
 
     // Waits until the condition holds; on a time-out LastError() names strWhat.
     bool WaitFor(const std::string& strWhat, DWORD dwTimeoutMs, const std::function<bool()>& condition);
