@@ -94,6 +94,8 @@ public:
     // Index 0 x, 1 y1, 2 y2: true with the mean of a completed group (every value when the group size
     // is 1); groups advance only while the frame's first pair of a measurement has been seen.
     bool ReduceValue(int iIndex, double dValue, double* pdOut);
+    // The frame buffers the values of a measurement (its first pair has been seen): groups advance.
+    bool IsValueListActive();
     void ResetCalibLists();
     void AddCalibSample(double dRawA, double dRawB, double dValueA, double dValueB);
     CalibRingAverages GetCalibAverages() const;
