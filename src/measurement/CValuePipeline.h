@@ -144,6 +144,8 @@ public:
     __time64_t m_tMeasureEnd = 0;
     BYTE m_bDurationReached = 0;
     BYTE m_bStartedByOperator = 0;
+    // A measurement started with the trigger still waits for its start event: its pairs are not recorded.
+    BYTE m_bTriggerWait = 0;
 
     std::unique_ptr<CMovingAverageRing> m_pMeanList[2];
     std::unique_ptr<CMovingAverageRing> m_pReduceList[3];
