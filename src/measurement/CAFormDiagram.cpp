@@ -54,6 +54,13 @@ void CAFormDiagram::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_DIAGRAM_PLACE, m_wndGraph);
 }
 
+void CAFormDiagram::SetHost(CDiagramPaneHost* pHost)
+{
+    m_pPaneHost = pHost;
+    if (!m_bFirstInit)
+        UpdateLanguageTexts();
+}
+
 int CAFormDiagram::LanguageOffset()
 {
     return m_pPaneHost ? m_pPaneHost->GetMeasureHost().GetLanguageOffset() : LANGUAGE_ENGLISH;

@@ -29,7 +29,8 @@ public:
 
     CAFormDiagram();
 
-    void SetHost(CDiagramPaneHost* pHost) { m_pPaneHost = pHost; }
+    // The frame's services, set once when the pane has registered; the texts follow its language.
+    void SetHost(CDiagramPaneHost* pHost);
 
     // ---- A measurement's diagram
     // With bClear both curves are emptied and the chart's modes and zoom reset.

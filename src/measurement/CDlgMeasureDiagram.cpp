@@ -608,9 +608,11 @@ void CDlgMeasureDiagram::OnSensorConnected()
         OnSensorReady();
     else
     {
-        ResetToDisconnected();
+        // The message names the sensor's type, which the disconnected display clears.
         CString strText;
-        AfxMessageBox(BuildNotSupportedText(strText, CPanelTexts::NOT_SUPPORTED_TYPE), MB_OK);
+        BuildNotSupportedText(strText, CPanelTexts::NOT_SUPPORTED_TYPE);
+        ResetToDisconnected();
+        AfxMessageBox(strText, MB_OK);
     }
     if (!pEngine->COM_IsCalibIdle())
         pEngine->COM_Calib().CalibEnd_CloseFromProtocol();

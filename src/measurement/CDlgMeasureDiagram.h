@@ -203,6 +203,9 @@ private:
     // A tick of the polling timer is posted and not yet carried out.
     std::atomic<bool> m_bTickPosted{false};
     std::atomic<HWND> m_hTickTarget{nullptr};
-    // Destroyed first: no tick is posted once the panel goes.
+
+public:
+    // The polling timer at the finest resolution; destroyed first, so no tick is posted once the panel
+    // goes.
     CMultimediaTimer m_Timer{0};
 };
