@@ -10,11 +10,15 @@
 #include "framework/CEdit.h"
 #include "framework/CFormView.h"
 #include "measurement/CChannelPaneFields.h"
+#include "measurement/CChannelPaneTare.h"
 #include "measurement/CDisplayHelper.h"
 
 class CPaneHost;
 
-class CChannelPane : public CFormView, public CDisplayHelper, public CChannelPaneFields
+class CChannelPane : public CFormView,
+                     public CDisplayHelper,
+                     public CChannelPaneFields,
+                     public CChannelPaneTare
 {
     DECLARE_DYNAMIC(CChannelPane)
 
@@ -39,8 +43,8 @@ public:
                         CString* pstrValue = nullptr, CString* pstrUnit = nullptr,
                         int* piUnitStringId = nullptr, int* piUnitCode = nullptr, int* piDecimals = nullptr,
                         double* pdFactor = nullptr);
-    // An applied tare is taken off, as by the Tara button.
-    void RemoveTare();
+    // ---- CChannelPaneTare: an applied tare is taken off, as by the Tara button.
+    void RemoveTare() override;
     // The Tara, min Reset and max Reset buttons follow the connection of a supported sensor.
     void EnableButtons(bool bEnable);
 
