@@ -7,6 +7,7 @@
 // Runs with mean code 0 and 9, averaging count 1 and 100, after a first run that grows the curve store.
 // Goal: 1000 times the stream rate, as the pipeline alone reaches.
 #include "BenchGoal.h"
+#include "BenchSensor.h"
 #include "SimulatorStream.h"
 
 #include "measurement/CAFormChannelA.h"
@@ -15,7 +16,6 @@
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/PaneFakes.h"
 #include "measurement/PipelineComPortHost.h"
-#include "protocol/SensorStruct.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -44,28 +44,6 @@ public:
     CAFormDiagram* m_pDiagram = nullptr;
     long long m_llRecords = 0;
 };
-
-SensorStruct BenchSensor()
-{
-    SensorStruct s;
-    s.ucAdjustment = 2;
-    s.sFactoryCalib.iCalib23 = 25000;
-    s.sFactoryCalib.iCalib25 = 25000;
-    s.ucTypeClassA = 'D';
-    s.ucTypeClassB = 'D';
-    s.dRangeA = 500.0;
-    s.dRangeB = 500.0;
-    s.iRangeCodeA = 0x2500;
-    s.iRangeCodeB = 0x2500;
-    s.ucSwCfgRead = 1;
-    s.ucSwCfgValid = 1;
-    s.ucUnitA = s.ucUnitB = 1;
-    s.ucDecimalsA = s.ucDecimalsB = 3;
-    s.iAveragingCount = 1;
-    s.iMeasuringRateCode = RATE_CODE_5000;
-    s.ucDisplayA = s.ucDisplayB = 1;
-    return s;
-}
 
 void PumpMessages()
 {

@@ -203,3 +203,21 @@ public:
 private:
     CValuePipeline& m_pipeline;
 };
+
+namespace pane_test
+{
+// A text of the string table.
+inline std::string Text(UINT nId)
+{
+    CString str;
+    str.LoadString(nId);
+    return str.GetString();
+}
+
+inline std::string WindowText(CWnd& wnd)
+{
+    CString str;
+    wnd.GetWindowText(str);
+    return str.GetString();
+}
+} // namespace pane_test

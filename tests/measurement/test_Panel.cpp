@@ -27,23 +27,7 @@
 #include <vector>
 
 using namespace pipeline_test;
-
-namespace
-{
-std::string Text(UINT nId)
-{
-    CString str;
-    str.LoadString(nId);
-    return str.GetString();
-}
-
-std::string WindowText(CWnd& wnd)
-{
-    CString str;
-    wnd.GetWindowText(str);
-    return str.GetString();
-}
-} // namespace
+using namespace pane_test;
 
 class PanelTest : public PipelineTest
 {

@@ -18,22 +18,10 @@
 #include <cstdio>
 #include <string>
 
+using namespace pane_test;
+
 namespace
 {
-std::string Text(UINT nId)
-{
-    CString str;
-    str.LoadString(nId);
-    return str.GetString();
-}
-
-std::string WindowText(CWnd& wnd)
-{
-    CString str;
-    wnd.GetWindowText(str);
-    return str.GetString();
-}
-
 // Each field's 100 ms have passed.
 bool AllFieldsReady(CChannelPane& pane)
 {
