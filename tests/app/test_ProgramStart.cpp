@@ -60,17 +60,19 @@ TEST_F(ProgramTest, FirstStartSearchesWithHiddenMainWindowThenShowsItAndSavesAtE
     ASSERT_TRUE(m_program.WaitFor("the operator panel", CProgramHarness::DEFAULT_TIMEOUT_MS,
                                   [&] { return ActivePageCaption(hFrame) == "Mess- und Diagrammmodus"; }))
         << m_program.LastError();
-    for (int iBar : {123, 185, 127})
+    for (int iBar : {123, 125, 185, 127})
         EXPECT_TRUE(CProgramHarness::IsVisible(m_program.FindControl(hFrame, iBar))) << "bar " << iBar;
-    // The simulated sensor (stator type 5 on the QBX interface, no digital input) offers channel A only.
-    EXPECT_FALSE(CProgramHarness::IsVisible(m_program.FindControl(hFrame, 125)));
     EXPECT_FALSE(CProgramHarness::IsVisible(m_program.FindControl(hFrame, 122)));
-    // Channel A on the right, the tree on the left.
-    RECT rcChannelA = {};
-    ::GetWindowRect(m_program.FindControl(hFrame, 123), &rcChannelA);
+    // Channel A above channel B on the right, the tree on the left.
+    RECT rcBars[2] = {};
+    const int barIds[2] = {123, 125};
+    for (int i = 0; i < 2; ++i)
+        ::GetWindowRect(m_program.FindControl(hFrame, barIds[i]), &rcBars[i]);
+    EXPECT_EQ(rcBars[0].left, rcBars[1].left);
+    EXPECT_LT(rcBars[0].top, rcBars[1].top);
     RECT rcTree = {};
     ::GetWindowRect(m_program.FindControl(hFrame, 10000), &rcTree);
-    EXPECT_LT(rcTree.right, rcChannelA.left);
+    EXPECT_LT(rcTree.right, rcBars[0].left);
     std::string strShot;
     ASSERT_TRUE(m_program.SaveScreenshot(hFrame, "program_main_window", &strShot)) << m_program.LastError();
     std::printf("screenshot: %s\n", strShot.c_str());

@@ -18,6 +18,7 @@
 #include "protocol/ComPortTimers.h"
 #include "protocol/ZMState.h"
 #include "resources/resource.h"
+#include "resources/resource_adjust.h"
 #include "resources/resource_panel.h"
 #include "shell/ShellMessages.h"
 #include "support/PumpUntil.h"
@@ -275,9 +276,10 @@ TEST_F(PanelTest, StopEvaluatesTheLimitsOnceAndWithoutConditionsTheLightStaysGre
     EXPECT_EQ(1, m_panel.m_bIONIOPending) << "no condition: still due";
     EndMeasurement();
 
+    // The first condition on channel A, typed on the settings page.
     m_adjust.m_iLimitMeasurandIndex[0] = 0;
-    m_adjust.m_strLimitText[0] = "0,5";
-    m_adjust.m_strLimitText[1] = "1,5";
+    m_adjust.GetDlgItem(IDC_ADJ_LOWER1)->SetWindowText("0,5");
+    m_adjust.GetDlgItem(IDC_ADJ_UPPER1)->SetWindowText("1,5");
     Click(m_panel.m_btnStart);
     Record(5000);
     Click(m_panel.m_btnStop);
