@@ -6,6 +6,7 @@
 // Prints records per second and the ratio to the stream rate; goal 1000 times the stream rate, that is
 // 200 ns per record.
 #include "BenchGoal.h"
+#include "BenchSensor.h"
 #include "SimulatorStream.h"
 
 #include "charting/CDataManager.h"
@@ -15,7 +16,6 @@
 #include "measurement/MeasureAdjustStruct.h"
 #include "measurement/MeasureFakes.h"
 #include "measurement/PipelineComPortHost.h"
-#include "protocol/SensorStruct.h"
 #include "shell/CEnvironment.h"
 
 #include <algorithm>
@@ -95,28 +95,6 @@ public:
     void OnBtnMeasureStart() override { ++m_iStarts; }
     void OnBtnMeasureStop() override { ++m_iStops; }
 };
-
-SensorStruct BenchSensor()
-{
-    SensorStruct s;
-    s.ucAdjustment = 2;
-    s.sFactoryCalib.iCalib23 = 25000;
-    s.sFactoryCalib.iCalib25 = 25000;
-    s.ucTypeClassA = 'D';
-    s.ucTypeClassB = 'D';
-    s.dRangeA = 500.0;
-    s.dRangeB = 500.0;
-    s.iRangeCodeA = 0x2500;
-    s.iRangeCodeB = 0x2500;
-    s.ucSwCfgRead = 1;
-    s.ucSwCfgValid = 1;
-    s.ucUnitA = s.ucUnitB = 1;
-    s.ucDecimalsA = s.ucDecimalsB = 3;
-    s.iAveragingCount = 1;
-    s.iMeasuringRateCode = RATE_CODE_5000;
-    s.ucDisplayA = s.ucDisplayB = 1;
-    return s;
-}
 
 struct Configuration
 {

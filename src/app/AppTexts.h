@@ -25,8 +25,6 @@
     X(IDS_MENU_INFO, 5074)                                                                                   \
     X(IDS_MENU_ADVICE, 5075)                                                                                 \
     X(IDS_BAR_NAVIGATION, 5076)                                                                              \
-    X(IDS_TARE_ON, 5087)                                                                                     \
-    X(IDS_TARE_OFF, 5088)                                                                                    \
     X(IDS_MIN_RESET, 5089)                                                                                   \
     X(IDS_MAX_RESET, 5090)                                                                                   \
     X(IDS_RESET_VIEWS_QUESTION, 5109)                                                                        \

@@ -391,6 +391,7 @@ bool CMainFrame::RegisterPointer(CWnd* pWnd, LPARAM, int iKind)
     {
         if (auto* pPage = dynamic_cast<CModePage*>(pWnd))
             pPage->OnRegistered();
+        AttachMeasurementWindows(pWnd, iKind);
     }
     if (!IsReadyForInit())
         return false;

@@ -12,7 +12,9 @@
 #include "framework/CImageList.h"
 #include "framework/CStatusBar.h"
 #include "measurement/CAdjustHost.h"
-#include "measurement/CMeasureTextHost.h"
+#include "measurement/CDiagramPaneHost.h"
+#include "measurement/CMeasureDocumentation.h"
+#include "measurement/CMeasureHost.h"
 #include "measurement/CPanelHost.h"
 #include "measurement/CValuePipeline.h"
 #include "protocol/CComPort.h"
@@ -64,7 +66,8 @@ class CMainFrame : public CFrameWnd,
                    public CPageHost,
                    public CPanelHost,
                    public CAdjustHost,
-                   public CMeasureTextHost
+                   public CMeasureHost,
+                   public CDiagramPaneHost
 {
     DECLARE_DYNCREATE(CMainFrame)
 
@@ -185,9 +188,6 @@ public:
     bool TranslateHotKeys(MSG* pMsg) override;
     // Copies the selected text of the message's window to the clipboard.
     void CopySelectionToClipboard(MSG* pMsg);
-    // The end of a stopped measurement: the panel finishes it, and a sensor lost meanwhile is shown
-    // disconnected and the connection tested again.
-    void OnMeasurementEnd() override;
     bool IsClosePending() override;
     void SetMeasuredPortRemoved(bool bRemoved) override { m_bMeasuredPortRemoved = bRemoved; }
     // The window rectangle rcWindow kept inside the area its monitors allow; false when it may stay.
@@ -231,12 +231,48 @@ public:
     CEnvironment& GetEnvironment() override { return *this; }
     CWnd* GetFrameWindow() override { return this; }
 
-    // ---- CAdjustHost and CMeasureTextHost
-    CValuePipeline& GetPipeline() override { return m_pipeline; }
+    // ---- CAdjustHost
     CMeasureTextHost& GetMeasureTextHost() override { return *this; }
     void SetViewBarCheckState(int nBar, int iState) override;
+    // ---- The measurement: panel, panes and recording steps (CMainFrameMeasure.cpp)
+    // Hands the panes their host when they register, and attaches the value pipeline once the settings
+    // page, the panel, both channel panes and the diagram pane are in the window table.
+    void AttachMeasurementWindows(CWnd* pWnd, int iKind);
+    // The recording step of each processed value pair: to the diagram while the measurement records.
+    void RecordValuePair(double dValueA, double dValueB) override;
+    // The first pair of a measurement prepares its output.
+    void OnFirstValuePair();
+    // The end of a stopped measurement: its last pair and redraw, the panel's end, a sensor lost
+    // meanwhile, the values held for saving and the re-arm of the trigger.
+    void OnMeasurementEnd() override;
+    // Clears *pbFlag and the first-pair mark when the flag is 1 (the values of a measurement are let go).
+    void FreeValueList(BYTE* pbFlag);
+    void FreeValueList() override { FreeValueList(&m_bValuesAvailable); }
+    void OpenValueFiles(int iMode) override;
+    void SetDropLastPoint(bool bDrop) override { m_bDropLastPoint = bDrop ? 1 : 0; }
+    bool IsDataReceived() override { return m_bDataReceived; }
+    void ClearDataReceived() override { m_bDataReceived = false; }
+    bool IsCloseWhileTriggerWaited() override { return m_bCloseIdleButtons; }
+    void PostClose() override { PostMessage(WM_CLOSE); }
+    void WriteDiagnosticLog(const SensorStruct& sSensor, const CString& strText) override;
+    CMeasureDocumentation& GetDocumentation() override { return *m_pMeasureDocumentation; }
+    CValuePipeline& GetPipeline() override { return m_pipeline; }
+    // CMeasureHost
     const ChannelSettingsStruct* GetChannels() override { return m_pipeline.m_sChannel; }
     CString GetMeasurandName(char cTypeClass) override;
+    void SetChannelTreeState(int iChannel, BYTE byShown) override;
+    bool IsFirstPairSeen() override { return m_bFirstPairSeen != 0; }
+    // CPaneHost and CDiagramPaneHost
+    CMeasureHost& GetMeasureHost() override { return *this; }
+    void TakeFocusFromPane() override;
+    const MeasureAdjustStruct* GetMeasureAdjust() override;
+    bool HasDigitalInputB() override;
+    CWnd* GetDiagramBar() override { return &m_wndViewBarDiagram; }
+    bool IsDiagramBarShown() override;
+    void FocusPanelStart() override;
+    bool IsMeasuredPortRemoved() override { return m_bMeasuredPortRemoved; }
+    void RearmTriggerAfterStorage() override;
+    CDiagramOutput& GetDiagramOutput() override;
 
     // ---- CComPortHost: the frame's services to the sensor engine
     void Frame_Trace(const CString& strLine) override;
@@ -302,8 +338,19 @@ public:
     bool m_bClosePendingPolled = false;
     bool m_bCloseIdleButtons = false;
     bool m_bCloseLogged = false;
-    // Measured values of the last measurement are held for a file (set by the storage side).
+    // The values of the last measurement can be saved (from its end until the next start).
     BYTE m_bValuesAvailable = 0;
+    // The output of a measurement is finished: no pair is recorded (from its end to the next start).
+    BYTE m_bOutputFinished = 1;
+    // From the first recorded pair of a measurement until its end.
+    BYTE m_bRecordingValues = 1;
+    BYTE m_bFirstPairSeen = 0;
+    // The last measurement ended because its values stopped: its file leaves out the last row.
+    BYTE m_bDropLastPoint = 0;
+    // The window that had the focus when a floating pane gave it to the frame.
+    HWND m_hFocusWnd = nullptr;
+    // The documentation settings and file output as the measurement sees them (none stored yet).
+    CMeasureDocumentation* m_pMeasureDocumentation = &CMeasureDocumentation::NoStorage();
     double m_dStorageProgress = 100.0;
     double m_dStorageRate = 0.0;
     CStopwatch m_swStorage;

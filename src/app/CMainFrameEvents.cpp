@@ -4,6 +4,7 @@
 
 #include "framework/CCmdUI.h"
 #include "framework/CWinApp.h"
+#include "measurement/CAFormDiagram.h"
 #include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/CDlgSoftwareConfig.h"
@@ -197,21 +198,10 @@ void CMainFrame::HandleSensorLost(bool bStopMeasurement)
     if (!bStopMeasurement || pPanel == nullptr)
         return;
     pPanel->OnBtnMeasureStop();
+    if (m_sPointer.pDiagram != nullptr)
+        m_sPointer.pDiagram->StopMeasureDiagram();
     if (CWnd* pStart = pPanel->GetDlgItem(IDC_PANEL_START))
         pStart->SetFocus();
-}
-
-void CMainFrame::OnMeasurementEnd()
-{
-    CDlgMeasureDiagram* pPanel = m_sPointer.pDlgMeasureDiagram;
-    if (pPanel == nullptr)
-        return;
-    pPanel->OnMeasureFinished();
-    if (m_bMeasuredPortRemoved)
-    {
-        pPanel->OnSensorDisconnected();
-        COM_CheckConnection(0);
-    }
 }
 
 // ---- Closing

@@ -7,6 +7,7 @@
 #include "app/TreeCtrlStruct.h"
 #include "measurement/CAFormChannelA.h"
 #include "measurement/CAFormChannelB.h"
+#include "measurement/CAFormDiagram.h"
 #include "measurement/CMeasurandLabel.h"
 #include "protocol/Language.h"
 #include "shell/CFrameDateTime.h"
@@ -33,8 +34,12 @@ CWnd* CMainFrame::GetChannelPane(int nBar)
     return nullptr;
 }
 
-// The diagram bar keeps its pane frame over its client area; the pane has no layout of its own yet.
-void CMainFrame::ResizeDiagramInBar(CWnd*, const CRect&) {}
+void CMainFrame::ResizeDiagramInBar(CWnd* pBar, const CRect& rcClient)
+{
+    if (m_sPointer.pDiagram != nullptr && pBar != nullptr)
+        m_sPointer.pDiagram->ResizeInBar(pBar->GetSafeHwnd(), rcClient.left, rcClient.top, rcClient.right,
+                                         rcClient.bottom);
+}
 
 CString CMainFrame::FormatDate(int iDay, int iMonth, int iYear)
 {
@@ -158,5 +163,3 @@ void CMainFrame::Frame_SetChannelScale(int iChannel, double dCountFactor, double
 {
     m_pipeline.SetChannelScale(iChannel, dCountFactor, dBaseCountFactor);
 }
-
-void CMainFrame::Frame_OnMeasureStarting(bool) {}

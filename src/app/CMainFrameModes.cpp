@@ -10,6 +10,8 @@
 #include "framework/CWinApp.h"
 #include "measurement/CAFormChannelA.h"
 #include "measurement/CAFormChannelB.h"
+#include "measurement/CAFormDiagram.h"
+#include "measurement/MeasurementTexts.h"
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/MeasurementTexts.h"
 #include "protocol/Language.h"
@@ -144,6 +146,8 @@ bool CMainFrame::ApplyLanguage(int iLanguageOffset)
     if (m_sPointer.pDlgMeasureAdjust != nullptr)
         m_sPointer.pDlgMeasureAdjust->m_iLanguageOffsetCopy = m_iLanguageOffset;
     bAll &= UpdatePageLanguages();
+    if (m_sPointer.pDiagram != nullptr)
+        m_sPointer.pDiagram->UpdateLanguageTexts();
     Frame_ProcessMeasuredValues(CValuePipeline::REASON_LANGUAGE);
     // The status message shown now, the date and weekday panes at the next update, in the new language.
     ShowStatusMessage(0);

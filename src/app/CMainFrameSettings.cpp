@@ -6,6 +6,7 @@
 #include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/MeasureAdjustStruct.h"
+#include "measurement/CAFormDiagram.h"
 #include "measurement/MeasureDgrmStruct.h"
 #include "measurement/StoredRecord.h"
 #include "ports/CPortManGui.h"
@@ -145,6 +146,9 @@ void CMainFrame::SaveDespiteReset()
     pApp->WriteProfileString(SECTION_DESPITE_RESET, "LastUsedComPort",
                              m_pPort ? m_pPort->GetCurrentDisplayName() : CString());
     pApp->WriteProfileString(SECTION_DESPITE_RESET, "ApplicationVersion", APPLICATION_VERSION);
+    if (m_sPointer.pDiagram != nullptr)
+        pApp->WriteProfileString(SECTION_DESPITE_RESET, "GrafikklasseVersion",
+                                 m_sPointer.pDiagram->m_wndGraph.getVersion());
     pApp->WriteProfileInt(SECTION_DESPITE_RESET, "LastUsedSerialNo", static_cast<int>(m_sSensor.ulSerialNo));
     WriteRecord(pApp, "MeasureAdjustStruct", *adjust.m_psMeasureAdjust);
     WriteRecord(pApp, "MeasureDgrmStruct", *m_sPointer.pDlgMeasureDiagram->m_psMeasureDgrmStruct);

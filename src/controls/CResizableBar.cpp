@@ -132,6 +132,17 @@ void CResizableBar::SaveAllSizes(CFrameWnd* pFrame, LPCSTR lpszProfileName)
 
 // --- docking state ----------------------------------------------------------------------------------
 
+bool CResizableBar::IsInFloatingBar(CWnd* pWnd)
+{
+    for (CWnd* pParent = pWnd ? pWnd->GetParent() : nullptr; pParent != nullptr;
+         pParent = pParent->GetParent())
+    {
+        if (auto* pBar = dynamic_cast<CResizableBar*>(pParent))
+            return pBar->IsFloatingBar() != FALSE;
+    }
+    return false;
+}
+
 BOOL CResizableBar::IsDockedHorizontally() const
 {
     return m_nDockBarID == AFX_IDW_DOCKBAR_TOP || m_nDockBarID == AFX_IDW_DOCKBAR_BOTTOM;

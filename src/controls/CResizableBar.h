@@ -57,6 +57,8 @@ public:
     virtual BOOL AlignRowBars();
 
     BOOL IsFloatingBar() const { return !IsDockedHorizontally() && !IsDockedVertically(); }
+    // The bar that holds pWnd (its nearest such ancestor) floats; false when no bar holds it.
+    static bool IsInFloatingBar(CWnd* pWnd);
     BOOL IsDockedHorizontally() const;
     BOOL IsDockedVertically() const;
     static void LoadAllSizes(CFrameWnd* pFrame, LPCSTR lpszProfileName);

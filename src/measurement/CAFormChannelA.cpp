@@ -1,15 +1,7 @@
 #include "measurement/CAFormChannelA.h"
 
-#include "resources/resource.h"
-#include "shell/CPaneRegistration.h"
 #include "shell/ShellMessages.h"
 
-IMPLEMENT_DYNCREATE(CAFormChannelA, CFormView)
+IMPLEMENT_DYNCREATE(CAFormChannelA, CChannelPane)
 
-CAFormChannelA::CAFormChannelA() : CFormView(IDD_FORM_CHANNEL) {}
-
-void CAFormChannelA::OnInitialUpdate()
-{
-    CFormView::OnInitialUpdate();
-    CPaneRegistration::PostOnce(this, WM_REGISTER_CHANNEL_A, m_bRegistrationPending);
-}
+CAFormChannelA::CAFormChannelA() : CChannelPane(0, WM_REGISTER_CHANNEL_A, TIMER_FIRST_FIELD) {}

@@ -1,19 +1,14 @@
-// The channel A pane: value, tare, minimum and maximum of channel A with their buttons.
-// It lives in a view bar of the main frame and enters itself in the frame's window table on its first
-// update. So far the pane shows its template.
+// The channel A pane (CChannelPane for channel A): field timers 13 to 16, registration 0x3F2.
 #pragma once
 
-#include "framework/CFormView.h"
+#include "measurement/CChannelPane.h"
 
-class CAFormChannelA : public CFormView
+class CAFormChannelA : public CChannelPane
 {
     DECLARE_DYNCREATE(CAFormChannelA)
 
 public:
+    static constexpr UINT_PTR TIMER_FIRST_FIELD = 13;
+
     CAFormChannelA();
-
-    void OnInitialUpdate() override;
-
-private:
-    bool m_bRegistrationPending = true;
 };

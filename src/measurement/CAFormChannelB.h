@@ -1,19 +1,14 @@
-// The channel B pane: value, tare, minimum and maximum of channel B with their buttons.
-// It lives in a view bar of the main frame and enters itself in the frame's window table on its first
-// update. So far the pane shows its template.
+// The channel B pane (CChannelPane for channel B): field timers 17 to 20, registration 0x3F6.
 #pragma once
 
-#include "framework/CFormView.h"
+#include "measurement/CChannelPane.h"
 
-class CAFormChannelB : public CFormView
+class CAFormChannelB : public CChannelPane
 {
     DECLARE_DYNCREATE(CAFormChannelB)
 
 public:
+    static constexpr UINT_PTR TIMER_FIRST_FIELD = 17;
+
     CAFormChannelB();
-
-    void OnInitialUpdate() override;
-
-private:
-    bool m_bRegistrationPending = true;
 };

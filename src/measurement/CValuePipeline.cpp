@@ -312,13 +312,18 @@ bool CValuePipeline::ReduceValue(int iIndex, double dValue, double* pdOut)
     ring.AddValue(dValue);
     if (m_iReduceCount[iIndex] < iSize)
     {
-        if (m_pHost && m_pHost->IsFirstPairSeen())
+        if (IsValueListActive())
             ++m_iReduceCount[iIndex];
         return false;
     }
     ring.GetAverage(pdOut);
     m_iReduceCount[iIndex] = 1;
     return true;
+}
+
+bool CValuePipeline::IsValueListActive()
+{
+    return m_pHost != nullptr && m_pHost->IsFirstPairSeen();
 }
 
 void CValuePipeline::ResetCalibLists()

@@ -94,6 +94,8 @@ public:
     // Index 0 x, 1 y1, 2 y2: true with the mean of a completed group (every value when the group size
     // is 1); groups advance only while the frame's first pair of a measurement has been seen.
     bool ReduceValue(int iIndex, double dValue, double* pdOut);
+    // The frame buffers the values of a measurement (its first pair has been seen): groups advance.
+    bool IsValueListActive();
     void ResetCalibLists();
     void AddCalibSample(double dRawA, double dRawB, double dValueA, double dValueB);
     CalibRingAverages GetCalibAverages() const;
@@ -142,6 +144,8 @@ public:
     __time64_t m_tMeasureEnd = 0;
     BYTE m_bDurationReached = 0;
     BYTE m_bStartedByOperator = 0;
+    // A measurement started with the trigger still waits for its start event: its pairs are not recorded.
+    BYTE m_bTriggerWait = 0;
 
     std::unique_ptr<CMovingAverageRing> m_pMeanList[2];
     std::unique_ptr<CMovingAverageRing> m_pReduceList[3];

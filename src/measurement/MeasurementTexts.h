@@ -9,6 +9,8 @@
     X(IDS_MEASURAND_TORQUE, 5030)                                                                            \
     X(IDS_PAGE_MEASURE_ADJUST, 5054)                                                                         \
     X(IDS_PAGE_MEASURE_DIAGRAM, 5057)                                                                        \
+    X(IDS_TARE_ON, 5087)                                                                                     \
+    X(IDS_TARE_OFF, 5088)                                                                                    \
     X(IDS_UNIT_KILONEWTON_METRE, 5091)                                                                       \
     X(IDS_UNIT_NEWTON_METRE, 5092)                                                                           \
     X(IDS_UNIT_CENTINEWTON_METRE, 5093)                                                                      \
@@ -18,6 +20,7 @@
     X(IDS_UNIT_POUND_FORCE_INCH, 5097)                                                                       \
     X(IDS_UNIT_POUND_FORCE_FOOT, 5098)                                                                       \
     X(IDS_SERIAL_NUMBER, 5113)                                                                               \
+    X(IDS_RANGE_END, 5118)                                                                                   \
     X(IDS_NOT_AVAILABLE, 5129)                                                                               \
     X(IDS_DECIMAL_PLACE, 5136)                                                                               \
     X(IDS_UNIT, 5137)                                                                                        \
@@ -68,6 +71,9 @@
     X(IDS_MEASURE_POINTS, 5193)                                                                              \
     X(IDS_START, 5194)                                                                                       \
     X(IDS_STOP, 5195)                                                                                        \
+    X(IDS_CONTROL, 5197)                                                                                     \
+    X(IDS_UNCERTAINTY_LABEL, 5199)                                                                           \
+    X(IDS_SINGLE_SHOT, 5200)                                                                                 \
     X(IDS_MEASURE_POINTS_SHORT, 5201)                                                                        \
     X(IDS_CANCEL, 5237)                                                                                      \
     X(IDS_BROWSE_TIP, 5247)                                                                                  \
@@ -76,12 +82,19 @@
     X(IDS_SIGN_PLUS, 5253)                                                                                   \
     X(IDS_SIGN_MINUS, 5254)                                                                                  \
     X(IDS_SIGN, 5255)                                                                                        \
+    X(IDS_QUANTITY_TIME, 5256)                                                                               \
+    X(IDS_SENSOR_NOT_SUPPORTED, 5261)                                                                        \
     X(IDS_PROTOCOL_ERROR, 5268)                                                                              \
     X(IDS_STATUS_READY, 5270)                                                                                \
     X(IDS_STATUS_DISCONNECTED, 5271)                                                                         \
     X(IDS_STATUS_MEASURING, 5272)                                                                            \
     X(IDS_STATUS_WAIT_FOR_TRIGGER_START, 5273)                                                               \
     X(IDS_STATUS_WAIT_FOR_TRIGGER_STOP, 5274)                                                                \
+    X(IDS_ERROR_CODE, 5278)                                                                                  \
+    X(IDS_ERROR_CODE_REVISION, 5279)                                                                         \
+    X(IDS_ERROR_CODE_TYPE, 5280)                                                                             \
+    X(IDS_DIAGRAM_FOLDER_FAILED, 5289)                                                                       \
+    X(IDS_DIAGRAM_FOLDER_FAILED_END, 5290)                                                                   \
     X(IDS_STATUS_STORAGE_PROGRESS, 5291)                                                                     \
     X(IDS_CHANGE, 5296)                                                                                      \
     X(IDS_RATE_185_PER_SECOND, 5305)                                                                         \
@@ -118,8 +131,14 @@
     X(IDS_UNIT_OUNCE, 5365)                                                                                  \
     X(IDS_UNIT_POUND, 5366)                                                                                  \
     X(IDS_UNIT_MEGANEWTON_METRE, 5367)                                                                       \
+    X(IDS_TRIGGER_AUTO_REPEAT, 5370)                                                                         \
+    X(IDS_TRIGGER_ON, 5371)                                                                                  \
+    X(IDS_TRIGGER_OFF, 5372)                                                                                 \
     X(IDS_LOW_PASS_FILTER, 5374)                                                                             \
     X(IDS_HERTZ, 5375)                                                                                       \
+    X(IDS_NO_VALUES_RECEIVED, 5376)                                                                          \
+    X(IDS_RS485_PROBLEM, 5377)                                                                               \
+    X(IDS_DIAGRAM_CONSTANT_NAME_WARNING, 5427)                                                               \
     X(IDS_UPPER_LIMIT, 5433)                                                                                 \
     X(IDS_LOWER_LIMIT, 5434)                                                                                 \
     X(IDS_FIRST_CONDITION, 5443)                                                                             \

@@ -69,6 +69,7 @@ public:
     CComPortStartUpRole& COM_StartUp() const { return *m_pStartUp; }
     CComPortConnectionRole& COM_Connection() const { return *m_pConnection; }
     CComPortDiagnosticRole& COM_Diagnostic() const { return *m_pDiagnostic; }
+    CComPortCalibRole& COM_Calib() const { return *m_pCalib; }
     void COM_SetWriteSink(WriteSink sink) { m_writeSink = std::move(sink); }
     // Talks through pLine instead of the port manager (tests with ports of their own); null: the
     // port manager again.

@@ -11,7 +11,6 @@
     X(IDS_SENSOR, 5111)                                                                                      \
     X(IDS_SENSOR_TYPE, 5112)                                                                                 \
     X(IDS_REVISION, 5117)                                                                                    \
-    X(IDS_RANGE_END, 5118)                                                                                   \
     X(IDS_ACCURACY_CLASS, 5119)                                                                              \
     X(IDS_FACTORY_ADJUSTMENT, 5120)                                                                          \
     X(IDS_USER_ADJUSTMENT, 5121)                                                                             \

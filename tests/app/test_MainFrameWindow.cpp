@@ -12,6 +12,8 @@
 #include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CDlgMeasureDiagram.h"
 #include "ports/CPortManGui.h"
+#include "measurement/MeasureAdjustStruct.h"
+#include "protocol/CComPortAdjustRole.h"
 #include "sensorpages/CDlgDiagnostic.h"
 #include "sensorpages/CDlgSensorConnection.h"
 #include "shell/ShellMessages.h"
@@ -524,4 +526,61 @@ TEST_F(MainFrameWindow, WindowsPlayTheirEngineRolesFromRegistrationUntilDestroye
     EXPECT_EQ(&engine.COM_StartUp(), static_cast<CComPortStartUpRole*>(&startUp));
     startUp.DestroyWindow();
     EXPECT_NE(&engine.COM_StartUp(), static_cast<CComPortStartUpRole*>(&startUp));
+}
+
+// Once the settings page, the panel and the panes of the bars have registered, the frame's value
+// pipeline works: a sensor's channels are set up in the interface language, the channels it does not
+// offer are unchecked in the settings record and the tree, and the value read at a sensor's
+// initialisation starts fresh extremes.
+TEST_F(MainFrameWindow, RegisteredWindowsAttachTheValuePipeline)
+{
+    CDlgMeasureDiagram panel;
+    CDlgMeasureAdjust adjust;
+    panel.SetPageHost(m_pFrame);
+    panel.SetPanelHost(m_pFrame);
+    adjust.SetPageHost(m_pFrame);
+    ASSERT_TRUE(panel.Create(IDD_DLG_MEASURE_DIAGRAM, m_pFrame));
+    ASSERT_TRUE(adjust.Create(IDD_DLG_MEASURE_ADJUST, m_pFrame));
+    m_pFrame->RegisterPointerDirect(&panel, 0, REGISTER_KIND_DLG_MEASURE_DIAGRAM);
+    m_pFrame->RegisterPointerDirect(&adjust, 0, REGISTER_KIND_DLG_MEASURE_ADJUST);
+    // The panes post their registrations to the main window at their first update.
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pMainWnd = pApp->m_pMainWnd;
+    pApp->m_pMainWnd = m_pFrame;
+    m_pFrame->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    pApp->m_pMainWnd = pMainWnd;
+    const CMainFrame::PointerTable& p = m_pFrame->m_sPointer;
+    ASSERT_TRUE(PumpUntil([&] { return p.pChannelA && p.pChannelB && p.pDiagram && p.pLight; }));
+
+    m_pFrame->SetLanguage(LANGUAGE_FRENCH);
+    SensorStruct& s = m_pFrame->m_sSensor;
+    s.ucStatorType = 5;
+    s.ucInterfaceKind = 1; // channel B is not offered on the QBX interface without a digital input
+    s.ucNoDigitalInput = 1;
+    s.ucTypeClassA = 'd';
+    s.ucSwCfgRead = s.ucSwCfgValid = 1;
+    s.ucDisplayA = s.ucDisplayB = 1;
+    m_pFrame->Frame_SetupChannels(1, nullptr);
+    EXPECT_EQ("mv/v", std::string(m_pFrame->m_pipeline.m_sChannel[0].strUnit[0])) << "the French unit text";
+    const MeasureAdjustStruct& record = *adjust.m_psMeasureAdjust;
+    EXPECT_EQ(1, record.bCheckedA);
+    EXPECT_EQ(0, record.bCheckedB);
+    EXPECT_EQ(2, m_pFrame->m_psTreeCtrlStruct->iCheckState[CHECK_STATE_CHANNEL_B]);
+    bool bChannelA = false;
+    bool bChannelB = true;
+    m_pFrame->COM_Adjust().Adjust_GetChannelSelection(bChannelA, bChannelB);
+    EXPECT_TRUE(bChannelA);
+    EXPECT_FALSE(bChannelB) << "the stream asks for channel A alone";
+
+    MeasuredValuesStruct& values = m_pFrame->m_sMeasuredValues;
+    values.dMinA = -5.0;
+    values.dMaxA = 5.0;
+    values.iValueA = 0;
+    m_pFrame->Frame_ProcessMeasuredValues(CValuePipeline::REASON_INIT);
+    EXPECT_EQ(0.0, values.dMinA);
+    EXPECT_EQ(0.0, values.dMaxA);
+    panel.DestroyWindow();
+    adjust.DestroyWindow();
+    m_pFrame->m_sPointer.pDlgMeasureDiagram = nullptr;
+    m_pFrame->m_sPointer.pDlgMeasureAdjust = nullptr;
 }

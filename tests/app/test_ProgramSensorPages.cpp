@@ -350,8 +350,11 @@ TEST_F(ProgramSensorPagesTest, F5SearchesAgainWithTheProgressInTheList)
         << m_program.LastError();
     ASSERT_TRUE(m_sim.ClearFaults());
     EXPECT_TRUE(WaitForState(m_iSensorRow, IDS_ACTIVE)) << m_program.LastError();
-    EXPECT_EQ(0, ProgressFillWidth(m_program, m_hList, m_iSensorRow, COL_STATE))
-        << "the progress cell is gone";
+    // The state text can be painted before the row's progress cell is repainted away.
+    EXPECT_TRUE(m_program.WaitFor(
+        "the progress cell gone", CProgramHarness::DEFAULT_TIMEOUT_MS,
+        [&] { return ProgressFillWidth(m_program, m_hList, m_iSensorRow, COL_STATE) == 0; }))
+        << m_program.LastError();
     EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, "program_connection_search_done"))
         << m_program.LastError();
 }

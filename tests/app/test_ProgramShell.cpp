@@ -263,6 +263,11 @@ TEST_F(ProgramShellTest, RemovalDuringAStreamStopsItAndAnArrivalTestsTheConnecti
 TEST_F(ProgramShellTest, ASensorThatStopsAnsweringIsSearchedForAgain)
 {
     ASSERT_NO_FATAL_FAILURE(StartConnected());
+    // The single value read half a second after the initialisation comes first: a request sent after it
+    // awaits its own answer.
+    ASSERT_TRUE(m_sim.ClearLog());
+    ASSERT_TRUE(WaitForLog("the value read after the initialisation", "\"cmd\": \"A\""))
+        << m_program.LastError();
     ASSERT_TRUE(m_sim.InjectFault("no_answer", "3", "\"command\": \"F\""));
     ASSERT_TRUE(m_sim.ClearLog());
     ::PostMessageA(m_hFrame, WM_TIMER, 37, 0);

@@ -150,8 +150,8 @@ DEFAULT_FIELDS = {
     "stator_software_config": {
         "cfg7": 0, "scale_a": 1.0, "scale_b": 1.0, "unit_a": "", "unit_b": "",
         "unit_index_a": 0, "decimals_a": 3, "unit_index_b": 0, "decimals_b": 3,
-        "mean_code_a": 0, "display_a": 0, "sw_scaling_a": 0, "sign_a": 0,
-        "mean_code_b": 0, "display_b": 0, "sw_scaling_b": 0, "sign_b": 0,
+        "mean_code_a": 0, "display_a": 1, "sw_scaling_a": 0, "sign_a": 0,
+        "mean_code_b": 0, "display_b": 1, "sw_scaling_b": 0, "sign_b": 0,
         "averaging_count": 1, "rate_code": 6},
     "rotor_header": {"header_no": 1, "header_no32": 0, "rt14": 0,
                      "type_class_a": "D", "range_code_a": 0x3200, "accuracy_a": 200,
