@@ -9,6 +9,10 @@ build=${BUILD_DIR:-$root/build}
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR=$root
+# Compile the very preprocessed text that keys the cache entry: by default ccache compiles the source
+# again, so a tree that changes while a compile is queued or running stores objects of the new headers
+# under the old headers' key, and the clones still at the old headers get objects of mixed layouts.
+export CCACHE_NOCPP2=1
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" "${launcher[@]}" >/dev/null
