@@ -174,6 +174,8 @@ TEST_F(AdjustProgramTest, FilterAndRateChangesAreWrittenToTheSensor)
     EXPECT_EQ("300", BlockField("stator_operation", "lowpass_a"));
     EXPECT_EQ("3000", BlockField("stator_operation", "lowpass_b"));
     EXPECT_TRUE(WaitForLog("the restart", "\"event\": \"restart\"", 10000)) << m_sim.GetLog();
+    // The status bar already reads "ready" during the restart: wait for the sensor to be back.
+    EXPECT_TRUE(WaitForLog("the sensor booted", "\"event\": \"booted\"", 10000)) << m_sim.GetLog();
     EXPECT_TRUE(m_program.WaitFor("the page refilled from the restarted sensor", 30000,
                                   [&] { return ItemText(IDC_ADJ_LOWPASS_A) == "300 Hz"; }))
         << ItemText(IDC_ADJ_LOWPASS_A);
