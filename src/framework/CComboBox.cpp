@@ -9,14 +9,7 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 int CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    rString.Empty();
-    const int nLen = GetLBTextLen(nIndex);
-    if (nLen == CB_ERR)
-        return CB_ERR;
-    char* p = rString.GetBuffer(nLen + 1);
-    const int nGot = (int)SendMessage(CB_GETLBTEXT, (WPARAM)nIndex, (LPARAM)p);
-    rString.ReleaseBuffer(nGot == CB_ERR ? 0 : nGot);
-    return nGot;
+    return GetItemText(CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
 }
 
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}

@@ -9,14 +9,7 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
 
 int CListBox::GetText(int nIndex, CString& rString) const
 {
-    rString.Empty();
-    const int nLen = GetTextLen(nIndex);
-    if (nLen == LB_ERR)
-        return LB_ERR;
-    char* p = rString.GetBuffer(nLen + 1);
-    const int nGot = (int)SendMessage(LB_GETTEXT, (WPARAM)nIndex, (LPARAM)p);
-    rString.ReleaseBuffer(nGot == LB_ERR ? 0 : nGot);
-    return nGot;
+    return GetItemText(LB_GETTEXTLEN, LB_GETTEXT, nIndex, rString);
 }
 
 UINT CListBox::ItemFromPoint(POINT pt, BOOL& bOutside) const

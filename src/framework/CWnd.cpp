@@ -542,6 +542,18 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
 }
 
+int CWnd::GetItemText(UINT nLenMessage, UINT nTextMessage, int nIndex, CString& rString) const
+{
+    rString.Empty();
+    const int nLen = (int)SendMessage(nLenMessage, (WPARAM)nIndex);
+    if (nLen < 0)
+        return nLen;
+    char* p = rString.GetBuffer(nLen + 1);
+    const int nGot = (int)SendMessage(nTextMessage, (WPARAM)nIndex, (LPARAM)p);
+    rString.ReleaseBuffer(nGot < 0 ? 0 : nGot);
+    return nGot;
+}
+
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     return ::PostMessageA(m_hWnd, message, wParam, lParam);

@@ -191,6 +191,10 @@ public:
 protected:
     WNDPROC m_pfnSuper = nullptr; // the window procedure replaced by subclassing
 
+    // Copies item nIndex of a list or combo box into rString: nLenMessage asks its length, nTextMessage
+    // its text. Returns the length, or -1 (LB_ERR, CB_ERR) for an index out of range.
+    int GetItemText(UINT nLenMessage, UINT nTextMessage, int nIndex, CString& rString) const;
+
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnNcDestroy();

@@ -1,9 +1,10 @@
 // Recording stand-ins for what the panel and the panes need of the main frame and of the storage side:
-// the panes' host, the documentation settings, the frame's diagram output, the page host and the
-// panel's host. Header-only, so that benchmarks can use them too.
+// the panes' host, the documentation settings, the frame's diagram output and the panel's host.
+// Header-only, so that benchmarks can use them too.
 #pragma once
 
 #include "MeasureFakes.h"
+#include "support/FakePageHost.h"
 
 #include "framework/CWnd.h"
 #include "measurement/CDiagramOutput.h"
@@ -12,11 +13,8 @@
 #include "measurement/CPanelHost.h"
 #include "measurement/CValuePipeline.h"
 #include "protocol/CComPort.h"
-#include "shell/CEnvironment.h"
-#include "shell/CPageHost.h"
 
 #include <ctime>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -113,45 +111,6 @@ private:
     CValuePipeline& m_pipeline;
     CMeasureHost& m_measureHost;
     MeasureAdjustStruct& m_settings;
-};
-
-// The page host: the engine of the test, the windows the test enters by kind, and no hot keys.
-class CFakePageHost : public CPageHost
-{
-public:
-    explicit CFakePageHost(CComPort& engine) : m_engine(engine) {}
-
-    int m_iLanguageOffset = 0;
-    std::map<int, CWnd*> m_windows;
-    CWnd* m_pFrameWindow = nullptr;
-
-    int GetLanguageOffset() override { return m_iLanguageOffset; }
-    BOOL IsInitPending() override { return FALSE; }
-    BOOL IsSameApplicationVersion() override { return FALSE; }
-    bool RegisterPointerDirect(CWnd* pWnd, LPARAM, int iKind) override
-    {
-        m_windows.emplace(iKind, pWnd);
-        return false;
-    }
-    void UnregisterPointer(CWnd*) override {}
-    CWnd* GetRegisteredWindow(int iKind) override
-    {
-        const auto it = m_windows.find(iKind);
-        return it == m_windows.end() ? nullptr : it->second;
-    }
-    CString FormatDate(int, int, int) override { return CString(); }
-    CString FormatTime(__time64_t) override { return CString(); }
-    CString FormatDuration(long long) override { return CString(); }
-    CString LocalizeDecimalSeparator(const CString& strText) override { return strText; }
-    void SetTriggerThresholds(double, double) override {}
-    CComPort& GetComPort() override { return m_engine; }
-    CEnvironment& GetEnvironment() override { return m_environment; }
-    CWnd* GetFrameWindow() override { return m_pFrameWindow; }
-    bool TranslateHotKeys(MSG*) override { return false; }
-
-private:
-    CComPort& m_engine;
-    CEnvironment m_environment;
 };
 
 // The panel's host: the pipeline of the test and records of the frame's steps.

@@ -119,7 +119,7 @@ protected:
     }
 
     CWnd m_parent;
-    CFakePageHost m_pageHost{port};
+    CFakePageHost m_pageHost{port, LANGUAGE_GERMAN};
     CFakePanelHost m_panelHost{pipeline};
     CDlgMeasureAdjust m_adjust;
     CDlgMeasureDiagram m_panel;

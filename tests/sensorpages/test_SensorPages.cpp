@@ -1,7 +1,7 @@
 // The sensor pages as windows on a view, with a frame that holds a protocol engine without a port: the
 // connection page's rows, row actions and layout, the information page's texts and the diagnostic
 // page's telegram buttons.
-#include "FakePageHost.h"
+#include "support/FakePageHost.h"
 
 #include "controls/ListCell.h"
 #include "protocol/ComPortTimers.h"
@@ -58,7 +58,7 @@ protected:
     void SetEntry(int i, const char* pszKey, int iState, const SensorStruct& sSensor, LONG lBaudrate = 115200,
                   BYTE ucAddress = 1)
     {
-        ComPortStruct& entry = m_host.m_engine.m_sComPort.at(static_cast<size_t>(i));
+        ComPortStruct& entry = m_host.GetComPort().m_sComPort.at(static_cast<size_t>(i));
         entry.strComPort = pszKey;
         entry.iTervaneState = iState;
         entry.sSensor = sSensor;
@@ -77,7 +77,7 @@ protected:
     void SetUp() override
     {
         SensorPageTest::SetUp();
-        for (ComPortStruct& entry : m_host.m_engine.m_sComPort)
+        for (ComPortStruct& entry : m_host.GetComPort().m_sComPort)
             entry.strComPort.Empty();
         SetEntry(0, "COM1   \\Device\\Serial0", ID_PORT_NO_ANSWER, SensorStruct());
         SetEntry(1, "COM5   \\Device\\Serial4", ID_PORT_ACTIVE, Sensor(5, 1), 115200, 2);
@@ -143,7 +143,7 @@ TEST_F(ConnectionPageTest, ASearchShowsEveryRowAsBeingChecked)
         EXPECT_EQ("n.a.", Cell(iRow, 1)) << iRow;
     }
     // The list stops at the first empty port key.
-    m_host.m_engine.m_sComPort.at(2).strComPort.Empty();
+    m_host.GetComPort().m_sComPort.at(2).strComPort.Empty();
     m_page.FillPortList(0);
     EXPECT_EQ(2, m_page.GetList().GetItemCount());
 }
@@ -181,7 +181,7 @@ TEST_F(ConnectionPageTest, ABusyPortIsExplainedAndOtherRowsWithoutASensorDoNothi
     EXPECT_TRUE(m_page.PreTranslateMessage(&msg));
     EXPECT_EQ(2u, boxes.Calls().size());
     // Nothing is done while a sensor is being initialised.
-    m_host.m_engine.COM_SetZMCOMConfgFlow(ZM_START_INIT);
+    m_host.GetComPort().COM_SetZMCOMConfgFlow(ZM_START_INIT);
     m_page.ClickedListCtrlItem(0, 0);
     EXPECT_EQ(2u, boxes.Calls().size());
 }
@@ -191,7 +191,7 @@ TEST_F(ConnectionPageTest, ABusyPortIsExplainedAndOtherRowsWithoutASensorDoNothi
 TEST_F(ConnectionPageTest, ARowWhosePortCannotBeOpenedIsReportedAsBusy)
 {
     ScriptedMessageBoxes boxes;
-    CComPort& engine = m_host.m_engine;
+    CComPort& engine = m_host.GetComPort();
     engine.m_strClosedPortName = "OffLine";
     m_page.ClickedListCtrlItem(2, 0);
     ASSERT_EQ(1u, boxes.Calls().size());
@@ -277,8 +277,8 @@ protected:
     }
     void Select(const SensorStruct& s)
     {
-        m_host.m_engine.m_sSensor = s;
-        m_host.m_engine.m_strActivePortKey = "COM5   \\Device\\Serial4";
+        m_host.GetComPort().m_sSensor = s;
+        m_host.GetComPort().m_strActivePortKey = "COM5   \\Device\\Serial4";
     }
     bool IsShown(int iControl) { return (m_page.GetDlgItem(iControl)->GetStyle() & WS_VISIBLE) != 0; }
 
@@ -316,12 +316,12 @@ TEST_F(InformationPageTest, ASelectedSensorsValuesAndLabelsInTheLanguage)
 TEST_F(InformationPageTest, WithoutASelectedSensorEveryValueIsNotAvailable)
 {
     Select(Sensor(5, 0));
-    m_host.m_engine.m_strActivePortKey = m_host.m_engine.m_strClosedPortName = "OffLine";
+    m_host.GetComPort().m_strActivePortKey = m_host.GetComPort().m_strClosedPortName = "OffLine";
     EXPECT_TRUE(m_page.UpdatePage());
     EXPECT_EQ("Sensor", Text(m_page, IDC_INFO_SENSOR_GROUP));
     EXPECT_EQ("n.a.", Text(m_page, IDC_INFO_SERIAL));
     EXPECT_EQ("n.a.", Text(m_page, IDC_INFO_FACTORY_STATE));
-    m_host.m_engine.m_strActivePortKey.Empty();
+    m_host.GetComPort().m_strActivePortKey.Empty();
     m_page.UpdatePage();
     EXPECT_EQ("n.a.", Text(m_page, IDC_INFO_RANGE_A));
 }
@@ -354,7 +354,7 @@ protected:
 // request sets the state in which its answer is taken.
 TEST_F(DiagnosticPageTest, ButtonsWithoutAnOpenPort)
 {
-    CComPort& engine = m_host.m_engine;
+    CComPort& engine = m_host.GetComPort();
     engine.COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
     for (int iButton : {IDC_DIAG_ACK, IDC_DIAG_NAK, IDC_DIAG_RESTART})
     {

@@ -1,6 +1,6 @@
-// A main frame as the sensor pages see it: a language, the window table, a protocol engine without a
-// port, and a window that takes the frame's timers. The pages are created as children of a view-sized
-// parent window.
+// A main frame as the pages see it: a language, the window table, a protocol engine (its own, without a
+// port, or the test's), and a window that takes the frame's timers. The pages are created as children of
+// a view-sized parent window.
 #pragma once
 
 #include "framework/CWnd.h"
@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 // A plain window: the view the pages lie on, or the frame whose timers they start.
 class CPlainWindow : public CWnd
@@ -30,10 +31,11 @@ public:
 class CFakePageHost : public CPageHost
 {
 public:
+    CFakePageHost() : m_engine(m_ownEngine.emplace()) {}
+    CFakePageHost(CComPort& engine, int iLanguage) : m_iLanguage(iLanguage), m_engine(engine) {}
+
     int m_iLanguage = LANGUAGE_ENGLISH;
     BOOL m_bInitPending = FALSE;
-    CComPort m_engine;
-    CEnvironment m_environment;
     CWnd* m_pFrame = nullptr;
     std::map<int, CWnd*> m_windows;
 
@@ -69,4 +71,9 @@ public:
     CEnvironment& GetEnvironment() override { return m_environment; }
     CWnd* GetFrameWindow() override { return m_pFrame; }
     bool TranslateHotKeys(MSG*) override { return false; }
+
+private:
+    std::optional<CComPort> m_ownEngine;
+    CComPort& m_engine;
+    CEnvironment m_environment;
 };
