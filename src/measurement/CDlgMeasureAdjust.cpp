@@ -352,27 +352,9 @@ BOOL CDlgMeasureAdjust::UpdateControls(int iLanguage)
 // The page fills its view; the outer group keeps a least size.
 void CDlgMeasureAdjust::LayoutPage()
 {
-    CWnd* pView = GetParent();
-    if (pView == nullptr)
-        return;
-    CRect rcView;
-    pView->GetClientRect(rcView);
-    CRect rcPage;
-    GetWindowRect(rcPage);
-    pView->ScreenToClient(rcPage);
-    if (rcPage.left != 0 || rcPage.top != 0 || rcPage.Width() != rcView.Width() ||
-        rcPage.Height() != rcView.Height())
-        SetWindowPos(nullptr, 0, 0, rcView.Width(), rcView.Height(), SWP_NOACTIVATE | SWP_NOZORDER);
-    CWnd* pGroup = GetDlgItem(IDC_ADJ_GROUP);
-    if (pGroup == nullptr)
-        return;
-    const CRect rcWanted = OuterGroupRect(rcView.Width(), rcView.Height());
-    CRect rcGroup;
-    pGroup->GetWindowRect(rcGroup);
-    ScreenToClient(rcGroup);
-    if (rcGroup != rcWanted)
-        pGroup->SetWindowPos(nullptr, rcWanted.left, rcWanted.top, rcWanted.Width(), rcWanted.Height(),
-                             SWP_NOACTIVATE | SWP_NOZORDER);
+    CSize sizeView;
+    if (FillView(sizeView))
+        PlaceControl(IDC_ADJ_GROUP, OuterGroupRect(sizeView.cx, sizeView.cy));
 }
 
 CRect CDlgMeasureAdjust::OuterGroupRect(int cx, int cy)

@@ -37,31 +37,14 @@ CRect CSensorPage::GroupRect(const CRect& rcClient, CSize sizeMin)
 
 CRect CSensorPage::GetGroupRect() const
 {
-    CRect rcGroup;
-    if (CWnd* pGroup = GetDlgItem(m_iGroupId))
-    {
-        pGroup->GetWindowRect(rcGroup);
-        ScreenToClient(rcGroup);
-    }
-    return rcGroup;
+    return GetControlRect(m_iGroupId);
 }
 
 void CSensorPage::UpdateLayout()
 {
-    CWnd* pView = GetParent();
-    if (!GetSafeHwnd() || pView == nullptr)
-        return;
-    CRect rcView;
-    pView->GetClientRect(rcView);
-    CRect rcPage;
-    GetWindowRect(rcPage);
-    pView->ScreenToClient(rcPage);
-    if (rcPage != CRect(0, 0, rcView.Width(), rcView.Height()))
-        MoveWindow(0, 0, rcView.Width(), rcView.Height(), TRUE);
-    CWnd* pGroup = GetDlgItem(m_iGroupId);
-    const CRect rcGroup = GroupRect(CRect(0, 0, rcView.Width(), rcView.Height()), m_sizeMinGroup);
-    if (pGroup != nullptr && GetGroupRect() != rcGroup)
-        pGroup->MoveWindow(rcGroup, TRUE);
+    CSize sizeView;
+    if (FillView(sizeView))
+        PlaceControl(m_iGroupId, GroupRect(CRect(0, 0, sizeView.cx, sizeView.cy), m_sizeMinGroup));
 }
 
 bool CSensorPage::IsInitPending() const

@@ -34,6 +34,41 @@ BOOL CModePage::PreTranslateMessage(MSG* pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
+bool CModePage::FillView(CSize& sizeView)
+{
+    CWnd* pView = GetParent();
+    if (!GetSafeHwnd() || pView == nullptr)
+        return false;
+    CRect rcView;
+    pView->GetClientRect(rcView);
+    CRect rcPage;
+    GetWindowRect(rcPage);
+    pView->ScreenToClient(rcPage);
+    if (rcPage != CRect(0, 0, rcView.Width(), rcView.Height()))
+        SetWindowPos(nullptr, 0, 0, rcView.Width(), rcView.Height(), SWP_NOACTIVATE | SWP_NOZORDER);
+    sizeView = CSize(rcView.Width(), rcView.Height());
+    return true;
+}
+
+CRect CModePage::GetControlRect(int nId) const
+{
+    CRect rc;
+    if (CWnd* pControl = GetDlgItem(nId))
+    {
+        pControl->GetWindowRect(rc);
+        ScreenToClient(rc);
+    }
+    return rc;
+}
+
+void CModePage::PlaceControl(int nId, const CRect& rcWanted)
+{
+    CWnd* pControl = GetDlgItem(nId);
+    if (pControl != nullptr && GetControlRect(nId) != rcWanted)
+        pControl->SetWindowPos(nullptr, rcWanted.left, rcWanted.top, rcWanted.Width(), rcWanted.Height(),
+                               SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
 void CModePage::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CDialog::OnShowWindow(bShow, nStatus);

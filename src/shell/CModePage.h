@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/CDialog.h"
+#include "framework/CRect.h"
 
 class CComPort;
 class CPageHost;
@@ -32,6 +33,14 @@ public:
     int m_bRefreshOnShow = 0;
 
 protected:
+    // Lays the page over its parent's (the view's) client area at (0, 0) and gives that area's size;
+    // false without a window or a parent.
+    bool FillView(CSize& sizeView);
+    // Control nId's rectangle in the page's client coordinates; empty without the control.
+    CRect GetControlRect(int nId) const;
+    // Moves control nId to rcWanted (page client coordinates) where it lies elsewhere.
+    void PlaceControl(int nId, const CRect& rcWanted);
+
     // Attaches the page to the engine in each role it plays (bAttach), or restores the engine's
     // do-nothing objects for them; a page that plays no role keeps the default.
     virtual void AttachRoles(CComPort& engine, bool bAttach);
