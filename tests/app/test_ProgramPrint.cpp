@@ -96,15 +96,6 @@ protected:
         ASSERT_TRUE(CProgramHarness::WriteString("DespiteReset", "Comment", "Kommentar"));
         ASSERT_TRUE(m_sim.SetRamp('A', -9000, 7));
     }
-    HWND Control(int iId) { return m_program.FindControl(m_hFrame, iId); }
-    bool ClickEnabled(int iId)
-    {
-        HWND hButton = Control(iId);
-        return m_program.WaitFor("an enabled button " + std::to_string(iId),
-                                 CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&] { return ::IsWindowEnabled(hButton) != FALSE; }) &&
-               m_program.Click(hButton);
-    }
     // A measurement of a second's stream, stopped.
     void Measure()
     {
@@ -144,6 +135,18 @@ protected:
         ASSERT_TRUE(m_program.PostClick(::GetDlgItem(hDialog, bOk ? IDOK : IDCANCEL)));
         ASSERT_TRUE(m_program.WaitFor("the print dialog closed", CProgramHarness::DEFAULT_TIMEOUT_MS,
                                       [&] { return !::IsWindow(hDialog); }));
+    }
+    // The diagram bar at its place and with its visibility of before the output.
+    bool WaitForBarBack(HWND hBar, const RECT& rcBar, bool bVisible)
+    {
+        return m_program.WaitFor("the diagram bar back in its place", 5000,
+                                 [&]
+                                 {
+                                     RECT rc = {};
+                                     ::GetWindowRect(hBar, &rc);
+                                     return ::EqualRect(&rc, &rcBar) &&
+                                            CProgramHarness::IsVisible(hBar) == bVisible;
+                                 });
     }
     std::string WaitForPostScript(const std::string& strPort)
     {
@@ -193,15 +196,7 @@ TEST_F(ProgramPrint, AfterAMeasurementTheReportIsOnePageOnEachPrinterAndTheDiagr
         EXPECT_GT(size.cy, size.cx);
         EXPECT_GT(size.cx, 100);
         // The bar is back where it was, shown or hidden as before.
-        EXPECT_TRUE(m_program.WaitFor("the diagram bar back in its place", 5000,
-                                      [&]
-                                      {
-                                          RECT rc = {};
-                                          ::GetWindowRect(hBar, &rc);
-                                          return ::EqualRect(&rc, &rcBar) &&
-                                                 CProgramHarness::IsVisible(hBar) == bBarVisible;
-                                      }))
-            << m_program.LastError();
+        EXPECT_TRUE(WaitForBarBack(hBar, rcBar, bBarVisible)) << m_program.LastError();
     }
     std::string strPath;
     EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, "print_after", &strPath)) << m_program.LastError();
@@ -217,15 +212,7 @@ TEST_F(ProgramPrint, CancelInThePrintDialogPrintsNothingAndRestoresTheBar)
     const std::string strPort = PrinterFile("port300.ps");
     std::remove(strPort.c_str());
     ASSERT_NO_FATAL_FAILURE(Print("TQ5 Test 300", false));
-    EXPECT_TRUE(m_program.WaitFor("the diagram bar back in its place", 5000,
-                                  [&]
-                                  {
-                                      RECT rc = {};
-                                      ::GetWindowRect(hBar, &rc);
-                                      return ::EqualRect(&rc, &rcBar) &&
-                                             CProgramHarness::IsVisible(hBar) == bBarVisible;
-                                  }))
-        << m_program.LastError();
+    EXPECT_TRUE(WaitForBarBack(hBar, rcBar, bBarVisible)) << m_program.LastError();
     // The program still answers, and no page was printed.
     EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, ProgramText(IDS_STATUS_READY, 0)));
     EXPECT_TRUE(FileText(strPort).empty());

@@ -7,7 +7,7 @@
 
 #include "BuildTreeFiles.h"
 #include "PageCanvas.h"
-#include "shell/CEnvironment.h"
+#include "TwoColourPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -22,22 +22,10 @@ constexpr COLORREF GREEN = RGB(0, 160, 0);
 constexpr int A4_WIDTH = 827;
 constexpr int A4_HEIGHT = 1169;
 
-// A picture of cx x cy pixels, its left half crLeft and its right half crRight, as the environment
-// layer writes bitmaps.
 CString WritePicture(const char* lpszName, int cx, int cy, COLORREF crLeft, COLORREF crRight)
 {
-    HDC hScreen = ::GetDC(nullptr);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    CDC::FromHandle(hMem)->FillSolidRect(0, 0, cx / 2, cy, crLeft);
-    CDC::FromHandle(hMem)->FillSolidRect(cx / 2, 0, cx - cx / 2, cy, crRight);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
     const CString strPath = BuildTreePath(CString("tests/storage_report_") + lpszName + ".bmp");
-    EXPECT_TRUE(CEnvironment::SaveBitmapToFile(nullptr, strPath, hBitmap));
-    ::DeleteObject(hBitmap);
+    EXPECT_TRUE(WriteTwoColourPicture(strPath, cx, cy, crLeft, crRight));
     return strPath;
 }
 

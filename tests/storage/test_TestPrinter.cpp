@@ -11,6 +11,7 @@
 #include "storage/TableLayout.h"
 
 #include "BuildTreeFiles.h"
+#include "TwoColourPicture.h"
 #include "support/PumpUntil.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "framework/CDC.h"
@@ -128,18 +129,8 @@ private:
 
 CString WritePicture(const char* lpszName, int cx, int cy, COLORREF crLeft, COLORREF crRight)
 {
-    HDC hScreen = ::GetDC(nullptr);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    CDC::FromHandle(hMem)->FillSolidRect(0, 0, cx / 2, cy, crLeft);
-    CDC::FromHandle(hMem)->FillSolidRect(cx / 2, 0, cx - cx / 2, cy, crRight);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
     const CString strPath = BuildTreePath(CString("tests/storage_printer_") + lpszName + ".bmp");
-    EXPECT_TRUE(CEnvironment::SaveBitmapToFile(nullptr, strPath, hBitmap));
-    ::DeleteObject(hBitmap);
+    EXPECT_TRUE(WriteTwoColourPicture(strPath, cx, cy, crLeft, crRight));
     return strPath;
 }
 
@@ -261,15 +252,7 @@ TEST(TestPrinter, APagePrintedThroughThePageModelLandsAsOnePostScriptPageAtThePr
         ASSERT_GT(dc.EndDoc(), 0);
         dc.DeleteDC();
 
-        std::string strPostScript;
-        EXPECT_TRUE(PumpUntil(
-            [&]
-            {
-                strPostScript = FileText(strPort);
-                return strPostScript.find("%%EOF") != std::string::npos;
-            },
-            10000))
-            << strPort.GetString();
+        const std::string strPostScript = WaitForPostScript(strPort);
         EXPECT_EQ(strPostScript.rfind("%!PS-Adobe-3.0", 0), 0u);
         EXPECT_NE(strPostScript.find("%%Title: " + std::string(strTitle)), std::string::npos);
         EXPECT_NE(strPostScript.find("%%Pages: 1"), std::string::npos);
