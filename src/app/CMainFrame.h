@@ -12,6 +12,7 @@
 #include "framework/CImageList.h"
 #include "framework/CStatusBar.h"
 #include "measurement/CAdjustHost.h"
+#include "measurement/CDiagramOutput.h"
 #include "measurement/CDiagramPaneHost.h"
 #include "measurement/CMeasureDocumentation.h"
 #include "measurement/CMeasureHost.h"
@@ -49,6 +50,7 @@ class CDlgSensorConnection;
 class CDlgSensorInformationQbx;
 class CModePage;
 class CQbxUsbTq5View;
+struct ReportContent;
 struct TreeCtrlStruct;
 
 // The frame's own timers (the protocol's ids 23 to 44 are in protocol/ComPortTimers.h).
@@ -67,7 +69,8 @@ class CMainFrame : public CFrameWnd,
                    public CPanelHost,
                    public CAdjustHost,
                    public CMeasureHost,
-                   public CDiagramPaneHost
+                   public CDiagramPaneHost,
+                   public CDiagramOutput
 {
     DECLARE_DYNCREATE(CMainFrame)
 
@@ -272,7 +275,22 @@ public:
     void FocusPanelStart() override;
     bool IsMeasuredPortRemoved() override { return m_bMeasuredPortRemoved; }
     void RearmTriggerAfterStorage() override;
-    CDiagramOutput& GetDiagramOutput() override;
+    CDiagramOutput& GetDiagramOutput() override { return *this; }
+
+    // ---- Diagram output and the report (CMainFrameOutput.cpp)
+    // Floats the diagram bar at the size kind's rectangle (null: the documentation's), which it returns;
+    // kind 3 keeps the bar as it is and returns an empty rectangle.
+    CRect SizeDiagramForOutput(const int* piKind);
+    void SizeDiagramForOutput() override { SizeDiagramForOutput(nullptr); }
+    void RestoreDiagramAfterOutput() override;
+    void PrintReport() override;
+    void ReportBitmapNotWritten(const CString& strFile) override;
+    CString GetReportBitmapPath() override { return m_strTempDiagramBmp; }
+    CString GetManualDiagramFile() override { return m_strManualDiagramFile; }
+    ReportContent GetReportContent();
+    void PrintCommand();
+    void SaveDiagram();
+    void RecordDiagramPlace();
 
     // ---- CComPortHost: the frame's services to the sensor engine
     void Frame_Trace(const CString& strLine) override;
@@ -351,6 +369,15 @@ public:
     HWND m_hFocusWnd = nullptr;
     // The documentation settings and file output as the measurement sees them (none stored yet).
     CMeasureDocumentation* m_pMeasureDocumentation = &CMeasureDocumentation::NoStorage();
+    // Where the diagram bar was before its output, and the output's rectangles and files.
+    int m_iDiagramDockBarId = AFX_IDW_DOCKBAR_BOTTOM;
+    CRect m_rectDiagramFloat;
+    BYTE m_bDiagramBarWasVisible = 1;
+    BYTE m_bDiagramSizeUnchanged = 0;
+    bool m_bDiagramOutputPending = false; // sized and not yet restored
+    CRect m_rectDiagramOutput;
+    int m_iPrintResolutionX = 0;
+    CString m_strManualDiagramFile;
     double m_dStorageProgress = 100.0;
     double m_dStorageRate = 0.0;
     CStopwatch m_swStorage;
@@ -395,6 +422,7 @@ protected:
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg void OnModeCommand(UINT nID);
     afx_msg void OnFileExit();
+    afx_msg void OnFileSaveDiagram();
     afx_msg void OnViewChannelCommand(UINT nID);
     afx_msg void OnViewReset();
     // One handler per registration message: wParam the window, lParam ignored.

@@ -8,7 +8,6 @@
 #include "measurement/CAFormChannelA.h"
 #include "measurement/CAFormChannelB.h"
 #include "measurement/CAFormDiagram.h"
-#include "measurement/CDiagramOutput.h"
 #include "measurement/CDlgMeasureAdjust.h"
 #include "measurement/CDlgMeasureDiagram.h"
 #include "measurement/MeasureAdjustStruct.h"
@@ -68,12 +67,6 @@ void CMainFrame::RearmTriggerAfterStorage()
 {
     if (m_sPointer.pDlgMeasureDiagram != nullptr)
         m_sPointer.pDlgMeasureDiagram->RearmTriggerAfterStorage();
-}
-
-// The report and the bitmap saved by hand come with the storage side; until then nothing is output.
-CDiagramOutput& CMainFrame::GetDiagramOutput()
-{
-    return CDiagramOutput::None();
 }
 
 void CMainFrame::SetChannelTreeState(int iChannel, BYTE byShown)

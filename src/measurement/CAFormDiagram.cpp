@@ -331,9 +331,12 @@ void CAFormDiagram::EndOfMeasurement()
 
 void CAFormDiagram::WriteBitmap(const CString& strFile)
 {
-    // A bitmap that cannot be written is not reported; the sequence goes on.
-    m_wndGraph.saveBitmap(strFile);
-    m_pPaneHost->GetDiagramOutput().RestoreDiagramAfterOutput();
+    CDiagramOutput& output = m_pPaneHost->GetDiagramOutput();
+    const bool bWritten = m_wndGraph.saveBitmap(strFile);
+    output.RestoreDiagramAfterOutput();
+    // A bitmap that cannot be written is reported; the sequence goes on.
+    if (!bWritten)
+        output.ReportBitmapNotWritten(strFile);
 }
 
 void CAFormDiagram::OnStoreBitmapTimer()

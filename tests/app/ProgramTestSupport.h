@@ -152,6 +152,16 @@ protected:
     {
         return ProgramTest::ShowPage(m_hFrame, nCommand, strCaption);
     }
+    HWND Control(int iId) { return m_program.FindControl(m_hFrame, iId); }
+    // Clicks the button once it is enabled.
+    bool ClickEnabled(int iId)
+    {
+        HWND hButton = Control(iId);
+        return m_program.WaitFor("an enabled button " + std::to_string(iId),
+                                 CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                 [&] { return ::IsWindowEnabled(hButton) != FALSE; }) &&
+               m_program.Click(hButton);
+    }
 
     HWND m_hFrame = nullptr;
     HWND m_hStatusBar = nullptr;

@@ -93,7 +93,6 @@ protected:
         ASSERT_TRUE(m_hPaneA);
         ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM)));
     }
-    HWND Control(int iId) { return m_program.FindControl(m_hFrame, iId); }
     std::string PaneField(int iField)
     {
         return CProgramHarness::GetText(m_program.FindControl(m_hPaneA, iField));
@@ -101,14 +100,6 @@ protected:
     bool WaitForPaneField(int iField, const std::string& strText)
     {
         return m_program.WaitForText(m_program.FindControl(m_hPaneA, iField), strText);
-    }
-    bool ClickEnabled(int iId)
-    {
-        HWND hButton = Control(iId);
-        return m_program.WaitFor("an enabled button " + std::to_string(iId),
-                                 CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&] { return ::IsWindowEnabled(hButton) != FALSE; }) &&
-               m_program.Click(hButton);
     }
     void Screenshot(const std::string& strName)
     {

@@ -52,7 +52,7 @@ public:
     bool IsFileWriterRunning() override { return m_bWriterRunning; }
 };
 
-// Records the frame's output steps in order: "size", "restore", "print".
+// Records the frame's output steps in order: "size", "restore", "print", "not written: <file>".
 class CFakeDiagramOutput : public CDiagramOutput
 {
 public:
@@ -63,6 +63,10 @@ public:
     void SizeDiagramForOutput() override { m_steps.push_back("size"); }
     void RestoreDiagramAfterOutput() override { m_steps.push_back("restore"); }
     void PrintReport() override { m_steps.push_back("print"); }
+    void ReportBitmapNotWritten(const CString& strFile) override
+    {
+        m_steps.push_back("not written: " + std::string(strFile));
+    }
     CString GetReportBitmapPath() override { return m_strReportBitmap; }
     CString GetManualDiagramFile() override { return m_strManualFile; }
 };

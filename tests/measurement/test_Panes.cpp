@@ -306,6 +306,13 @@ TEST_F(DiagramPaneTest, SaveAndPrintCommandsWriteTheBitmapThroughTheirTimers)
     ASSERT_TRUE(PumpUntil([&] { return m_paneHost.m_iWaitCursorEnds == 2; }, 3000));
     EXPECT_TRUE(FileExists(output.m_strReportBitmap));
     EXPECT_EQ((std::vector<std::string>{"restore", "restore", "print"}), output.m_steps);
+    // A file that cannot be written is reported after the bar is restored.
+    output.m_steps.clear();
+    output.m_strManualFile = folder.Path() + "\\missing\\saved.bmp";
+    m_pDiagram->SetTimer(CAFormDiagram::TIMER_SAVE_BITMAP, CAFormDiagram::OUTPUT_DELAY_MS);
+    ASSERT_TRUE(PumpUntil([&] { return m_paneHost.m_iWaitCursorEnds == 3; }, 3000));
+    EXPECT_EQ((std::vector<std::string>{"restore", "not written: " + std::string(output.m_strManualFile)}),
+              output.m_steps);
 }
 
 TEST_F(DiagramPaneTest, LanguageTextsOfTheMenuAndTheAxes)

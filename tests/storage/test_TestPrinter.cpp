@@ -1,15 +1,21 @@
 // The test printers of the Wine session: a page laid out on a printer's context lands as one PostScript
 // page in the printer's file, laid out by the context's pixels per inch (the 600-dpi printer reports a
-// print quality of 300). Each test keeps the page as printer/page-<dpi>.ps in the session's folder with
-// printer/page-<dpi>.expect, what its picture must show; cmake/test-printer.sh renders it with ghostscript
-// and checks it. The printer's settings orientation is read by the page.
+// print quality of 300); so does the report, with the same geometry on both printers, and nothing when
+// its print dialog is cancelled. Each test keeps the page as printer/page-<dpi>.ps in the session's folder
+// with printer/page-<dpi>.expect, what its picture must show; cmake/test-printer.sh renders it with
+// ghostscript and checks it. The printer's settings orientation is read by the page.
 #include "storage/CPage.h"
 #include "storage/CPrintRegion.h"
+#include "storage/CReportLayout.h"
+#include "storage/CReportPrinter.h"
 #include "storage/TableLayout.h"
 
 #include "BuildTreeFiles.h"
+#include "TwoColourPicture.h"
 #include "support/PumpUntil.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "framework/CDC.h"
+#include "framework/CPrintDialog.h"
 #include "framework/CWinApp.h"
 #include "shell/CEnvironment.h"
 
@@ -63,9 +69,13 @@ public:
     // A point given in inches from the printable area's corner.
     void Expect(const char* lpszWhat, double dX, double dY, COLORREF cr = 0)
     {
-        m_strLines.AppendFormat("%s %d %d %d %d %d\n", lpszWhat, m_nOffsetX + static_cast<int>(dX * m_nDpi),
-                                m_nOffsetY + static_cast<int>(dY * m_nDpi), GetRValue(cr), GetGValue(cr),
-                                GetBValue(cr));
+        ExpectAt(lpszWhat, static_cast<int>(dX * m_nDpi), static_cast<int>(dY * m_nDpi), cr);
+    }
+    // A point given in pixels from the printable area's corner.
+    void ExpectAt(const char* lpszWhat, int x, int y, COLORREF cr = 0)
+    {
+        m_strLines.AppendFormat("%s %d %d %d %d %d\n", lpszWhat, m_nOffsetX + x, m_nOffsetY + y,
+                                GetRValue(cr), GetGValue(cr), GetBValue(cr));
     }
     bool Write(const CString& strPath) const
     {
@@ -79,6 +89,71 @@ private:
     int m_nOffsetY = 0;
     CString m_strLines;
 };
+
+// Waits for the printer's file to hold a whole PostScript document.
+std::string WaitForPostScript(const CString& strPort)
+{
+    std::string strPostScript;
+    EXPECT_TRUE(PumpUntil(
+        [&]
+        {
+            strPostScript = FileText(strPort);
+            return strPostScript.find("%%EOF") != std::string::npos;
+        },
+        10000))
+        << strPort.GetString();
+    return strPostScript;
+}
+
+// The print dialog answered with the printer's context, or cancelled.
+class PrintDialogAnswer
+{
+public:
+    PrintDialogAnswer(const char* lpszPrinter, bool bOk)
+    {
+        m_previous = CPrintDialog::SetModalHook(
+            [lpszPrinter, bOk](CPrintDialog& dlg) -> INT_PTR
+            {
+                EXPECT_EQ(CReportPrinter::PRINT_DIALOG_FLAGS | PD_RETURNDC, dlg.m_pd.Flags);
+                if (!bOk)
+                    return IDCANCEL;
+                dlg.m_pd.hDC = ::CreateDCA(nullptr, lpszPrinter, nullptr, nullptr);
+                return IDOK;
+            });
+    }
+    ~PrintDialogAnswer() { CPrintDialog::SetModalHook(m_previous); }
+
+private:
+    AFX_PRINTDIALOG_HOOK m_previous;
+};
+
+CString WritePicture(const char* lpszName, int cx, int cy, COLORREF crLeft, COLORREF crRight)
+{
+    const CString strPath = BuildTreePath(CString("tests/storage_printer_") + lpszName + ".bmp");
+    EXPECT_TRUE(WriteTwoColourPicture(strPath, cx, cy, crLeft, crRight));
+    return strPath;
+}
+
+// Where the report's frame, cells, logo and diagram must show, in the printer's pixels.
+void ExpectReport(const CReportLayout& layout, CPageExpectations& expect)
+{
+    const double FRAME_X[2] = {2.5, 19.2};
+    const double FRAME_Y[2] = {1.7, 27.7};
+    for (double dX : FRAME_X)
+        for (double dY : {1.7, 10.0, 27.7})
+            expect.ExpectAt("dark", layout.X(dX), layout.Y(dY));
+    for (double dY : FRAME_Y)
+        expect.ExpectAt("dark", layout.X(8.0), layout.Y(dY));
+    expect.ExpectAt("dark", layout.X(5.0), layout.Y(3.0));
+    expect.ExpectAt("dark", layout.X(16.7), layout.Y(3.0));
+    expect.ExpectAt("dark", layout.X(8.0), layout.Y(4.2));
+    expect.ExpectAt("light", layout.X(5.0), layout.Y(6.0));
+    expect.ExpectAt("rgb", layout.X(3.75), layout.Y(2.95), RGB(0, 160, 0));
+    // The diagram turned counter-clockwise: its left half (red) is the bottom half.
+    const CRect rc = layout.GetDiagramRect();
+    expect.ExpectAt("rgb", rc.CenterPoint().x, rc.top + rc.Height() / 4, RGB(0, 0, 255));
+    expect.ExpectAt("rgb", rc.CenterPoint().x, rc.bottom - rc.Height() / 4, RGB(255, 0, 0));
+}
 
 CString WriteQuadrantBitmap()
 {
@@ -177,15 +252,7 @@ TEST(TestPrinter, APagePrintedThroughThePageModelLandsAsOnePostScriptPageAtThePr
         ASSERT_GT(dc.EndDoc(), 0);
         dc.DeleteDC();
 
-        std::string strPostScript;
-        EXPECT_TRUE(PumpUntil(
-            [&]
-            {
-                strPostScript = FileText(strPort);
-                return strPostScript.find("%%EOF") != std::string::npos;
-            },
-            10000))
-            << strPort.GetString();
+        const std::string strPostScript = WaitForPostScript(strPort);
         EXPECT_EQ(strPostScript.rfind("%!PS-Adobe-3.0", 0), 0u);
         EXPECT_NE(strPostScript.find("%%Title: " + std::string(strTitle)), std::string::npos);
         EXPECT_NE(strPostScript.find("%%Pages: 1"), std::string::npos);
@@ -222,4 +289,57 @@ TEST(TestPrinter, TheOrientationOfThePrinterSettingsDecidesHowThePageIsCentred)
         EXPECT_NEAR(page.m_state.offsetX, dOffset, 1.0);
     }
     ::GlobalUnlock(pd.hDevMode);
+}
+
+TEST(TestPrinter, TheReportIsOnePageNamedMessenWithTheSameGeometryOnBothPrinters)
+{
+    ReportContent content;
+    content.strHeadline = "Prüfstand 3";
+    content.strComment = "Kommentar zur Messung";
+    content.strAddress = "Tervane, Musterstraße 1";
+    content.strLogoFile = WritePicture("logo", 20, 20, RGB(0, 160, 0), RGB(0, 160, 0));
+    for (const TestPrinter& printer : PRINTERS)
+    {
+        SCOPED_TRACE(printer.lpszName);
+        const CString strPort = PrinterFile(CString(printer.lpszPortFile) + ".ps");
+        ::DeleteFileA(strPort);
+        content.strDiagramFile = WritePicture("diagram", 300, 200, RGB(255, 0, 0), RGB(0, 0, 255));
+        ScriptedMessageBoxes boxes;
+        PrintDialogAnswer answer(printer.lpszName, true);
+        CReportPrinter report;
+        EXPECT_EQ(CReportPrinter::PRINTED, report.Print(nullptr, content, 0))
+            << report.m_strError.GetString();
+        EXPECT_TRUE(report.m_strError.IsEmpty()) << report.m_strError.GetString();
+        ASSERT_EQ(1u, boxes.Calls().size());
+        EXPECT_STREQ(CReportPrinter::PAPER_NOTE, boxes.Calls()[0].strText);
+        EXPECT_EQ(printer.nDpi, report.m_iResolution);
+
+        const std::string strPostScript = WaitForPostScript(strPort);
+        EXPECT_NE(strPostScript.find("%%Title: Messen"), std::string::npos);
+        EXPECT_NE(strPostScript.find("%%Pages: 1"), std::string::npos);
+        EXPECT_EQ(Occurrences(strPostScript, "%%Page: "), 1u);
+
+        CDC dc;
+        ASSERT_TRUE(dc.CreateDC(nullptr, printer.lpszName, nullptr, nullptr));
+        CPageExpectations expect(dc, printer.nDpi);
+        ExpectReport(CReportLayout(printer.nDpi, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)),
+                     expect);
+        dc.DeleteDC();
+        const CString strKept = PrinterFile(CString("page-report-") + std::to_string(printer.nDpi).c_str());
+        EXPECT_TRUE(::CopyFileA(strPort, strKept + ".ps", FALSE));
+        EXPECT_TRUE(expect.Write(strKept + ".expect"));
+    }
+}
+
+TEST(TestPrinter, ACancelledPrintDialogPrintsNothing)
+{
+    const CString strPort = PrinterFile("port300.ps");
+    ::DeleteFileA(strPort);
+    ScriptedMessageBoxes boxes;
+    PrintDialogAnswer answer("TQ5 Test 300", false);
+    CReportPrinter report;
+    EXPECT_EQ(CReportPrinter::CANCELLED, report.Print(nullptr, ReportContent(), 0));
+    EXPECT_EQ(1u, boxes.Calls().size());
+    EXPECT_EQ(0, report.m_iResolution);
+    EXPECT_FALSE(CEnvironment::FileExists(strPort));
 }

@@ -1,7 +1,0 @@
-#include "measurement/CDiagramOutput.h"
-
-CDiagramOutput& CDiagramOutput::None()
-{
-    static CDiagramOutput s_none;
-    return s_none;
-}
