@@ -141,7 +141,8 @@ bool CComPort::COM_IsSingleShotRefused() const
 }
 
 // Another flow has the line: an initialisation, a sensor restart (asked for, or still to come after a
-// write), a calibration reading, or any request whose answer is awaited.
+// write), a calibration reading, or any request whose answer is awaited (a single shot on its way
+// too: the value asked for now must be measured after the request).
 bool CComPort::COM_IsFlowPending() const
 {
     if (m_bRestartTimerArmed)
@@ -149,7 +150,6 @@ bool CComPort::COM_IsFlowPending() const
     switch (m_iZMCOMConfgFlow)
     {
         case ZM_STOP_MEASURE:
-        case ZM_SINGLE_SHOT:
             return false;
         case ZM_START_INIT:
         case ZM_RESTART_SENSOR:
@@ -170,9 +170,6 @@ void CComPort::COM_SendRequestedSingleShot(SingleShotKind eKind)
 {
     if (eKind == SingleShotKind::SoftwareConfig)
         m_bSingleShotForSoftwareConfig = 1;
-    // A single shot still on its way answers this one too.
-    if (m_iZMCOMConfgFlow == ZM_SINGLE_SHOT && !m_strAwaitedRequest.IsEmpty())
-        return;
     COM_ZMCOMConfgSingleShot();
 }
 

@@ -440,8 +440,14 @@ TEST_F(WritesTest, DeferredSingleShotIsTakenWhenTheWriteIsAcknowledged)
     ASSERT_EQ(writes.size(), 2u);
     EXPECT_EQ(LastWrite(), "02 41 06 FF 00 46 15");
     EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_SINGLE_SHOT);
+    EXPECT_TRUE(engine.COM_SingleShotForSoftwareConfig());
+    EXPECT_EQ(writes.size(), 2u) << "asked again while the value is on its way: waits for it";
     Feed(Wire(RawFrame(1, 2, 7, -7)));
     EXPECT_TRUE(host.Has("Adjust_ShowCurrentValue 7 -7"));
+    ASSERT_EQ(writes.size(), 3u) << "a value measured after the second request";
+    EXPECT_EQ(LastWrite(), "02 41 06 FF 00 46 15");
+    Feed(Wire(RawFrame(1, 2, 8, -8)));
+    EXPECT_TRUE(host.Has("Adjust_ShowCurrentValue 8 -8"));
     EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_STOP_MEASURE);
-    EXPECT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes.size(), 3u);
 }
