@@ -116,7 +116,7 @@ public:
     bool COM_ZMCOMConfgSingleShot();
     // A single shot asked for from outside a flow (the operator, the end of a restart, the software
     // scaling dialog): sent when the engine is idle, deferred while another flow has the line and
-    // taken when it ends, refused (false) while values come anyway (measurement, stream, search).
+    // taken when it ends, refused (false) while values come anyway (a stream) or a search runs.
     bool COM_SingleShot();
     bool COM_SingleShotForSoftwareConfig();
     bool COM_ZMCOMConfgReadRaw();

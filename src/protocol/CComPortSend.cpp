@@ -123,8 +123,9 @@ bool CComPort::COM_RequestSingleShot(SingleShotKind eKind)
     return true;
 }
 
-// Values come anyway (a measurement or a stream starting or ending), or the search connects with an
-// initialisation that ends with a single shot of its own.
+// Values come anyway (a stream starting, running or ending), or the search connects with an
+// initialisation that ends with a single shot of its own. (The panel's running flag is no measure: the
+// software scaling dialog holds it while it is open; the panel skips its own single shot while it is set.)
 bool CComPort::COM_IsSingleShotRefused() const
 {
     switch (m_iZMCOMConfgFlow)
@@ -136,7 +137,7 @@ bool CComPort::COM_IsSingleShotRefused() const
         case ZM_SET_CTRL_OFF_SOSM:
             return true;
         default:
-            return m_pPanel->Panel_IsRunning() || COM_IsSearchRunning();
+            return COM_IsSearchRunning();
     }
 }
 
