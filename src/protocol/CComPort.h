@@ -279,7 +279,8 @@ private:
     bool COM_IsFlowPending() const;
     void COM_SendRequestedSingleShot(SingleShotKind eKind);
     void COM_TakeDeferredSingleShot();
-    void COM_ForgetDeferredSingleShot();
+    // The line is closed, lost or searched: no deferred single shot, no restart still to come.
+    void COM_ResetSingleShotGate();
     // Arms the timer that restarts the sensor after a write; the flow stays pending until it runs.
     void COM_ArmRestartTimer(UINT uiTimerId, UINT uiMs);
     bool COM_RunTimerStep(UINT_PTR nIdEvent);

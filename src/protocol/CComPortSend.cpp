@@ -188,7 +188,7 @@ void CComPort::COM_TakeDeferredSingleShot()
         COM_SendRequestedSingleShot(eKind);
 }
 
-void CComPort::COM_ForgetDeferredSingleShot()
+void CComPort::COM_ResetSingleShotGate()
 {
     m_eDeferredSingleShot = SingleShotKind::None;
     m_bRestartTimerArmed = false;
