@@ -114,6 +114,9 @@ public:
     bool COM_ZMCOMConfgStartInit();
     void COM_ZMCOMConfgStartInitNoAnswer();
     bool COM_ZMCOMConfgSingleShot();
+    // A single shot asked for from outside a flow (the operator, the end of a restart, the software
+    // scaling dialog): sent when the engine is idle, deferred while another flow has the line and
+    // taken when it ends, refused (false) while values come anyway (a stream) or a search runs.
     bool COM_SingleShot();
     bool COM_SingleShotForSoftwareConfig();
     bool COM_ZMCOMConfgReadRaw();
@@ -264,6 +267,24 @@ private:
     // Notes a complete frame at the start of the buffer as the answer; false drops it.
     bool ZMCOMConfg_NoteAnswer();
 
+    // Single shots asked for from outside a flow (CComPortSend.cpp).
+    enum class SingleShotKind
+    {
+        None,
+        Plain,
+        SoftwareConfig,
+    };
+    bool COM_RequestSingleShot(SingleShotKind eKind);
+    bool COM_IsSingleShotRefused() const;
+    bool COM_IsFlowPending() const;
+    void COM_SendRequestedSingleShot(SingleShotKind eKind);
+    void COM_TakeDeferredSingleShot();
+    // The line is closed, lost or searched: no deferred single shot, no restart still to come.
+    void COM_ResetSingleShotGate();
+    // Arms the timer that restarts the sensor after a write; the flow stays pending until it runs.
+    void COM_ArmRestartTimer(UINT uiTimerId, UINT uiMs);
+    bool COM_RunTimerStep(UINT_PTR nIdEvent);
+
     // Write helpers.
     bool COM_WriteBlock(const CString& strBlock, BOOL bSwitchOff);
     void COM_SendStreamStop();
@@ -368,5 +389,7 @@ private:
     bool m_bMeasuredValuesResetOnce = false;
     bool m_bSearchRunning = false;
     bool m_bSearchDeferred = false;
+    SingleShotKind m_eDeferredSingleShot = SingleShotKind::None;
+    bool m_bRestartTimerArmed = false;
     DWORD m_dwSearchActivity = 0;
 };

@@ -124,6 +124,7 @@ void CComPort::COM_GiveUpAwaitedAnswer()
 // Outside the search and the initialisation: the requests stop and the frame handles the loss.
 void CComPort::COM_SensorLost()
 {
+    COM_ResetSingleShotGate();
     m_iZMCOMConfgFlow = ZM_STOP_MEASURE;
     m_bPageSwitchLocked = false;
     m_pPanel->Panel_StopMeasureTimer();

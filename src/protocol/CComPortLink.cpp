@@ -38,6 +38,7 @@ bool CComPort::COM_OpenPort(const CString& strKey, LONG lBaudrate)
 bool CComPort::COM_ClosePort()
 {
     COM_ForgetAwaitedAnswer();
+    COM_ResetSingleShotGate();
     if (m_pLine)
         return m_pLine->Close();
     return !m_pPort || m_pPort->ClosePort(false);

@@ -80,6 +80,7 @@ int CComPort::COM_OnReceiveData(UINT uiCount, const BYTE* pucBytes)
         m_bMoreReceived = false;
         ZMCOMConfg_ProcessReceiveBuffer();
     } while (m_bMoreReceived);
+    COM_TakeDeferredSingleShot();
     return 0;
 }
 
@@ -523,7 +524,7 @@ void CComPort::ZMCOMConfg_AnalyseAck()
             break;
         case ZM_SET_INACCURACY_USERCALIB:
             done();
-            m_pHost->Frame_SetTimer(TIMER_INACCURACY_RESTART, INACCURACY_RESTART_MS);
+            COM_ArmRestartTimer(TIMER_INACCURACY_RESTART, INACCURACY_RESTART_MS);
             break;
         case ZM_START_INIT:
             ZMCOMConfg_TakeFrame();
@@ -532,11 +533,11 @@ void CComPort::ZMCOMConfg_AnalyseAck()
             break;
         case ZM_CNFG_SET_NEW_BAUDRATE:
             done();
-            m_pHost->Frame_SetTimer(TIMER_BAUDRATE_RESTART, BAUDRATE_RESTART_MS);
+            COM_ArmRestartTimer(TIMER_BAUDRATE_RESTART, BAUDRATE_RESTART_MS);
             break;
         case ZM_CNFG_SET_NEW_LOW_PASS_FILTER:
             done();
-            m_pHost->Frame_SetTimer(TIMER_LOW_PASS_RESTART, LOW_PASS_RESTART_MS);
+            COM_ArmRestartTimer(TIMER_LOW_PASS_RESTART, LOW_PASS_RESTART_MS);
             break;
         case ZM_SET_SERIAL_NUBMER_ROTOR_OPERATION:
             done();

@@ -84,6 +84,7 @@ void CComPort::COM_CheckConnectionIfQbxUsbTyp(int iWhatToDo)
     }
     m_bSearchRunning = true;
     m_bSearchDeferred = false;
+    COM_ResetSingleShotGate();
     m_bBaudrate115200IsCheckedToo = false;
     m_bNoSecondTry = false;
     COM_MarkSearchActivity();

@@ -12,6 +12,7 @@
 #include "protocol/ComPortTimers.h"
 #include "protocol/ProtocolTexts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -95,15 +96,108 @@ bool CComPort::COM_ZMCOMConfgSingleShot()
 
 bool CComPort::COM_SingleShot()
 {
-    COM_ZMCOMConfgSingleShot();
-    return true;
+    return COM_RequestSingleShot(SingleShotKind::Plain);
 }
 
 bool CComPort::COM_SingleShotForSoftwareConfig()
 {
-    m_bSingleShotForSoftwareConfig = 1;
-    COM_ZMCOMConfgSingleShot();
+    return COM_RequestSingleShot(SingleShotKind::SoftwareConfig);
+}
+
+// ---- Single shots from outside a flow: never in place of the state a flow has pending.
+
+bool CComPort::COM_RequestSingleShot(SingleShotKind eKind)
+{
+    if (COM_IsSingleShotRefused())
+    {
+        COM_Trace("ZMCOMConfg: Einzelmessung abgelehnt, " + COM_GetZMStateName(m_iZMCOMConfgFlow));
+        return false;
+    }
+    if (COM_IsFlowPending())
+    {
+        m_eDeferredSingleShot = std::max(m_eDeferredSingleShot, eKind);
+        COM_Trace("ZMCOMConfg: Einzelmessung zurückgestellt, " + COM_GetZMStateName(m_iZMCOMConfgFlow));
+        return true;
+    }
+    COM_SendRequestedSingleShot(eKind);
     return true;
+}
+
+// Values come anyway (a stream starting, running or ending), or the search connects with an
+// initialisation that ends with a single shot of its own. (The panel's running flag is no measure: the
+// software scaling dialog holds it while it is open; the panel skips its own single shot while it is set.)
+bool CComPort::COM_IsSingleShotRefused() const
+{
+    switch (m_iZMCOMConfgFlow)
+    {
+        case ZM_START_MEASURE_SOSM:
+        case ZM_START_MEASURE_NO_SOSM:
+        case ZM_TRIGGER_ACTIV:
+        case ZM_SET_CTRL_ON_SOSM:
+        case ZM_SET_CTRL_OFF_SOSM:
+            return true;
+        default:
+            return COM_IsSearchRunning();
+    }
+}
+
+// Another flow has the line: an initialisation, a sensor restart (asked for, or still to come after a
+// write), a calibration reading, or any request whose answer is awaited (a single shot on its way
+// too: the value asked for now must be measured after the request).
+bool CComPort::COM_IsFlowPending() const
+{
+    if (m_bRestartTimerArmed)
+        return true;
+    switch (m_iZMCOMConfgFlow)
+    {
+        case ZM_STOP_MEASURE:
+            return false;
+        case ZM_START_INIT:
+        case ZM_RESTART_SENSOR:
+        case ZM_RESTART_SENSOR_AFTER_INIT:
+        case ZM_READ_RAW_CALIB_INIT:
+        case ZM_LIST_CTRL_CHANGE_READ_RAW:
+        case ZM_CHECK_IF_QBX_USB_TQ5_IS_CONNECTED:
+        case ZM_CHECK_IF_QBX_USB_TQ5_CHECK_ADDRESSES:
+        case ZM_CNFG_NEW_BAUDRATE_IS_SETTED:
+        case ZM_CNFG_NEW_LOW_PASS_IS_SETTED:
+            return true;
+        default:
+            return !m_strAwaitedRequest.IsEmpty();
+    }
+}
+
+void CComPort::COM_SendRequestedSingleShot(SingleShotKind eKind)
+{
+    if (eKind == SingleShotKind::SoftwareConfig)
+        m_bSingleShotForSoftwareConfig = 1;
+    COM_ZMCOMConfgSingleShot();
+}
+
+// Called when a received chunk or a timer step has been handled.
+void CComPort::COM_TakeDeferredSingleShot()
+{
+    if (m_eDeferredSingleShot == SingleShotKind::None || COM_IsFlowPending())
+        return;
+    const SingleShotKind eKind = m_eDeferredSingleShot;
+    m_eDeferredSingleShot = SingleShotKind::None;
+    if (COM_IsSingleShotRefused())
+        COM_Trace("ZMCOMConfg: zurückgestellte Einzelmessung verworfen, " +
+                  COM_GetZMStateName(m_iZMCOMConfgFlow));
+    else
+        COM_SendRequestedSingleShot(eKind);
+}
+
+void CComPort::COM_ResetSingleShotGate()
+{
+    m_eDeferredSingleShot = SingleShotKind::None;
+    m_bRestartTimerArmed = false;
+}
+
+void CComPort::COM_ArmRestartTimer(UINT uiTimerId, UINT uiMs)
+{
+    m_bRestartTimerArmed = true;
+    m_pHost->Frame_SetTimer(uiTimerId, uiMs);
 }
 
 bool CComPort::COM_ZMCOMConfgReadRaw()

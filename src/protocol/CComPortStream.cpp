@@ -179,6 +179,9 @@ void CComPort::ZMCOMConfg_InitializeSensorConfigurationDone()
                           LoadText(IDS_DISCONNECT_ODD_SENSORS + iOffset).GetString());
         AfxMessageBox(strMessage, MB_OK);
     }
+    // The single shot that ends the initialisation also answers one asked for during it.
+    if (m_eDeferredSingleShot == SingleShotKind::Plain)
+        m_eDeferredSingleShot = SingleShotKind::None;
     m_pHost->Frame_SetTimer(TIMER_INIT_DONE_SINGLE_SHOT, INIT_DONE_SINGLE_SHOT_MS);
     m_pStartUp->StartUp_HideSearchProgress();
     m_pConnection->Connection_ClearBaudChangePending();

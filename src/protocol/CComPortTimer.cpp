@@ -14,6 +14,14 @@ constexpr UINT BAUDRATE_RESEARCH_MS = 100;
 
 bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
 {
+    if (!COM_RunTimerStep(nIdEvent))
+        return false;
+    COM_TakeDeferredSingleShot();
+    return true;
+}
+
+bool CComPort::COM_RunTimerStep(UINT_PTR nIdEvent)
+{
     auto stop = [this, nIdEvent] { m_pHost->Frame_KillTimer(nIdEvent); };
     switch (nIdEvent)
     {
@@ -67,6 +75,7 @@ bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
         case TIMER_BAUDRATE_RESTART:
             ZMCOMConfg_ClearReceiveBuffer();
             stop();
+            m_bRestartTimerArmed = false;
             COM_ZMCOMConfgNewBaudrateIsSetRestartThatDevice();
             return true;
         case TIMER_WAIT_UPDATE_MSR_RATE_SW_CONFIG_BLOCK:
@@ -90,11 +99,13 @@ bool CComPort::COM_OnTimer(UINT_PTR nIdEvent)
             return true;
         case TIMER_INACCURACY_RESTART:
             stop();
+            m_bRestartTimerArmed = false;
             COM_ZMCOMConfgRestartSensor();
             return true;
         case TIMER_LOW_PASS_RESTART:
             ZMCOMConfg_ClearReceiveBuffer();
             stop();
+            m_bRestartTimerArmed = false;
             COM_ZMCOMConfgNewLowPassFilterIsSetRestartThatDevice();
             return true;
         case TIMER_ANSWER_WAIT:

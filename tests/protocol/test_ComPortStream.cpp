@@ -241,3 +241,20 @@ TEST_F(ComPortEngineTest, MeasuringRateCodes)
         EXPECT_EQ(engine.m_iPollingPeriod, c.iPeriod);
     }
 }
+
+// A single shot has no place while values stream, nor while the stream is being stopped.
+TEST_F(StreamTest, SingleShotIsRefusedWhileTheStreamRuns)
+{
+    StartStream();
+    const size_t uWrites = writes.size();
+    EXPECT_FALSE(engine.COM_SingleShot());
+    EXPECT_TRUE(engine.COM_ZMCOMConfgStopMeasure());
+    const size_t uAfterStop = writes.size();
+    EXPECT_FALSE(engine.COM_SingleShotForSoftwareConfig());
+    EXPECT_EQ(writes.size(), uAfterStop);
+    EXPECT_GT(uAfterStop, uWrites);
+    EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_START_MEASURE_SOSM);
+    engine.COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
+    engine.COM_OnTimer(TIMER_ANSWER_WAIT);
+    EXPECT_EQ(writes.size(), uAfterStop) << "nothing was deferred";
+}

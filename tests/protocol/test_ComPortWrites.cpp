@@ -372,3 +372,82 @@ TEST_F(WritesTest, FailedCalibrationCalculationIsReported)
         EXPECT_TRUE(host.Has("CalibEnd_CloseFromProtocol"));
     }
 }
+
+// A single shot asked for while a write, its restart and the configuration read that follows are
+// pending leaves that flow alone; the one the initialisation ends with answers it.
+TEST_F(WritesTest, SingleShotDoesNotDisturbRestartAndConfigurationRead)
+{
+    const std::string strReadRaw = "02 41 06 FF 00 46 15";
+    auto askForSingleShot = [&](const char* pszWhere)
+    {
+        SCOPED_TRACE(pszWhere);
+        const size_t uWrites = writes.size();
+        const int iState = engine.COM_GetZMCOMConfgFlow();
+        EXPECT_TRUE(engine.COM_OnTimer(TIMER_INIT_DONE_SINGLE_SHOT)) << "the initialisation's single shot";
+        EXPECT_TRUE(engine.COM_SingleShot()) << "deferred, not refused";
+        EXPECT_EQ(writes.size(), uWrites) << "nothing sent";
+        EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), iState) << "the pending state is kept";
+    };
+    engine.m_sSensor.ucAdjustment = 3;
+    engine.m_strRtUserCalibBlock = KnownBlockRead(130);
+    host.m_iUncertaintyAction = 0;
+    host.m_bUncertaintyConfirmed = true;
+    ASSERT_TRUE(engine.COM_ZMCOMConfgSetInaccuracy(1.0));
+    askForSingleShot("the write awaits its acknowledgement");
+    Feed(WireAck());
+    ASSERT_TRUE(host.FrameTimerRuns(TIMER_INACCURACY_RESTART));
+    askForSingleShot("the restart is still to come");
+    ASSERT_TRUE(engine.COM_OnTimer(TIMER_INACCURACY_RESTART));
+    ASSERT_EQ(LastWrite(), "02 4B 06 FF 00 50 3D");
+    askForSingleShot("the sensor restarts");
+    Feed(WireHello());
+    ASSERT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_START_INIT);
+    askForSingleShot("the status is read");
+    Feed(WireStatus());
+    for (const unsigned char ucBlock : {0, 1, 2, 3, 0x80, 0x81, 0x82, 0x83})
+    {
+        ASSERT_EQ(LastRequestedBlock(), ucBlock);
+        askForSingleShot("a block is read");
+        Feed(WireBlock(ucBlock));
+    }
+    ASSERT_EQ(LastWrite(), strReadRaw) << "raw values after the last block";
+    Feed(Wire(RawFrame(0x8000, 0x8001, 100, -200)));
+    EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_STOP_MEASURE) << "the configuration was read fully";
+    EXPECT_TRUE(host.FrameTimerRuns(TIMER_INIT_DONE_SINGLE_SHOT));
+    EXPECT_FALSE(engine.m_bPageSwitchLocked);
+
+    writes.clear();
+    host.m_deliveries.clear();
+    ASSERT_TRUE(engine.COM_OnTimer(TIMER_INIT_DONE_SINGLE_SHOT));
+    ASSERT_EQ(writes.size(), 1u) << "one single shot for all that were asked for";
+    EXPECT_EQ(LastWrite(), strReadRaw);
+    Feed(Wire(RawFrame(1, 2, 42, -42)));
+    ASSERT_EQ(host.m_deliveries.size(), 1u);
+    EXPECT_EQ(host.m_deliveries[0].iValueA, 42);
+    EXPECT_EQ(writes.size(), 1u) << "no single shot left over";
+}
+
+// After a write that does not restart the sensor, a deferred single shot is taken once the engine is
+// idle again; one for the software scaling dialog shows its value there.
+TEST_F(WritesTest, DeferredSingleShotIsTakenWhenTheWriteIsAcknowledged)
+{
+    ASSERT_TRUE(engine.COM_ZMCOMConfgSetSoftwareConfigBlock(ZM_CNFG_SW_CONFIG_EXPSTN_CONFIGS));
+    EXPECT_TRUE(engine.COM_SingleShotForSoftwareConfig());
+    EXPECT_TRUE(engine.COM_SingleShot());
+    ASSERT_EQ(writes.size(), 1u) << "only the block write";
+    EXPECT_EQ(engine.m_bSingleShotForSoftwareConfig, 0) << "not before the request goes out";
+    Feed(WireAck());
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(LastWrite(), "02 41 06 FF 00 46 15");
+    EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_SINGLE_SHOT);
+    EXPECT_TRUE(engine.COM_SingleShotForSoftwareConfig());
+    EXPECT_EQ(writes.size(), 2u) << "asked again while the value is on its way: waits for it";
+    Feed(Wire(RawFrame(1, 2, 7, -7)));
+    EXPECT_TRUE(host.Has("Adjust_ShowCurrentValue 7 -7"));
+    ASSERT_EQ(writes.size(), 3u) << "a value measured after the second request";
+    EXPECT_EQ(LastWrite(), "02 41 06 FF 00 46 15");
+    Feed(Wire(RawFrame(1, 2, 8, -8)));
+    EXPECT_TRUE(host.Has("Adjust_ShowCurrentValue 8 -8"));
+    EXPECT_EQ(engine.COM_GetZMCOMConfgFlow(), ZM_STOP_MEASURE);
+    EXPECT_EQ(writes.size(), 3u);
+}
