@@ -96,8 +96,8 @@ LRESULT CResizableBarG::OnNcHitTest(CPoint point)
 
 void CResizableBarG::GetPointerState(CPoint& ptScreen, BOOL& bButtonDown) const
 {
-    // One sample serves every bar of an idle update: under Wine each reading asks the X server and the
-    // wineserver, several calls for each bar and update otherwise.
+    // One reading serves every bar of an idle update: under Wine each asks the X server and the
+    // wineserver.
     struct PointerSample
     {
         CPoint pt;

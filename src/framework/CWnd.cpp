@@ -8,6 +8,7 @@
 #include "framework/CWinApp.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -597,7 +598,7 @@ void CWnd::SendMessageToPermanentDescendants(UINT message, WPARAM wParam, LPARAM
     }
     std::sort(descendants.begin(), descendants.end(),
               [](const Descendant& a, const Descendant& b)
-              { return a.iDepth != b.iDepth ? a.iDepth < b.iDepth : a.hWnd < b.hWnd; });
+              { return a.iDepth != b.iDepth ? a.iDepth < b.iDepth : std::less<HWND>()(a.hWnd, b.hWnd); });
     for (const Descendant& d : descendants)
     {
         // A handler may have destroyed windows met later.
