@@ -258,6 +258,9 @@ bool CMainFrame::TranslateHotKeys(MSG* pMsg)
         }
         return false;
     }
+    // Only key presses and releases are hot keys; the key states are not asked for other messages.
+    if (pMsg->message != WM_KEYDOWN && pMsg->message != WM_KEYUP)
+        return false;
     const bool bCtrl = ::GetKeyState(VK_CONTROL) < 0;
     const bool bShift = ::GetKeyState(VK_SHIFT) < 0;
     const CHotKeys::Key key = CHotKeys::Classify(pMsg->message, pMsg->wParam, bCtrl, bShift);

@@ -96,8 +96,27 @@ LRESULT CResizableBarG::OnNcHitTest(CPoint point)
 
 void CResizableBarG::GetPointerState(CPoint& ptScreen, BOOL& bButtonDown) const
 {
-    ::GetCursorPos(&ptScreen);
-    bButtonDown = ::GetKeyState(VK_LBUTTON) < 0;
+    // One reading serves every bar of an idle update: under Wine each asks the X server and the
+    // wineserver.
+    struct PointerSample
+    {
+        CPoint pt;
+        BOOL bButtonDown = FALSE;
+        DWORD dwTaken = 0;
+        bool bTaken = false;
+    };
+    constexpr DWORD SAMPLE_MS = 10;
+    static PointerSample s_sample;
+    const DWORD dwNow = ::GetTickCount();
+    if (!s_sample.bTaken || dwNow - s_sample.dwTaken >= SAMPLE_MS)
+    {
+        ::GetCursorPos(&s_sample.pt);
+        s_sample.bButtonDown = ::GetKeyState(VK_LBUTTON) < 0;
+        s_sample.dwTaken = dwNow;
+        s_sample.bTaken = true;
+    }
+    ptScreen = s_sample.pt;
+    bButtonDown = s_sample.bButtonDown;
 }
 
 void CResizableBarG::OnUpdateCmdUI(CFrameWnd*, BOOL)

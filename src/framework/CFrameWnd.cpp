@@ -596,7 +596,7 @@ void CFrameWnd::UpdateFloatingFrames(WPARAM wParam)
     {
         auto* pFrame = static_cast<CWnd*>(listFrames.RemoveHead());
         pFrame->SendMessage(WM_IDLEUPDATECMDUI, wParam);
-        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE, TRUE);
+        pFrame->SendMessageToPermanentDescendants(WM_IDLEUPDATECMDUI, wParam);
     }
 }
 

@@ -142,7 +142,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
         if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible())
         {
             pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-            pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+            pMainWnd->SendMessageToPermanentDescendants(WM_IDLEUPDATECMDUI, TRUE);
         }
     }
     else

@@ -7,10 +7,13 @@
 #include "framework/CImageList.h"
 #include "framework/CWinApp.h"
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -571,6 +574,36 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
             ::SendMessageA(hChild, message, wParam, lParam);
         if (bDeep && ::GetTopWindow(hChild) != nullptr)
             FromHandle(hChild)->SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
+    }
+}
+
+void CWnd::SendMessageToPermanentDescendants(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    // Wine answers each GetWindow through the wineserver, two calls a window per walk; IsChild and
+    // GetParent are answered in the process.
+    struct Descendant
+    {
+        int iDepth;
+        HWND hWnd;
+    };
+    std::vector<Descendant> descendants;
+    for (const auto& entry : State().permanent)
+    {
+        if (!::IsChild(m_hWnd, entry.first))
+            continue;
+        int iDepth = 0;
+        for (HWND h = entry.first; h != nullptr && h != m_hWnd; h = ::GetParent(h))
+            ++iDepth;
+        descendants.push_back({iDepth, entry.first});
+    }
+    std::sort(descendants.begin(), descendants.end(),
+              [](const Descendant& a, const Descendant& b)
+              { return a.iDepth != b.iDepth ? a.iDepth < b.iDepth : std::less<HWND>()(a.hWnd, b.hWnd); });
+    for (const Descendant& d : descendants)
+    {
+        // A handler may have destroyed windows met later.
+        if (FromHandlePermanent(d.hWnd) != nullptr)
+            AfxWndProc(d.hWnd, message, wParam, lParam);
     }
 }
 

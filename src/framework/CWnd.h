@@ -85,6 +85,9 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
                                   BOOL bOnlyPerm = FALSE) const;
+    // The same message to every descendant with a permanent object, each after its parent, found from
+    // the handle map without walking the window tree (the idle update, which runs after every timer).
+    void SendMessageToPermanentDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
     BOOL KillTimer(UINT_PTR nIDEvent);
 

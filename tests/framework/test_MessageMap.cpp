@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace
@@ -261,5 +262,65 @@ TEST(MessageMapDescendants, HandlersSeeTheMessageTheyWereSentAsCurrent)
             pWnd->SetWindowText("old");
         }
     }
+    parent.DestroyWindow();
+}
+
+namespace
+{
+// Notes each WM_IDLEUPDATECMDUI it takes in a shared log; may destroy another window when it does.
+class CIdleLogWnd : public CWnd
+{
+public:
+    std::vector<CWnd*>* m_pLog = nullptr;
+    CWnd* m_pDestroyOnIdle = nullptr;
+
+protected:
+    afx_msg LRESULT OnIdleUpdate(WPARAM, LPARAM)
+    {
+        m_pLog->push_back(this);
+        if (m_pDestroyOnIdle != nullptr)
+            m_pDestroyOnIdle->DestroyWindow();
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CIdleLogWnd, CWnd)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(MessageMapDescendants, PermanentDescendantsFromTheMapAreTheWalksWindowsEachAfterItsParent)
+{
+    std::vector<CWnd*> log;
+    CIdleLogWnd parent, child, grandchild, underPlain, other;
+    for (CIdleLogWnd* p : {&parent, &child, &grandchild, &underPlain, &other})
+        p->m_pLog = &log;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "other", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+    ASSERT_TRUE(child.Create(nullptr, "child", WS_CHILD, CRect(0, 0, 50, 20), &parent, 100));
+    ASSERT_TRUE(grandchild.Create(nullptr, "grandchild", WS_CHILD, CRect(0, 0, 20, 10), &child, 101));
+    // A window without an object of its own, with a permanent child.
+    HWND hPlain = ::CreateWindowExA(0, "STATIC", "plain", WS_CHILD, 0, 30, 50, 20, parent.m_hWnd, nullptr,
+                                    nullptr, nullptr);
+    ASSERT_TRUE(hPlain);
+    ASSERT_TRUE(underPlain.Create(nullptr, "under plain", WS_CHILD, CRect(0, 0, 20, 10),
+                                  CWnd::FromHandle(hPlain), 102));
+
+    parent.SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    std::vector<CWnd*> walked = log;
+    log.clear();
+    parent.SendMessageToPermanentDescendants(WM_IDLEUPDATECMDUI, TRUE);
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_TRUE(std::is_permutation(log.begin(), log.end(), walked.begin(), walked.end()));
+    const auto position = [&](CWnd* p) { return std::find(log.begin(), log.end(), p) - log.begin(); };
+    EXPECT_LT(position(&child), position(&grandchild));
+
+    // A window that a handler destroys before its turn gets nothing.
+    log.clear();
+    child.m_pDestroyOnIdle = &grandchild;
+    parent.SendMessageToPermanentDescendants(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_EQ(std::count(log.begin(), log.end(), &grandchild), 0);
+    EXPECT_EQ(log.size(), 2u);
+    other.DestroyWindow();
     parent.DestroyWindow();
 }
