@@ -304,6 +304,7 @@ public:
     void Frame_ShowMainWindow() override { ShowMainWindow(); }
     void Frame_SetSensorConfigRead(bool bRead) override { m_bSensorConfigRead = bRead; }
     void Frame_HandleSensorLost(bool bStopMeasurement) override { HandleSensorLost(bStopMeasurement); }
+    void Frame_HandleLineBroken() override;
     void Frame_WriteDiagnosticLog(const SensorStruct& sSensor, const CString& strText1,
                                   const CString& strText2) override;
     void Frame_ProcessMeasuredValues(int iReason) override;

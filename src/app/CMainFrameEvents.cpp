@@ -184,6 +184,13 @@ void CMainFrame::OnPortRemoved()
         pAdjust->m_pDlgSoftwareConfig->OnClickedCancel();
 }
 
+// A broken line loses the sensor as a removed port does; the engine has closed the port.
+void CMainFrame::Frame_HandleLineBroken()
+{
+    m_dlgStartUp.SetListProgress(true);
+    OnPortRemoved();
+}
+
 // ---- Lost sensor
 // -------------------------------------------------------------------------------------------
 

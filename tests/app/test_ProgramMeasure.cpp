@@ -261,6 +261,48 @@ TEST_F(ProgramMeasureTest, UnpluggedSensorShowsDashesInEveryField)
     Screenshot("measure_unplugged");
 }
 
+// The sensor is lost without a device-change message (its line hangs up, as a pty or a failing USB adapter
+// gives), during a stream and then while nothing is measured, and comes back each time: the loss is shown
+// as for an unplugged sensor, without a message, and the program finds the sensor again by itself. Then
+// Start streams, Stop ends the stream, and one close request ends the program.
+TEST_F(ProgramMeasureTest, LineLostIsALostSensorFoundAgainOnceItAnswers)
+{
+    auto loseAndFindAgain = [&](const std::string& strWhen)
+    {
+        ASSERT_TRUE(m_sim.Unplug());
+        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_DISCONNECTED)))
+            << strWhen << ": " << m_program.LastError();
+        for (int iField : PANE_FIELDS)
+            EXPECT_TRUE(WaitForPaneField(iField, "---")) << strWhen << ": " << m_program.LastError();
+        EXPECT_FALSE(::IsWindowEnabled(Control(IDC_PANEL_START))) << strWhen << ": no start without a sensor";
+        Screenshot("measure_line_lost");
+        ASSERT_TRUE(m_sim.Replug());
+        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY), START_TIMEOUT_MS))
+            << strWhen << ": " << m_program.LastError();
+        ASSERT_TRUE(WaitForPaneField(IDC_CHANNEL_VALUE, "1,23 N·m"))
+            << strWhen << ": " << m_program.LastError();
+        EXPECT_EQ(nullptr, m_program.FindWindow(CProgramHarness::Dialog())) << strWhen << ": no message";
+    };
+    ASSERT_TRUE(m_sim.SetConstant('A', 1234));
+    ASSERT_NO_FATAL_FAILURE(StartOnPanel());
+    ASSERT_TRUE(WaitForPaneField(IDC_CHANNEL_VALUE, "1,23 N·m")) << m_program.LastError();
+    ASSERT_TRUE(ClickEnabled(IDC_PANEL_START)) << m_program.LastError();
+    ASSERT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
+    ASSERT_NO_FATAL_FAILURE(loseAndFindAgain("during a stream"));
+    ASSERT_NO_FATAL_FAILURE(loseAndFindAgain("with nothing measured"));
+
+    ASSERT_TRUE(m_sim.ClearLog());
+    ASSERT_TRUE(ClickEnabled(IDC_PANEL_START)) << m_program.LastError();
+    EXPECT_TRUE(WaitForLog("the stream start after the losses", "\"event\": \"stream_start\"", 10000))
+        << m_program.LastError() << "\n"
+        << m_sim.GetLog();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_MEASURING), 10000))
+        << m_program.LastError();
+    ASSERT_TRUE(ClickEnabled(IDC_PANEL_STOP)) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY), 10000)) << m_program.LastError();
+    EXPECT_TRUE(m_program.Close(10000)) << "one close request ends the program: " << m_program.LastError();
+}
+
 TEST_F(ProgramMeasureTest, MinimumAndMaximumSurviveALanguageSwitchInTheNewFormat)
 {
     ASSERT_TRUE(m_sim.SetConstant('A', 3000));
