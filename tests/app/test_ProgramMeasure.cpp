@@ -93,6 +93,13 @@ protected:
         ASSERT_TRUE(m_hPaneA);
         ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM)));
     }
+    HWND KeyboardFocus()
+    {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_hFrame, nullptr), &info);
+        return info.hwndFocus;
+    }
     std::string PaneField(int iField)
     {
         return CProgramHarness::GetText(m_program.FindControl(m_hPaneA, iField));
@@ -275,6 +282,7 @@ TEST_F(ProgramMeasureTest, LineLostIsALostSensorFoundAgainOnceItAnswers)
         for (int iField : PANE_FIELDS)
             EXPECT_TRUE(WaitForPaneField(iField, "---")) << strWhen << ": " << m_program.LastError();
         EXPECT_FALSE(::IsWindowEnabled(Control(IDC_PANEL_START))) << strWhen << ": no start without a sensor";
+        EXPECT_NE(nullptr, KeyboardFocus()) << strWhen << ": the keys still reach the program";
         Screenshot("measure_line_lost");
         ASSERT_TRUE(m_sim.Replug());
         EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY), START_TIMEOUT_MS))
@@ -282,6 +290,7 @@ TEST_F(ProgramMeasureTest, LineLostIsALostSensorFoundAgainOnceItAnswers)
         ASSERT_TRUE(WaitForPaneField(IDC_CHANNEL_VALUE, "1,23 N·m"))
             << strWhen << ": " << m_program.LastError();
         EXPECT_EQ(nullptr, m_program.FindWindow(CProgramHarness::Dialog())) << strWhen << ": no message";
+        EXPECT_NE(nullptr, KeyboardFocus()) << strWhen << ": the keys reach the program again";
     };
     ASSERT_TRUE(m_sim.SetConstant('A', 1234));
     ASSERT_NO_FATAL_FAILURE(StartOnPanel());
