@@ -4,10 +4,9 @@
 // soon as bytes have arrived and hands them on at once. While the line streams it takes what the driver
 // queue holds once per batch period instead, with one look at the line and one read, and hands the
 // batch on in one delivery (CReceivePace decides). It polls the line (error word, modem lines) every
-// LINE_POLL_MS, raising the serial events it finds, or every IDLE_LINE_POLL_MS for a client that asked for
-// no serial events (the poll then only finds a port that failed). It does not wait on comm events: the
-// platform may serve such a wait with a thread of its own per call, which costs more than the data it waits
-// for.
+// LINE_POLL_MS, raising the serial events it finds; for a client that asked for no serial events, whose
+// poll only finds a port that failed, every IDLE_LINE_POLL_MS. It does not wait on comm events: the
+// platform may serve such a wait with a thread of its own per call, which costs more than the data.
 #pragma once
 
 #include "ports/CPort.h"
