@@ -45,16 +45,6 @@ std::string Text(UINT nId)
     return szText;
 }
 
-// The program beside this benchmark's folder: <build>\src\TQ5.exe.
-std::string ProgramFile()
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string str(szPath);
-    str = str.substr(0, str.find_last_of('\\'));
-    return str.substr(0, str.find_last_of('\\')) + "\\src\\TQ5.exe";
-}
-
 // The sensor: the top rate for one channel, or for both, offered at 230400 baud; a ramp on each channel.
 bool ConfigureSensor(CSimClient& sim, int iChannels)
 {
@@ -227,7 +217,7 @@ int main(int argc, char** argv)
     CStreamRun run;
     if (!run.Start(iChannels))
         return 1;
-    const int iProgramPid = LinuxProcessOf(ProgramFile());
+    const int iProgramPid = LinuxProcessOf(CProgramHarness::ProgramPath());
     if (iProgramPid == 0)
     {
         std::printf("failed: the program's Linux process was not found\n");

@@ -11,6 +11,7 @@
 // of its last byte on the line; both readers faster than the line flat out.
 //   bench_ports_receive [--batch-ms N]   the port manager's batch period while the line streams
 #include "BenchClock.h"
+#include "BenchCpu.h"
 #include "BenchGoal.h"
 #include "framework/AfxWin32.h"
 #include "ports/CComm2.h"
@@ -56,57 +57,6 @@ constexpr int CONSTANT_B = -2;
 constexpr DWORD BLOCKING_READ_BYTES = 5000;
 constexpr DWORD BLOCKING_INTERVAL_MS = 100;
 constexpr DWORD BLOCKING_TOTAL_MS = 1000;
-
-double ProcessCpuSeconds()
-{
-    FILETIME ftCreation, ftExit, ftKernel, ftUser;
-    GetProcessTimes(GetCurrentProcess(), &ftCreation, &ftExit, &ftKernel, &ftUser);
-    auto toSeconds = [](const FILETIME& ft)
-    { return (static_cast<double>(ft.dwHighDateTime) * 4294967296.0 + ft.dwLowDateTime) / 1e7; };
-    return toSeconds(ftKernel) + toSeconds(ftUser);
-}
-
-// A Linux file read through drive Z:, empty when it cannot be read.
-std::string LinuxFile(const std::string& strPath)
-{
-    FILE* pFile = std::fopen(("Z:" + strPath).c_str(), "r");
-    if (pFile == nullptr)
-        return std::string();
-    char achText[1024] = {};
-    const size_t nRead = std::fread(achText, 1, sizeof(achText) - 1, pFile);
-    std::fclose(pFile);
-    return std::string(achText, nRead);
-}
-
-// The wineserver's CPU seconds from /proc, or a negative value when unknown.
-double ServerCpuSeconds()
-{
-    const char* pszBuild = std::getenv("TQ5_BUILD_DIR");
-    if (pszBuild == nullptr)
-        return -1;
-    const int iPid = std::atoi(LinuxFile(std::string(pszBuild) + "/wine/wineserver.pid").c_str());
-    const std::string strStat = iPid > 0 ? LinuxFile("/proc/" + std::to_string(iPid) + "/stat") : "";
-    // After the name in brackets: state, then 10 fields, then utime and stime in clock ticks.
-    const size_t nName = strStat.rfind(')');
-    unsigned long long ullUser = 0;
-    unsigned long long ullSystem = 0;
-    if (nName == std::string::npos ||
-        std::sscanf(strStat.c_str() + nName + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu",
-                    &ullUser, &ullSystem) != 2)
-        return -1;
-    return static_cast<double>(ullUser + ullSystem) / 100.0;
-}
-
-// The machine's load: the 1-minute load average from /proc, and the cores.
-std::string MachineLoad()
-{
-    const std::string strLoad = LinuxFile("/proc/loadavg");
-    SYSTEM_INFO info;
-    GetSystemInfo(&info);
-    return "load average " +
-           (strLoad.empty() ? std::string("unknown") : strLoad.substr(0, strLoad.find(' '))) + " on " +
-           std::to_string(info.dwNumberOfProcessors) + " cores";
-}
 
 // Checks every byte of a stream: the acknowledgement (bytes left on the line before it are skipped), then
 // records of counter, A (a ramp from 0) and B (a constant).

@@ -192,6 +192,8 @@ public:
     // Copies the selected text of the message's window to the clipboard.
     void CopySelectionToClipboard(MSG* pMsg);
     bool IsClosePending() override;
+    // The timers of the time, date and weekday panes.
+    static bool IsStatusPaneTimer(UINT_PTR nIDEvent);
     void SetMeasuredPortRemoved(bool bRemoved) override { m_bMeasuredPortRemoved = bRemoved; }
     // The window rectangle rcWindow kept inside the area its monitors allow; false when it may stay.
     static bool LimitMoveRect(CRect& rcWindow, const CRect& rcMonitor0, const CRect& rcMonitor1,
@@ -302,6 +304,7 @@ public:
     void Frame_ShowMainWindow() override { ShowMainWindow(); }
     void Frame_SetSensorConfigRead(bool bRead) override { m_bSensorConfigRead = bRead; }
     void Frame_HandleSensorLost(bool bStopMeasurement) override { HandleSensorLost(bStopMeasurement); }
+    void Frame_HandleLineBroken() override;
     void Frame_WriteDiagnosticLog(const SensorStruct& sSensor, const CString& strText1,
                                   const CString& strText2) override;
     void Frame_ProcessMeasuredValues(int iReason) override;

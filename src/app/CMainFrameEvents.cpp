@@ -41,7 +41,15 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
             m_bStatusRefreshArmed = true;
             break;
         case TIMER_MODE_SWITCH_ENABLE:
+            // One step per page switch: the next switch starts the timer again.
+            KillTimer(nIDEvent);
             m_bModeSwitchAllowed = TRUE;
+            break;
+        case ID_INDICATOR_TIME:
+        case ID_INDICATOR_DATE:
+        case ID_INDICATOR_WEEKDAY:
+            // Only the status bar shows what these change: they refresh it and bring no idle update.
+            m_wndStatusBar.OnUpdateCmdUI(this, TRUE);
             break;
         case TIMER_WAIT_BAUDRATE_CHANGED:
             OnTimerWaitBaudrateChanged();
@@ -176,6 +184,13 @@ void CMainFrame::OnPortRemoved()
         pAdjust->m_pDlgSoftwareConfig->OnClickedCancel();
 }
 
+// A broken line loses the sensor as a removed port does; the engine has closed the port.
+void CMainFrame::Frame_HandleLineBroken()
+{
+    m_dlgStartUp.SetListProgress(true);
+    OnPortRemoved();
+}
+
 // ---- Lost sensor
 // -------------------------------------------------------------------------------------------
 
@@ -229,6 +244,11 @@ void CMainFrame::OnClose()
     m_bCloseLogged = true;
     Frame_WriteDiagnosticLog(m_sSensor, "OnCloseApp()", CString());
     CFrameWnd::OnClose();
+}
+
+bool CMainFrame::IsStatusPaneTimer(UINT_PTR nIDEvent)
+{
+    return nIDEvent == ID_INDICATOR_TIME || nIDEvent == ID_INDICATOR_DATE || nIDEvent == ID_INDICATOR_WEEKDAY;
 }
 
 bool CMainFrame::IsClosePending()

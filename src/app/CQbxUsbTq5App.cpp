@@ -65,6 +65,15 @@ int CQbxUsbTq5App::ExitInstance()
     return iExitCode;
 }
 
+// The frame's status-pane timers refresh the status bar themselves: they are no reason for the idle update.
+BOOL CQbxUsbTq5App::IsIdleMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_TIMER && m_pMainWnd != nullptr && pMsg->hwnd == m_pMainWnd->m_hWnd &&
+        CMainFrame::IsStatusPaneTimer(pMsg->wParam))
+        return FALSE;
+    return CWinApp::IsIdleMessage(pMsg);
+}
+
 CMainFrame* CQbxUsbTq5App::GetMainFrame() const
 {
     return dynamic_cast<CMainFrame*>(m_pMainWnd);

@@ -17,6 +17,7 @@ public:
     BOOL InitApplication() override;
     BOOL InitInstance() override;
     int ExitInstance() override;
+    BOOL IsIdleMessage(MSG* pMsg) override;
 
 protected:
     // The frame the document template made (null before it and after it is gone).

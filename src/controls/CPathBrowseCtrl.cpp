@@ -28,6 +28,8 @@ ON_WM_SETFOCUS()
 ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_EN_CHANGE(CPathBrowseCtrl::ID_EDIT, OnEditChange)
+ON_EN_SETFOCUS(CPathBrowseCtrl::ID_EDIT, OnEditFocusChange)
+ON_EN_KILLFOCUS(CPathBrowseCtrl::ID_EDIT, OnEditFocusChange)
 END_MESSAGE_MAP()
 
 namespace
@@ -588,10 +590,17 @@ void CPathBrowseCtrl::UpdateSelectionMark()
     }
 }
 
+// The selection follows the focus one step after each change of it: the timer does that step and stops.
+void CPathBrowseCtrl::OnEditFocusChange()
+{
+    SetTimer(TIMER_SELECTION, 1);
+}
+
 void CPathBrowseCtrl::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == TIMER_SELECTION)
     {
+        KillTimer(TIMER_SELECTION);
         UpdateSelectionMark();
         return;
     }

@@ -95,6 +95,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
     afx_msg void OnEditChange();
+    afx_msg void OnEditFocusChange();
     DECLARE_MESSAGE_MAP()
 
 private:

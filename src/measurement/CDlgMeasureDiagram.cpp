@@ -225,6 +225,7 @@ void CDlgMeasureDiagram::UpdateButtons()
         if (pButton != nullptr && (ucVisible == 0 || ucVisible == 1))
             pButton->EnableWindow(ucVisible);
     }
+    KeepKeyboardFocus();
     UpdateTriggerLed();
     UpdateControlLed();
 }
@@ -680,6 +681,13 @@ void CDlgMeasureDiagram::OnSensorDisconnected()
     UpdateButtons();
     if (m_pPanelHost != nullptr)
         m_pPanelHost->EndWaitCursorOnce();
+}
+
+void CDlgMeasureDiagram::KeepKeyboardFocus()
+{
+    CWnd* pFrame = GetTopLevelParent();
+    if (pFrame != nullptr && ::GetActiveWindow() == pFrame->m_hWnd && ::GetFocus() == nullptr)
+        pFrame->SetFocus();
 }
 
 void CDlgMeasureDiagram::EnablePaneButtons(bool bEnable)

@@ -87,6 +87,9 @@ public:
     void OnSensorConnected();
     void OnSensorReady();
     void OnSensorDisconnected();
+    // A button disabled under the keyboard focus leaves the focus nowhere: while the program is active the
+    // frame takes it (and hands it to its view), so that the keys still reach the program.
+    void KeepKeyboardFocus();
     void ResetToDisconnected();
     // The message of an unsupported sensor (kind 0 revision, 1 stator type).
     CString BuildNotSupportedText(CString& strOut, int iKind);

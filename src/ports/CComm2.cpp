@@ -342,6 +342,12 @@ bool CComm2::ReadsData() const
     return m_pDataCallback != nullptr && (m_dwEventMask & EV_RXCHAR) == 0;
 }
 
+// Serial events asked for need the short poll; without them a poll only finds a failed port.
+DWORD CComm2::LinePollPeriod() const
+{
+    return (m_dwEventMask & 0xFFFF) != 0 ? LINE_POLL_MS : IDLE_LINE_POLL_MS;
+}
+
 // The receive buffer may be smaller than asked for when growing it failed.
 unsigned int CComm2::ReceiveSize() const
 {
@@ -480,6 +486,8 @@ bool CComm2::OnUpdateRequest(DWORD& dwMask)
     }
     bool bGoOn = ReadsData() || m_pDataCallback == nullptr || DrainReceived(ReceiveSize());
     m_pace.Reset(m_dwBatchPeriodMs, ReceiveSize() / 2, GetTickCount64());
+    // The new mask may ask for the short poll.
+    m_ullNextPoll = 0;
     m_updatePair.Acknowledge();
     return bGoOn;
 }
@@ -538,7 +546,7 @@ bool CComm2::DoDueWork(DWORD dwMask, DWORD& dwError)
     }
     if (ullNow < m_ullNextPoll)
         return true;
-    m_ullNextPoll = ullNow + LINE_POLL_MS;
+    m_ullNextPoll = ullNow + LinePollPeriod();
     return PollLine(dwMask, true, m_dwPolledQueue, dwError);
 }
 

@@ -4,8 +4,9 @@
 // soon as bytes have arrived and hands them on at once. While the line streams it takes what the driver
 // queue holds once per batch period instead, with one look at the line and one read, and hands the
 // batch on in one delivery (CReceivePace decides). It polls the line (error word, modem lines) every
-// LINE_POLL_MS, raising the serial events it finds. It does not wait on comm events: the platform may
-// serve such a wait with a thread of its own per call, which costs more than the data it waits for.
+// LINE_POLL_MS, raising the serial events it finds; for a client that asked for no serial events, whose
+// poll only finds a port that failed, every IDLE_LINE_POLL_MS. It does not wait on comm events: the
+// platform may serve such a wait with a thread of its own per call, which costs more than the data.
 #pragma once
 
 #include "ports/CPort.h"
@@ -55,6 +56,7 @@ public:
     bool SetBatchPeriod(DWORD dwPeriodMs);
 
     static constexpr DWORD LINE_POLL_MS = 50;
+    static constexpr DWORD IDLE_LINE_POLL_MS = 1000;
     static constexpr DWORD BATCH_PERIOD_MS = 50;
     // A batch takes at most this many bytes; a fuller queue is taken again at once.
     static constexpr unsigned int BATCH_CAPACITY = 16384;
@@ -62,6 +64,7 @@ public:
 protected:
     DWORD BuildCommMask() const;
     bool ReadsData() const;
+    DWORD LinePollPeriod() const;
     unsigned int ReceiveSize() const;
     COMMTIMEOUTS HandleTimeouts() const;
     bool WaitOverlapped(OVERLAPPED& ol, const HANDLE* pWaitList, DWORD& dwCount, DWORD dwTimeout);

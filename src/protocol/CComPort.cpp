@@ -397,5 +397,8 @@ LRESULT CComPort::COM_OnPortEvent(WPARAM wParam, LPARAM lParam)
         }
     }
     COM_Trace(strStars);
+    // EV_ERR with a Windows error is a failure of the port itself (its reader has ended).
+    if ((wParam & EV_ERR) != 0 && lParam != 0)
+        COM_OnLineBroken();
     return 0;
 }

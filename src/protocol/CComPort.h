@@ -237,6 +237,7 @@ private:
     bool COM_ClosePort();
     bool COM_WriteBytes(const CString& strBytes);
     bool COM_WriteByte(BYTE ucByte);
+    bool COM_NoteWrite(bool bWritten);
     LONG COM_GetPortBaudrate();
     void COM_FillPortCombo(CComboBox* pComboBox);
 
@@ -264,6 +265,10 @@ private:
     void COM_OnAnswerWaitExpired();
     void COM_GiveUpAwaitedAnswer();
     void COM_SensorLost();
+    // The port failed (a read or write, or the line hung up): the sensor is lost, the port closed and
+    // the search repeated until a sensor answers. A failure during a search is the search's to handle.
+    void COM_OnLineBroken();
+    void COM_OnLineSearchTick();
     // Notes a complete frame at the start of the buffer as the answer; false drops it.
     bool ZMCOMConfg_NoteAnswer();
 

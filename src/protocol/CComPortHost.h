@@ -55,6 +55,9 @@ public:
     // port as not answering and tests the connection again, stopping a running measurement first
     // when bStopMeasurement is set.
     virtual void Frame_HandleSensorLost(bool /*bStopMeasurement*/) {}
+    // The line to the connected sensor broke (its port failed) and the engine has closed the port: the
+    // frame reacts as to the removal of the port.
+    virtual void Frame_HandleLineBroken() {}
 
     // ---- Value pipeline of the main frame
     virtual void Frame_ProcessMeasuredValues(int /*iReason*/) {}

@@ -333,11 +333,9 @@ bool CComPort::COM_ZMCOMConfgSendStartStream()
         TerSend_StartMeasureB(strRequest);
     ZMCOMConfg_ClearReceiveBuffer();
     m_bStreamStarted = 0;
-    const bool bWritten = COM_Write(strRequest);
-    // The watchdog also covers a start that is never acknowledged.
-    if (bWritten)
-        m_pPanel->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
-    return bWritten;
+    // The watchdog also covers a start that is never acknowledged, or whose request cannot be written.
+    m_pPanel->Panel_SetTimer(TIMER_PANEL_WATCHDOG, WATCHDOG_MS);
+    return COM_Write(strRequest);
 }
 
 bool CComPort::COM_ZMCOMConfgStopMeasure()

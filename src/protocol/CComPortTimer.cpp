@@ -1,5 +1,6 @@
 // The steps of the main frame's protocol timers. Each one-shot timer is stopped before its step;
-// TIMER_RETRY_SW_CONFIG_BLOCK keeps firing while a measurement runs.
+// TIMER_RETRY_SW_CONFIG_BLOCK keeps firing while a measurement runs, TIMER_LINE_SEARCH until a port is
+// open again.
 #include "protocol/CComPort.h"
 
 #include "protocol/CComPortHost.h"
@@ -115,6 +116,13 @@ bool CComPort::COM_RunTimerStep(UINT_PTR nIdEvent)
         case TIMER_SEARCH_SCAN:
             stop();
             ZMQBXUSBTQ5_ScanAddresses();
+            return true;
+        case TIMER_LINE_SEARCH:
+            COM_OnLineSearchTick();
+            return true;
+        case TIMER_LINE_BROKEN:
+            stop();
+            COM_OnLineBroken();
             return true;
         default:
             return false;

@@ -20,9 +20,13 @@ constexpr unsigned TIMER_RETRY_SW_CONFIG_BLOCK = 39;
 constexpr unsigned TIMER_INIT_DONE_SINGLE_SHOT = 40;
 constexpr unsigned TIMER_INACCURACY_RESTART = 41;
 constexpr unsigned TIMER_LOW_PASS_RESTART = 42;
-// The engine's own frame timers: the wait for an awaited answer, the next part of the address scan.
+// The engine's own frame timers: the wait for an awaited answer, the next part of the address scan, the
+// search repeated after the line to the sensor broke until a sensor answers, and a write that failed on
+// the open port, taken as a broken line outside the write.
 constexpr unsigned TIMER_ANSWER_WAIT = 43;
 constexpr unsigned TIMER_SEARCH_SCAN = 44;
+constexpr unsigned TIMER_LINE_SEARCH = 45;
+constexpr unsigned TIMER_LINE_BROKEN = 46;
 
 // Operator panel timers: 0 blinks the trigger LED, 1 starts a search that was put off, 5 is the
 // value watchdog.

@@ -318,6 +318,26 @@ TEST_F(MainFrameWindow, DateAndWeekdayPanesFollowALanguageSwitchAtOnceAndFitThei
     }
 }
 
+// The time pane's timer refreshes the status bar itself, so that no idle update needs to follow it; the
+// page-switch timer allows the next switch and stops.
+TEST_F(MainFrameWindow, PaneTimersRefreshTheStatusBarAndThePageSwitchTimerStopsAfterItsStep)
+{
+    CStatusBar& bar = m_pFrame->m_wndStatusBar;
+    const int nTime = bar.CommandToIndex(ID_INDICATOR_TIME);
+    bar.SetPaneText(nTime, "");
+    m_pFrame->SendMessage(WM_TIMER, ID_INDICATOR_TIME);
+    EXPECT_EQ(CFrameDateTime::FormatPaneTime(m_pFrame->GetLanguageOffset(), m_pFrame->m_tStatusTime),
+              bar.GetPaneText(nTime));
+    for (UINT_PTR nId : {ID_INDICATOR_TIME, ID_INDICATOR_DATE, ID_INDICATOR_WEEKDAY})
+        EXPECT_TRUE(CMainFrame::IsStatusPaneTimer(nId));
+    EXPECT_FALSE(CMainFrame::IsStatusPaneTimer(TIMER_MODE_SWITCH_ENABLE));
+
+    m_pFrame->m_bModeSwitchAllowed = FALSE;
+    m_pFrame->SetTimer(TIMER_MODE_SWITCH_ENABLE, 50);
+    EXPECT_TRUE(PumpUntil([&] { return m_pFrame->m_bModeSwitchAllowed != FALSE; }));
+    EXPECT_FALSE(::KillTimer(m_hFrame, TIMER_MODE_SWITCH_ENABLE));
+}
+
 // The baud-change wait leaves the receive buffer to the configuration read until it has ended.
 TEST_F(MainFrameWindow, BaudChangeWaitKeepsTheReceiveBufferWhileTheConfigurationIsRead)
 {

@@ -93,6 +93,13 @@ protected:
         ASSERT_TRUE(m_hPaneA);
         ASSERT_TRUE(ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM)));
     }
+    HWND KeyboardFocus()
+    {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_hFrame, nullptr), &info);
+        return info.hwndFocus;
+    }
     std::string PaneField(int iField)
     {
         return CProgramHarness::GetText(m_program.FindControl(m_hPaneA, iField));
@@ -259,6 +266,50 @@ TEST_F(ProgramMeasureTest, UnpluggedSensorShowsDashesInEveryField)
         EXPECT_TRUE(WaitForPaneField(iField, "---")) << m_program.LastError();
     EXPECT_EQ("Seriennummer: n.a.", CProgramHarness::GetText(Control(IDC_PANEL_SERIAL)));
     Screenshot("measure_unplugged");
+}
+
+// The sensor is lost without a device-change message (its line hangs up, as a pty or a failing USB adapter
+// gives), during a stream and then while nothing is measured, and comes back each time: the loss is shown
+// as for an unplugged sensor, without a message, and the program finds the sensor again by itself. Then
+// Start streams, Stop ends the stream, and one close request ends the program.
+TEST_F(ProgramMeasureTest, LineLostIsALostSensorFoundAgainOnceItAnswers)
+{
+    auto loseAndFindAgain = [&](const std::string& strWhen)
+    {
+        ASSERT_TRUE(m_sim.Unplug());
+        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_DISCONNECTED)))
+            << strWhen << ": " << m_program.LastError();
+        for (int iField : PANE_FIELDS)
+            EXPECT_TRUE(WaitForPaneField(iField, "---")) << strWhen << ": " << m_program.LastError();
+        EXPECT_FALSE(::IsWindowEnabled(Control(IDC_PANEL_START))) << strWhen << ": no start without a sensor";
+        EXPECT_NE(nullptr, KeyboardFocus()) << strWhen << ": the keys still reach the program";
+        Screenshot("measure_line_lost");
+        ASSERT_TRUE(m_sim.Replug());
+        EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY), START_TIMEOUT_MS))
+            << strWhen << ": " << m_program.LastError();
+        ASSERT_TRUE(WaitForPaneField(IDC_CHANNEL_VALUE, "1,23 N·m"))
+            << strWhen << ": " << m_program.LastError();
+        EXPECT_EQ(nullptr, m_program.FindWindow(CProgramHarness::Dialog())) << strWhen << ": no message";
+        EXPECT_NE(nullptr, KeyboardFocus()) << strWhen << ": the keys reach the program again";
+    };
+    ASSERT_TRUE(m_sim.SetConstant('A', 1234));
+    ASSERT_NO_FATAL_FAILURE(StartOnPanel());
+    ASSERT_TRUE(WaitForPaneField(IDC_CHANNEL_VALUE, "1,23 N·m")) << m_program.LastError();
+    ASSERT_TRUE(ClickEnabled(IDC_PANEL_START)) << m_program.LastError();
+    ASSERT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
+    ASSERT_NO_FATAL_FAILURE(loseAndFindAgain("during a stream"));
+    ASSERT_NO_FATAL_FAILURE(loseAndFindAgain("with nothing measured"));
+
+    ASSERT_TRUE(m_sim.ClearLog());
+    ASSERT_TRUE(ClickEnabled(IDC_PANEL_START)) << m_program.LastError();
+    EXPECT_TRUE(WaitForLog("the stream start after the losses", "\"event\": \"stream_start\"", 10000))
+        << m_program.LastError() << "\n"
+        << m_sim.GetLog();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_MEASURING), 10000))
+        << m_program.LastError();
+    ASSERT_TRUE(ClickEnabled(IDC_PANEL_STOP)) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY), 10000)) << m_program.LastError();
+    EXPECT_TRUE(m_program.Close(10000)) << "one close request ends the program: " << m_program.LastError();
 }
 
 TEST_F(ProgramMeasureTest, MinimumAndMaximumSurviveALanguageSwitchInTheNewFormat)

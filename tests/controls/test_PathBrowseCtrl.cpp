@@ -15,6 +15,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -321,6 +322,35 @@ TEST_F(PathBrowse, TypingCallsThePageHookOnEveryKeystrokeAReadOnlyFieldOnlyOnBro
     EXPECT_EQ(readOnly.Browse(), CPathBrowseCtrl::BROWSE_CHOSEN);
     ASSERT_EQ(m_parent.m_hooks.size(), 1u);
     EXPECT_EQ(m_parent.m_hooks[0].nNotifyCode, 220u);
+}
+
+// The text is selected while the field has the focus and no longer once the focus has left it; the
+// selection timer does one step after each change of the focus and stops.
+TEST_F(PathBrowse, TheTextIsSelectedWhileTheFieldHasTheFocusOneTimerStepPerChange)
+{
+    Create(STYLE_PROGRAMS, 0);
+    m_parent.ShowWindow(SW_SHOW);
+    CEdit& edit = m_browse.GetEdit();
+    edit.SetWindowText("C:\\windows");
+    CEdit other;
+    ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, CRect(10, 40, 310, 62), &m_parent, 1202));
+    auto selection = [&]
+    {
+        DWORD dwStart = 0;
+        DWORD dwEnd = 0;
+        edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+        return std::make_pair(dwStart, dwEnd);
+    };
+    const auto whole = std::make_pair(DWORD(0), DWORD(10));
+    for (int iRound = 0; iRound < 2; ++iRound)
+    {
+        edit.SetFocus();
+        EXPECT_TRUE(PumpUntil([&] { return selection() == whole; })) << "round " << iRound;
+        other.SetFocus();
+        EXPECT_TRUE(PumpUntil([&] { return selection().first == selection().second; })) << "round " << iRound;
+        EXPECT_FALSE(::KillTimer(m_browse.GetSafeHwnd(), CPathBrowseCtrl::TIMER_SELECTION));
+    }
+    other.DestroyWindow();
 }
 
 // The hook is the page the control lies on, whatever the main window is.

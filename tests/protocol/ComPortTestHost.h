@@ -109,6 +109,7 @@ public:
     {
         Log(std::string("Frame_HandleSensorLost ") + (bStopMeasurement ? "1" : "0"));
     }
+    void Frame_HandleLineBroken() override { Log("Frame_HandleLineBroken"); }
     void Frame_ProcessMeasuredValues(int iReason) override;
     void Frame_ResetMeanLists(int iReason) override
     {

@@ -161,7 +161,9 @@ TEST_F(ComPortSimulatorTest, GapInTheStream)
     }
 }
 
-TEST_F(ComPortSimulatorTest, SensorUnpluggedDuringAStream)
+// The line hangs up without a device-change message: the engine closes the port, tells the frame and
+// repeats the search until the sensor answers again.
+TEST_F(ComPortSimulatorTest, SensorUnpluggedDuringAStreamIsLostAndFoundAgainByItself)
 {
     ASSERT_TRUE(ConnectAndSettle());
     Frame().m_iRateCode = 6;
@@ -173,20 +175,28 @@ TEST_F(ComPortSimulatorTest, SensorUnpluggedDuringAStream)
     ASSERT_TRUE(PumpUntil([this, iExpiredBefore] { return Frame().m_iWatchdogExpired > iExpiredBefore; },
                           STEP_TIMEOUT_MS))
         << "the value watchdog notices the missing records";
+    ASSERT_TRUE(PumpUntil([this] { return Frame().Has("Frame_HandleLineBroken"); }, STEP_TIMEOUT_MS));
+    EXPECT_FALSE(Frame().COM_IsPortOpen());
+    EXPECT_TRUE(Frame().FrameTimerRuns(TIMER_LINE_SEARCH));
     const size_t nDelivered = Frame().m_deliveries.size();
     PumpFor(300);
     EXPECT_EQ(Frame().m_deliveries.size(), nDelivered);
     Frame().COM_ZMCOMConfgStopMeasure();
     Frame().COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
 
-    // Plugged in again, a search finds it; the same port as before takes the record the search read.
-    ASSERT_TRUE(m_sim.Replug());
+    // While it is gone the search finds nothing and runs again; plugged in, it is found and initialised.
     const int iConnectedBefore = Frame().Count("Panel_OnSensorConnected");
-    Frame().Frame_SetTimer(TIMER_START_SEARCH, 10);
+    const int iFailedBefore = Frame().Count("StartUp_ShowSearchFailed");
+    EXPECT_TRUE(PumpUntil([&] { return Frame().Count("StartUp_ShowSearchFailed") >= iFailedBefore + 2; },
+                          SEARCH_TIMEOUT_MS));
+    EXPECT_EQ(Frame().Count("Panel_OnSensorConnected"), iConnectedBefore);
+    EXPECT_TRUE(Frame().FrameTimerRuns(TIMER_LINE_SEARCH));
+    ASSERT_TRUE(m_sim.Replug());
     ASSERT_TRUE(PumpUntil(
-        [this, iConnectedBefore] {
+        [this, iConnectedBefore]
+        {
             return Frame().Count("Panel_OnSensorConnected") > iConnectedBefore &&
-                   !Frame().COM_IsSearchRunning();
+                   !Frame().COM_IsSearchRunning() && !Frame().FrameTimerRuns(TIMER_LINE_SEARCH);
         },
         SEARCH_TIMEOUT_MS));
     ASSERT_NE(Com5Entry(), nullptr);

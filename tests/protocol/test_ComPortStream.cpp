@@ -190,6 +190,15 @@ TEST_F(StreamTest, TriggerStartStreamsInTheTriggerState)
     EXPECT_EQ(host.m_deliveries.size(), 2u);
 }
 
+// A start whose request cannot be written is watched like an unanswered one: the watchdog ends it.
+TEST_F(StreamTest, AStartThatCannotBeWrittenIsEndedByTheWatchdog)
+{
+    bWriteSucceeds = false;
+    EXPECT_TRUE(engine.COM_ZMCOMConfgStartMeasure(-1, true));
+    EXPECT_TRUE(host.m_bRunning);
+    EXPECT_TRUE(host.PanelTimerRuns(TIMER_PANEL_WATCHDOG));
+}
+
 TEST_F(ComPortEngineTest, PolledMeasurementRunsInSingleShot)
 {
     host.m_iRateCode = 14;

@@ -25,7 +25,7 @@ std::string ModuleFolder()
 }
 
 // The test programs are in <build>\tests, the program in <build>\src.
-std::string ProgramPath()
+std::string ProgramFile()
 {
     const std::string strTests = ModuleFolder();
     return strTests.substr(0, strTests.find_last_of('\\')) + "\\src\\TQ5.exe";
@@ -338,11 +338,16 @@ bool CProgramHarness::KeyExists(const std::string& strSection)
 
 // ---- Process ----------------------------------------------------------------------------------------------
 
+std::string CProgramHarness::ProgramPath()
+{
+    return ProgramFile();
+}
+
 bool CProgramHarness::Start(const std::string& strArguments)
 {
     Kill();
     m_strLastError.clear();
-    std::string strCommandLine = "\"" + ProgramPath() + "\"";
+    std::string strCommandLine = "\"" + ProgramFile() + "\"";
     if (!strArguments.empty())
         strCommandLine += " " + strArguments;
     STARTUPINFOA si = {};

@@ -58,6 +58,8 @@ public:
     static std::string MakerFolder();
 
     // ---- The process
+    // TQ5.exe of the build tree.
+    static std::string ProgramPath();
     // Starts TQ5.exe with the arguments; false when it could not be started.
     bool Start(const std::string& strArguments = std::string());
     bool IsRunning() const;
