@@ -21,6 +21,7 @@
 #include "protocol/CComPort.h"
 #include "protocol/CComPortHost.h"
 #include "protocol/Language.h"
+#include "sensorpages/CCalibHost.h"
 #include "sensorpages/CDlgStartUp.h"
 #include "app/CChannelBarGroup.h"
 #include "shell/CDlgTrace.h"
@@ -70,7 +71,8 @@ class CMainFrame : public CFrameWnd,
                    public CAdjustHost,
                    public CMeasureHost,
                    public CDiagramPaneHost,
-                   public CDiagramOutput
+                   public CDiagramOutput,
+                   public CCalibHost
 {
     DECLARE_DYNCREATE(CMainFrame)
 
@@ -184,6 +186,8 @@ public:
     void BeginWaitCursorOnce() override;
     void EndWaitCursorOnce() override;
     void FocusEditSelectAll(CWnd* pEdit) override;
+    bool IsWaitCursorOn() override { return m_bWaitCursor; }
+    void AddTraceLine(const CString& strLine) override { Frame_Trace(strLine); }
 
     // ---- Keys, device changes, closing
     BOOL PreTranslateMessage(MSG* pMsg) override;
