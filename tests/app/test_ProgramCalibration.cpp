@@ -12,6 +12,7 @@
 #include "sensorpages/CDlgSensorInformationQbx.h"
 
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 namespace
@@ -107,6 +108,26 @@ protected:
         return m_program.PostClick(::GetDlgItem(hDialog, iButton));
     }
     std::vector<std::string> Log() { return CSimClient::LogEntries(m_sim.GetLog()); }
+    // For failure messages: the number of frames received per command, and the last entries.
+    std::string LogSummary()
+    {
+        const std::vector<std::string> entries = Log();
+        std::map<std::string, int> counts;
+        for (const std::string& strEntry : entries)
+        {
+            if (CSimClient::FindValue(strEntry, "dir") == "rx")
+                ++counts[CSimClient::FindValue(strEntry, "cmd")];
+        }
+        std::string strSummary = "frames received:";
+        for (const auto& [strCommand, iCount] : counts)
+            strSummary += " " + strCommand + " " + std::to_string(iCount);
+        for (HWND hDialog : m_program.TopWindows(CProgramHarness::Dialog()))
+            strSummary += "\ndialog \"" + CProgramHarness::GetText(hDialog) +
+                          "\": " + m_program.MessageBoxText(hDialog);
+        for (size_t i = entries.size() > 8 ? entries.size() - 8 : 0; i < entries.size(); ++i)
+            strSummary += "\n" + entries[i];
+        return strSummary;
+    }
     int CountFrames(const std::string& strCommand)
     {
         int iCount = 0;
@@ -180,7 +201,7 @@ TEST_F(ProgramCalibrationTest, AChangedUncertaintyIsWrittenAndReadAgain)
     HWND hWarning = WaitForDialog("the warning", IDC_CALIB_NOTE_1);
     ASSERT_TRUE(hWarning) << m_program.LastError();
     ASSERT_TRUE(PressButton(hWarning, IDOK)) << m_program.LastError();
-    ASSERT_TRUE(WaitForRewrittenAndReadAgain()) << m_program.LastError() << "\n" << m_sim.GetLog();
+    ASSERT_TRUE(WaitForRewrittenAndReadAgain()) << m_program.LastError() << "\n" << LogSummary();
 
     // In this order: the write, the restart, the status and blocks 0 to 131 read again.
     std::vector<std::string> reread;
@@ -248,7 +269,7 @@ TEST_F(ProgramCalibrationTest, DeletingTheUncertaintiesSwitchesTheBlockOffWhenNo
     ASSERT_NO_FATAL_FAILURE(StartOnCalibrationPage());
     ASSERT_TRUE(m_sim.ClearLog());
     ASSERT_NO_FATAL_FAILURE(DeleteUncertainty(IDC_CALIB_DELETE_A));
-    ASSERT_TRUE(WaitForRewrittenAndReadAgain()) << m_program.LastError();
+    ASSERT_TRUE(WaitForRewrittenAndReadAgain()) << m_program.LastError() << "\n" << LogSummary();
     EXPECT_EQ("0", BlockValue(130, "check"));
     EXPECT_EQ("0", BlockValue(130, "uncertainty_a"));
     EXPECT_EQ("1000", BlockValue(130, "uncertainty_b"));
@@ -256,7 +277,7 @@ TEST_F(ProgramCalibrationTest, DeletingTheUncertaintiesSwitchesTheBlockOffWhenNo
     ASSERT_TRUE(ShowPage(ID_MODE_SENSOR_CALIBRATION, ProgramText(IDS_SENSOR_ADJUSTMENT, m_iLanguage)));
     ASSERT_TRUE(m_sim.ClearLog());
     ASSERT_NO_FATAL_FAILURE(DeleteUncertainty(IDC_CALIB_DELETE_B));
-    ASSERT_TRUE(WaitForRewrittenAndReadAgain()) << m_program.LastError();
+    ASSERT_TRUE(WaitForRewrittenAndReadAgain()) << m_program.LastError() << "\n" << LogSummary();
     EXPECT_EQ("true", BlockValue(130, "switched_off"));
     EXPECT_EQ("0", BlockValue(130, "uncertainty_b"));
 }
@@ -354,11 +375,11 @@ TEST_F(ProgramCalibrationSequenceTest, TheSequenceWritesTheComputedCalibrationTw
         ASSERT_TRUE(m_sim.SetConstant('B', 0));
         ASSERT_TRUE(m_sim.ClearLog());
         HWND hEnd = RunToEndValueStep();
-        ASSERT_TRUE(hEnd) << m_program.LastError() << "\n" << m_sim.GetState();
+        ASSERT_TRUE(hEnd) << m_program.LastError() << "\n" << LogSummary();
         ASSERT_NO_FATAL_FAILURE(ExpectZeroStepFrames());
         ASSERT_TRUE(StartScaleReading(hEnd, iRun == 0 ? "program_calibration_end_value" : nullptr))
             << m_program.LastError();
-        ASSERT_TRUE(WaitForRewrittenAndReadAgain()) << m_program.LastError();
+        ASSERT_TRUE(WaitForRewrittenAndReadAgain()) << m_program.LastError() << "\n" << LogSummary();
         ASSERT_TRUE(WaitForNoDialog("the sequence ended", IDC_CALIB_ADJUST_A, SEQUENCE_TIMEOUT_MS))
             << m_program.LastError();
         ExpectComputedBlock();
@@ -372,7 +393,7 @@ TEST_F(ProgramCalibrationSequenceTest, ACancelDuringTheScaleReadingWritesNothing
     ASSERT_NO_FATAL_FAILURE(StartOnCalibrationPage());
     ASSERT_TRUE(m_sim.ClearLog());
     HWND hEnd = RunToEndValueStep();
-    ASSERT_TRUE(hEnd) << m_program.LastError();
+    ASSERT_TRUE(hEnd) << m_program.LastError() << "\n" << LogSummary();
     const int iBeforeScale = CountFrames("A");
     ASSERT_TRUE(StartScaleReading(hEnd)) << m_program.LastError();
     // The measuring showing: Continue disabled while the scale values are read.
