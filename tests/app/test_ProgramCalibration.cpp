@@ -24,10 +24,11 @@ constexpr UINT CALIB_SAMPLES = 1250;
 // A reading of the zero, control and scale values with its restart takes well over half a minute.
 constexpr DWORD SEQUENCE_TIMEOUT_MS = 90000;
 // The simulated sensor's values while unloaded and loaded, and the digits typed for both channels:
-// the zero reads 32768, the control (+10000 counts) 42768 and the load 44768.
+// the zero reads 32768, the control (+10000 counts) 42768 and the load 44768. The digits are rescaled by
+// the range end number (up to 2000 here) and must still fit 16 bits.
 constexpr int LOADED_VALUE = 12000;
 constexpr int CONTROL_DELTA = 10000;
-constexpr int TYPED_DIGITS = 2000;
+constexpr int TYPED_DIGITS = 30;
 
 bool IsFrame(const std::string& strEntry, const std::string& strCommand)
 {
@@ -216,8 +217,7 @@ TEST_F(ProgramCalibrationTest, AChangedUncertaintyIsWrittenAndReadAgain)
             reread.push_back(CSimClient::FindValue(strEntry, "cmd") +
                              CSimClient::FindValue(strEntry, "data"));
     }
-    const std::vector<std::string> expected = {"B",   "D00", "D01", "D02", "D03",
-                                               "D04", "D80", "D81", "D82", "D83"};
+    const std::vector<std::string> expected = {"B", "D00", "D01", "D02", "D03", "D80", "D81", "D82", "D83"};
     EXPECT_EQ(expected, reread);
     EXPECT_EQ("0", BlockValue(130, "check"));
     EXPECT_EQ("2500", BlockValue(130, "uncertainty_b"));
@@ -354,9 +354,11 @@ protected:
         EXPECT_GE(times.size(), size_t(CALIB_SAMPLES));
         EXPECT_LE(times.size(), size_t(CALIB_SAMPLES + 4));
         ASSERT_GE(times.size(), size_t(2));
-        const double dPeriodMs = (times.back() - times.front()) * 1000.0 / double(times.size() - 1);
-        EXPECT_GT(dPeriodMs, 7.0);
-        EXPECT_LT(dPeriodMs, 20.0);
+        // Paced by the 8 ms tick: not sent flat out, and not left to a slow fallback. A busy machine merges
+        // ticks that come while the previous one is still handled, so only loose bounds hold.
+        const double dMeanMs = (times.back() - times.front()) * 1000.0 / double(times.size() - 1);
+        EXPECT_GT(dMeanMs, 6.0);
+        EXPECT_LT(dMeanMs, 40.0);
         ASSERT_GE(control.size(), size_t(2));
         EXPECT_EQ("01", control[0]);
         EXPECT_EQ("00", control[1]);
@@ -371,6 +373,8 @@ TEST_F(ProgramCalibrationSequenceTest, TheSequenceWritesTheComputedCalibrationTw
     for (int iRun = 0; iRun < 2; ++iRun)
     {
         SCOPED_TRACE("run " + std::to_string(iRun + 1));
+        // The sensor's raw counts follow the calibration in force: each run starts from the factory one.
+        ASSERT_TRUE(m_sim.Command(R"({"cmd": "set_block", "block": 130, "empty": true})"));
         ASSERT_TRUE(m_sim.SetConstant('A', 0));
         ASSERT_TRUE(m_sim.SetConstant('B', 0));
         ASSERT_TRUE(m_sim.ClearLog());
