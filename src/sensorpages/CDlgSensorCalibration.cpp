@@ -109,15 +109,6 @@ void CDlgSensorCalibration::AttachRoles(CComPort& engine, bool bAttach)
     engine.COM_AttachCalib(bAttach ? this : nullptr);
 }
 
-void CDlgSensorCalibration::OnPageShown()
-{
-    if (m_bTextsPending)
-    {
-        UpdateLanguageTexts();
-        m_bTextsPending = 0;
-    }
-}
-
 CComPort& CDlgSensorCalibration::Engine() const
 {
     return GetPageHost()->GetComPort();

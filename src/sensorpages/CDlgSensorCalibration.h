@@ -121,7 +121,6 @@ public:
     CString m_strRangeEndB = "n.a.";
     CString m_strAdjustA = "n.a.";
     CString m_strAdjustB = "n.a.";
-    int m_bTextsPending = 0;
     int m_iProgressRange = 0;
     int m_iProgressPos = 0;
     int m_iProgressDivisor = PROGRESS_DIVISOR;
@@ -142,7 +141,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void AttachRoles(CComPort& engine, bool bAttach) override;
-    void OnPageShown() override;
     afx_msg void OnBtnUserUncertainty() { DefineUncertainty(1); }
     afx_msg void OnBtnFactoryUncertainty() { DefineUncertainty(0); }
     afx_msg void OnBtnUserRun() { RunCalibrationSequence(1); }
