@@ -1,6 +1,7 @@
 // The calibration page's rules without windows: the zero window, the scale-value and control-signal
 // checks, the Q15 conversion, the computation of the calibration with its error bits and trace, the
 // progress, the engine's calibration role, and the message texts with their bounds.
+#include "controls/ControlTexts.h"
 #include "protocol/CComPort.h"
 #include "protocol/Language.h"
 #include "sensorpages/CCalibHost.h"
@@ -9,7 +10,11 @@
 #include "sensorpages/CDlgCalibMsgWrongScaleValue.h"
 #include "sensorpages/CDlgSensorCalibration.h"
 #include "sensorpages/SensorPageTexts.h"
+#include "resources/resource.h"
+#include "resources/resource_calibration.h"
+#include "sensorpages/CDlgCalibMsgGetValueEnd.h"
 #include "support/FakePageHost.h"
+#include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +34,11 @@ public:
     void BeginWaitCursorOnce() override { m_iWaitCursor = 1; }
     void EndWaitCursorOnce() override { m_iWaitCursor = 0; }
     bool IsWaitCursorOn() override { return m_iWaitCursor != 0; }
-    void FocusEditSelectAll(CWnd*) override {}
+    void FocusEditSelectAll(CWnd* pEdit) override
+    {
+        if (pEdit != nullptr)
+            pEdit->SetFocus();
+    }
     void AddTraceLine(const CString& strLine) override { m_trace.push_back(strLine); }
 };
 
@@ -342,4 +351,162 @@ TEST(CalibrationTexts, TheUncertaintyRangeReads5And0InEveryLanguage)
     EXPECT_EQ("0.1234", CDlgCalibInaccuracyDefine::UncertaintyText(0.1234, true, LANGUAGE_ENGLISH));
     EXPECT_EQ("0,0000", CDlgCalibInaccuracyDefine::UncertaintyText(0.25, false, LANGUAGE_FRENCH));
     EXPECT_EQ("0.0000", CDlgCalibInaccuracyDefine::UncertaintyText(7.0, false, LANGUAGE_ENGLISH));
+}
+
+namespace
+{
+std::string ItemText(HWND hDialog, int iControl)
+{
+    char szText[256] = {};
+    ::GetDlgItemTextA(hDialog, iControl, szText, sizeof(szText));
+    return szText;
+}
+
+// The page on a view, with a frame that takes the dialogs' registrations, for a two-channel sensor
+// with the factory calibration in force.
+class CalibrationDialogs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_view.Create(800, 500));
+        ASSERT_TRUE(m_frame.Create(100, 100));
+        m_host.m_pFrame = &m_frame;
+        m_host.m_iLanguage = LANGUAGE_GERMAN;
+        SensorStruct& s = m_host.GetComPort().m_sSensor;
+        s.ucStatorType = 5;
+        s.ucInterfaceKind = 0;
+        s.ucTypeClassA = s.ucTypeClassB = 'D';
+        s.iRangeCodeA = 0x3200;
+        s.iRangeCodeB = 0x2500;
+        s.ucAdjustment = 2;
+        s.sUserCalib.iCalib23 = 20000;
+        s.sUserCalib.iCalib25 = 10000;
+        m_page.SetPageHost(&m_host);
+        ASSERT_TRUE(m_page.Create(IDD_DLG_SENSOR_CALIBRATION, &m_view));
+        m_page.ResetCalibSequence();
+        m_page.m_ucCalibKind = 1;
+    }
+    void TearDown() override { m_page.DestroyWindow(); }
+
+    CFakeCalibHost m_host;
+    CPlainWindow m_view;
+    CPlainWindow m_frame;
+    CDlgSensorCalibration m_page;
+};
+} // namespace
+
+// Entry mode: the upper range values and units, the adjust values starting at them, the digits of the
+// user calibration; "-->" copies A's adjust value and digits to B; Continue stores the entries and the
+// dialog's position.
+TEST_F(CalibrationDialogs, TheEndValueStepTakesTheEntriesOfBothChannels)
+{
+    const std::string strCaption = Text(IDS_TREE_SENSOR_CALIBRATION, LANGUAGE_GERMAN).GetString();
+    CDlgCalibMsgGetValueEnd dlg(&m_page);
+    ModalScript script;
+    std::string strRangeA;
+    std::string strRangeB;
+    script.Then(strCaption.c_str(),
+                [&](HWND h)
+                {
+                    strRangeA = ItemText(h, IDC_CALIB_RANGE_A);
+                    strRangeB = ItemText(h, IDC_CALIB_RANGE_B);
+                    EXPECT_EQ(strRangeA, ItemText(h, IDC_CALIB_ADJUST_A));
+                    EXPECT_EQ("20000", ItemText(h, IDC_CALIB_DIGITS_A));
+                    EXPECT_EQ("10000", ItemText(h, IDC_CALIB_DIGITS_B));
+                    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(h, IDC_CALIB_RANGE_B)));
+                    EXPECT_EQ(::GetDlgItem(h, IDC_CALIB_ADJUST_A), ::GetFocus());
+                    ::SetDlgItemTextA(h, IDC_CALIB_DIGITS_A, "123");
+                    ::SendMessageA(::GetDlgItem(h, IDC_CALIB_COPY_A_TO_B), BM_CLICK, 0, 0);
+                    EXPECT_EQ("123", ItemText(h, IDC_CALIB_DIGITS_B));
+                    EXPECT_EQ(strRangeA, ItemText(h, IDC_CALIB_ADJUST_B));
+                    EXPECT_EQ(strRangeB, ItemText(h, IDC_CALIB_RANGE_B));
+                    ::SendMessageA(::GetDlgItem(h, IDOK), BM_CLICK, 0, 0);
+                });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    ASSERT_TRUE(script.Done());
+    ASSERT_FALSE(strRangeA.empty());
+    // B's adjust value, A's range end, lies within a quarter and eight times B's range end.
+    EXPECT_EQ(0, m_page.m_bScaleCheckFailed);
+    EXPECT_EQ("123", m_page.m_strDigitsB);
+    EXPECT_EQ(m_page.m_dRangeEndA, m_page.m_dAdjustB);
+    EXPECT_FALSE(m_page.m_rcMsgDlg.IsRectEmpty());
+}
+
+// A one-channel sensor: channel B's column is hidden and Continue takes channel A's entries for it. After
+// a failed check the typed value comes again, with the language's decimals, where the dialog was left.
+TEST_F(CalibrationDialogs, AOneChannelSensorTakesChannelAForBoth)
+{
+    SensorStruct& s = m_host.GetComPort().m_sSensor;
+    s.ucInterfaceKind = 1;
+    m_page.m_bSingleChannel = m_page.IsSingleChannelSensor() ? 1 : 0;
+    ASSERT_EQ(1, m_page.m_bSingleChannel);
+    const std::string strCaption = Text(IDS_TREE_SENSOR_CALIBRATION, LANGUAGE_GERMAN).GetString();
+    CDlgCalibMsgGetValueEnd dlg(&m_page);
+    {
+        ModalScript script;
+        script.Then(strCaption.c_str(),
+                    [&](HWND h)
+                    {
+                        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(h, IDC_CALIB_ADJUST_B)));
+                        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(h, IDC_CALIB_COPY_A_TO_B)));
+                        ::SetDlgItemTextA(h, IDC_CALIB_ADJUST_A, "170,5");
+                        ::SetDlgItemTextA(h, IDC_CALIB_DIGITS_A, "1500");
+                        ::SendMessageA(::GetDlgItem(h, IDOK), BM_CLICK, 0, 0);
+                    });
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        ASSERT_TRUE(script.Done());
+    }
+    EXPECT_EQ(1, m_page.m_bScaleCheckFailed) << "170.5 is more than 8 x 20";
+    EXPECT_EQ("170.5", m_page.m_strAdjustB);
+    m_page.KeepAdjustValueA();
+    m_page.KeepAdjustValueB();
+    m_page.m_rcMsgDlg = CRect(30, 40, 530, 340);
+    {
+        ModalScript script;
+        script.Then(strCaption.c_str(),
+                    [&](HWND h)
+                    {
+                        EXPECT_EQ("170,5", ItemText(h, IDC_CALIB_ADJUST_A));
+                        RECT rc = {};
+                        ::GetWindowRect(h, &rc);
+                        EXPECT_EQ(30, rc.left);
+                        EXPECT_EQ(340, rc.bottom);
+                        ::SetDlgItemTextA(h, IDC_CALIB_ADJUST_A, "19,5");
+                        ::SendMessageA(::GetDlgItem(h, IDOK), BM_CLICK, 0, 0);
+                    });
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        ASSERT_TRUE(script.Done());
+    }
+    EXPECT_EQ(0, m_page.m_bScaleCheckFailed);
+    EXPECT_EQ(19.5, m_page.m_dAdjustB);
+    EXPECT_EQ("20000", m_page.m_strDigitsB) << "each entry showing starts from the calibration's digits";
+    EXPECT_EQ(m_page.m_dRangeEndA, m_page.m_dRangeEndB);
+}
+
+// The uncertainty dialog puts the focus into B's field when only A's uncertainty is valid, and its
+// Delete passes the page's range check.
+TEST_F(CalibrationDialogs, TheUncertaintyDialogFocusesTheFieldToFill)
+{
+    SensorStruct& s = m_host.GetComPort().m_sSensor;
+    s.sFactoryCalib.dUncertaintyA = 0.1;
+    s.sFactoryCalib.dUncertaintyB = 0.0;
+    m_page.m_bFirstDlgShow = 1;
+    const std::string strCaption = Text(IDS_STORE_UNCERTAINTY_CAPTION, LANGUAGE_GERMAN).GetString();
+    CDlgCalibInaccuracyDefine dlg(&m_page);
+    ModalScript script;
+    script.Then(strCaption.c_str(),
+                [&](HWND h)
+                {
+                    EXPECT_EQ("0,1", ItemText(h, IDC_CALIB_UNCERTAINTY_A));
+                    EXPECT_EQ("0,0000", ItemText(h, IDC_CALIB_UNCERTAINTY_B));
+                    EXPECT_EQ(::GetDlgItem(h, IDC_CALIB_UNCERTAINTY_B), ::GetFocus());
+                    ::SendMessageA(::GetDlgItem(h, IDC_CALIB_DELETE_B), BM_CLICK, 0, 0);
+                });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(ID_INACCURACY_CH_B_DELETE, m_page.m_iUncertaintyAction);
+    BYTE ucValid = 0;
+    m_host.GetComPort().COM_GetCalibInaccuracy(&ucValid, nullptr, &m_page.m_dUncertaintyValue, 1);
+    EXPECT_EQ(1, ucValid);
 }
