@@ -1,18 +1,19 @@
 // The calibration page's rules without windows: the zero window, the scale-value and control-signal
 // checks, the Q15 conversion, the computation of the calibration with its error bits and trace, the
-// progress, the engine's calibration role, and the message texts with their bounds.
+// progress, the engine's calibration role, and the message texts with their bounds. Then the end-value
+// and uncertainty dialogs as windows over the page.
 #include "controls/ControlTexts.h"
 #include "protocol/CComPort.h"
 #include "protocol/Language.h"
+#include "resources/resource.h"
+#include "resources/resource_calibration.h"
 #include "sensorpages/CCalibHost.h"
 #include "sensorpages/CDlgCalibInaccuracyDefine.h"
 #include "sensorpages/CDlgCalibInaccuracyRangeFailure.h"
+#include "sensorpages/CDlgCalibMsgGetValueEnd.h"
 #include "sensorpages/CDlgCalibMsgWrongScaleValue.h"
 #include "sensorpages/CDlgSensorCalibration.h"
 #include "sensorpages/SensorPageTexts.h"
-#include "resources/resource.h"
-#include "resources/resource_calibration.h"
-#include "sensorpages/CDlgCalibMsgGetValueEnd.h"
 #include "support/FakePageHost.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
