@@ -246,12 +246,23 @@ TEST_F(ProgramCalibrationTest, AnUncertaintyOutOfRangeIsRefused)
         ASSERT_TRUE(hDefine) << m_program.LastError();
         ASSERT_TRUE(m_program.SetEditText(::GetDlgItem(hDefine, IDC_CALIB_UNCERTAINTY_A), pszValue));
         ASSERT_TRUE(PressButton(hDefine, IDOK)) << m_program.LastError();
-        HWND hFailure =
-            WaitForDialog("the range message", IDC_CALIB_UNCERTAINTY_LABEL_B, IDC_CALIB_UNCERTAINTY_A);
-        ASSERT_TRUE(hFailure) << m_program.LastError() << " for " << pszValue;
-        const std::string strText =
-            CProgramHarness::GetText(::GetDlgItem(hFailure, IDC_CALIB_UNCERTAINTY_LABEL_B));
-        EXPECT_NE(std::string::npos, strText.find("[ 5 % ] > [ Messunsicherheit ] > [ 0 % ]")) << strText;
+        // The range message, filled (a closing dialog loses its controls one by one).
+        const std::string strBounds = "[ 5 % ] > [ Messunsicherheit ] > [ 0 % ]";
+        HWND hFailure = nullptr;
+        ASSERT_TRUE(m_program.WaitFor("the range message", CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                      [&]
+                                      {
+                                          for (HWND hDialog : m_program.TopWindows(CProgramHarness::Dialog()))
+                                          {
+                                              if (::GetDlgItem(hDialog, IDOK) &&
+                                                  CProgramHarness::GetText(
+                                                      ::GetDlgItem(hDialog, IDC_CALIB_UNCERTAINTY_LABEL_B))
+                                                          .find(strBounds) != std::string::npos)
+                                                  hFailure = hDialog;
+                                          }
+                                          return hFailure != nullptr;
+                                      }))
+            << m_program.LastError() << " for " << pszValue;
         ASSERT_TRUE(PressButton(hFailure, IDOK)) << m_program.LastError();
     }
     HWND hDefine = WaitForDialog("the uncertainty dialog again", IDC_CALIB_UNCERTAINTY_A);
