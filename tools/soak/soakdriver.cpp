@@ -1,0 +1,664 @@
+// Drives the soak host (soakhost.exe beside it: the program with a probe of its own counts) or the program
+// itself against the simulated sensor of the build tree's Wine session, as an operator would, and prints
+// each figure with its goal and PASS or FAIL; the exit code is 0 when every goal is met.
+//   soakdriver stream SECONDS CHANNELS   a stream at the top rate offered for 1 or 2 channels
+//   soakdriver unplug CYCLES             unplug and replug during streams
+//   soakdriver language                  the program in the session's locale, measuring (screenshot)
+//   soakdriver operate SECONDS           starts a measurement in the running TQ5.exe and waits
+#include "SoakProbe.h"
+
+#include "measurement/MeasurementTexts.h"
+#include "protocol/Language.h"
+#include "resources/resource.h"
+#include "resources/resource_adjust.h"
+#include "resources/resource_panel.h"
+#include "support/ProgramHarness.h"
+#include "support/SimClient.h"
+#include "support/WaitUntil.h"
+
+#include <dbt.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr int AFX_IDW_STATUS_BAR = 0xE801;
+constexpr int VIEW_ID = 0xE900;
+constexpr DWORD START_TIMEOUT_MS = 60000;
+constexpr DWORD PROBE_PERIOD_MS = 100;
+constexpr double CPU_GOAL_PERCENT = 25;
+constexpr DWORD PROBE_P99_GOAL_MS = 100;
+constexpr double BYTES_PER_PAIR = 32;
+// Room above the curve store's pairs for the allocator and the store's block steps.
+constexpr double MEMORY_SLACK_BYTES = 16.0 * 1024 * 1024;
+
+int g_iFailures = 0;
+
+void Figure(const std::string& strName, const std::string& strValue, const std::string& strGoal, bool bPass)
+{
+    std::printf("%-40s %-28s goal: %-26s %s\n", strName.c_str(), strValue.c_str(), strGoal.c_str(),
+                bPass ? "PASS" : "FAIL");
+    std::fflush(stdout);
+    g_iFailures += !bPass;
+}
+
+void Note(const std::string& strText)
+{
+    std::printf("%s\n", strText.c_str());
+    std::fflush(stdout);
+}
+
+std::string Format(const char* pszFormat, double d)
+{
+    char sz[64];
+    std::snprintf(sz, sizeof(sz), pszFormat, d);
+    return sz;
+}
+
+std::string Text(int iId, int iLanguage)
+{
+    char sz[1024] = {};
+    ::LoadStringA(nullptr, static_cast<UINT>(iId + iLanguage), sz, sizeof(sz));
+    return sz;
+}
+
+std::string ModuleFolder()
+{
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    std::string str(szPath);
+    return str.substr(0, str.find_last_of('\\'));
+}
+
+// ---- /proc of the Linux processes behind the Wine processes ------------------------------------------
+
+std::string ReadLinuxFile(const std::string& strPath)
+{
+    std::string strWindows = "Z:" + strPath;
+    std::replace(strWindows.begin(), strWindows.end(), '/', '\\');
+    HANDLE hFile = ::CreateFileA(strWindows.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string strText;
+    char szBuffer[4096];
+    DWORD dwRead = 0;
+    while (::ReadFile(hFile, szBuffer, sizeof(szBuffer), &dwRead, nullptr) && dwRead > 0)
+        strText.append(szBuffer, dwRead);
+    ::CloseHandle(hFile);
+    return strText;
+}
+
+std::string Environment(const char* pszName)
+{
+    const char* psz = std::getenv(pszName);
+    return psz ? psz : "";
+}
+
+// The Linux process id of the newest process of this session's prefix running the executable.
+int FindLinuxProcess(const std::string& strExe)
+{
+    const std::string strPrefix = "WINEPREFIX=" + Environment("WINEPREFIX");
+    int iFound = 0;
+    WIN32_FIND_DATAA find;
+    HANDLE hFind = ::FindFirstFileA("Z:\\proc\\*", &find);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return 0;
+    do
+    {
+        const int iPid = std::atoi(find.cFileName);
+        if (iPid <= iFound || ReadLinuxFile("/proc/" + std::to_string(iPid) + "/comm") != strExe + "\n")
+            continue;
+        std::string strEnv = ReadLinuxFile("/proc/" + std::to_string(iPid) + "/environ");
+        std::replace(strEnv.begin(), strEnv.end(), '\0', '\n');
+        if (("\n" + strEnv).find("\n" + strPrefix + "\n") != std::string::npos)
+            iFound = iPid;
+    } while (::FindNextFileA(hFind, &find));
+    ::FindClose(hFind);
+    return iFound;
+}
+
+int WineserverProcess()
+{
+    std::string strBuild = Environment("TQ5_BUILD_DIR");
+    return std::atoi(ReadLinuxFile(strBuild + "/wine/wineserver.pid").c_str());
+}
+
+// User plus system time of the process in clock ticks (1/100 s).
+long long CpuTicks(int iPid)
+{
+    const std::string strStat = ReadLinuxFile("/proc/" + std::to_string(iPid) + "/stat");
+    const size_t pos = strStat.rfind(')');
+    if (pos == std::string::npos)
+        return -1;
+    // Fields after the command: state is field 3; utime and stime are fields 14 and 15.
+    std::vector<std::string> fields;
+    size_t i = pos + 2;
+    while (i < strStat.size() && fields.size() < 13)
+    {
+        const size_t end = strStat.find(' ', i);
+        fields.push_back(strStat.substr(i, end - i));
+        i = end == std::string::npos ? strStat.size() : end + 1;
+    }
+    return fields.size() < 13 ? -1 : std::atoll(fields[11].c_str()) + std::atoll(fields[12].c_str());
+}
+
+long long StatusValue(int iPid, const std::string& strKey)
+{
+    const std::string strStatus = ReadLinuxFile("/proc/" + std::to_string(iPid) + "/status");
+    const size_t pos = strStatus.find("\n" + strKey + ":");
+    return pos == std::string::npos ? -1 : std::atoll(strStatus.c_str() + pos + strKey.size() + 2);
+}
+
+// ---- The probe of the soak host ----------------------------------------------------------------------
+
+bool AskHost(DWORD dwProcessId, SoakFigures& figures)
+{
+    HANDLE hAsk = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, SoakObjectName(dwProcessId, "ask").c_str());
+    HANDLE hTold = ::OpenEventA(SYNCHRONIZE, FALSE, SoakObjectName(dwProcessId, "told").c_str());
+    HANDLE hMapping = ::OpenFileMappingA(FILE_MAP_READ, FALSE, SoakObjectName(dwProcessId, "figures").c_str());
+    const void* pView = hMapping ? ::MapViewOfFile(hMapping, FILE_MAP_READ, 0, 0, sizeof(SoakFigures)) : nullptr;
+    const bool bTold = hAsk && hTold && pView && ::SetEvent(hAsk) && ::WaitForSingleObject(hTold, 30000) == WAIT_OBJECT_0;
+    if (bTold)
+        std::memcpy(&figures, pView, sizeof(figures));
+    if (pView)
+        ::UnmapViewOfFile(pView);
+    for (HANDLE h : {hAsk, hTold, hMapping})
+    {
+        if (h)
+            ::CloseHandle(h);
+    }
+    return bTold;
+}
+
+// ---- The operator ------------------------------------------------------------------------------------
+
+class COperator
+{
+public:
+    explicit COperator(bool bHost)
+    {
+        if (bHost)
+            m_program.SetProgramPath(ModuleFolder() + "\\soakhost.exe");
+    }
+    ~COperator() { m_program.Kill(); }
+    COperator(const COperator&) = delete;
+    COperator& operator=(const COperator&) = delete;
+
+    bool Fail(const std::string& strWhat)
+    {
+        Note("FAIL: " + strWhat + ": " + m_program.LastError());
+        ++g_iFailures;
+        return false;
+    }
+
+    bool ConnectSimulator() { return m_sim.Connect() || Fail("the simulator is not reachable"); }
+
+    // Sequence sources on both channels, the rate code and 230400 baud (which offers the top rates).
+    bool ConfigureSensor(int iRateCode)
+    {
+        return (m_sim.Reset() && m_sim.SetValues('A', R"({"kind": "sequence", "bits": "low"})") &&
+                m_sim.SetValues('B', R"({"kind": "sequence", "bits": "high"})") &&
+                m_sim.Command(R"({"cmd": "set_block", "block": "stator_software_config", "fields": {"rate_code": )" +
+                              std::to_string(iRateCode) + "}}") &&
+                m_sim.Command(R"({"cmd": "set_block", "block": "stator_operation", "fields": {"baud_code": 16}})") &&
+                m_sim.SetRateMode("230400")) ||
+               Fail("the simulator refused the configuration");
+    }
+
+    bool StartProgram(bool bClearSettings)
+    {
+        if (bClearSettings && !CProgramHarness::ClearSettings())
+            return Fail("the settings could not be cleared");
+        if (!m_program.Start())
+            return Fail("the program did not start");
+        m_hFrame = m_program.WaitForWindow(CProgramHarness::MainFrame(), START_TIMEOUT_MS);
+        if (m_hFrame == nullptr)
+            return Fail("no main window");
+        m_hStatusBar = m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR);
+        return WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS) || Fail("the sensor was not connected");
+    }
+
+    bool AttachToRunningProgram()
+    {
+        if (!m_program.AttachToOtherInstance(START_TIMEOUT_MS))
+            return Fail("no running TQ5.exe");
+        m_hFrame = m_program.WaitForWindow(CProgramHarness::MainFrame(), START_TIMEOUT_MS);
+        m_hStatusBar = m_hFrame ? m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR) : nullptr;
+        return (m_hStatusBar && WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS)) ||
+               Fail("the program did not connect to the sensor");
+    }
+
+    // The status text in the program's language (any of the three until the language is known).
+    bool WaitForStatus(int iId, DWORD dwTimeoutMs)
+    {
+        return m_program.WaitFor("status " + std::to_string(iId), dwTimeoutMs,
+                                 [&]
+                                 {
+                                     const std::string strStatus = CProgramHarness::GetText(m_hStatusBar);
+                                     for (int iLanguage : {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH})
+                                     {
+                                         if (strStatus == Text(iId, iLanguage))
+                                             return (m_iLanguage = iLanguage), true;
+                                     }
+                                     return false;
+                                 });
+    }
+
+    std::string ActivePageCaption()
+    {
+        constexpr int PAGE_GROUP_IDS[] = {1087, 1084, 1078, 1058};
+        HWND hView = ::GetDlgItem(m_hFrame, VIEW_ID);
+        for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
+             hPage = ::GetWindow(hPage, GW_HWNDNEXT))
+        {
+            for (int iGroupId : PAGE_GROUP_IDS)
+            {
+                HWND hGroup = ::GetDlgItem(hPage, iGroupId);
+                if (hGroup && ::IsWindowVisible(hPage))
+                    return CProgramHarness::GetText(hGroup);
+            }
+        }
+        return std::string();
+    }
+
+    bool ShowPage(UINT nCommand, int iCaptionId)
+    {
+        const std::string strCaption = Text(iCaptionId, m_iLanguage);
+        return m_program.WaitFor("the page " + strCaption, CProgramHarness::DEFAULT_TIMEOUT_MS,
+                                 [&]
+                                 {
+                                     if (ActivePageCaption() == strCaption)
+                                         return true;
+                                     m_program.PostCommand(m_hFrame, nCommand);
+                                     return false;
+                                 }) ||
+               Fail("the page did not come");
+    }
+
+    HWND Control(int iId) { return m_program.FindControl(m_hFrame, iId); }
+
+    bool ClickEnabled(int iId)
+    {
+        HWND hButton = Control(iId);
+        return (m_program.WaitFor("an enabled button " + std::to_string(iId), START_TIMEOUT_MS,
+                                  [&] { return ::IsWindowEnabled(hButton) != FALSE; }) &&
+                m_program.Click(hButton)) ||
+               Fail("button " + std::to_string(iId));
+    }
+
+    // Channel B checked as well as A on the settings page.
+    bool SelectBothChannels()
+    {
+        if (!ShowPage(ID_MODE_MEASURE_ADJUST, IDS_PAGE_MEASURE_ADJUST))
+            return false;
+        for (int iId : {IDC_ADJ_CHECK_A, IDC_ADJ_CHECK_B})
+        {
+            HWND hCheck = Control(iId);
+            if (::SendMessageA(hCheck, BM_GETCHECK, 0, 0) != BST_CHECKED && !ClickEnabled(iId))
+                return false;
+        }
+        return true;
+    }
+
+    std::string SimState() { return m_sim.GetState(); }
+    std::string StreamOf(const std::string& strState) { return CSimClient::FindValue(strState, "stream"); }
+    int Streams() { return std::atoi(CSimClient::FindValue(SimState(), "streams").c_str()); }
+
+    bool StartMeasurement()
+    {
+        const int iStreamsBefore = Streams();
+        if (!ShowPage(ID_MODE_MEASURE_DIAGRAM, IDS_PAGE_MEASURE_DIAGRAM) || !ClickEnabled(IDC_PANEL_START))
+            return false;
+        return m_program.WaitFor("the stream start", START_TIMEOUT_MS,
+                                 [&]
+                                 {
+                                     const std::string strState = SimState();
+                                     return StreamOf(strState) != "null" &&
+                                            std::atoi(CSimClient::FindValue(strState, "streams").c_str()) >
+                                                iStreamsBefore;
+                                 }) ||
+               Fail("no stream started");
+    }
+
+    bool StopMeasurement()
+    {
+        return (ClickEnabled(IDC_PANEL_STOP) &&
+                m_program.WaitFor("the stream stop", START_TIMEOUT_MS,
+                                  [&] { return StreamOf(SimState()) == "null"; }) &&
+                WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS)) ||
+               Fail("the measurement did not stop");
+    }
+
+    // The answer time of the window to WM_NULL, or the time-out.
+    DWORD ProbeAnswerMs()
+    {
+        DWORD_PTR dwResult = 0;
+        const DWORD dwSent = ::GetTickCount();
+        ::SendMessageTimeoutA(m_hFrame, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &dwResult);
+        return ::GetTickCount() - dwSent;
+    }
+
+    CProgramHarness m_program;
+    CSimClient m_sim;
+    HWND m_hFrame = nullptr;
+    HWND m_hStatusBar = nullptr;
+    int m_iLanguage = LANGUAGE_GERMAN;
+};
+
+// ---- Stream ------------------------------------------------------------------------------------------
+
+struct CpuSample
+{
+    double dSeconds;
+    long long llProgram;
+    long long llServer;
+};
+
+int RunStream(int iSeconds, int iChannels)
+{
+    COperator op(true);
+    const int iRateCode = iChannels == 2 ? 1 : 0;
+    if (!op.ConnectSimulator() || !op.ConfigureSensor(iRateCode) || !op.StartProgram(true))
+        return 1;
+    if (iChannels == 2 && !op.SelectBothChannels())
+        return 1;
+    const int iPid = FindLinuxProcess("soakhost.exe");
+    const int iServerPid = WineserverProcess();
+    if (iPid == 0 || iServerPid == 0)
+        return op.Fail("the Linux processes of the host and the wineserver were not found"), 1;
+    if (!op.StartMeasurement())
+        return 1;
+    Note("stream: rate code " + std::to_string(iRateCode) + ", " + std::to_string(iChannels) + " channel(s), " +
+         op.StreamOf(op.SimState()));
+    const long long llRssStart = StatusValue(iPid, "VmRSS");
+    const double dStart = ::GetTickCount64() / 1000.0;
+    const CpuSample first{dStart, CpuTicks(iPid), CpuTicks(iServerPid)};
+    std::vector<DWORD> answers;
+    long long llRssMax = llRssStart;
+    bool bStoppedEarly = false;
+    ULONGLONG ullNextCheck = 0;
+    while (::GetTickCount64() / 1000.0 - dStart < iSeconds)
+    {
+        const ULONGLONG ullTick = ::GetTickCount64();
+        answers.push_back(op.ProbeAnswerMs());
+        if (ullTick >= ullNextCheck)
+        {
+            llRssMax = std::max(llRssMax, StatusValue(iPid, "VmRSS"));
+            bStoppedEarly |= op.StreamOf(op.SimState()) == "null";
+            ullNextCheck = ullTick + 1000;
+        }
+        const ULONGLONG ullSpent = ::GetTickCount64() - ullTick;
+        if (ullSpent < PROBE_PERIOD_MS)
+            ::Sleep(static_cast<DWORD>(PROBE_PERIOD_MS - ullSpent));
+    }
+    const CpuSample last{::GetTickCount64() / 1000.0, CpuTicks(iPid), CpuTicks(iServerPid)};
+    const long long llRssEnd = StatusValue(iPid, "VmRSS");
+    if (!op.StopMeasurement())
+        return 1;
+    const std::string strLast = CSimClient::FindValue(op.SimState(), "last_stream");
+    const long long llRecords = std::atoll(CSimClient::FindValue(strLast, "records").c_str());
+    SoakFigures figures = {};
+    if (!AskHost(op.m_program.ProcessId(), figures))
+        return op.Fail("the host's probe did not answer"), 1;
+
+    const double dWall = last.dSeconds - first.dSeconds;
+    const double dProgram = 100.0 * static_cast<double>(last.llProgram - first.llProgram) / 100.0 / dWall;
+    const double dServer = 100.0 * static_cast<double>(last.llServer - first.llServer) / 100.0 / dWall;
+    std::sort(answers.begin(), answers.end());
+    const DWORD dwP99 = answers.empty() ? 0 : answers[answers.size() * 99 / 100];
+    const DWORD dwMax = answers.empty() ? 0 : answers.back();
+    const double dGrowth = static_cast<double>(llRssEnd - llRssStart) * 1024.0;
+    const double dAllowed = BYTES_PER_PAIR * static_cast<double>(llRecords) + MEMORY_SLACK_BYTES;
+    Note("load average at the end: " + ReadLinuxFile("/proc/loadavg").substr(0, 14));
+    Figure("records sent by the simulator", std::to_string(llRecords), "-", llRecords > 0);
+    Figure("records per second", Format("%.0f", static_cast<double>(llRecords) / dWall), "-", true);
+    Figure("simulator stopped before Stop", bStoppedEarly ? "yes" : "no", "no", !bStoppedEarly);
+    Figure("stop reason", CSimClient::FindValue(strLast, "reason"), "stop bytes",
+           CSimClient::FindValue(strLast, "reason") == "stop bytes");
+    Figure("diagram points Y1 - records", std::to_string(figures.lCurvePoints[0] - llRecords), "0 or 1",
+           figures.lCurvePoints[0] - llRecords == 0 || figures.lCurvePoints[0] - llRecords == 1);
+    Figure("records lost or doubled (Y1 steps)", std::to_string(figures.lIrregularSteps), "0",
+           figures.lIrregularSteps == 0);
+    if (figures.lIrregularSteps > 0)
+        Note("first irregular step at point " + std::to_string(figures.lFirstIrregular));
+    Figure("program CPU, % of one core", Format("%.1f", dProgram), "<= 25", dProgram <= CPU_GOAL_PERCENT);
+    Figure("wineserver CPU, % of one core", Format("%.1f", dServer), "(reported)", true);
+    Figure("UI probe p99, ms", std::to_string(dwP99), "<= 100", dwP99 <= PROBE_P99_GOAL_MS);
+    Figure("UI probe maximum, ms", std::to_string(dwMax), "(reported)", true);
+    Figure("resident memory start/max/end, MiB",
+           Format("%.1f", llRssStart / 1024.0) + "/" + Format("%.1f", llRssMax / 1024.0) + "/" +
+               Format("%.1f", llRssEnd / 1024.0),
+           "(reported)", true);
+    Figure("memory growth, MiB", Format("%.1f", dGrowth / 1048576.0),
+           "<= " + Format("%.1f", dAllowed / 1048576.0) + " (32 B/pair)", dGrowth <= dAllowed);
+    Note("measured-value file rows and its write time: waiting for the storage layer (not built)");
+    return g_iFailures == 0 ? 0 : 1;
+}
+
+// ---- Unplug and replug -------------------------------------------------------------------------------
+
+struct Counts
+{
+    SoakFigures figures;
+    long long llThreads;
+};
+
+// The least of three probes: threads that Wine starts for a moment (serial waits) are not counted.
+bool Count(COperator& op, int iPid, Counts& counts)
+{
+    counts = {};
+    for (int i = 0; i < 3; ++i)
+    {
+        SoakFigures figures = {};
+        if (!AskHost(op.m_program.ProcessId(), figures))
+            return false;
+        const long long llThreads = StatusValue(iPid, "Threads");
+        if (i == 0 || figures.lKernelHandles < counts.figures.lKernelHandles)
+            counts.figures.lKernelHandles = figures.lKernelHandles;
+        if (i == 0 || figures.lGdiObjects < counts.figures.lGdiObjects)
+            counts.figures.lGdiObjects = figures.lGdiObjects;
+        if (i == 0 || figures.lWindows < counts.figures.lWindows)
+            counts.figures.lWindows = figures.lWindows;
+        if (i == 0 || llThreads < counts.llThreads)
+            counts.llThreads = llThreads;
+        counts.figures.lProbeMs = figures.lProbeMs;
+        ::Sleep(200);
+    }
+    return true;
+}
+
+std::string Describe(const Counts& c)
+{
+    return "kernel " + std::to_string(c.figures.lKernelHandles) + ", GDI " + std::to_string(c.figures.lGdiObjects) +
+           ", windows " + std::to_string(c.figures.lWindows) + ", threads " + std::to_string(c.llThreads);
+}
+
+// The loss as the program reports it: a message box (its text read and answered) or the status.
+bool WaitForLossReport(COperator& op, std::string& strReport)
+{
+    return op.m_program.WaitFor("the report of the loss", START_TIMEOUT_MS,
+                                [&]
+                                {
+                                    if (HWND hBox = op.m_program.FindWindow(CProgramHarness::Dialog()))
+                                    {
+                                        if (::GetDlgItem(hBox, 1254) == nullptr)
+                                        {
+                                            strReport = "message box \"" + op.m_program.MessageBoxText(hBox) + "\"";
+                                            op.m_program.AnswerMessageBox(hBox, IDOK);
+                                            return true;
+                                        }
+                                    }
+                                    const std::string strStatus = CProgramHarness::GetText(op.m_hStatusBar);
+                                    if (strStatus == Text(IDS_STATUS_DISCONNECTED, op.m_iLanguage))
+                                    {
+                                        strReport = "status \"" + strStatus + "\"";
+                                        return true;
+                                    }
+                                    return false;
+                                });
+}
+
+int RunUnplug(int iCycles)
+{
+    COperator op(true);
+    if (!op.ConnectSimulator() || !op.ConfigureSensor(3) || !op.StartProgram(true))
+        return 1;
+    const int iPid = FindLinuxProcess("soakhost.exe");
+    if (iPid == 0)
+        return op.Fail("the Linux process of the host was not found"), 1;
+    const int iBaseCycle = std::min(10, iCycles);
+    Counts base = {};
+    Counts last = {};
+    int iReports = 0;
+    int iReconnects = 0;
+    int iRises = 0;
+    long long llPreviousSum = -1;
+    std::string strFirstReport;
+    for (int iCycle = 1; iCycle <= iCycles; ++iCycle)
+    {
+        if (!op.StartMeasurement())
+            break;
+        ::Sleep(300);
+        std::string strReport;
+        if (!op.m_sim.Unplug() || !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVICEREMOVECOMPLETE, "COM5"))
+            return op.Fail("unplug of cycle " + std::to_string(iCycle)), 1;
+        if (!WaitForLossReport(op, strReport))
+            return op.Fail("no report of the loss in cycle " + std::to_string(iCycle)), 1;
+        ++iReports;
+        if (strFirstReport.empty())
+            strFirstReport = strReport;
+        if (!op.m_sim.Replug() || !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVICEARRIVAL, "COM5") ||
+            !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVNODES_CHANGED))
+            return op.Fail("replug of cycle " + std::to_string(iCycle)), 1;
+        if (!op.WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS))
+        {
+            op.Fail("no reconnection in cycle " + std::to_string(iCycle));
+            break;
+        }
+        ++iReconnects;
+        if (iCycle == iBaseCycle || iCycle % 10 == 0 || iCycle == iCycles)
+        {
+            Counts counts = {};
+            if (!Count(op, iPid, counts))
+                return op.Fail("the host's probe did not answer"), 1;
+            Note("cycle " + std::to_string(iCycle) + ": " + Describe(counts) + " (probe " +
+                 std::to_string(counts.figures.lProbeMs) + " ms)");
+            const long long llSum = counts.figures.lKernelHandles + counts.figures.lGdiObjects +
+                                    counts.figures.lWindows + counts.llThreads;
+            if (iCycle == iBaseCycle)
+                base = counts;
+            else if (iCycle > iBaseCycle && llSum > llPreviousSum)
+                ++iRises;
+            if (iCycle >= iBaseCycle)
+                llPreviousSum = llSum;
+            last = counts;
+        }
+    }
+    if (op.m_program.IsRunning() && op.StartMeasurement())
+        op.StopMeasurement();
+    Note("load average at the end: " + ReadLinuxFile("/proc/loadavg").substr(0, 14));
+    Note("the loss as reported: " + strFirstReport);
+    Figure("cycles with a report of the loss", std::to_string(iReports), std::to_string(iCycles), iReports == iCycles);
+    Figure("cycles reconnected", std::to_string(iReconnects), std::to_string(iCycles), iReconnects == iCycles);
+    Figure("program running (no crash)", op.m_program.IsRunning() ? "yes" : "no", "yes", op.m_program.IsRunning());
+    Figure("kernel handles at cycle " + std::to_string(iBaseCycle) + " / last",
+           std::to_string(base.figures.lKernelHandles) + " / " + std::to_string(last.figures.lKernelHandles), "equal",
+           base.figures.lKernelHandles == last.figures.lKernelHandles);
+    Figure("GDI objects at cycle " + std::to_string(iBaseCycle) + " / last",
+           std::to_string(base.figures.lGdiObjects) + " / " + std::to_string(last.figures.lGdiObjects), "equal",
+           base.figures.lGdiObjects == last.figures.lGdiObjects);
+    Figure("windows at cycle " + std::to_string(iBaseCycle) + " / last",
+           std::to_string(base.figures.lWindows) + " / " + std::to_string(last.figures.lWindows), "equal",
+           base.figures.lWindows == last.figures.lWindows);
+    Figure("threads at cycle " + std::to_string(iBaseCycle) + " / last",
+           std::to_string(base.llThreads) + " / " + std::to_string(last.llThreads), "equal",
+           base.llThreads == last.llThreads);
+    Figure("rises of the counts after cycle " + std::to_string(iBaseCycle), std::to_string(iRises), "0", iRises == 0);
+    Note("diagnostic-log entry of the loss: waiting for the storage layer (not built)");
+    return g_iFailures == 0 ? 0 : 1;
+}
+
+// ---- Languages and the operator of the demo ------------------------------------------------------------
+
+int RunLanguage(const std::string& strShot)
+{
+    COperator op(false);
+    if (!op.ConnectSimulator() || !op.m_sim.Reset() || !op.m_sim.SetRamp('A', -9000, 3) || !op.StartProgram(false) ||
+        !op.StartMeasurement() || !op.WaitForStatus(IDS_STATUS_MEASURING, START_TIMEOUT_MS))
+        return 1;
+    const int iLanguage = op.m_iLanguage;
+    Note("language offset " + std::to_string(iLanguage) + " (" + Environment("LANG") + ")");
+    const std::string strCaption = op.ActivePageCaption();
+    Figure("page caption", "\"" + strCaption + "\"", "string " + std::to_string(IDS_PAGE_MEASURE_DIAGRAM + iLanguage),
+           strCaption == Text(IDS_PAGE_MEASURE_DIAGRAM, iLanguage));
+    const std::string strStatus = CProgramHarness::GetText(op.m_hStatusBar);
+    Figure("status while measuring", "\"" + strStatus + "\"", "string " + std::to_string(IDS_STATUS_MEASURING + iLanguage),
+           strStatus == Text(IDS_STATUS_MEASURING, iLanguage));
+    // The menu bar's titles: File, Operating mode, View, Language, Help.
+    HMENU hMenu = ::GetMenu(op.m_hFrame);
+    const int MENU_TITLE_IDS[] = {5045, 5050, 5059, 5068, 5073};
+    std::string strTitles;
+    bool bTitles = ::GetMenuItemCount(hMenu) == 5;
+    for (int i = 0; i < 5 && bTitles; ++i)
+    {
+        char szText[256] = {};
+        ::GetMenuStringA(hMenu, static_cast<UINT>(i), szText, sizeof(szText), MF_BYPOSITION);
+        strTitles += (i ? "|" : "") + std::string(szText);
+        bTitles &= szText == Text(MENU_TITLE_IDS[i], iLanguage);
+    }
+    Figure("menu titles", strTitles, "strings 5045.. + offset", bTitles);
+    HMENU hLanguages = ::GetSubMenu(hMenu, 3);
+    const UINT nSpanish = ::GetMenuState(hLanguages, ID_LANGUAGE_SPANISH, MF_BYCOMMAND);
+    Figure("Spanish in the language menu", nSpanish == static_cast<UINT>(-1) ? "removed" : "present",
+           "removed (as the frame's menu rules say)", nSpanish == static_cast<UINT>(-1));
+    std::string strPath;
+    if (!op.m_program.SaveScreenshot(op.m_hFrame, strShot, &strPath))
+        op.Fail("screenshot");
+    Note("screenshot: " + strPath);
+    if (op.StopMeasurement())
+    {
+        const std::string strReady = CProgramHarness::GetText(op.m_hStatusBar);
+        Figure("status after Stop", "\"" + strReady + "\"", "string " + std::to_string(IDS_STATUS_READY + iLanguage),
+               strReady == Text(IDS_STATUS_READY, iLanguage));
+    }
+    op.m_program.Close();
+    return g_iFailures == 0 ? 0 : 1;
+}
+
+// The demo's operator: a measurement started in the program the run script started; it goes on running
+// when the driver ends after the given seconds.
+int RunOperate(int iSeconds)
+{
+    COperator op(false);
+    if (!op.ConnectSimulator() || !op.AttachToRunningProgram() || !op.StartMeasurement() ||
+        !op.WaitForStatus(IDS_STATUS_MEASURING, START_TIMEOUT_MS))
+        return 1;
+    ::Sleep(static_cast<DWORD>(iSeconds) * 1000);
+    Note("measuring for " + std::to_string(iSeconds) + " s; status \"" + CProgramHarness::GetText(op.m_hStatusBar) +
+         "\"; stream " + op.StreamOf(op.SimState()));
+    op.m_program.Release();
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string strMode = argc > 1 ? argv[1] : "";
+    if (strMode == "stream" && argc == 4)
+        return RunStream(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (strMode == "unplug" && argc == 3)
+        return RunUnplug(std::atoi(argv[2]));
+    if (strMode == "language" && argc == 3)
+        return RunLanguage(argv[2]);
+    if (strMode == "operate" && argc == 3)
+        return RunOperate(std::atoi(argv[2]));
+    std::fprintf(stderr, "usage: soakdriver stream SECONDS CHANNELS | unplug CYCLES | language SHOTNAME |"
+                         " operate SECONDS\n");
+    return 2;
+}
