@@ -25,6 +25,12 @@ struct SoakFigures
     LONG lFirstIrregular;
     // Milliseconds the probe took.
     LONG lProbeMs;
+    // The menu bar's titles, each ended by '|', the popups' items and the owner-drawn ones among them
+    // (after each popup was prepared as for opening), and GetMenuState of the Spanish command.
+    char szMenuTitles[256];
+    LONG lMenuItems;
+    LONG lOwnerDrawnItems;
+    UINT nSpanishState;
 };
 
 inline std::string SoakObjectName(DWORD dwProcessId, const char* pszWhat)

@@ -8,19 +8,22 @@
 
 #include "app/CMainFrame.h"
 #include "app/CQbxUsbTq5App.h"
+#include "controls/COwnerMenuData.h"
 #include "measurement/CAFormDiagram.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <map>
+#include <string>
 #include <thread>
 
 CQbxUsbTq5App theApp;
 
 namespace
 {
-constexpr ULONG_PTR HANDLE_LIMIT = 0x40000;
+constexpr ULONG_PTR HANDLE_LIMIT = 0x10000;
 constexpr DWORD POLL_MS = 500;
 
 LONG CountKernelHandles(LONG& lHighest)
@@ -95,6 +98,53 @@ void CheckCurves(SoakFigures& figures)
     }
 }
 
+// The text an item shows: an owner-drawn item's from its record, another's from the system.
+std::string ItemText(HMENU hMenu, int iPos, bool& bOwnerDrawn)
+{
+    char szText[256] = {};
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_STRING;
+    info.dwTypeData = szText;
+    info.cch = sizeof(szText) - 1;
+    if (!::GetMenuItemInfoA(hMenu, static_cast<UINT>(iPos), TRUE, &info))
+        return std::string();
+    bOwnerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+    if (bOwnerDrawn && info.dwItemData != 0)
+        return reinterpret_cast<const COwnerMenuData*>(info.dwItemData)->GetAnsiText().GetString();
+    return szText;
+}
+
+// The frame's menu bar titles, the owner-drawn items of its popups (the bar's titles are plain text), and
+// the state of the Spanish command.
+void ReadMenu(SoakFigures& figures)
+{
+    auto* pFrame = dynamic_cast<CMainFrame*>(theApp.m_pMainWnd);
+    HMENU hMenu = pFrame ? pFrame->GetMenuHandle() : nullptr;
+    if (hMenu == nullptr)
+        return;
+    figures.nSpanishState = ::GetMenuState(hMenu, ID_LANGUAGE_SPANISH, MF_BYCOMMAND);
+    std::string strTitles;
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+    {
+        bool bOwnerDrawn = false;
+        strTitles += ItemText(hMenu, i, bOwnerDrawn) + "|";
+        HMENU hPopup = ::GetSubMenu(hMenu, i);
+        // As when the operator opens it: the frame brings the popup's records in step first.
+        DWORD_PTR dwResult = 0;
+        if (hPopup != nullptr)
+            ::SendMessageTimeoutA(pFrame->m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup),
+                                  MAKELPARAM(i, FALSE), SMTO_NORMAL, 5000, &dwResult);
+        figures.lMenuItems += hPopup ? ::GetMenuItemCount(hPopup) : 0;
+        for (int j = 0; hPopup && j < ::GetMenuItemCount(hPopup); ++j)
+        {
+            ItemText(hPopup, j, bOwnerDrawn);
+            figures.lOwnerDrawnItems += bOwnerDrawn;
+        }
+    }
+    strTitles.copy(figures.szMenuTitles, sizeof(figures.szMenuTitles) - 1);
+}
+
 class CSoakProbe
 {
 public:
@@ -141,6 +191,7 @@ private:
             figures.lGdiObjects = CountGdiObjects();
             figures.lWindows = CountOwnWindows();
             CheckCurves(figures);
+            ReadMenu(figures);
             figures.lProbeMs = static_cast<LONG>(::GetTickCount64() - ullStart);
             *m_pFigures = figures;
             ::SetEvent(m_hTold);
