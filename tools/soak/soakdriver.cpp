@@ -84,8 +84,8 @@ std::string ReadLinuxFile(const std::string& strPath)
 {
     std::string strWindows = "Z:" + strPath;
     std::replace(strWindows.begin(), strWindows.end(), '/', '\\');
-    HANDLE hFile = ::CreateFileA(strWindows.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, 0, nullptr);
+    HANDLE hFile = ::CreateFileA(strWindows.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
         return std::string();
     std::string strText;
@@ -164,9 +164,12 @@ bool AskHost(DWORD dwProcessId, SoakFigures& figures)
 {
     HANDLE hAsk = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, SoakObjectName(dwProcessId, "ask").c_str());
     HANDLE hTold = ::OpenEventA(SYNCHRONIZE, FALSE, SoakObjectName(dwProcessId, "told").c_str());
-    HANDLE hMapping = ::OpenFileMappingA(FILE_MAP_READ, FALSE, SoakObjectName(dwProcessId, "figures").c_str());
-    const void* pView = hMapping ? ::MapViewOfFile(hMapping, FILE_MAP_READ, 0, 0, sizeof(SoakFigures)) : nullptr;
-    const bool bTold = hAsk && hTold && pView && ::SetEvent(hAsk) && ::WaitForSingleObject(hTold, 30000) == WAIT_OBJECT_0;
+    HANDLE hMapping =
+        ::OpenFileMappingA(FILE_MAP_READ, FALSE, SoakObjectName(dwProcessId, "figures").c_str());
+    const void* pView =
+        hMapping ? ::MapViewOfFile(hMapping, FILE_MAP_READ, 0, 0, sizeof(SoakFigures)) : nullptr;
+    const bool bTold =
+        hAsk && hTold && pView && ::SetEvent(hAsk) && ::WaitForSingleObject(hTold, 30000) == WAIT_OBJECT_0;
     if (bTold)
         std::memcpy(&figures, pView, sizeof(figures));
     if (pView)
@@ -207,9 +210,11 @@ public:
     {
         return (m_sim.Reset() && m_sim.SetValues('A', R"({"kind": "sequence", "bits": "low"})") &&
                 m_sim.SetValues('B', R"({"kind": "sequence", "bits": "high"})") &&
-                m_sim.Command(R"({"cmd": "set_block", "block": "stator_software_config", "fields": {"rate_code": )" +
-                              std::to_string(iRateCode) + "}}") &&
-                m_sim.Command(R"({"cmd": "set_block", "block": "stator_operation", "fields": {"baud_code": 16}})") &&
+                m_sim.Command(
+                    R"({"cmd": "set_block", "block": "stator_software_config", "fields": {"rate_code": )" +
+                    std::to_string(iRateCode) + "}}") &&
+                m_sim.Command(
+                    R"({"cmd": "set_block", "block": "stator_operation", "fields": {"baud_code": 16}})") &&
                 m_sim.SetRateMode("230400")) ||
                Fail("the simulator refused the configuration");
     }
@@ -240,17 +245,18 @@ public:
     // The status text in the program's language (any of the three until the language is known).
     bool WaitForStatus(int iId, DWORD dwTimeoutMs)
     {
-        return m_program.WaitFor("status " + std::to_string(iId), dwTimeoutMs,
-                                 [&]
-                                 {
-                                     const std::string strStatus = CProgramHarness::GetText(m_hStatusBar);
-                                     for (int iLanguage : {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH})
-                                     {
-                                         if (strStatus == Text(iId, iLanguage))
-                                             return (m_iLanguage = iLanguage), true;
-                                     }
-                                     return false;
-                                 });
+        return m_program.WaitFor(
+            "status " + std::to_string(iId), dwTimeoutMs,
+            [&]
+            {
+                const std::string strStatus = CProgramHarness::GetText(m_hStatusBar);
+                for (int iLanguage : {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH})
+                {
+                    if (strStatus == Text(iId, iLanguage))
+                        return (m_iLanguage = iLanguage), true;
+                }
+                return false;
+            });
     }
 
     std::string ActivePageCaption()
@@ -313,20 +319,60 @@ public:
     std::string StreamOf(const std::string& strState) { return CSimClient::FindValue(strState, "stream"); }
     int Streams() { return std::atoi(CSimClient::FindValue(SimState(), "streams").c_str()); }
 
+    // A message box of the program (not the start-up dialog): its text, answered with OK; empty when none.
+    std::string AnswerMessageBox()
+    {
+        HWND hBox = m_program.FindWindow(CProgramHarness::Dialog());
+        if (hBox == nullptr || ::GetDlgItem(hBox, 1254) != nullptr)
+            return std::string();
+        const std::string strText = m_program.MessageBoxText(hBox);
+        m_program.AnswerMessageBox(hBox, IDOK);
+        return strText.empty() ? "(a message box without text)" : strText;
+    }
+
+    // What the program and the simulator show, for a failure's message.
+    std::string Describe()
+    {
+        const std::vector<std::string> entries = CSimClient::LogEntries(m_sim.GetLog());
+        std::string strLog;
+        for (size_t i = entries.size() > 8 ? entries.size() - 8 : 0; i < entries.size(); ++i)
+            strLog += "\n    " + entries[i];
+        return "status \"" + CProgramHarness::GetText(m_hStatusBar) + "\", Start " +
+               (::IsWindowEnabled(Control(IDC_PANEL_START)) ? "enabled" : "disabled") + ", Stop " +
+               (::IsWindowEnabled(Control(IDC_PANEL_STOP)) ? "enabled" : "disabled") +
+               "; simulator: " + SimState() + "; its last log entries:" + strLog;
+    }
+
+    // Start pressed until a new stream runs; a start the program refuses (a message box) is reported and
+    // tried again, at most three times.
     bool StartMeasurement()
     {
         const int iStreamsBefore = Streams();
-        if (!ShowPage(ID_MODE_MEASURE_DIAGRAM, IDS_PAGE_MEASURE_DIAGRAM) || !ClickEnabled(IDC_PANEL_START))
+        if (!ShowPage(ID_MODE_MEASURE_DIAGRAM, IDS_PAGE_MEASURE_DIAGRAM))
             return false;
-        return m_program.WaitFor("the stream start", START_TIMEOUT_MS,
-                                 [&]
-                                 {
-                                     const std::string strState = SimState();
-                                     return StreamOf(strState) != "null" &&
-                                            std::atoi(CSimClient::FindValue(strState, "streams").c_str()) >
-                                                iStreamsBefore;
-                                 }) ||
-               Fail("no stream started");
+        for (int iTry = 0; iTry < 3; ++iTry)
+        {
+            if (!ClickEnabled(IDC_PANEL_START))
+                return false;
+            std::string strBox;
+            const bool bStarted = m_program.WaitFor(
+                "the stream start", START_TIMEOUT_MS,
+                [&]
+                {
+                    strBox = AnswerMessageBox();
+                    const std::string strState = SimState();
+                    return !strBox.empty() ||
+                           (StreamOf(strState) != "null" &&
+                            std::atoi(CSimClient::FindValue(strState, "streams").c_str()) > iStreamsBefore);
+                });
+            if (bStarted && strBox.empty())
+                return true;
+            if (strBox.empty())
+                break;
+            ++m_iRefusedStarts;
+            Note("start refused with the message \"" + strBox + "\"; " + Describe());
+        }
+        return Fail("no stream started; " + Describe());
     }
 
     bool StopMeasurement()
@@ -352,6 +398,7 @@ public:
     HWND m_hFrame = nullptr;
     HWND m_hStatusBar = nullptr;
     int m_iLanguage = LANGUAGE_GERMAN;
+    int m_iRefusedStarts = 0;
 };
 
 // ---- Stream ------------------------------------------------------------------------------------------
@@ -378,8 +425,8 @@ int RunStream(int iSeconds, int iChannels, bool bTimingGoals)
         return op.Fail("the Linux processes of the host and the wineserver were not found"), 1;
     if (!op.StartMeasurement())
         return 1;
-    Note("stream: rate code " + std::to_string(iRateCode) + ", " + std::to_string(iChannels) + " channel(s), " +
-         op.StreamOf(op.SimState()));
+    Note("stream: rate code " + std::to_string(iRateCode) + ", " + std::to_string(iChannels) +
+         " channel(s), " + op.StreamOf(op.SimState()));
     const long long llRssStart = StatusValue(iPid, "VmRSS");
     const double dStart = ::GetTickCount64() / 1000.0;
     const CpuSample first{dStart, CpuTicks(iPid), CpuTicks(iServerPid)};
@@ -441,7 +488,8 @@ int RunStream(int iSeconds, int iChannels, bool bTimingGoals)
                Format("%.1f", llRssEnd / 1024.0),
            "(reported)", true);
     Figure("memory growth, MiB", Format("%.1f", dGrowth / 1048576.0),
-           "<= " + Format("%.1f", dAllowed / 1048576.0) + " (32 B/pair)", !bTimingGoals || dGrowth <= dAllowed);
+           "<= " + Format("%.1f", dAllowed / 1048576.0) + " (32 B/pair)",
+           !bTimingGoals || dGrowth <= dAllowed);
     if (!bTimingGoals)
         Note("CPU, answer times and memory not judged in this short run");
     Note("measured-value file rows and its write time: waiting for the storage layer (not built)");
@@ -485,8 +533,9 @@ bool Count(COperator& op, int iPid, Counts& counts)
 std::string Describe(const Counts& c)
 {
     return "kernel " + std::to_string(c.figures.lKernelHandles) + " (highest value " +
-           std::to_string(c.figures.lHighestHandle) + " of " + std::to_string(c.figures.lHandleLimit) + " probed), GDI " + std::to_string(c.figures.lGdiObjects) +
-           ", windows " + std::to_string(c.figures.lWindows) + ", threads " + std::to_string(c.llThreads);
+           std::to_string(c.figures.lHighestHandle) + " of " + std::to_string(c.figures.lHandleLimit) +
+           " probed), GDI " + std::to_string(c.figures.lGdiObjects) + ", windows " +
+           std::to_string(c.figures.lWindows) + ", threads " + std::to_string(c.llThreads);
 }
 
 // The loss as the program reports it: a message box (its text read and answered) or the status.
@@ -499,7 +548,8 @@ bool WaitForLossReport(COperator& op, std::string& strReport)
                                     {
                                         if (::GetDlgItem(hBox, 1254) == nullptr)
                                         {
-                                            strReport = "message box \"" + op.m_program.MessageBoxText(hBox) + "\"";
+                                            strReport =
+                                                "message box \"" + op.m_program.MessageBoxText(hBox) + "\"";
                                             op.m_program.AnswerMessageBox(hBox, IDOK);
                                             return true;
                                         }
@@ -538,7 +588,8 @@ int RunUnplug(int iCycles)
             break;
         ::Sleep(300);
         std::string strReport;
-        if (!op.m_sim.Unplug() || !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVICEREMOVECOMPLETE, "COM5"))
+        if (!op.m_sim.Unplug() ||
+            !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVICEREMOVECOMPLETE, "COM5"))
             return op.Fail("unplug of cycle " + std::to_string(iCycle)), 1;
         if (!WaitForLossReport(op, strReport))
             return op.Fail("no report of the loss in cycle " + std::to_string(iCycle)), 1;
@@ -550,7 +601,7 @@ int RunUnplug(int iCycles)
             return op.Fail("replug of cycle " + std::to_string(iCycle)), 1;
         if (!op.WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS))
         {
-            op.Fail("no reconnection in cycle " + std::to_string(iCycle));
+            op.Fail("no reconnection in cycle " + std::to_string(iCycle) + "; " + op.Describe());
             break;
         }
         ++iReconnects;
@@ -576,22 +627,28 @@ int RunUnplug(int iCycles)
         op.StopMeasurement();
     Note("load average at the end: " + ReadLinuxFile("/proc/loadavg").substr(0, 14));
     Note("the loss as reported: " + strFirstReport);
-    Figure("cycles with a report of the loss", std::to_string(iReports), std::to_string(iCycles), iReports == iCycles);
-    Figure("cycles reconnected", std::to_string(iReconnects), std::to_string(iCycles), iReconnects == iCycles);
-    Figure("program running (no crash)", op.m_program.IsRunning() ? "yes" : "no", "yes", op.m_program.IsRunning());
+    Figure("cycles with a report of the loss", std::to_string(iReports), std::to_string(iCycles),
+           iReports == iCycles);
+    Figure("starts refused by a message box", std::to_string(op.m_iRefusedStarts), "0",
+           op.m_iRefusedStarts == 0);
+    Figure("cycles reconnected", std::to_string(iReconnects), std::to_string(iCycles),
+           iReconnects == iCycles);
+    Figure("program running (no crash)", op.m_program.IsRunning() ? "yes" : "no", "yes",
+           op.m_program.IsRunning());
     Figure("kernel handles at cycle " + std::to_string(iBaseCycle) + " / last",
-           std::to_string(base.figures.lKernelHandles) + " / " + std::to_string(last.figures.lKernelHandles), "equal",
-           base.figures.lKernelHandles == last.figures.lKernelHandles);
+           std::to_string(base.figures.lKernelHandles) + " / " + std::to_string(last.figures.lKernelHandles),
+           "equal", base.figures.lKernelHandles == last.figures.lKernelHandles);
     Figure("GDI objects at cycle " + std::to_string(iBaseCycle) + " / last",
-           std::to_string(base.figures.lGdiObjects) + " / " + std::to_string(last.figures.lGdiObjects), "equal",
-           base.figures.lGdiObjects == last.figures.lGdiObjects);
+           std::to_string(base.figures.lGdiObjects) + " / " + std::to_string(last.figures.lGdiObjects),
+           "equal", base.figures.lGdiObjects == last.figures.lGdiObjects);
     Figure("windows at cycle " + std::to_string(iBaseCycle) + " / last",
            std::to_string(base.figures.lWindows) + " / " + std::to_string(last.figures.lWindows), "equal",
            base.figures.lWindows == last.figures.lWindows);
     Figure("threads at cycle " + std::to_string(iBaseCycle) + " / last",
            std::to_string(base.llThreads) + " / " + std::to_string(last.llThreads), "equal",
            base.llThreads == last.llThreads);
-    Figure("rises of the counts after cycle " + std::to_string(iBaseCycle), std::to_string(iRises), "0", iRises == 0);
+    Figure("rises of the counts after cycle " + std::to_string(iBaseCycle), std::to_string(iRises), "0",
+           iRises == 0);
     Note("diagnostic-log entry of the loss: waiting for the storage layer (not built)");
     return g_iFailures == 0 ? 0 : 1;
 }
@@ -629,7 +686,8 @@ int RunGarbage(int iRounds, unsigned uSeed)
                 op.m_program.Click(hStart);
             else if (::IsWindowEnabled(hStop))
                 op.m_program.Click(hStop);
-            if (HWND hBox = op.m_program.FindWindow(CProgramHarness::Dialog()); hBox && ::GetDlgItem(hBox, 1254) == nullptr)
+            if (HWND hBox = op.m_program.FindWindow(CProgramHarness::Dialog());
+                hBox && ::GetDlgItem(hBox, 1254) == nullptr)
                 op.m_program.AnswerMessageBox(hBox, IDOK);
             dwSlowest = std::max(dwSlowest, op.ProbeAnswerMs());
             ::Sleep(100);
@@ -638,17 +696,20 @@ int RunGarbage(int iRounds, unsigned uSeed)
     }
     for (int i = 0; i < 5; ++i)
     {
-        if (HWND hBox = op.m_program.FindWindow(CProgramHarness::Dialog()); hBox && ::GetDlgItem(hBox, 1254) == nullptr)
+        if (HWND hBox = op.m_program.FindWindow(CProgramHarness::Dialog());
+            hBox && ::GetDlgItem(hBox, 1254) == nullptr)
             op.m_program.AnswerMessageBox(hBox, IDOK);
         ::Sleep(200);
     }
     if (::IsWindowEnabled(op.Control(IDC_PANEL_STOP)))
         op.StopMeasurement();
-    const bool bRecovered = op.WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS) && op.StartMeasurement() &&
-                            op.StopMeasurement();
+    const bool bRecovered =
+        op.WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS) && op.StartMeasurement() && op.StopMeasurement();
     Figure("garbage rounds", std::to_string(iRounds), "-", true);
-    Figure("slowest answer to WM_NULL, ms", std::to_string(dwSlowest), "< 5000 (responsive)", dwSlowest < 5000);
-    Figure("program running (no crash)", op.m_program.IsRunning() ? "yes" : "no", "yes", op.m_program.IsRunning());
+    Figure("slowest answer to WM_NULL, ms", std::to_string(dwSlowest), "< 5000 (responsive)",
+           dwSlowest < 5000);
+    Figure("program running (no crash)", op.m_program.IsRunning() ? "yes" : "no", "yes",
+           op.m_program.IsRunning());
     Figure("measures again on a clean line", bRecovered ? "yes" : "no", "yes", bRecovered);
     return g_iFailures == 0 ? 0 : 1;
 }
@@ -658,16 +719,19 @@ int RunGarbage(int iRounds, unsigned uSeed)
 int RunLanguage(const std::string& strShot)
 {
     COperator op(true);
-    if (!op.ConnectSimulator() || !op.m_sim.Reset() || !op.m_sim.SetRamp('A', -9000, 3) || !op.StartProgram(false) ||
-        !op.StartMeasurement() || !op.WaitForStatus(IDS_STATUS_MEASURING, START_TIMEOUT_MS))
+    if (!op.ConnectSimulator() || !op.m_sim.Reset() || !op.m_sim.SetRamp('A', -9000, 3) ||
+        !op.StartProgram(false) || !op.StartMeasurement() ||
+        !op.WaitForStatus(IDS_STATUS_MEASURING, START_TIMEOUT_MS))
         return 1;
     const int iLanguage = op.m_iLanguage;
     Note("language offset " + std::to_string(iLanguage) + " (" + Environment("LANG") + ")");
     const std::string strCaption = op.ActivePageCaption();
-    Figure("page caption", "\"" + strCaption + "\"", "string " + std::to_string(IDS_PAGE_MEASURE_DIAGRAM + iLanguage),
+    Figure("page caption", "\"" + strCaption + "\"",
+           "string " + std::to_string(IDS_PAGE_MEASURE_DIAGRAM + iLanguage),
            strCaption == Text(IDS_PAGE_MEASURE_DIAGRAM, iLanguage));
     const std::string strStatus = CProgramHarness::GetText(op.m_hStatusBar);
-    Figure("status while measuring", "\"" + strStatus + "\"", "string " + std::to_string(IDS_STATUS_MEASURING + iLanguage),
+    Figure("status while measuring", "\"" + strStatus + "\"",
+           "string " + std::to_string(IDS_STATUS_MEASURING + iLanguage),
            strStatus == Text(IDS_STATUS_MEASURING, iLanguage));
     // The menu bar's titles (File, Operating mode, View, Language, Help) and the Spanish command, as the
     // host reads them from its own owner-drawn menu.
@@ -679,10 +743,12 @@ int RunLanguage(const std::string& strShot)
         strExpected += Text(iId, iLanguage) + "|";
     const std::string strTitles(figures.szMenuTitles);
     Figure("menu titles", strTitles, "strings 5045.. + offset", strTitles == strExpected);
-    Figure("owner-drawn popup menu items", std::to_string(figures.lOwnerDrawnItems) + " of " + std::to_string(figures.lMenuItems),
-           "all", figures.lOwnerDrawnItems == figures.lMenuItems);
-    Figure("Spanish in the language menu", figures.nSpanishState == static_cast<UINT>(-1) ? "removed" : "present",
-           "removed", figures.nSpanishState == static_cast<UINT>(-1));
+    Figure("owner-drawn popup menu items",
+           std::to_string(figures.lOwnerDrawnItems) + " of " + std::to_string(figures.lMenuItems), "all",
+           figures.lOwnerDrawnItems == figures.lMenuItems);
+    Figure("Spanish in the language menu",
+           figures.nSpanishState == static_cast<UINT>(-1) ? "removed" : "present", "removed",
+           figures.nSpanishState == static_cast<UINT>(-1));
     std::string strPath;
     if (!op.m_program.SaveScreenshot(op.m_hFrame, strShot, &strPath))
         op.Fail("screenshot");
@@ -690,7 +756,8 @@ int RunLanguage(const std::string& strShot)
     if (op.StopMeasurement())
     {
         const std::string strReady = CProgramHarness::GetText(op.m_hStatusBar);
-        Figure("status after Stop", "\"" + strReady + "\"", "string " + std::to_string(IDS_STATUS_READY + iLanguage),
+        Figure("status after Stop", "\"" + strReady + "\"",
+               "string " + std::to_string(IDS_STATUS_READY + iLanguage),
                strReady == Text(IDS_STATUS_READY, iLanguage));
     }
     op.m_program.Close();
@@ -707,7 +774,8 @@ int RunOperate(int iSeconds)
         return 1;
     // Channel A's value as the pane shows it, every second.
     constexpr int BAR_CHANNEL_A = 123;
-    HWND hValue = op.m_program.FindControl(op.m_program.FindControl(op.m_hFrame, BAR_CHANNEL_A), IDC_CHANNEL_VALUE);
+    HWND hValue =
+        op.m_program.FindControl(op.m_program.FindControl(op.m_hFrame, BAR_CHANNEL_A), IDC_CHANNEL_VALUE);
     std::string strValues;
     for (int i = 0; i < iSeconds; ++i)
     {
@@ -715,8 +783,8 @@ int RunOperate(int iSeconds)
         strValues += (i ? ", " : "") + CProgramHarness::GetText(hValue);
     }
     Note("channel A, once a second: " + strValues);
-    Note("measuring for " + std::to_string(iSeconds) + " s; status \"" + CProgramHarness::GetText(op.m_hStatusBar) +
-         "\"; stream " + op.StreamOf(op.SimState()));
+    Note("measuring for " + std::to_string(iSeconds) + " s; status \"" +
+         CProgramHarness::GetText(op.m_hStatusBar) + "\"; stream " + op.StreamOf(op.SimState()));
     op.m_program.Release();
     return 0;
 }
@@ -750,7 +818,8 @@ int main(int argc, char** argv)
         return RunOperate(std::atoi(argv[2]));
     if (strMode == "finish" && argc == 2)
         return RunFinish();
-    std::fprintf(stderr, "usage: soakdriver stream SECONDS CHANNELS [--no-timing-goals] | unplug CYCLES | garbage ROUNDS SEED | language SHOTNAME |"
+    std::fprintf(stderr, "usage: soakdriver stream SECONDS CHANNELS [--no-timing-goals] | unplug CYCLES | "
+                         "garbage ROUNDS SEED | language SHOTNAME |"
                          " operate SECONDS | finish\n");
     return 2;
 }

@@ -93,7 +93,8 @@ void CheckCurves(SoakFigures& figures)
     for (int i = 2; i < n && dUnit != 0; ++i)
     {
         const double dSteps = (points[i].y - points[i - 1].y) / dUnit;
-        if (std::fabs(dSteps - 1) > 1e-3 && std::fabs(dSteps + 65535) > 1e-3 && figures.lIrregularSteps++ == 0)
+        if (std::fabs(dSteps - 1) > 1e-3 && std::fabs(dSteps + 65535) > 1e-3 &&
+            figures.lIrregularSteps++ == 0)
             figures.lFirstIrregular = i;
     }
 }
@@ -153,10 +154,10 @@ public:
         const DWORD dwId = ::GetCurrentProcessId();
         m_hAsk = ::CreateEventA(nullptr, FALSE, FALSE, SoakObjectName(dwId, "ask").c_str());
         m_hTold = ::CreateEventA(nullptr, FALSE, FALSE, SoakObjectName(dwId, "told").c_str());
-        m_hMapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SoakFigures),
-                                          SoakObjectName(dwId, "figures").c_str());
-        m_pFigures = m_hMapping ? static_cast<SoakFigures*>(
-                                      ::MapViewOfFile(m_hMapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SoakFigures)))
+        m_hMapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                          sizeof(SoakFigures), SoakObjectName(dwId, "figures").c_str());
+        m_pFigures = m_hMapping ? static_cast<SoakFigures*>(::MapViewOfFile(m_hMapping, FILE_MAP_ALL_ACCESS,
+                                                                            0, 0, sizeof(SoakFigures)))
                                 : nullptr;
         if (m_hAsk && m_hTold && m_pFigures)
             m_thread = std::thread([this] { Serve(); });
