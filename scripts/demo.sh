@@ -15,14 +15,7 @@ run=$!
 trap 'kill $run 2>/dev/null; rm -f "$log"' EXIT
 echo "scripts/run.sh started (output in $log); waiting for the build and the program"
 "$root/scripts/build.sh" soakdriver >/dev/null
-# True once a TQ5.exe of this build's Wine prefix runs.
-program_runs() {
-    local pid
-    for pid in $(pgrep -x TQ5.exe); do
-        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$build/wine/prefix" && return 0
-    done
-    return 1
-}
+source "$root/scripts/program-runs.sh"
 until [ -s "$build/wine/display" ] && program_runs; do
     kill -0 $run 2>/dev/null || { cat "$log"; echo "demo: FAIL (scripts/run.sh ended)"; exit 1; }
     sleep 1
