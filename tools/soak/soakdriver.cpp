@@ -5,6 +5,7 @@
 //                                        a stream at the top rate offered for 1 or 2 channels
 //   soakdriver unplug CYCLES             unplug and replug during streams
 //   soakdriver garbage ROUNDS SEED       random bytes before every answer while measurements start and stop
+//   soakdriver records SEED              damaged settings records: the program starts and measures
 //   soakdriver language                  the program in the session's locale, measuring (screenshot)
 //   soakdriver operate SECONDS           starts a measurement in the running TQ5.exe and waits
 //   soakdriver finish                    stops it and closes the program
@@ -714,6 +715,71 @@ int RunGarbage(int iRounds, unsigned uSeed)
     return g_iFailures == 0 ? 0 : 1;
 }
 
+// ---- Damaged settings records -------------------------------------------------------------------------
+
+// Each stored settings record damaged in turn (cut to half, random bytes of its size, an absurd size,
+// one byte, one byte of it changed): the program starts, connects and measures, and at its exit the
+// record is stored whole again.
+int RunRecords(unsigned uSeed)
+{
+    struct Record
+    {
+        const char* pszSection;
+        const char* pszName;
+    };
+    const Record RECORDS[] = {{"DespiteReset", "MeasureAdjustStruct"},
+                              {"DespiteReset", "MeasureDgrmStruct"},
+                              {"DespiteReset", "DocumentationStruct"},
+                              {"AllViewState\\Configs\\TreeState", "TreeCtrlStruct"}};
+    const char* const KINDS[] = {"cut to half", "random bytes", "64 KiB", "one byte", "one byte changed"};
+    COperator op(true);
+    if (!op.ConnectSimulator() || !op.ConfigureSensor(6) || !op.StartProgram(true) || !op.m_program.Close())
+        return op.Fail("a first run to store the records"), 1;
+    std::srand(uSeed);
+    for (const Record& record : RECORDS)
+    {
+        std::vector<BYTE> good;
+        if (!CProgramHarness::ReadBinary(record.pszSection, record.pszName, good) || good.size() < 16)
+        {
+            Figure(std::string(record.pszName) + " stored by the program", "no", "yes", false);
+            continue;
+        }
+        for (const char* pszKind : KINDS)
+        {
+            std::vector<BYTE> bad(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
+            if (std::strcmp(pszKind, "random bytes") == 0 || std::strcmp(pszKind, "64 KiB") == 0)
+            {
+                bad.resize(std::strcmp(pszKind, "64 KiB") == 0 ? 65536 : good.size());
+                for (BYTE& b : bad)
+                    b = static_cast<BYTE>(std::rand());
+            }
+            else if (std::strcmp(pszKind, "one byte") == 0)
+                bad.assign(1, 0x7F);
+            else if (std::strcmp(pszKind, "one byte changed") == 0)
+            {
+                bad = good;
+                bad[0] ^= 0x10;
+            }
+            const bool bWritten = CProgramHarness::WriteBinary(record.pszSection, record.pszName, bad);
+            const bool bRuns = bWritten && op.StartProgram(false) && op.StartMeasurement() &&
+                               op.StopMeasurement() && op.m_program.Close();
+            std::vector<BYTE> after;
+            const bool bWhole = CProgramHarness::ReadBinary(record.pszSection, record.pszName, after) &&
+                                after.size() == good.size();
+            Figure(std::string(record.pszName) + ", " + pszKind, bRuns ? "runs, measures" : "failed",
+                   "runs, measures", bRuns);
+            Figure(std::string(record.pszName) + ", " + pszKind + ": stored after",
+                   std::to_string(after.size()) + " bytes", std::to_string(good.size()) + " bytes", bWhole);
+            if (!bRuns)
+                op.m_program.Kill();
+        }
+    }
+    Note("the value files, the diagnostic log, the temporary bitmaps and the print logo: waiting for the "
+         "storage "
+         "and printing layers");
+    return g_iFailures == 0 ? 0 : 1;
+}
+
 // ---- Languages and the operator of the demo ------------------------------------------------------------
 
 int RunLanguage(const std::string& strShot)
@@ -812,6 +878,8 @@ int main(int argc, char** argv)
         return RunUnplug(std::atoi(argv[2]));
     if (strMode == "garbage" && argc == 4)
         return RunGarbage(std::atoi(argv[2]), static_cast<unsigned>(std::atoi(argv[3])));
+    if (strMode == "records" && argc == 3)
+        return RunRecords(static_cast<unsigned>(std::atoi(argv[2])));
     if (strMode == "language" && argc == 3)
         return RunLanguage(argv[2]);
     if (strMode == "operate" && argc == 3)
