@@ -6,6 +6,7 @@
 //   soakdriver unplug CYCLES             unplug and replug during streams
 //   soakdriver garbage ROUNDS SEED       random bytes before every answer while measurements start and stop
 //   soakdriver records SEED              damaged settings records: the program starts and measures
+//   soakdriver bitmaps SEED              a damaged logo file of the program's and of the user's; printing
 //   soakdriver language                  the program in the session's locale, measuring (screenshot)
 //   soakdriver operate SECONDS           starts a measurement in the running TQ5.exe and waits
 //   soakdriver finish                    stops it and closes the program
@@ -780,6 +781,107 @@ int RunRecords(unsigned uSeed)
     return g_iFailures == 0 ? 0 : 1;
 }
 
+// ---- Damaged bitmaps: the user's print logo and the program's own logo file -----------------------------
+
+std::vector<BYTE> ReadFileBytes(const std::string& strPath)
+{
+    std::vector<BYTE> bytes;
+    if (FILE* pFile = std::fopen(strPath.c_str(), "rb"))
+    {
+        BYTE buffer[65536];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        std::fclose(pFile);
+    }
+    return bytes;
+}
+
+bool WriteFileBytes(const std::string& strPath, const std::vector<BYTE>& bytes)
+{
+    FILE* pFile = std::fopen(strPath.c_str(), "wb");
+    if (pFile == nullptr)
+        return false;
+    const bool bWritten = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
+    return std::fclose(pFile) == 0 && bWritten;
+}
+
+// The report printed on the default test printer: the note answered, the print dialog confirmed; the
+// message boxes that come meanwhile are collected (answered with OK). True once the printer file changed.
+bool PrintReport(COperator& op, std::string& strMessages)
+{
+    std::string strPath = "Z:" + Environment("TQ5_BUILD_DIR") + "/wine/printer/port300.ps";
+    std::replace(strPath.begin(), strPath.end(), '/', '\\');
+    const std::vector<BYTE> before = ReadFileBytes(strPath);
+    if (!op.m_program.PostCommand(op.m_hFrame, ID_FILE_PRINT_REPORT))
+        return false;
+    HWND hNote = op.m_program.WaitForMessageBox();
+    if (hNote == nullptr || !op.m_program.AnswerMessageBox(hNote, IDOK))
+        return false;
+    HWND hDialog = nullptr;
+    op.m_program.WaitFor("the print dialog", START_TIMEOUT_MS,
+                         [&]
+                         {
+                             for (HWND hWnd : op.m_program.TopWindows(CProgramHarness::Dialog()))
+                             {
+                                 if (::GetDlgItem(hWnd, IDOK) && ::GetDlgItem(hWnd, 0x473))
+                                     return (hDialog = hWnd) != nullptr;
+                             }
+                             return false;
+                         });
+    if (hDialog == nullptr || !op.m_program.PostClick(::GetDlgItem(hDialog, IDOK)))
+        return false;
+    return op.m_program.WaitFor("the printed page", START_TIMEOUT_MS,
+                                [&]
+                                {
+                                    const std::string strBox = op.AnswerMessageBox();
+                                    if (!strBox.empty())
+                                        strMessages += (strMessages.empty() ? "" : " / ") + strBox;
+                                    const std::vector<BYTE> after = ReadFileBytes(strPath);
+                                    return !after.empty() && after != before &&
+                                           std::string(after.begin(), after.end()).find("%%EOF") !=
+                                               std::string::npos;
+                                });
+}
+
+int RunBitmaps(unsigned uSeed)
+{
+    COperator op(true);
+    const std::string strFolder = CProgramHarness::MakerFolder();
+    const std::string strOwnLogo = strFolder + "\\TEMP_TERVANE.bmp";
+    const std::string strUserLogo = strFolder + "\\Custom_Print_Logo.bmp";
+    ::DeleteFileA(strUserLogo.c_str());
+    if (!op.ConnectSimulator() || !op.ConfigureSensor(6) || !op.StartProgram(true) || !op.m_program.Close())
+        return op.Fail("a first run to write the program's logo file"), 1;
+    const std::vector<BYTE> good = ReadFileBytes(strOwnLogo);
+    Figure("TEMP_TERVANE.bmp written at the start", std::to_string(good.size()) + " bytes", "a bitmap",
+           good.size() > 54 && good[0] == 'B' && good[1] == 'M');
+    // The program's own logo cut short, and a user logo of random bytes with a bitmap's signature.
+    std::vector<BYTE> cut(good.begin(), good.begin() + static_cast<long>(std::min<size_t>(good.size(), 100)));
+    std::srand(uSeed);
+    std::vector<BYTE> junk(4000);
+    for (BYTE& b : junk)
+        b = static_cast<BYTE>(std::rand());
+    junk[0] = 'B';
+    junk[1] = 'M';
+    if (!WriteFileBytes(strOwnLogo, cut) || !WriteFileBytes(strUserLogo, junk))
+        return op.Fail("the damaged files could not be written"), 1;
+    const bool bRuns = op.StartProgram(false) && op.StartMeasurement() && op.StopMeasurement();
+    Figure("starts and measures with both damaged", bRuns ? "yes" : "no", "yes", bRuns);
+    const std::vector<BYTE> after = ReadFileBytes(strOwnLogo);
+    Figure("damaged TEMP_TERVANE.bmp rewritten", std::to_string(after.size()) + " bytes",
+           std::to_string(good.size()) + " bytes", after == good);
+    std::string strMessages;
+    const bool bPrinted = bRuns && PrintReport(op, strMessages);
+    Figure("report printed with an unreadable user logo", bPrinted ? "yes" : "no", "yes", bPrinted);
+    Figure("message naming the user logo", strMessages.empty() ? "none" : "\"" + strMessages + "\"",
+           "names Custom_Print_Logo.bmp", strMessages.find("Custom_Print_Logo.bmp") != std::string::npos);
+    Figure("program running (no crash)", op.m_program.IsRunning() ? "yes" : "no", "yes",
+           op.m_program.IsRunning());
+    op.m_program.Close();
+    ::DeleteFileA(strUserLogo.c_str());
+    return g_iFailures == 0 ? 0 : 1;
+}
+
 // ---- Languages and the operator of the demo ------------------------------------------------------------
 
 int RunLanguage(const std::string& strShot)
@@ -880,6 +982,8 @@ int main(int argc, char** argv)
         return RunGarbage(std::atoi(argv[2]), static_cast<unsigned>(std::atoi(argv[3])));
     if (strMode == "records" && argc == 3)
         return RunRecords(static_cast<unsigned>(std::atoi(argv[2])));
+    if (strMode == "bitmaps" && argc == 3)
+        return RunBitmaps(static_cast<unsigned>(std::atoi(argv[2])));
     if (strMode == "language" && argc == 3)
         return RunLanguage(argv[2]);
     if (strMode == "operate" && argc == 3)
