@@ -12,7 +12,7 @@ cd "$root"
 log=$(mktemp)
 TQ5_USE_DISPLAY=0 ./scripts/run.sh >"$log" 2>&1 &
 run=$!
-trap 'kill $run 2>/dev/null; rm -f "$log"' EXIT
+trap 'kill $run 2>/dev/null || true; rm -f "$log"' EXIT
 echo "scripts/run.sh started (output in $log); waiting for the build and the program"
 "$root/scripts/build.sh" soakdriver >/dev/null
 source "$root/scripts/program-runs.sh"
