@@ -604,7 +604,16 @@ int RunUnplug(int iCycles)
         if (!op.WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS))
         {
             op.Fail("no reconnection in cycle " + std::to_string(iCycle) + "; " + op.Describe());
-            break;
+            // The cycle counts as failed; the device unplugged and plugged in once more lets the run go on.
+            if (!op.m_sim.Unplug() ||
+                !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVICEREMOVECOMPLETE, "COM5") ||
+                !op.m_sim.Replug() ||
+                !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVICEARRIVAL, "COM5") ||
+                !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVNODES_CHANGED) ||
+                !op.WaitForStatus(IDS_STATUS_READY, START_TIMEOUT_MS))
+                break;
+            Note("cycle " + std::to_string(iCycle) + ": connected again after a second replug");
+            continue;
         }
         ++iReconnects;
         if (iCycle == iBaseCycle || iCycle % 10 == 0 || iCycle == iCycles)
