@@ -784,9 +784,7 @@ int RunRecords(unsigned uSeed)
                 op.m_program.Kill();
         }
     }
-    Note("the value files, the diagnostic log, the temporary bitmaps and the print logo: waiting for the "
-         "storage "
-         "and printing layers");
+    Note("the measured-value files and the diagnostic log: waiting for the storage layer (not built)");
     return g_iFailures == 0 ? 0 : 1;
 }
 
