@@ -835,7 +835,9 @@ bool PrintReport(COperator& op, std::string& strMessages)
                              }
                              return false;
                          });
-    if (hDialog == nullptr || !op.m_program.PostClick(::GetDlgItem(hDialog, IDOK)))
+    if (hDialog == nullptr || !op.m_program.PostClick(::GetDlgItem(hDialog, IDOK)) ||
+        !op.m_program.WaitFor("the print dialog closed", START_TIMEOUT_MS,
+                              [&] { return !::IsWindow(hDialog); }))
         return false;
     return op.m_program.WaitFor("the printed page", START_TIMEOUT_MS,
                                 [&]
