@@ -327,9 +327,16 @@ public:
         HWND hBox = m_program.FindWindow(CProgramHarness::Dialog());
         if (hBox == nullptr || ::GetDlgItem(hBox, 1254) != nullptr)
             return std::string();
-        const std::string strText = m_program.MessageBoxText(hBox);
+        std::string strText = m_program.MessageBoxText(hBox);
+        if (strText.empty())
+        {
+            // A dialog of another kind: its caption and its controls' texts.
+            strText = "dialog \"" + CProgramHarness::GetText(hBox) + "\":";
+            for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+                strText += " [" + CProgramHarness::GetText(hChild) + "]";
+        }
         m_program.AnswerMessageBox(hBox, IDOK);
-        return strText.empty() ? "(a message box without text)" : strText;
+        return strText;
     }
 
     // What the program and the simulator show, for a failure's message.
