@@ -9,7 +9,7 @@
 
 struct SoakFigures
 {
-    // Objects of the process: kernel handles, GDI objects and windows.
+    // Objects of the process: kernel handles (of named object types), GDI objects and windows.
     LONG lKernelHandles;
     LONG lGdiObjects;
     LONG lWindows;
@@ -31,6 +31,8 @@ struct SoakFigures
     LONG lMenuItems;
     LONG lOwnerDrawnItems;
     UINT nSpanishState;
+    // The kernel handles by object type, as "Event 40, File 3, ...".
+    char szHandleTypes[512];
 };
 
 inline std::string SoakObjectName(DWORD dwProcessId, const char* pszWhat)

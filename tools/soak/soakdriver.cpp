@@ -532,6 +532,8 @@ bool Count(COperator& op, int iPid, Counts& counts)
         if (i == 0 || llThreads < counts.llThreads)
             counts.llThreads = llThreads;
         counts.figures.lProbeMs = figures.lProbeMs;
+        if (i == 0 || figures.lKernelHandles <= counts.figures.lKernelHandles)
+            std::memcpy(counts.figures.szHandleTypes, figures.szHandleTypes, sizeof(figures.szHandleTypes));
         counts.figures.lHighestHandle = std::max(counts.figures.lHighestHandle, figures.lHighestHandle);
         counts.figures.lHandleLimit = figures.lHandleLimit;
         ::Sleep(200);
@@ -630,7 +632,7 @@ int RunUnplug(int iCycles)
             if (!Count(op, iPid, counts))
                 return op.Fail("the host's probe did not answer"), 1;
             Note("cycle " + std::to_string(iCycle) + ": " + Describe(counts) + " (probe " +
-                 std::to_string(counts.figures.lProbeMs) + " ms)");
+                 std::to_string(counts.figures.lProbeMs) + " ms); handles: " + counts.figures.szHandleTypes);
             const long long llSum = counts.figures.lKernelHandles + counts.figures.lGdiObjects +
                                     counts.figures.lWindows + counts.llThreads;
             if (iCycle == iBaseCycle)

@@ -26,19 +26,49 @@ namespace
 constexpr ULONG_PTR HANDLE_LIMIT = 0x10000;
 constexpr DWORD POLL_MS = 500;
 
-LONG CountKernelHandles(LONG& lHighest)
+// The type name of a kernel object, from NtQueryObject (ObjectTypeInformation, class 2).
+std::string HandleType(HANDLE h)
+{
+    using QueryObject = LONG(NTAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+    static const auto pQuery = reinterpret_cast<QueryObject>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryObject")));
+    alignas(8) BYTE buffer[1024] = {};
+    if (pQuery == nullptr || pQuery(h, 2, buffer, sizeof(buffer), nullptr) < 0)
+        return "(no type)";
+    // The information starts with the type name as a UNICODE_STRING.
+    struct Name
+    {
+        USHORT Length;
+        USHORT MaximumLength;
+        PWSTR Buffer;
+    };
+    const auto* pName = reinterpret_cast<const Name*>(buffer);
+    std::string str;
+    for (USHORT i = 0; pName->Buffer && i < pName->Length / 2; ++i)
+        str += static_cast<char>(pName->Buffer[i]);
+    return str.empty() ? "(unnamed)" : str;
+}
+
+// Handles whose object type the platform does not name (Wine's own objects, which come and go with the
+// serial port's waits) are listed but not counted.
+LONG CountKernelHandles(LONG& lHighest, std::string& strTypes)
 {
     LONG lCount = 0;
     lHighest = 0;
+    std::map<std::string, int> types;
     for (ULONG_PTR v = 4; v < HANDLE_LIMIT; v += 4)
     {
         DWORD dwFlags = 0;
         if (::GetHandleInformation(reinterpret_cast<HANDLE>(v), &dwFlags))
         {
-            ++lCount;
             lHighest = static_cast<LONG>(v);
+            const std::string strType = HandleType(reinterpret_cast<HANDLE>(v));
+            ++types[strType];
+            lCount += strType != "(unnamed)";
         }
     }
+    for (const auto& [strType, n] : types)
+        strTypes += (strTypes.empty() ? "" : ", ") + strType + " " + std::to_string(n);
     return lCount;
 }
 
@@ -187,7 +217,9 @@ private:
                 continue;
             const ULONGLONG ullStart = ::GetTickCount64();
             SoakFigures figures = {};
-            figures.lKernelHandles = CountKernelHandles(figures.lHighestHandle);
+            std::string strTypes;
+            figures.lKernelHandles = CountKernelHandles(figures.lHighestHandle, strTypes);
+            strTypes.copy(figures.szHandleTypes, sizeof(figures.szHandleTypes) - 1);
             figures.lHandleLimit = static_cast<LONG>(HANDLE_LIMIT);
             figures.lGdiObjects = CountGdiObjects();
             figures.lWindows = CountOwnWindows();
