@@ -31,6 +31,8 @@ struct SoakFigures
     LONG lMenuItems;
     LONG lOwnerDrawnItems;
     UINT nSpanishState;
+    // Characters in the trace window.
+    LONG lTraceChars;
     // The kernel handles by object type, as "Event 40, File 3, ...".
     char szHandleTypes[512];
 };

@@ -532,6 +532,7 @@ bool Count(COperator& op, int iPid, Counts& counts)
         if (i == 0 || llThreads < counts.llThreads)
             counts.llThreads = llThreads;
         counts.figures.lProbeMs = figures.lProbeMs;
+        counts.figures.lTraceChars = figures.lTraceChars;
         if (i == 0 || figures.lKernelHandles <= counts.figures.lKernelHandles)
             std::memcpy(counts.figures.szHandleTypes, figures.szHandleTypes, sizeof(figures.szHandleTypes));
         counts.figures.lHighestHandle = std::max(counts.figures.lHighestHandle, figures.lHighestHandle);
@@ -632,7 +633,9 @@ int RunUnplug(int iCycles)
             if (!Count(op, iPid, counts))
                 return op.Fail("the host's probe did not answer"), 1;
             Note("cycle " + std::to_string(iCycle) + ": " + Describe(counts) + " (probe " +
-                 std::to_string(counts.figures.lProbeMs) + " ms); handles: " + counts.figures.szHandleTypes);
+                 std::to_string(counts.figures.lProbeMs) + " ms); trace " +
+                 std::to_string(counts.figures.lTraceChars) +
+                 " characters; handles: " + counts.figures.szHandleTypes);
             const long long llSum = counts.figures.lKernelHandles + counts.figures.lGdiObjects +
                                     counts.figures.lWindows + counts.llThreads;
             if (iCycle == iBaseCycle)

@@ -176,6 +176,15 @@ void ReadMenu(SoakFigures& figures)
     strTitles.copy(figures.szMenuTitles, sizeof(figures.szMenuTitles) - 1);
 }
 
+void ReadTraceLength(SoakFigures& figures)
+{
+    auto* pFrame = dynamic_cast<CMainFrame*>(theApp.m_pMainWnd);
+    HWND hEdit = pFrame ? pFrame->m_dlgTrace.m_richEdit.GetSafeHwnd() : nullptr;
+    DWORD_PTR dwLength = 0;
+    if (hEdit && ::SendMessageTimeoutA(hEdit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &dwLength))
+        figures.lTraceChars = static_cast<LONG>(dwLength);
+}
+
 class CSoakProbe
 {
 public:
@@ -225,6 +234,7 @@ private:
             figures.lWindows = CountOwnWindows();
             CheckCurves(figures);
             ReadMenu(figures);
+            ReadTraceLength(figures);
             figures.lProbeMs = static_cast<LONG>(::GetTickCount64() - ullStart);
             *m_pFigures = figures;
             ::SetEvent(m_hTold);
