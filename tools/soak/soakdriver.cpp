@@ -18,6 +18,7 @@
 #include "resources/resource_adjust.h"
 #include "resources/resource_panel.h"
 #include "support/ProgramHarness.h"
+#include "support/ProgramPages.h"
 #include "support/SimClient.h"
 #include "support/WaitUntil.h"
 
@@ -33,7 +34,6 @@
 namespace
 {
 constexpr int AFX_IDW_STATUS_BAR = 0xE801;
-constexpr int VIEW_ID = 0xE900;
 constexpr DWORD START_TIMEOUT_MS = 60000;
 constexpr DWORD PROBE_PERIOD_MS = 100;
 constexpr double CPU_GOAL_PERCENT = 25;
@@ -261,34 +261,9 @@ public:
             });
     }
 
-    std::string ActivePageCaption()
-    {
-        constexpr int PAGE_GROUP_IDS[] = {1087, 1084, 1078, 1058};
-        HWND hView = ::GetDlgItem(m_hFrame, VIEW_ID);
-        for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
-             hPage = ::GetWindow(hPage, GW_HWNDNEXT))
-        {
-            for (int iGroupId : PAGE_GROUP_IDS)
-            {
-                HWND hGroup = ::GetDlgItem(hPage, iGroupId);
-                if (hGroup && ::IsWindowVisible(hPage))
-                    return CProgramHarness::GetText(hGroup);
-            }
-        }
-        return std::string();
-    }
-
     bool ShowPage(UINT nCommand, int iCaptionId)
     {
-        const std::string strCaption = Text(iCaptionId, m_iLanguage);
-        return m_program.WaitFor("the page " + strCaption, CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&]
-                                 {
-                                     if (ActivePageCaption() == strCaption)
-                                         return true;
-                                     m_program.PostCommand(m_hFrame, nCommand);
-                                     return false;
-                                 }) ||
+        return ShowModePage(m_program, m_hFrame, nCommand, Text(iCaptionId, m_iLanguage)) ||
                Fail("the page did not come");
     }
 
@@ -915,7 +890,7 @@ int RunLanguage(const std::string& strShot)
         return 1;
     const int iLanguage = op.m_iLanguage;
     Note("language offset " + std::to_string(iLanguage) + " (" + Environment("LANG") + ")");
-    const std::string strCaption = op.ActivePageCaption();
+    const std::string strCaption = ActivePageCaption(op.m_hFrame);
     Figure("page caption", "\"" + strCaption + "\"",
            "string " + std::to_string(IDS_PAGE_MEASURE_DIAGRAM + iLanguage),
            strCaption == Text(IDS_PAGE_MEASURE_DIAGRAM, iLanguage));
