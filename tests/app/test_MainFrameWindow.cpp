@@ -166,7 +166,12 @@ TEST_F(MainFrameWindow, MenuItemsFollowTheLayoutTheBarsAndTheLanguage)
     EXPECT_EQ(static_cast<UINT>(MF_CHECKED),
               MenuStateAfterUpdate(3, hLanguage, ID_LANGUAGE_GERMAN) & (MF_GRAYED | MF_CHECKED));
     EXPECT_EQ(0u, MenuStateAfterUpdate(3, hLanguage, ID_LANGUAGE_ENGLISH) & (MF_GRAYED | MF_CHECKED));
-    EXPECT_TRUE(MenuStateAfterUpdate(3, hLanguage, ID_LANGUAGE_SPANISH) & MF_GRAYED);
+    // The resource menu's Spanish item is disabled; setting the menu texts removes it.
+    const UINT nSpanish = MenuStateAfterUpdate(3, hLanguage, ID_LANGUAGE_SPANISH);
+    ASSERT_NE(static_cast<UINT>(-1), nSpanish);
+    EXPECT_TRUE(nSpanish & MF_GRAYED);
+    EXPECT_TRUE(m_pFrame->UpdateMenuTexts(true));
+    EXPECT_EQ(static_cast<UINT>(-1), ::GetMenuState(hLanguage, ID_LANGUAGE_SPANISH, MF_BYCOMMAND));
     HMENU hFile = ::GetSubMenu(hMenu, 0);
     EXPECT_TRUE(MenuStateAfterUpdate(0, hFile, ID_FILE_SAVE_MEASURED_VALUES) & MF_GRAYED) << "no values held";
     m_pFrame->m_bValuesAvailable = 1;
