@@ -241,7 +241,14 @@ void CMainFrame::OnClose()
             return;
         }
     }
+    if (m_pConvertFile)
+    {
+        m_pConvertFile->Stop();
+        m_pConvertFile.reset();
+    }
+    FreeValueList(&m_bValuesAvailable);
     m_bCloseLogged = true;
+    m_bLogEndBanner = 1;
     Frame_WriteDiagnosticLog(m_sSensor, "OnCloseApp()", CString());
     CFrameWnd::OnClose();
 }
