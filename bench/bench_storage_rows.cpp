@@ -119,8 +119,8 @@ int main()
     {
         CString strA = CMeasureAdjustHelpers::FormatNumber(curves.getCurveY(0, i), 2, LANGUAGE_GERMAN);
         CString strB = CMeasureAdjustHelpers::FormatNumber(curves.getCurveY(1, i), 1, LANGUAGE_GERMAN);
-        const int n = std::snprintf(szExpected, sizeof(szExpected), "%d;%s N\xB7m;%s N;\r\n", i, strA.GetString(),
-                                    strB.GetString());
+        const int n = std::snprintf(szExpected, sizeof(szExpected), "%d;%s N\xB7m;%s N;\r\n", i,
+                                    strA.GetString(), strB.GetString());
         bEqual = strText.compare(nPos, static_cast<size_t>(n), szExpected) == 0;
         nPos += static_cast<size_t>(n);
     }

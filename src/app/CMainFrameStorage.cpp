@@ -26,7 +26,8 @@
 
 namespace
 {
-constexpr UINT AUTO_FILE_FLAGS = CFile::modeWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareExclusive;
+constexpr UINT AUTO_FILE_FLAGS =
+    CFile::modeWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareExclusive;
 constexpr UINT MANUAL_FILE_FLAGS = CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive;
 
 bool IsStoredMode(int iSelected)
@@ -40,18 +41,23 @@ bool IsStoredMode(int iSelected)
 
 int CMainFrame::GetAutoStorageValues()
 {
-    return m_sPointer.pDlgDocumentation ? m_sPointer.pDlgDocumentation->m_psDocumentation->sAutoStorageMW.iSelected : 0;
+    return m_sPointer.pDlgDocumentation
+               ? m_sPointer.pDlgDocumentation->m_psDocumentation->sAutoStorageMW.iSelected
+               : 0;
 }
 
 int CMainFrame::GetAutoStorageResults()
 {
-    return m_sPointer.pDlgDocumentation ? m_sPointer.pDlgDocumentation->m_psDocumentation->sAutoStorageIONIO.iSelected
-                                        : 0;
+    return m_sPointer.pDlgDocumentation
+               ? m_sPointer.pDlgDocumentation->m_psDocumentation->sAutoStorageIONIO.iSelected
+               : 0;
 }
 
 int CMainFrame::GetAutoStorageDiagram()
 {
-    return m_sPointer.pDlgDocumentation ? m_sPointer.pDlgDocumentation->m_psDocumentation->sAutoStorageDM.iSelected : 0;
+    return m_sPointer.pDlgDocumentation
+               ? m_sPointer.pDlgDocumentation->m_psDocumentation->sAutoStorageDM.iSelected
+               : 0;
 }
 
 int CMainFrame::GetStorageSummary()
@@ -76,7 +82,8 @@ CString CMainFrame::GetDiagramFileName()
     const CDlgDocumentation* pDocu = m_sPointer.pDlgDocumentation;
     if (pDocu == nullptr)
         return CString();
-    return GetAutoStorageDiagram() == DM_CONSTANT_FILE_NAME ? pDocu->m_strDmPathPrefix : pDocu->m_strDmFileName;
+    return GetAutoStorageDiagram() == DM_CONSTANT_FILE_NAME ? pDocu->m_strDmPathPrefix
+                                                            : pDocu->m_strDmFileName;
 }
 
 void CMainFrame::SetStopTime(__time64_t tStop)
@@ -121,7 +128,7 @@ bool CMainFrame::OpenValueFiles(int iMode)
     if (IsStoredMode(iValues))
         OpenAutoFile(m_fileValues, m_bValuesFileOpen,
                      iValues == CDocumentationRules::DOCU_STORAGE_ONE_FILE ? pDocu->m_strMwPathPrefix
-                                                                          : pDocu->m_strMwFileName,
+                                                                           : pDocu->m_strMwFileName,
                      ".csv", CDlgDocumentation::FILE_KIND_VALUES);
     // A later manual save writes the header of this measurement, whether or not its file opened.
     if (!m_bValuesFileOpen)
@@ -130,19 +137,21 @@ bool CMainFrame::OpenValueFiles(int iMode)
     if (IsStoredMode(iResults))
         OpenAutoFile(m_fileResults, m_bResultsFileOpen,
                      iResults == CDocumentationRules::DOCU_STORAGE_ONE_FILE ? pDocu->m_strIoNioPathPrefix
-                                                                           : pDocu->m_strIoNioFileName,
+                                                                            : pDocu->m_strIoNioFileName,
                      ".csv", CDlgDocumentation::FILE_KIND_RESULTS);
     else
         pDocu->BuildHeaderText(CDlgDocumentation::FILE_KIND_RESULTS);
     return true;
 }
 
-bool CMainFrame::OpenAutoFile(CFile& file, BYTE& bOpen, const CString& strNameBase, LPCSTR lpszExtension, int iKind)
+bool CMainFrame::OpenAutoFile(CFile& file, BYTE& bOpen, const CString& strNameBase, LPCSTR lpszExtension,
+                              int iKind)
 {
     CDlgDocumentation& docu = *m_sPointer.pDlgDocumentation;
     bOpen = 0;
-    const CString strDirectory =
-        iKind == CDlgDocumentation::FILE_KIND_VALUES ? docu.m_strMwTargetDirectory : docu.m_strIoNioTargetDirectory;
+    const CString strDirectory = iKind == CDlgDocumentation::FILE_KIND_VALUES
+                                     ? docu.m_strMwTargetDirectory
+                                     : docu.m_strIoNioTargetDirectory;
     if (!::CreateDirectoryA(strDirectory, nullptr))
     {
         const DWORD dwError = ::GetLastError();
@@ -404,7 +413,8 @@ void CMainFrame::CloseOutputFile(CFile& file, BYTE& bOpen, bool bOneFileResult)
     if (m_bManualSave == 1)
     {
         m_bManualSave = 0;
-        bResultsToo = m_sPointer.pDlgMeasureAdjust != nullptr && !m_sPointer.pDlgMeasureAdjust->IsIONIOConditionOff(0);
+        bResultsToo =
+            m_sPointer.pDlgMeasureAdjust != nullptr && !m_sPointer.pDlgMeasureAdjust->IsIONIOConditionOff(0);
     }
     if (!bOpen || pDocu == nullptr)
         return;
@@ -434,7 +444,8 @@ void CMainFrame::SaveMeasuredValues()
     BeginWaitCursorOnce();
     try
     {
-        m_fileValues.Write(pDocu->m_strHeaderText.GetString(), static_cast<UINT>(pDocu->m_strHeaderText.GetLength()));
+        m_fileValues.Write(pDocu->m_strHeaderText.GetString(),
+                           static_cast<UINT>(pDocu->m_strHeaderText.GetLength()));
     }
     catch (CFileException* e)
     {
@@ -476,8 +487,8 @@ void CMainFrame::Frame_WriteDiagnosticLog(const SensorStruct& sSensor, const CSt
     }
     entry.abPaneVisible[0] = m_sPointer.pChannelA != nullptr && m_sPointer.pChannelA->IsWindowVisible();
     entry.abPaneVisible[1] = m_sPointer.pChannelB != nullptr && m_sPointer.pChannelB->IsWindowVisible();
-    CDateTimeText dateTime(LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH, LANGUAGE_ENGLISH, m_iLanguageOffset,
-                           0, true);
+    CDateTimeText dateTime(LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH, LANGUAGE_ENGLISH,
+                           m_iLanguageOffset, 0, true);
     entry.strDate = dateTime.m_strDate;
     entry.strTime = dateTime.m_strTime;
     entry.bStartBanner = m_bLogStartBanner != 0;

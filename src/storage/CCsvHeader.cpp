@@ -88,15 +88,17 @@ CString CCsvHeader::Build(const CsvHeaderSource& src)
         if (strAccuracy[i].Find(NOT_AVAILABLE) < 0)
             strAccuracy[i] = CDocumentationRules::ApplyDecimalSeparator(strAccuracy[i], src.cDecimal) + " %";
     }
-    strText += Text(IDS_SENSOR, L) + ": " + strDeviceName + SEP + Channels(strMeasurandA, strMeasurandB, bTwo, SEP) + LE;
+    strText += Text(IDS_SENSOR, L) + ": " + strDeviceName + SEP +
+               Channels(strMeasurandA, strMeasurandB, bTwo, SEP) + LE;
     strText += label(IDS_SENSOR_TYPE) + SEP + strTypeNumber + LE;
     strText += label(IDS_SERIAL_NUMBER) + SEP + strSerial + LE + LE;
     strText += Text(IDS_SERIAL_NUMBER, L) + " (" + Text(IDS_HEADER_CHANNEL, L) + "):" + SEP +
                Channels(s.strSerialNoA, s.strSerialNoB, bTwo, SEP) + LE;
-    strText += label(IDS_RANGE_END) + SEP +
-               Channels(CDocumentationRules::ApplyDecimalSeparator(src.strRangeEndA, src.cDecimal),
-                        CDocumentationRules::ApplyDecimalSeparator(src.strRangeEndB, src.cDecimal), bTwo, SEP) +
-               LE;
+    strText +=
+        label(IDS_RANGE_END) + SEP +
+        Channels(CDocumentationRules::ApplyDecimalSeparator(src.strRangeEndA, src.cDecimal),
+                 CDocumentationRules::ApplyDecimalSeparator(src.strRangeEndB, src.cDecimal), bTwo, SEP) +
+        LE;
     strText += label(IDS_ACCURACY_CLASS) + SEP + Channels(strAccuracy[0], strAccuracy[1], bTwo, SEP) + LE;
     if (src.bUncertainty)
     {
@@ -107,7 +109,8 @@ CString CCsvHeader::Build(const CsvHeaderSource& src)
     }
 
     // The measurement set-up.
-    strText += label(IDS_SAMPLING_RATE) + SEP + Text(CMeasureAdjustHelpers::GetRateStringId(src.iRateCode), L) + LE;
+    strText +=
+        label(IDS_SAMPLING_RATE) + SEP + Text(CMeasureAdjustHelpers::GetRateStringId(src.iRateCode), L) + LE;
     CString strMeanA, strMeanB;
     strMeanA.Format("%d", CMeasureAdjustHelpers::GetMeanFactor(src.iMeanCodeA));
     strMeanB.Format("%d", CMeasureAdjustHelpers::GetMeanFactor(src.iMeanCodeB));
@@ -120,7 +123,8 @@ CString CCsvHeader::Build(const CsvHeaderSource& src)
     strText += label(IDS_FACTORY_ADJUSTMENT) + SEP + src.strFactoryDate + " " +
                Text(s.ucAdjustment == 2 ? IDS_PORT_ACTIVE : IDS_INACTIVE, L) + LE;
     const bool bUserActive = s.ucAdjustment == 3;
-    strText += label(IDS_USER_ADJUSTMENT) + SEP + (bUserActive ? src.strUserDate : CString(NOT_AVAILABLE)) + " " +
+    strText += label(IDS_USER_ADJUSTMENT) + SEP + (bUserActive ? src.strUserDate : CString(NOT_AVAILABLE)) +
+               " " +
                (bUserActive ? Text(IDS_PORT_ACTIVE, L) + (src.bUserCalibEqualsFactory ? "*" : "")
                             : Text(IDS_INACTIVE, L)) +
                LE + LE;

@@ -26,7 +26,8 @@ CString DumpLine(const char* pszCheck, int iCheck, const CString& strName, const
 {
     CString strCheck;
     strCheck.Format("%s %d", pszCheck, iCheck);
-    const CString strDump = strBytes == pszEmpty ? CString("leer") : CEnvironment::DumpString(strBytes, false, true, false);
+    const CString strDump =
+        strBytes == pszEmpty ? CString("leer") : CEnvironment::DumpString(strBytes, false, true, false);
     return CEnvironment::PadRight(strCheck, 20) + CEnvironment::PadRight(strName, 30) + strDump + "\n";
 }
 } // namespace
@@ -57,7 +58,8 @@ CString CDiagnosticLog::BuildHead(const DiagnosticLogEntry& entry, ULONG ulSeria
     strSerial.Format("%lu", ulSerial);
     strHead += CString("TQ5 Version: ") + APPLICATION_VERSION + "  " + entry.strDate + " " + entry.strTime +
                "   Stator Serien Nr.: " + strSerial + "   \"" +
-               (entry.bHasMessage ? entry.strMessage : CString("Sensor Verbunden")) + "\"\n" + Repeat('-', 69) + "\n";
+               (entry.bHasMessage ? entry.strMessage : CString("Sensor Verbunden")) + "\"\n" +
+               Repeat('-', 69) + "\n";
     return strHead;
 }
 
@@ -71,10 +73,10 @@ CString CDiagnosticLog::BuildDump(const DiagnosticLogEntry& entry)
         strDump += DumpLine("WRITE CHECK", block.iWriteCheck, block.strName, block.strWrite, "leer WRITE");
     }
     const auto mark = [](bool b) { return b ? "X" : " "; };
-    strDump.AppendFormat("   Checkbox:\n---------\n\t\tKanal A: %s\n\t\tKanal B: %s\n", mark(entry.abChannelChecked[0]),
-                         mark(entry.abChannelChecked[1]));
-    strDump.AppendFormat("Messanzeige:\n---------\n\t\tKanal A: %s\n\t\tKanal B: %s\n", mark(entry.abPaneVisible[0]),
-                         mark(entry.abPaneVisible[1]));
+    strDump.AppendFormat("   Checkbox:\n---------\n\t\tKanal A: %s\n\t\tKanal B: %s\n",
+                         mark(entry.abChannelChecked[0]), mark(entry.abChannelChecked[1]));
+    strDump.AppendFormat("Messanzeige:\n---------\n\t\tKanal A: %s\n\t\tKanal B: %s\n",
+                         mark(entry.abPaneVisible[0]), mark(entry.abPaneVisible[1]));
     return strDump;
 }
 
@@ -98,7 +100,8 @@ bool CDiagnosticLog::Write(const CString& strAppDataFolder, const DiagnosticLogE
     // The maker's folder is made at start; only the sensors' folder below it may be missing.
     ::CreateDirectoryA(strAppDataFolder + "\\Tervane\\Sensors", nullptr);
     const CString strPath = FilePath(strAppDataFolder, ulSerial);
-    constexpr UINT OPEN_FLAGS = CFile::modeWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareExclusive;
+    constexpr UINT OPEN_FLAGS =
+        CFile::modeWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareExclusive;
     CFile file;
     if (!file.Open(strPath, OPEN_FLAGS))
         return false;

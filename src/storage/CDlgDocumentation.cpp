@@ -86,15 +86,16 @@ const Caption CAPTIONS[] = {
     {IDC_DOCU_DM_UNCERTAINTY, IDS_DOCU_UNCERTAINTY, false},
     {IDC_DOCU_DM_COMMENT, IDS_DOCU_COMMENT, false},
 };
-const int OPTION_IDS[10] = {IDC_DOCU_MW_HEADLINE,    IDC_DOCU_MW_ADDRESS,   IDC_DOCU_MW_UNCERTAINTY,
-                            IDC_DOCU_MW_COMMENT,     IDC_DOCU_MW_DATE_TIME, IDC_DOCU_MW_UNIT,
-                            IDC_DOCU_DM_HEADLINE,    IDC_DOCU_DM_ADDRESS,   IDC_DOCU_DM_UNCERTAINTY,
+const int OPTION_IDS[10] = {IDC_DOCU_MW_HEADLINE, IDC_DOCU_MW_ADDRESS,   IDC_DOCU_MW_UNCERTAINTY,
+                            IDC_DOCU_MW_COMMENT,  IDC_DOCU_MW_DATE_TIME, IDC_DOCU_MW_UNIT,
+                            IDC_DOCU_DM_HEADLINE, IDC_DOCU_DM_ADDRESS,   IDC_DOCU_DM_UNCERTAINTY,
                             IDC_DOCU_DM_COMMENT};
 constexpr int OPTION_MW_UNCERTAINTY = 2;
 const int LINE_END_TEXTS[] = {IDS_DOCU_CRLF, IDS_DOCU_LFCR, IDS_DOCU_CR, IDS_DOCU_LF};
 const int COLUMN_TEXTS[] = {IDS_DOCU_TAB, IDS_DOCU_SEMICOLON, IDS_DOCU_COMMA, IDS_DOCU_POINT, IDS_DOCU_SPACE};
 const int DECIMAL_TEXTS[] = {IDS_DOCU_COMMA, IDS_DOCU_POINT};
-const int STORAGE_TEXTS_LIST[] = {IDS_DOCU_STORAGE_NONE, IDS_DOCU_STORAGE_ONE_FILE, IDS_DOCU_STORAGE_OWN_INDEX};
+const int STORAGE_TEXTS_LIST[] = {IDS_DOCU_STORAGE_NONE, IDS_DOCU_STORAGE_ONE_FILE,
+                                  IDS_DOCU_STORAGE_OWN_INDEX};
 const int DIAGRAM_TEXTS[] = {IDS_DOCU_STORAGE_NONE, IDS_DOCU_DIAGRAM_INDEXED, IDS_DOCU_DIAGRAM_SAME_NAME};
 const int SIZE_TEXTS[] = {IDS_DOCU_SIZE_MAX, IDS_DOCU_SIZE_NORMAL, IDS_DOCU_SIZE_MIN, IDS_DOCU_SIZE_WINDOW};
 } // namespace
@@ -344,8 +345,8 @@ void CDlgDocumentation::FillCombo(CKombiBox& combo, const int* piStringIds, int 
 BYTE* CDlgDocumentation::OptionByte(int iIndex) const
 {
     DocumentationStruct& rec = *m_psDocumentation;
-    BYTE* const apbOption[10] = {&rec.bMwHeadline, &rec.bMwAddress,  &rec.bMwUncertainty, &rec.bMwComment,
-                                 &rec.bMwDateTime, &rec.bMwUnit,     &rec.bDmHeadline,    &rec.bDmAddress,
+    BYTE* const apbOption[10] = {&rec.bMwHeadline,    &rec.bMwAddress, &rec.bMwUncertainty, &rec.bMwComment,
+                                 &rec.bMwDateTime,    &rec.bMwUnit,    &rec.bDmHeadline,    &rec.bDmAddress,
                                  &rec.bDmUncertainty, &rec.bDmComment};
     return apbOption[iIndex];
 }
@@ -421,7 +422,8 @@ void CDlgDocumentation::LayoutPage()
     SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
     if (CWnd* pGroup = GetDlgItem(IDC_DOCU_GROUP))
         pGroup->SetWindowPos(nullptr, 10, 5, cx < MIN_VIEW_WIDTH ? MIN_GROUP_WIDTH : cx - 19,
-                             cy < MIN_VIEW_HEIGHT ? MIN_GROUP_HEIGHT : cy - 15, SWP_NOZORDER | SWP_NOACTIVATE);
+                             cy < MIN_VIEW_HEIGHT ? MIN_GROUP_HEIGHT : cy - 15,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Showing the page ends a running measurement first.
@@ -446,34 +448,34 @@ void CDlgDocumentation::OnSelChangeCombo(UINT nId)
     DocumentationStruct& rec = *m_psDocumentation;
     switch (nId)
     {
-    case IDC_DOCU_LINE_END:
-        rec.iLineEnd = iValue;
-        break;
-    case IDC_DOCU_COLUMN_SEP:
-        rec.iColumnSeparator = iValue;
-        break;
-    case IDC_DOCU_DECIMAL_SEP:
-        rec.iDecimalSeparator = iValue;
-        break;
-    case IDC_DOCU_DM_SIZE:
-        rec.iDiagramSize = iValue;
-        break;
-    case IDC_DOCU_MW_AUTO:
-        OnStorageModeChange(rec.sAutoStorageMW.iSelected, iValue, rec.sAutoStorageMW.bShowNote);
-        break;
-    case IDC_DOCU_IONIO_AUTO:
-        OnStorageModeChange(rec.sAutoStorageIONIO.iSelected, iValue, rec.sAutoStorageIONIO.bShowNote);
-        break;
-    case IDC_DOCU_DM_AUTO:
-        if (rec.sAutoStorageDM.iSelected != iValue)
-        {
-            if (CDlgMeasureDiagram* pPanel = Panel())
-                pPanel->RefreshCaptionsOnShow();
-            rec.sAutoStorageDM.iSelected = iValue;
-        }
-        break;
-    default:
-        break;
+        case IDC_DOCU_LINE_END:
+            rec.iLineEnd = iValue;
+            break;
+        case IDC_DOCU_COLUMN_SEP:
+            rec.iColumnSeparator = iValue;
+            break;
+        case IDC_DOCU_DECIMAL_SEP:
+            rec.iDecimalSeparator = iValue;
+            break;
+        case IDC_DOCU_DM_SIZE:
+            rec.iDiagramSize = iValue;
+            break;
+        case IDC_DOCU_MW_AUTO:
+            OnStorageModeChange(rec.sAutoStorageMW.iSelected, iValue, rec.sAutoStorageMW.bShowNote);
+            break;
+        case IDC_DOCU_IONIO_AUTO:
+            OnStorageModeChange(rec.sAutoStorageIONIO.iSelected, iValue, rec.sAutoStorageIONIO.bShowNote);
+            break;
+        case IDC_DOCU_DM_AUTO:
+            if (rec.sAutoStorageDM.iSelected != iValue)
+            {
+                if (CDlgMeasureDiagram* pPanel = Panel())
+                    pPanel->RefreshCaptionsOnShow();
+                rec.sAutoStorageDM.iSelected = iValue;
+            }
+            break;
+        default:
+            break;
     }
 }
 
@@ -531,7 +533,8 @@ void CDlgDocumentation::OnChangeHeaderText(UINT nId)
 
 void CDlgDocumentation::OnBrowseMwDirectory(CEdit*)
 {
-    FilterInput(m_browseMw.GetEdit(), m_bInFilter[GUARD_MW_DIRECTORY], DIRECTORY_CHARS, m_strMwTargetDirectory);
+    FilterInput(m_browseMw.GetEdit(), m_bInFilter[GUARD_MW_DIRECTORY], DIRECTORY_CHARS,
+                m_strMwTargetDirectory);
     UpdateStorageSummary();
 }
 
@@ -544,7 +547,8 @@ void CDlgDocumentation::OnBrowseIoNioDirectory(CEdit*)
 
 void CDlgDocumentation::OnBrowseDmDirectory(CEdit*)
 {
-    FilterInput(m_browseDm.GetEdit(), m_bInFilter[GUARD_DM_DIRECTORY], DIRECTORY_CHARS, m_strDmTargetDirectory);
+    FilterInput(m_browseDm.GetEdit(), m_bInFilter[GUARD_DM_DIRECTORY], DIRECTORY_CHARS,
+                m_strDmTargetDirectory);
 }
 
 void CDlgDocumentation::OnPathBrowseChange(UINT nNotifyCode, CEdit* pEdit)
@@ -570,13 +574,15 @@ LRESULT CDlgDocumentation::OnBrowseNotify(WPARAM, LPARAM lParam)
 CDlgMeasureAdjust* CDlgDocumentation::AdjustPage() const
 {
     CPageHost* pHost = GetPageHost();
-    return pHost ? dynamic_cast<CDlgMeasureAdjust*>(pHost->GetRegisteredWindow(REGISTER_KIND_DLG_MEASURE_ADJUST))
+    return pHost ? dynamic_cast<CDlgMeasureAdjust*>(
+                       pHost->GetRegisteredWindow(REGISTER_KIND_DLG_MEASURE_ADJUST))
                  : nullptr;
 }
 
 CDlgMeasureDiagram* CDlgDocumentation::Panel() const
 {
     CPageHost* pHost = GetPageHost();
-    return pHost ? dynamic_cast<CDlgMeasureDiagram*>(pHost->GetRegisteredWindow(REGISTER_KIND_DLG_MEASURE_DIAGRAM))
+    return pHost ? dynamic_cast<CDlgMeasureDiagram*>(
+                       pHost->GetRegisteredWindow(REGISTER_KIND_DLG_MEASURE_DIAGRAM))
                  : nullptr;
 }

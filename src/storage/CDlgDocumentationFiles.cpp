@@ -67,7 +67,7 @@ CString CDlgDocumentation::ApplyDecimalSeparator(const CString& strNumber) const
 int CDlgDocumentation::GetFileLanguage() const
 {
     return m_psDocumentation->iDecimalSeparator == CDocumentationRules::DECIMAL_POINT ? LANGUAGE_ENGLISH
-                                                                                    : LANGUAGE_GERMAN;
+                                                                                      : LANGUAGE_GERMAN;
 }
 
 void CDlgDocumentation::BuildFileNames(int iMode)
@@ -100,8 +100,8 @@ void CDlgDocumentation::BuildFileNames(int iMode)
 
 void CDlgDocumentation::UpdateStorageSummary()
 {
-    m_iStorageSummary =
-        CDocumentationRules::StorageSummary(*m_psDocumentation, m_strMwTargetDirectory, m_strIoNioTargetDirectory);
+    m_iStorageSummary = CDocumentationRules::StorageSummary(*m_psDocumentation, m_strMwTargetDirectory,
+                                                            m_strIoNioTargetDirectory);
 }
 
 bool CDlgDocumentation::SetMwNoteFlag(BYTE bFlag)
@@ -115,8 +115,8 @@ bool CDlgDocumentation::SetMwNoteFlag(BYTE bFlag)
 
 // ---- Checks and the uncertainty option -------------------------------------------------------------------
 
-bool CDlgDocumentation::IsAutoStorageComplete(const DocumentationStruct& docu, const CString strDirectories[3],
-                                              const CString strPrefixes[3])
+bool CDlgDocumentation::IsAutoStorageComplete(const DocumentationStruct& docu,
+                                              const CString strDirectories[3], const CString strPrefixes[3])
 {
     const int32_t aiSelected[3] = {docu.sAutoStorageMW.iSelected, docu.sAutoStorageIONIO.iSelected,
                                    docu.sAutoStorageDM.iSelected};
@@ -130,7 +130,8 @@ bool CDlgDocumentation::IsAutoStorageComplete(const DocumentationStruct& docu, c
 
 bool CDlgDocumentation::CheckAutoStorageSettings()
 {
-    const CString strDirectories[3] = {m_strMwTargetDirectory, m_strIoNioTargetDirectory, m_strDmTargetDirectory};
+    const CString strDirectories[3] = {m_strMwTargetDirectory, m_strIoNioTargetDirectory,
+                                       m_strDmTargetDirectory};
     const CString strPrefixes[3] = {m_strMwPrefix, m_strIoNioPrefix, m_strDmPrefix};
     int iMessage = 0;
     if (!IsAutoStorageComplete(*m_psDocumentation, strDirectories, strPrefixes))
@@ -185,7 +186,8 @@ void CDlgDocumentation::BuildColumnHeaderLine(CString& strText, int iLanguageOff
         {
             int iQuantity;
             bool bShown;
-        } columns[3] = {{adjust.iAxisX, true}, {adjust.iAxisY1, adjust.bAxisY1Shown != 0},
+        } columns[3] = {{adjust.iAxisX, true},
+                        {adjust.iAxisY1, adjust.bAxisY1Shown != 0},
                         {adjust.iAxisY2, adjust.bAxisY2Shown != 0}};
         for (const auto& column : columns)
         {
@@ -225,8 +227,8 @@ CString CDlgDocumentation::BuildEndOfStorageText()
             E + E + LoadText(IDS_HEADER_STOP, GetLanguageOffset()) + ":" + S +
             Trimmed(pHost->FormatDate(tmStop.tm_mday, tmStop.tm_mon + 1, tmStop.tm_year + 1900)) + S +
             Trimmed(pHost->FormatTime(m_tMeasureStop)) + S + "(" +
-            Trimmed(pHost->FormatDuration(static_cast<long long>(m_tMeasureStop - m_tMeasureStart))) + ")" + E +
-            E + E;
+            Trimmed(pHost->FormatDuration(static_cast<long long>(m_tMeasureStop - m_tMeasureStart))) + ")" +
+            E + E + E;
     }
     return m_strEndOfStorageText;
 }
@@ -291,10 +293,10 @@ void CDlgDocumentation::GatherHeaderSource(CsvHeaderSource& src)
         else
             *apstrRange[i] = strNumber;
     }
-    src.strFactoryDate = Trimmed(pHost->FormatDate(s.sFactoryCalib.tmCalib.tm_mday, s.sFactoryCalib.tmCalib.tm_mon,
-                                                   s.sFactoryCalib.tmCalib.tm_year));
-    src.strUserDate = Trimmed(
-        pHost->FormatDate(s.sUserCalib.tmCalib.tm_mday, s.sUserCalib.tmCalib.tm_mon, s.sUserCalib.tmCalib.tm_year));
+    src.strFactoryDate = Trimmed(pHost->FormatDate(
+        s.sFactoryCalib.tmCalib.tm_mday, s.sFactoryCalib.tmCalib.tm_mon, s.sFactoryCalib.tmCalib.tm_year));
+    src.strUserDate = Trimmed(pHost->FormatDate(s.sUserCalib.tmCalib.tm_mday, s.sUserCalib.tmCalib.tm_mon,
+                                                s.sUserCalib.tmCalib.tm_year));
     if (const CValuePipeline* pPipeline = Pipeline())
     {
         src.iRateCode = pPipeline->m_iMeasuringRate;
@@ -311,7 +313,8 @@ void CDlgDocumentation::GatherHeaderSource(CsvHeaderSource& src)
     }
     tm tmStart = {};
     _localtime64_s(&tmStart, &m_tMeasureStart);
-    src.strStartDate = Trimmed(pHost->FormatDate(tmStart.tm_mday, tmStart.tm_mon + 1, tmStart.tm_year + 1900));
+    src.strStartDate =
+        Trimmed(pHost->FormatDate(tmStart.tm_mday, tmStart.tm_mon + 1, tmStart.tm_year + 1900));
     src.strStartTime = Trimmed(pHost->FormatTime(m_tMeasureStart));
 }
 

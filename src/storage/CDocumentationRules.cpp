@@ -89,6 +89,7 @@ int CDocumentationRules::StorageSummary(const DocumentationStruct& docu, const C
                                         const CString& strIoNioDirectory)
 {
     const bool bValues = docu.sAutoStorageMW.iSelected != DOCU_STORAGE_NONE && !strMwDirectory.IsEmpty();
-    const bool bResults = docu.sAutoStorageIONIO.iSelected != DOCU_STORAGE_NONE && !strIoNioDirectory.IsEmpty();
+    const bool bResults =
+        docu.sAutoStorageIONIO.iSelected != DOCU_STORAGE_NONE && !strIoNioDirectory.IsEmpty();
     return (bValues ? 1 : 0) + (bResults ? 2 : 0);
 }

@@ -22,8 +22,8 @@ bool IsChannel(int iKind)
 }
 } // namespace
 
-int CValueRowWriter::RowCount(CGraphicDisplayWnd& curves, const int aiKind[3], bool bStopByCount, double dStopCount,
-                              bool bDropLastPoint, int* piXSeries)
+int CValueRowWriter::RowCount(CGraphicDisplayWnd& curves, const int aiKind[3], bool bStopByCount,
+                              double dStopCount, bool bDropLastPoint, int* piXSeries)
 {
     int nRows = 0;
     int iXSeries = 0;
@@ -42,8 +42,8 @@ int CValueRowWriter::RowCount(CGraphicDisplayWnd& curves, const int aiKind[3], b
 }
 
 void CValueRowWriter::WriteRows(CFile& file, CGraphicDisplayWnd& curves, int nRows, int iXSeries,
-                                const Columns& columns, const CMeasureAdjustHelpers& formatter, int& iRowNumber,
-                                const Progress& fnProgress)
+                                const Columns& columns, const CMeasureAdjustHelpers& formatter,
+                                int& iRowNumber, const Progress& fnProgress)
 {
     std::string buffer;
     buffer.reserve(FLUSH_BYTES + 256);

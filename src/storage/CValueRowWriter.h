@@ -35,8 +35,9 @@ public:
                         bool bDropLastPoint, int* piXSeries);
     // Writes nRows rows numbered from iRowNumber on (which is advanced); for more than 5000 rows
     // fnProgress is called at every hundredth. The framework's file exception passes to the caller.
-    static void WriteRows(CFile& file, CGraphicDisplayWnd& curves, int nRows, int iXSeries, const Columns& columns,
-                          const CMeasureAdjustHelpers& formatter, int& iRowNumber, const Progress& fnProgress);
+    static void WriteRows(CFile& file, CGraphicDisplayWnd& curves, int nRows, int iXSeries,
+                          const Columns& columns, const CMeasureAdjustHelpers& formatter, int& iRowNumber,
+                          const Progress& fnProgress);
     // Rows above this count report their progress.
     static constexpr int PROGRESS_ROWS = 5000;
 };

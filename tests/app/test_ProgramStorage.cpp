@@ -114,7 +114,8 @@ protected:
         ASSERT_TRUE(m_sim.Command(R"({"cmd": "set_block", "block": "stator_software_config", "fields": )"
                                   R"({"unit_index_a": 1, "decimals_a": 2, "rate_code": 6}})"));
         ::CreateDirectoryA(ROOT, nullptr);
-        m_strFolder = std::string(ROOT) + "\\" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_strFolder =
+            std::string(ROOT) + "\\" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         RemoveFolder(m_strFolder);
     }
     void TearDown() override
@@ -136,7 +137,8 @@ protected:
     {
         HWND hBrowse = DocuControl(iComboId == IDC_DOCU_MW_AUTO ? IDC_DOCU_MW_DIR : IDC_DOCU_IONIO_DIR);
         ASSERT_TRUE(hBrowse);
-        ASSERT_TRUE(m_program.SetEditText(::GetDlgItem(hBrowse, BROWSE_EDIT_ID), strFolder)) << m_program.LastError();
+        ASSERT_TRUE(m_program.SetEditText(::GetDlgItem(hBrowse, BROWSE_EDIT_ID), strFolder))
+            << m_program.LastError();
         HWND hCombo = DocuControl(iComboId);
         auto choice = std::async(std::launch::async,
                                  [&] { return m_program.SelectComboItem(hCombo, Text(iModeTextId)); });
@@ -163,7 +165,8 @@ protected:
         ASSERT_TRUE(ShowPanel()) << m_program.LastError();
         ASSERT_TRUE(m_sim.ClearLog());
         HWND hStart = Control(IDC_PANEL_START);
-        ASSERT_TRUE(m_program.WaitFor("Start enabled", 10000, [&] { return ::IsWindowEnabled(hStart) != FALSE; }));
+        ASSERT_TRUE(
+            m_program.WaitFor("Start enabled", 10000, [&] { return ::IsWindowEnabled(hStart) != FALSE; }));
         ASSERT_TRUE(m_program.Click(hStart)) << m_program.LastError();
         ASSERT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
         ::Sleep(1000);
@@ -209,6 +212,7 @@ TEST_F(ProgramStorageTest, OwnIndexFilesHoldTheStreamedValuesTheHeaderAndTheResu
     ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
     ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_OWN_INDEX, m_strFolder));
     ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_IONIO_AUTO, IDS_DOCU_STORAGE_OWN_INDEX, m_strFolder));
+    EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, "documentation_page")) << m_program.LastError();
     const __time64_t tBefore = _time64(nullptr);
     ASSERT_NO_FATAL_FAILURE(Measure());
     const std::vector<std::string> values = FilesOf(m_strFolder, "TAB");
@@ -227,8 +231,9 @@ TEST_F(ProgramStorageTest, OwnIndexFilesHoldTheStreamedValuesTheHeaderAndTheResu
     EXPECT_TRUE(has("Reduzierung der Messrate mit Mittelung über 1 Wert."));
     const auto column = std::find(lines.begin(), lines.end(), "#;Kanal A (N\xB7m);");
     ASSERT_NE(column, lines.end());
-    const auto start = std::find_if(lines.begin(), lines.end(),
-                                    [](const std::string& s) { return s.rfind("Start (Datum Uhrzeit):;", 0) == 0; });
+    const auto start =
+        std::find_if(lines.begin(), lines.end(),
+                     [](const std::string& s) { return s.rfind("Start (Datum Uhrzeit):;", 0) == 0; });
     ASSERT_NE(start, lines.end());
     size_t nLine = static_cast<size_t>(column - lines.begin()) + 1;
     int nRows = 0;
@@ -243,15 +248,16 @@ TEST_F(ProgramStorageTest, OwnIndexFilesHoldTheStreamedValuesTheHeaderAndTheResu
     tm tmNow = {};
     _localtime64_s(&tmNow, &tBefore);
     char szDate[16];
-    std::snprintf(szDate, sizeof(szDate), "%02d.%02d.%04d", tmNow.tm_mday, tmNow.tm_mon + 1, tmNow.tm_year + 1900);
+    std::snprintf(szDate, sizeof(szDate), "%02d.%02d.%04d", tmNow.tm_mday, tmNow.tm_mon + 1,
+                  tmNow.tm_year + 1900);
     EXPECT_EQ(stop[1], szDate);
     EXPECT_EQ(stop[2].substr(stop[2].size() - 4), " Uhr");
     EXPECT_TRUE(stop[3] == "(00:00:01)" || stop[3] == "(00:00:02)") << stop[3];
 
     // The result file: its header ends with the two result lines, then the verdict line and the end text.
     const std::vector<std::string> result = SplitLines(ReadFile(results[0]), "\r\n");
-    const auto first = std::find(result.begin(), result.end(),
-                                 "Datum;Zeit;Prüfung 1;;;Prüfung 2;;;Allgemein;");
+    const auto first =
+        std::find(result.begin(), result.end(), "Datum;Zeit;Prüfung 1;;;Prüfung 2;;;Allgemein;");
     ASSERT_NE(first, result.end()) << ReadFile(results[0]);
     ASSERT_LT(first + 2, result.end());
     EXPECT_EQ(*(first + 1), "(Stop - Event);;Maximalwert;Einheit;IO/NIO;Maximalwert;Einheit;IO/NIO;IO/NIO;");
@@ -322,7 +328,8 @@ TEST_F(ProgramStorageTest, TargetWithoutParentFolderIsReportedAndTheMeasurementR
     HWND hBox = m_program.WaitForMessageBox();
     ASSERT_TRUE(hBox) << m_program.LastError();
     const std::string strText = m_program.MessageBoxText(hBox);
-    EXPECT_EQ(strText, Text(IDS_FOLDER_FAILED_BEFORE) + " '" + strMissing + "' " + Text(IDS_FOLDER_FAILED_AFTER));
+    EXPECT_EQ(strText,
+              Text(IDS_FOLDER_FAILED_BEFORE) + " '" + strMissing + "' " + Text(IDS_FOLDER_FAILED_AFTER));
     ASSERT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
     EXPECT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
     ASSERT_TRUE(m_program.Click(Control(IDC_PANEL_STOP))) << m_program.LastError();
@@ -330,6 +337,35 @@ TEST_F(ProgramStorageTest, TargetWithoutParentFolderIsReportedAndTheMeasurementR
                                   [&] { return ::IsWindowEnabled(Control(IDC_PANEL_START)) != FALSE; }))
         << m_program.LastError();
     EXPECT_FALSE(CEnvironment::FileExists(strMissing.c_str()));
+}
+
+// A file held open by another program: the message, the measurement runs on, and the file keeps what it had.
+TEST_F(ProgramStorageTest, FileHeldByAnotherProgramIsReportedAndKeepsItsContents)
+{
+    ASSERT_TRUE(m_sim.SetRamp('A', 1000, 10));
+    ASSERT_TRUE(::CreateDirectoryA(m_strFolder.c_str(), nullptr));
+    const std::string strFile = m_strFolder + "\\TAB.csv";
+    HANDLE hHeld = ::CreateFileA(strFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    DWORD dwWritten = 0;
+    ASSERT_TRUE(::WriteFile(hHeld, "keep\r\n", 6, &dwWritten, nullptr));
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
+    ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_ONE_FILE, m_strFolder));
+    ASSERT_TRUE(ShowPanel()) << m_program.LastError();
+    ASSERT_TRUE(m_program.PostClick(Control(IDC_PANEL_START))) << m_program.LastError();
+    HWND hBox = m_program.WaitForMessageBox();
+    ASSERT_TRUE(hBox) << m_program.LastError();
+    EXPECT_EQ(m_program.MessageBoxText(hBox),
+              Text(IDS_FILE_BUSY_BEFORE) + " '" + strFile + "' " + Text(IDS_FILE_BUSY_AFTER));
+    ASSERT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
+    EXPECT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
+    ASSERT_TRUE(m_program.Click(Control(IDC_PANEL_STOP))) << m_program.LastError();
+    EXPECT_TRUE(m_program.WaitFor("the measurement ended", 15000,
+                                  [&] { return ::IsWindowEnabled(Control(IDC_PANEL_START)) != FALSE; }))
+        << m_program.LastError();
+    ::CloseHandle(hHeld);
+    EXPECT_EQ(ReadFile(strFile), "keep\r\n");
 }
 
 // After a clean exit the record is stored with valid check words; a record of 59 bytes gives the defaults.

@@ -86,15 +86,15 @@ TEST(CsvHeader, SingleChannelSensorWithEveryOptionInGerman)
     src.strColumnPart.Empty();
     const std::string E = "\n\r";
     const std::string strExpected =
-        "-------------------------------------------------------" + E + "Überschrift:" + E + "Prüfstand 3" + E + E +
-        "Adresse:" + E + "Halle 1\r\nTor 2" + E + E + "Bemerkung:" + E + "ok" + E + E + "Messinformationen:" + E +
-        E + "Sensor: n.a.\tDrehmoment" + E + "Sensortyp:\t4503" + E + "Seriennummer:\t0" + E + E +
-        "Seriennummer (Kanal):\tA1B2" + E + "Messbereichsendwert:\t2.5 N\xB7m" + E + "Genauigkeitsklasse:\t0.5 %" +
-        E + "Messunsicherheit:\t0.0500 %" + E + E + "Messrate:\t100/sek" + E + "gleitender Mittelwert:\t1" + E +
-        E + "Reduzierung der Messrate mit Mittelung über 2 Werte." + E + "Werksjustierung:\t05.02.2014 inaktiv" +
-        E + "Anwenderjustierung:\t07.03.2020 aktiv*" + E + E + "Trigger - Start - Quelle:\tAus/Messen Start" + E +
-        "Trigger - Stopp - Quelle:\tMessdauer" + E + E + "Start (Datum Uhrzeit):\t01.01.2024\t10:00:00 Uhr" + E +
-        E + E;
+        "-------------------------------------------------------" + E + "Überschrift:" + E + "Prüfstand 3" +
+        E + E + "Adresse:" + E + "Halle 1\r\nTor 2" + E + E + "Bemerkung:" + E + "ok" + E + E +
+        "Messinformationen:" + E + E + "Sensor: n.a.\tDrehmoment" + E + "Sensortyp:\t4503" + E +
+        "Seriennummer:\t0" + E + E + "Seriennummer (Kanal):\tA1B2" + E + "Messbereichsendwert:\t2.5 N\xB7m" +
+        E + "Genauigkeitsklasse:\t0.5 %" + E + "Messunsicherheit:\t0.0500 %" + E + E + "Messrate:\t100/sek" +
+        E + "gleitender Mittelwert:\t1" + E + E + "Reduzierung der Messrate mit Mittelung über 2 Werte." + E +
+        "Werksjustierung:\t05.02.2014 inaktiv" + E + "Anwenderjustierung:\t07.03.2020 aktiv*" + E + E +
+        "Trigger - Start - Quelle:\tAus/Messen Start" + E + "Trigger - Stopp - Quelle:\tMessdauer" + E + E +
+        "Start (Datum Uhrzeit):\t01.01.2024\t10:00:00 Uhr" + E + E + E;
     const std::string strActual = CCsvHeader::Build(src).GetString();
     // The device name of a single-channel sensor comes from the protocol's table: compare around it.
     const std::size_t nSensor = strActual.find("Sensor: ");

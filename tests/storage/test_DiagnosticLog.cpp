@@ -59,12 +59,14 @@ TEST_F(DiagnosticLog, FirstEntryHasSystemInfoBannerHeadRulerAndDump)
 {
     m_entry.bStartBanner = true;
     ASSERT_TRUE(m_log.Write(m_strFolder, m_entry));
-    const std::string strRuler = " 0| 1| 2| 3| 4| 5| 6| 7| 8| 9| 0| 1| 2| 3| 4| 5| 6| 7| 8| 9| 0| 1| 2| 3| 4| 5| 6| 7| 8| 9|"
-                                 " 0| 1| 2| 3| 4| 5| 6| 7| 8| 9|";
+    const std::string strRuler =
+        " 0| 1| 2| 3| 4| 5| 6| 7| 8| 9| 0| 1| 2| 3| 4| 5| 6| 7| 8| 9| 0| 1| 2| 3| 4| 5| 6| 7| 8| 9|"
+        " 0| 1| 2| 3| 4| 5| 6| 7| 8| 9|";
     ASSERT_EQ(strRuler.size(), 120u);
     const std::string strExpected =
         "\t\tSystem Informationen\nOS\n" + std::string(77, '#') +
-        "\n\n\t*****************************\n\t* Anwendung wurde gestartet *\n\t*****************************\n\n"
+        "\n\n\t*****************************\n\t* Anwendung wurde gestartet "
+        "*\n\t*****************************\n\n"
         "TQ5 Version: 2.05  01.02.2024 10:11:12 Uhr   Stator Serien Nr.: 1   \"Sensor Verbunden\"\n" +
         std::string(69, '-') + "\n" + "Byte-Index" + std::string(40, ' ') + strRuler + "\n" +
         "READ  CHECK 0       Stator Header                  1|ab|\n" +

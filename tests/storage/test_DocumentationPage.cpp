@@ -181,7 +181,8 @@ TEST_F(DocumentationPage, FileNamesHeaderLinesAndEndText)
 
     m_page.m_tMeasureStart = m_clock.m_tNow;
     m_page.Documentation_SetStopTime(m_clock.m_tNow + 3725);
-    EXPECT_STREQ(m_page.BuildEndOfStorageText(), "\r\n\r\nStop (Date Time Duration):,02/05/2014,10:06:12 AM,(01:02:05)\r\n\r\n\r\n");
+    EXPECT_STREQ(m_page.BuildEndOfStorageText(),
+                 "\r\n\r\nStop (Date Time Duration):,02/05/2014,10:06:12 AM,(01:02:05)\r\n\r\n\r\n");
     m_page.m_psDocumentation->bMwDateTime = 0;
     EXPECT_STREQ(m_page.BuildEndOfStorageText(), "");
 }

@@ -47,17 +47,17 @@ TEST(DocumentationRules, SeparatorDefaultsByLanguageThenLocale)
     {
         int iLanguage, iLocaleDecimal, iLocaleColumn, iColumn, iDecimal;
     } cases[] = {
-        {LANGUAGE_GERMAN, -2, -2, 1, 0},   // no locale read yet
+        {LANGUAGE_GERMAN, -2, -2, 1, 0}, // no locale read yet
         {LANGUAGE_ENGLISH, -2, -2, 2, 1},
-        {LANGUAGE_FRENCH, -1, -1, 1, 0},   // "|" and another mark: the language's
-        {LANGUAGE_GERMAN, 0, 1, 1, 0},     // German locale
-        {LANGUAGE_GERMAN, 1, 2, 2, 1},     // English locale under a German interface
-        {LANGUAGE_ENGLISH, 0, 1, 1, 0},    // German locale under an English interface
-        {LANGUAGE_GERMAN, 0, 0, 0, 0},     // TAB
-        {LANGUAGE_GERMAN, 0, 4, 4, 0},     // blank
-        {LANGUAGE_ENGLISH, 0, 2, 1, 0},    // "," with ",": falls back to ";"
-        {LANGUAGE_GERMAN, 1, 3, 2, 1},     // "." with ".": falls back to ","
-        {LANGUAGE_ENGLISH, -1, 3, 2, 1},   // "." from the locale with the English "."
+        {LANGUAGE_FRENCH, -1, -1, 1, 0}, // "|" and another mark: the language's
+        {LANGUAGE_GERMAN, 0, 1, 1, 0},   // German locale
+        {LANGUAGE_GERMAN, 1, 2, 2, 1},   // English locale under a German interface
+        {LANGUAGE_ENGLISH, 0, 1, 1, 0},  // German locale under an English interface
+        {LANGUAGE_GERMAN, 0, 0, 0, 0},   // TAB
+        {LANGUAGE_GERMAN, 0, 4, 4, 0},   // blank
+        {LANGUAGE_ENGLISH, 0, 2, 1, 0},  // "," with ",": falls back to ";"
+        {LANGUAGE_GERMAN, 1, 3, 2, 1},   // "." with ".": falls back to ","
+        {LANGUAGE_ENGLISH, -1, 3, 2, 1}, // "." from the locale with the English "."
     };
     for (const auto& c : cases)
     {

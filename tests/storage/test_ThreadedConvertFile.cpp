@@ -44,8 +44,8 @@ protected:
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.lpszClassName = "ConvertFileRecorder";
         ::RegisterClassA(&wc);
-        m_hWnd = ::CreateWindowA("ConvertFileRecorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
-                                 nullptr);
+        m_hWnd = ::CreateWindowA("ConvertFileRecorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 wc.hInstance, nullptr);
         ASSERT_NE(m_hWnd, nullptr);
         g_events.clear();
     }
@@ -94,10 +94,12 @@ TEST_F(ThreadedConvertFile, TicksEveryThreeSecondsWhileRecordingAndEverySecondAf
     ASSERT_TRUE(PumpUntil([&] { return g_events.size() == 6; }, 5000));
     const std::vector<DWORD> expectedIntervals = {3000, 3000, 1000, 1000, 1000};
     EXPECT_EQ(m_intervals, expectedIntervals);
-    const std::vector<WPARAM> expectedEvents = {
-        CThreadedConvertFile::EV_ConvertFileStarted, CThreadedConvertFile::EV_Count,
-        CThreadedConvertFile::EV_Count,              CThreadedConvertFile::EV_Count,
-        CThreadedConvertFile::EV_Count,              CThreadedConvertFile::EV_ConvertFileFinished};
+    const std::vector<WPARAM> expectedEvents = {CThreadedConvertFile::EV_ConvertFileStarted,
+                                                CThreadedConvertFile::EV_Count,
+                                                CThreadedConvertFile::EV_Count,
+                                                CThreadedConvertFile::EV_Count,
+                                                CThreadedConvertFile::EV_Count,
+                                                CThreadedConvertFile::EV_ConvertFileFinished};
     EXPECT_EQ(g_events, expectedEvents);
 }
 

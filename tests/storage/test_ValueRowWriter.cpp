@@ -97,7 +97,8 @@ TEST_F(ValueRowWriter, RowCountFollowsTheAxesAndTheStopKind)
     EXPECT_EQ(CValueRowWriter::RowCount(m_curves, aiTimeAB, false, 0, false, &iXSeries), 3);
     EXPECT_EQ(iXSeries, 0);
     EXPECT_EQ(CValueRowWriter::RowCount(m_curves, aiTimeAB, false, 0, true, &iXSeries), 2) << "watchdog end";
-    EXPECT_EQ(CValueRowWriter::RowCount(m_curves, aiTimeAB, true, 100.7, false, &iXSeries), 100) << "by count";
+    EXPECT_EQ(CValueRowWriter::RowCount(m_curves, aiTimeAB, true, 100.7, false, &iXSeries), 100)
+        << "by count";
     EXPECT_EQ(CValueRowWriter::RowCount(m_curves, aiTimeAB, true, 100, true, &iXSeries), 99);
     EXPECT_EQ(CValueRowWriter::RowCount(m_curves, aiOnlyY2, true, 100, false, &iXSeries), 1);
     EXPECT_EQ(iXSeries, 1);
@@ -114,7 +115,8 @@ TEST_F(ValueRowWriter, ColumnsPerAxisWithDecimalsAndSuffixes)
     EXPECT_EQ(Write(aiXAYB, 2, 0), "0;0,00 N\xB7m;0,0;\r\n1;0,50 N\xB7m;1,3;\r\n");
     // Points beyond the store read 0 (a stop by count with fewer points).
     const int aiTimeA[3] = {TIME, A, 0};
-    EXPECT_EQ(Write(aiTimeA, 4, 0), "0;0,00 N\xB7m;\r\n1;1,26 N\xB7m;\r\n2;2,52 N\xB7m;\r\n3;0,00 N\xB7m;\r\n");
+    EXPECT_EQ(Write(aiTimeA, 4, 0),
+              "0;0,00 N\xB7m;\r\n1;1,26 N\xB7m;\r\n2;2,52 N\xB7m;\r\n3;0,00 N\xB7m;\r\n");
 }
 
 TEST_F(ValueRowWriter, ProgressIsReportedAtEveryHundredthOnlyBeyond5000Rows)
