@@ -129,9 +129,10 @@ protected:
         HWND hGroup = Control(IDC_DOCU_GROUP);
         return hGroup ? m_program.FindControl(::GetParent(hGroup), iId) : nullptr;
     }
-    bool ShowDocumentation() { return ShowPage(ID_MODE_DOCUMENTATION, Text(IDS_TREE_DOCUMENTATION)); }
-    bool ShowSettings() { return ShowPage(ID_MODE_MEASURE_ADJUST, Text(IDS_PAGE_MEASURE_ADJUST)); }
-    bool ShowPanel() { return ShowPage(ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM)); }
+    std::string LangText(int iId) { return Text(iId, m_iLanguage); }
+    bool ShowDocumentation() { return ShowPage(ID_MODE_DOCUMENTATION, LangText(IDS_TREE_DOCUMENTATION)); }
+    bool ShowSettings() { return ShowPage(ID_MODE_MEASURE_ADJUST, LangText(IDS_PAGE_MEASURE_ADJUST)); }
+    bool ShowPanel() { return ShowPage(ID_MODE_MEASURE_DIAGRAM, LangText(IDS_PAGE_MEASURE_DIAGRAM)); }
     // A storage mode chosen while the note it brings up is answered with Continue.
     void ChooseStorage(int iComboId, int iModeTextId, const std::string& strFolder)
     {
@@ -141,12 +142,12 @@ protected:
             << m_program.LastError();
         HWND hCombo = DocuControl(iComboId);
         auto choice = std::async(std::launch::async,
-                                 [&] { return m_program.SelectComboItem(hCombo, Text(iModeTextId)); });
+                                 [&] { return m_program.SelectComboItem(hCombo, LangText(iModeTextId)); });
         if (choice.wait_for(std::chrono::milliseconds(300)) != std::future_status::ready)
         {
             HWND hNote = m_program.WaitForMessageBox();
             ASSERT_TRUE(hNote) << m_program.LastError();
-            EXPECT_EQ(CProgramHarness::GetText(hNote), Text(IDS_ADVICE));
+            EXPECT_EQ(CProgramHarness::GetText(hNote), LangText(IDS_ADVICE));
             EXPECT_TRUE(m_program.AnswerMessageBox(hNote, IDOK)) << m_program.LastError();
         }
         EXPECT_TRUE(choice.get()) << m_program.LastError();
@@ -366,6 +367,27 @@ TEST_F(ProgramStorageTest, FileHeldByAnotherProgramIsReportedAndKeepsItsContents
         << m_program.LastError();
     ::CloseHandle(hHeld);
     EXPECT_EQ(ReadFile(strFile), "keep\r\n");
+}
+
+// Run under a German, an English and a French user locale by the tests app_csv_*, whose script then reads
+// the file with Python's csv module: the separators are the interface language's and the locale's.
+TEST_F(ProgramStorageTest, CsvFileInTheSeparatorsOfTheLanguageAndTheLocale)
+{
+    const WORD wLanguage = PRIMARYLANGID(::GetUserDefaultLangID());
+    m_iLanguage = wLanguage == LANG_ENGLISH  ? LANGUAGE_ENGLISH
+                  : wLanguage == LANG_FRENCH ? LANGUAGE_FRENCH
+                                             : LANGUAGE_GERMAN;
+    const char* pszCode = m_iLanguage == LANGUAGE_ENGLISH ? "en" : m_iLanguage == LANGUAGE_FRENCH ? "fr" : "de";
+    const std::string strFolder = std::string(ROOT) + "\\csv_" + pszCode;
+    RemoveFolder(strFolder);
+    ASSERT_TRUE(m_sim.SetRamp('A', -2000, 10));
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
+    const std::string strColumn = m_iLanguage == LANGUAGE_ENGLISH ? "[,]" : "[;]";
+    EXPECT_EQ(CProgramHarness::GetText(DocuControl(IDC_DOCU_COLUMN_SEP)), strColumn);
+    ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_OWN_INDEX, strFolder));
+    ASSERT_NO_FATAL_FAILURE(Measure());
+    EXPECT_EQ(FilesOf(strFolder, "TAB").size(), 1u);
 }
 
 // After a clean exit the record is stored with valid check words; a record of 59 bytes gives the defaults.
