@@ -201,6 +201,47 @@ protected:
         }
     }
 
+    // The save dialog of command 10001 answered with strPath; further prompts (replace, create) with Yes.
+    void SaveMeasuredValuesAs(const std::string& strPath)
+    {
+        ASSERT_TRUE(m_program.PostCommand(m_hFrame, ID_FILE_SAVE_MEASURED_VALUES)) << m_program.LastError();
+        HWND hDialog = m_program.WaitForMessageBox();
+        ASSERT_TRUE(hDialog) << m_program.LastError();
+        // The file name field: the edit inside the explorer style's combo box, or the old style's edit.
+        HWND hName = ::GetDlgItem(hDialog, 0x47c);
+        while (hName != nullptr && ::GetWindow(hName, GW_CHILD) != nullptr)
+            hName = ::GetWindow(hName, GW_CHILD);
+        if (hName == nullptr)
+            hName = ::GetDlgItem(hDialog, 0x480);
+        ASSERT_TRUE(m_program.SetEditText(hName, strPath)) << m_program.LastError();
+        ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        m_program.WaitFor("the save dialog to close", 5000,
+                          [&]
+                          {
+                              if (!::IsWindow(hDialog))
+                                  return true;
+                              for (HWND hPrompt : m_program.TopWindows(CProgramHarness::Dialog()))
+                              {
+                                  if (hPrompt != hDialog && ::GetDlgItem(hPrompt, IDYES) != nullptr)
+                                      ::PostMessageA(hPrompt, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+                              }
+                              return false;
+                          });
+        if (::IsWindow(hDialog))
+        {
+            m_program.SaveScreenshot(hDialog, "storage_save_dialog");
+            std::string strControls;
+            for (HWND h = ::GetWindow(hDialog, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+            {
+                char szClass[64] = {};
+                ::GetClassNameA(h, szClass, sizeof(szClass));
+                strControls += std::to_string(::GetDlgCtrlID(h)) + ":" + szClass + ":" +
+                               CProgramHarness::GetText(h) + " ";
+            }
+            FAIL() << "the save dialog stays open: " << strControls;
+        }
+    }
+
     std::string m_strFolder;
 };
 
@@ -377,7 +418,9 @@ TEST_F(ProgramStorageTest, CsvFileInTheSeparatorsOfTheLanguageAndTheLocale)
     m_iLanguage = wLanguage == LANG_ENGLISH  ? LANGUAGE_ENGLISH
                   : wLanguage == LANG_FRENCH ? LANGUAGE_FRENCH
                                              : LANGUAGE_GERMAN;
-    const char* pszCode = m_iLanguage == LANGUAGE_ENGLISH ? "en" : m_iLanguage == LANGUAGE_FRENCH ? "fr" : "de";
+    const char* pszCode = m_iLanguage == LANGUAGE_ENGLISH  ? "en"
+                          : m_iLanguage == LANGUAGE_FRENCH ? "fr"
+                                                           : "de";
     const std::string strFolder = std::string(ROOT) + "\\csv_" + pszCode;
     RemoveFolder(strFolder);
     ASSERT_TRUE(m_sim.SetRamp('A', -2000, 10));
@@ -388,6 +431,54 @@ TEST_F(ProgramStorageTest, CsvFileInTheSeparatorsOfTheLanguageAndTheLocale)
     ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_OWN_INDEX, strFolder));
     ASSERT_NO_FATAL_FAILURE(Measure());
     EXPECT_EQ(FilesOf(strFolder, "TAB").size(), 1u);
+}
+
+// A manual save: the header of the measurement's start, its rows, the end text and, with a condition set,
+// the result lines; over a file that cannot be deleted it says so and the file keeps what it had.
+TEST_F(ProgramStorageTest, ManualSaveWritesTheMeasurementAndRefusesAnUndeletableFile)
+{
+    ASSERT_TRUE(m_sim.SetRamp('A', 1000, 10));
+    ASSERT_TRUE(::CreateDirectoryA(m_strFolder.c_str(), nullptr));
+    ASSERT_NO_FATAL_FAILURE(StartConnected());
+    ASSERT_NO_FATAL_FAILURE(SetCondition("0", "100"));
+    ASSERT_NO_FATAL_FAILURE(Measure());
+    const std::string strFile = m_strFolder + "\\manual.csv";
+    ASSERT_NO_FATAL_FAILURE(SaveMeasuredValuesAs(strFile));
+    std::string strText;
+    EXPECT_TRUE(m_program.WaitFor("the saved file", 15000,
+                                  [&]
+                                  {
+                                      strText = ReadFile(strFile);
+                                      return strText.size() > 4 &&
+                                             strText.substr(strText.size() - 4) == ";IO;";
+                                  }))
+        << strText;
+    const std::vector<std::string> lines = SplitLines(strText, "\r\n");
+    ASSERT_GT(lines.size(), 30u);
+    EXPECT_EQ(lines[0], std::string(55, '-'));
+    const auto column = std::find(lines.begin(), lines.end(), "#;Kanal A (N\xB7m);");
+    ASSERT_NE(column, lines.end());
+    size_t nLine = static_cast<size_t>(column - lines.begin()) + 1;
+    int nRows = 0;
+    ASSERT_NO_FATAL_FAILURE(CheckRows(lines, nLine, nRows));
+    EXPECT_GE(nRows, 100);
+    ASSERT_GE(lines.size(), nLine + 6);
+    EXPECT_EQ(lines[nLine + 2].rfind("Stopp (Datum Uhrzeit Dauer):;", 0), 0u) << lines[nLine + 2];
+    EXPECT_EQ(lines[nLine + 5], "Datum;Zeit;Prüfung 1;;;Prüfung 2;;;Allgemein;");
+    EXPECT_EQ(lines.back().substr(lines.back().size() - 16), ";IO; -; -; -;IO;") << lines.back();
+
+    // Held open without delete sharing, the file cannot be replaced.
+    HANDLE hHeld = ::CreateFileA(strFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    ASSERT_NO_FATAL_FAILURE(SaveMeasuredValuesAs(strFile));
+    HWND hBox = m_program.WaitForMessageBox();
+    ASSERT_TRUE(hBox) << m_program.LastError();
+    EXPECT_EQ(m_program.MessageBoxText(hBox),
+              Text(IDS_FILE_BUSY_BEFORE) + " '" + strFile + "' " + Text(IDS_FILE_BUSY_AFTER));
+    EXPECT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
+    ::CloseHandle(hHeld);
+    EXPECT_EQ(ReadFile(strFile), strText);
 }
 
 // After a clean exit the record is stored with valid check words; a record of 59 bytes gives the defaults.
