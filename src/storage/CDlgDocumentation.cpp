@@ -412,18 +412,13 @@ void CDlgDocumentation::OnPaint()
 
 void CDlgDocumentation::LayoutPage()
 {
-    CWnd* pView = GetParent();
-    if (pView == nullptr)
+    CSize sizeView;
+    if (!FillView(sizeView))
         return;
-    CRect rcView;
-    pView->GetClientRect(&rcView);
-    const int cx = rcView.Width();
-    const int cy = rcView.Height();
-    SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (CWnd* pGroup = GetDlgItem(IDC_DOCU_GROUP))
-        pGroup->SetWindowPos(nullptr, 10, 5, cx < MIN_VIEW_WIDTH ? MIN_GROUP_WIDTH : cx - 19,
-                             cy < MIN_VIEW_HEIGHT ? MIN_GROUP_HEIGHT : cy - 15,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceControl(
+        IDC_DOCU_GROUP,
+        CRect(CPoint(10, 5), CSize(sizeView.cx < MIN_VIEW_WIDTH ? MIN_GROUP_WIDTH : sizeView.cx - 19,
+                                   sizeView.cy < MIN_VIEW_HEIGHT ? MIN_GROUP_HEIGHT : sizeView.cy - 15)));
 }
 
 // Showing the page ends a running measurement first.

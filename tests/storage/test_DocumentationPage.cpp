@@ -7,9 +7,9 @@
 #include "protocol/Language.h"
 #include "resources/resource.h"
 #include "resources/resource_storage.h"
-#include "sensorpages/FakePageHost.h"
 #include "storage/DocumentationStruct.h"
 #include "storage/StorageTexts.h"
+#include "support/FakePageHost.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -37,9 +37,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_view.Create(800, 600));
-        m_host.m_environment.m_strPathUserNameOwnFiles = "C:\\users\\op\\Documents";
-        m_host.m_environment.m_sEnvReg.iIdOfDecSep = -2;
-        m_host.m_environment.m_sEnvReg.iIdOfColSep = -2;
+        m_host.GetEnvironment().m_strPathUserNameOwnFiles = "C:\\users\\op\\Documents";
+        m_host.GetEnvironment().m_sEnvReg.iIdOfDecSep = -2;
+        m_host.GetEnvironment().m_sEnvReg.iIdOfColSep = -2;
         m_page.SetPageHost(&m_host);
         m_page.SetClock(&m_clock);
         ASSERT_TRUE(m_page.Create(IDD_DLG_DOCUMENTATION, &m_view));
