@@ -124,23 +124,21 @@ bool CMainFrame::OpenValueFiles(int iMode)
         return true;
     pDocu->BuildFileNames(0);
     const DocumentationStruct& rec = *pDocu->m_psDocumentation;
-    const int iValues = rec.sAutoStorageMW.iSelected;
-    if (IsStoredMode(iValues))
-        OpenAutoFile(m_fileValues, m_bValuesFileOpen,
-                     iValues == CDocumentationRules::DOCU_STORAGE_ONE_FILE ? pDocu->m_strMwPathPrefix
-                                                                           : pDocu->m_strMwFileName,
-                     ".csv", CDlgDocumentation::FILE_KIND_VALUES);
-    // A later manual save writes the header of this measurement, whether or not its file opened.
-    if (!m_bValuesFileOpen)
-        pDocu->BuildHeaderText(CDlgDocumentation::FILE_KIND_VALUES);
-    const int iResults = rec.sAutoStorageIONIO.iSelected;
-    if (IsStoredMode(iResults))
-        OpenAutoFile(m_fileResults, m_bResultsFileOpen,
-                     iResults == CDocumentationRules::DOCU_STORAGE_ONE_FILE ? pDocu->m_strIoNioPathPrefix
-                                                                            : pDocu->m_strIoNioFileName,
-                     ".csv", CDlgDocumentation::FILE_KIND_RESULTS);
-    else
-        pDocu->BuildHeaderText(CDlgDocumentation::FILE_KIND_RESULTS);
+    const auto open = [&](CFile& file, BYTE& bOpen, int iSelected, const CString& strOneFile,
+                          const CString& strOwnIndex, int iKind)
+    {
+        if (IsStoredMode(iSelected))
+            OpenAutoFile(file, bOpen,
+                         iSelected == CDocumentationRules::DOCU_STORAGE_ONE_FILE ? strOneFile : strOwnIndex,
+                         ".csv", iKind);
+        // A later manual save writes the values header of this measurement, whether or not its file opened.
+        if (!bOpen)
+            pDocu->BuildHeaderText(iKind);
+    };
+    open(m_fileValues, m_bValuesFileOpen, rec.sAutoStorageMW.iSelected, pDocu->m_strMwPathPrefix,
+         pDocu->m_strMwFileName, CDlgDocumentation::FILE_KIND_VALUES);
+    open(m_fileResults, m_bResultsFileOpen, rec.sAutoStorageIONIO.iSelected, pDocu->m_strIoNioPathPrefix,
+         pDocu->m_strIoNioFileName, CDlgDocumentation::FILE_KIND_RESULTS);
     return true;
 }
 

@@ -177,6 +177,21 @@ protected:
                                       [&] { return ::IsWindowEnabled(Control(IDC_PANEL_START)) != FALSE; }))
             << m_program.LastError();
     }
+    // Start answered by the message strExpected; the measurement runs on, is stopped and ends.
+    void MeasureAfterMessage(const std::string& strExpected)
+    {
+        ASSERT_TRUE(ShowPanel()) << m_program.LastError();
+        ASSERT_TRUE(m_program.PostClick(Control(IDC_PANEL_START))) << m_program.LastError();
+        HWND hBox = m_program.WaitForMessageBox();
+        ASSERT_TRUE(hBox) << m_program.LastError();
+        EXPECT_EQ(m_program.MessageBoxText(hBox), strExpected);
+        ASSERT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
+        EXPECT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
+        ASSERT_TRUE(m_program.Click(Control(IDC_PANEL_STOP))) << m_program.LastError();
+        EXPECT_TRUE(m_program.WaitFor("the measurement ended", 15000,
+                                      [&] { return ::IsWindowEnabled(Control(IDC_PANEL_START)) != FALSE; }))
+            << m_program.LastError();
+    }
     // The rows of a measured-value file section: number, value of channel A; checked against the ramp.
     void CheckRows(const std::vector<std::string>& lines, size_t& nLine, int& nRows)
     {
@@ -364,20 +379,8 @@ TEST_F(ProgramStorageTest, TargetWithoutParentFolderIsReportedAndTheMeasurementR
     ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
     const std::string strMissing = m_strFolder + "\\missing\\deeper";
     ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_OWN_INDEX, strMissing));
-    ASSERT_TRUE(ShowPanel()) << m_program.LastError();
-    HWND hStart = Control(IDC_PANEL_START);
-    ASSERT_TRUE(m_program.PostClick(hStart)) << m_program.LastError();
-    HWND hBox = m_program.WaitForMessageBox();
-    ASSERT_TRUE(hBox) << m_program.LastError();
-    const std::string strText = m_program.MessageBoxText(hBox);
-    EXPECT_EQ(strText,
-              Text(IDS_FOLDER_FAILED_BEFORE) + " '" + strMissing + "' " + Text(IDS_FOLDER_FAILED_AFTER));
-    ASSERT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
-    EXPECT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
-    ASSERT_TRUE(m_program.Click(Control(IDC_PANEL_STOP))) << m_program.LastError();
-    EXPECT_TRUE(m_program.WaitFor("the measurement ended", 15000,
-                                  [&] { return ::IsWindowEnabled(Control(IDC_PANEL_START)) != FALSE; }))
-        << m_program.LastError();
+    ASSERT_NO_FATAL_FAILURE(MeasureAfterMessage(Text(IDS_FOLDER_FAILED_BEFORE) + " '" + strMissing + "' " +
+                                                Text(IDS_FOLDER_FAILED_AFTER)));
     EXPECT_FALSE(CEnvironment::FileExists(strMissing.c_str()));
 }
 
@@ -394,18 +397,8 @@ TEST_F(ProgramStorageTest, FileHeldByAnotherProgramIsReportedAndKeepsItsContents
     ASSERT_NO_FATAL_FAILURE(StartConnected());
     ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
     ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_ONE_FILE, m_strFolder));
-    ASSERT_TRUE(ShowPanel()) << m_program.LastError();
-    ASSERT_TRUE(m_program.PostClick(Control(IDC_PANEL_START))) << m_program.LastError();
-    HWND hBox = m_program.WaitForMessageBox();
-    ASSERT_TRUE(hBox) << m_program.LastError();
-    EXPECT_EQ(m_program.MessageBoxText(hBox),
-              Text(IDS_FILE_BUSY_BEFORE) + " '" + strFile + "' " + Text(IDS_FILE_BUSY_AFTER));
-    ASSERT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
-    EXPECT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
-    ASSERT_TRUE(m_program.Click(Control(IDC_PANEL_STOP))) << m_program.LastError();
-    EXPECT_TRUE(m_program.WaitFor("the measurement ended", 15000,
-                                  [&] { return ::IsWindowEnabled(Control(IDC_PANEL_START)) != FALSE; }))
-        << m_program.LastError();
+    ASSERT_NO_FATAL_FAILURE(
+        MeasureAfterMessage(Text(IDS_FILE_BUSY_BEFORE) + " '" + strFile + "' " + Text(IDS_FILE_BUSY_AFTER)));
     ::CloseHandle(hHeld);
     EXPECT_EQ(ReadFile(strFile), "keep\r\n");
 }
