@@ -387,7 +387,6 @@ public:
     bool m_bClosePendingStream = false;
     bool m_bClosePendingPolled = false;
     bool m_bCloseIdleButtons = false;
-    bool m_bCloseLogged = false;
     // The values of the last measurement can be saved (from its end until the next start).
     BYTE m_bValuesAvailable = 0;
     // The output of a measurement is finished: no pair is recorded (from its end to the next start).

@@ -247,7 +247,6 @@ void CMainFrame::OnClose()
         m_pConvertFile.reset();
     }
     FreeValueList(&m_bValuesAvailable);
-    m_bCloseLogged = true;
     m_bLogEndBanner = 1;
     Frame_WriteDiagnosticLog(m_sSensor, "OnCloseApp()", CString());
     CFrameWnd::OnClose();

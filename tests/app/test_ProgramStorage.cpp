@@ -160,8 +160,8 @@ protected:
         ASSERT_TRUE(m_program.SetEditText(Control(IDC_ADJ_LOWER1), pszLower)) << m_program.LastError();
         ASSERT_TRUE(m_program.SetEditText(Control(IDC_ADJ_UPPER1), pszUpper)) << m_program.LastError();
     }
-    // A stream of about one second, stopped, and the files finished (Start enabled again).
-    void Measure()
+    // A measurement of about dwMs, stopped, and the files finished (Start enabled again).
+    void Measure(DWORD dwMs = 1000)
     {
         ASSERT_TRUE(ShowPanel()) << m_program.LastError();
         ASSERT_TRUE(m_sim.ClearLog());
@@ -169,8 +169,10 @@ protected:
         ASSERT_TRUE(
             m_program.WaitFor("Start enabled", 10000, [&] { return ::IsWindowEnabled(hStart) != FALSE; }));
         ASSERT_TRUE(m_program.Click(hStart)) << m_program.LastError();
-        ASSERT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
-        ::Sleep(1000);
+        ASSERT_TRUE(m_program.WaitFor("the measurement running", 10000,
+                                      [&] { return ::IsWindowEnabled(Control(IDC_PANEL_STOP)) != FALSE; }));
+        // The length of the measurement, not a wait for the program.
+        ::Sleep(dwMs);
         ASSERT_TRUE(m_program.Click(Control(IDC_PANEL_STOP))) << m_program.LastError();
         // The first tick of the file-pacing worker comes 3 s after the first value.
         ASSERT_TRUE(m_program.WaitFor("the files finished", 15000,
@@ -493,10 +495,45 @@ TEST_F(ProgramStorageTest, SettingsRecordIsStoredWithItsChecksAndAShortOneGivesT
     ASSERT_TRUE(CProgramHarness::ReadString("DespiteReset", "MWPrefix", strPrefix));
     EXPECT_EQ(strPrefix, "MESS");
 
-    // A record one byte short: defaults, and the stored texts are not read.
-    record.pop_back();
-    ASSERT_TRUE(CProgramHarness::WriteBinary("DespiteReset", "DocumentationStruct", record));
+    // A record with a wrong check word, then one a byte short: the defaults each time.
+    record[52] ^= 1;
+    for (int iRun = 0; iRun < 2; ++iRun)
+    {
+        SCOPED_TRACE(iRun == 0 ? "wrong check word" : "59 bytes");
+        ASSERT_TRUE(CProgramHarness::WriteBinary("DespiteReset", "DocumentationStruct", record));
+        ASSERT_NO_FATAL_FAILURE(StartConnected());
+        ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
+        EXPECT_EQ(CProgramHarness::GetText(DocuControl(IDC_DOCU_MW_PREFIX)), "TAB");
+        m_program.Kill();
+        record.pop_back();
+    }
+}
+
+// A polled measurement (10 values a second) is written the same way.
+TEST_F(ProgramStorageTest, PolledMeasurementWritesItsRows)
+{
+    ASSERT_TRUE(m_sim.Command(R"({"cmd": "set_block", "block": "stator_software_config", "fields": )"
+                              R"({"unit_index_a": 1, "decimals_a": 2, "rate_code": 13}})"));
+    ASSERT_TRUE(m_sim.SetRamp('A', 1000, 10));
     ASSERT_NO_FATAL_FAILURE(StartConnected());
     ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
-    EXPECT_EQ(CProgramHarness::GetText(DocuControl(IDC_DOCU_MW_PREFIX)), "TAB");
+    ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_ONE_FILE, m_strFolder));
+    ASSERT_NO_FATAL_FAILURE(Measure(2000));
+    const std::vector<std::string> lines = SplitLines(ReadFile(m_strFolder + "\\TAB.csv"), "\r\n");
+    const auto column = std::find(lines.begin(), lines.end(), "#;Kanal A (N\xB7m);");
+    ASSERT_NE(column, lines.end());
+    size_t nLine = static_cast<size_t>(column - lines.begin()) + 1;
+    int nRows = 0;
+    double dPrevious = -1e9;
+    for (; nLine < lines.size() && !lines[nLine].empty(); ++nLine, ++nRows)
+    {
+        const std::vector<std::string> fields = SplitFields(lines[nLine], ';');
+        ASSERT_EQ(fields.size(), 2u) << lines[nLine];
+        EXPECT_EQ(fields[0], std::to_string(nRows));
+        const double dValue = ParseValue(fields[1]);
+        EXPECT_GE(dValue, dPrevious) << lines[nLine];
+        dPrevious = dValue;
+    }
+    EXPECT_GE(nRows, 10) << "two seconds at 10 values a second";
+    EXPECT_LE(nRows, 30);
 }
