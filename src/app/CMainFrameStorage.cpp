@@ -323,7 +323,7 @@ void CMainFrame::WriteResultLine(CFile& file)
     CString strDate = FormatDate(tmStop.tm_mday, tmStop.tm_mon + 1, tmStop.tm_year + 1900);
     CString strTime = FormatTime(pDocu->m_tMeasureStop);
     CString strLine = strDate.Trim(' ') + S + strTime.Trim(' ') + S;
-    pAdjust->SetFileLanguage(pDocu->GetFileLanguage());
+    pAdjust->SetFileLanguage(m_iFileLanguage);
     const BYTE abResult[2] = {pPanel->m_bIONIOResult1, pPanel->m_bIONIOResult2};
     const int aiUnitId[2] = {IDC_ADJ_UPPER1_UNIT, IDC_ADJ_UPPER2_UNIT};
     bool bPass = true;
