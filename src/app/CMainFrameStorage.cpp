@@ -185,7 +185,7 @@ bool CMainFrame::OpenAutoFile(CFile& file, BYTE& bOpen, const CString& strNameBa
 
 CString CMainFrame::BuildCannotOpenMessage(const CString& strPath) const
 {
-    return LoadText(IDS_FILE_BUSY_BEFORE) + " '" + strPath + "' " + LoadText(IDS_FILE_BUSY_AFTER);
+    return LoadText(IDS_FILE_CANNOT_OPEN) + " '" + strPath + "' " + LoadText(IDS_FILE_CANNOT_OPEN_END);
 }
 
 // ---- Recording -----------------------------------------------------------------------------------------

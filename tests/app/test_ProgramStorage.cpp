@@ -399,8 +399,8 @@ TEST_F(ProgramStorageTest, FileHeldByAnotherProgramIsReportedAndKeepsItsContents
     ASSERT_NO_FATAL_FAILURE(StartConnected());
     ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
     ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_ONE_FILE, m_strFolder));
-    ASSERT_NO_FATAL_FAILURE(
-        MeasureAfterMessage(Text(IDS_FILE_BUSY_BEFORE) + " '" + strFile + "' " + Text(IDS_FILE_BUSY_AFTER)));
+    ASSERT_NO_FATAL_FAILURE(MeasureAfterMessage(Text(IDS_FILE_CANNOT_OPEN) + " '" + strFile + "' " +
+                                                Text(IDS_FILE_CANNOT_OPEN_END)));
     ::CloseHandle(hHeld);
     EXPECT_EQ(ReadFile(strFile), "keep\r\n");
 }
@@ -470,7 +470,7 @@ TEST_F(ProgramStorageTest, ManualSaveWritesTheMeasurementAndRefusesAnUndeletable
     HWND hBox = m_program.WaitForMessageBox();
     ASSERT_TRUE(hBox) << m_program.LastError();
     EXPECT_EQ(m_program.MessageBoxText(hBox),
-              Text(IDS_FILE_BUSY_BEFORE) + " '" + strFile + "' " + Text(IDS_FILE_BUSY_AFTER));
+              Text(IDS_FILE_CANNOT_OPEN) + " '" + strFile + "' " + Text(IDS_FILE_CANNOT_OPEN_END));
     EXPECT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
     ::CloseHandle(hHeld);
     EXPECT_EQ(ReadFile(strFile), strText);
