@@ -609,3 +609,32 @@ TEST_F(MainFrameWindow, RegisteredWindowsAttachTheValuePipeline)
     m_pFrame->m_sPointer.pDlgMeasureDiagram = nullptr;
     m_pFrame->m_sPointer.pDlgMeasureAdjust = nullptr;
 }
+
+// The diagnostic log writes nothing while logging is off (the default) and the frame's entry otherwise,
+// with the start banner only in its first entry.
+TEST_F(MainFrameWindow, DiagnosticLogFollowsTheLoggingSwitch)
+{
+    CString strAppData;
+    ASSERT_TRUE(m_pFrame->GetLocalAppDataPath(m_hFrame, strAppData));
+    SensorStruct sSensor;
+    sSensor.ulSerialNo = 987001;
+    const CString strFile = CDiagnosticLog::FilePath(strAppData, sSensor.ulSerialNo);
+    ::DeleteFileA(strFile);
+    ASSERT_EQ(m_pFrame->m_iWriteLogFile, 1);
+    m_pFrame->Frame_WriteDiagnosticLog(sSensor, "OnCloseApp()", CString());
+    EXPECT_FALSE(CEnvironment::FileExists(strFile));
+    m_pFrame->m_iWriteLogFile = 0;
+    m_pFrame->Frame_WriteDiagnosticLog(sSensor, CString(), CString());
+    m_pFrame->m_bLogEndBanner = 1;
+    m_pFrame->Frame_WriteDiagnosticLog(sSensor, "OnCloseApp()", CString());
+    CFile file;
+    ASSERT_TRUE(file.Open(strFile, CFile::modeRead));
+    std::string strText(static_cast<size_t>(file.GetLength()), '\0');
+    file.Read(strText.data(), static_cast<UINT>(strText.size()));
+    file.Close();
+    ::DeleteFileA(strFile);
+    EXPECT_NE(strText.find("\"Sensor Verbunden\""), std::string::npos);
+    EXPECT_NE(strText.find("Anwendung wurde beendet"), std::string::npos);
+    EXPECT_NE(strText.find("Stator Serien Nr.: 987001   \"OnCloseApp()\""), std::string::npos);
+    EXPECT_EQ(strText.find("Anwendung wurde gestartet"), strText.rfind("Anwendung wurde gestartet"));
+}
