@@ -16,6 +16,7 @@
 #include "resources/resource_adjust.h"
 #include "resources/resource_panel.h"
 #include "support/ProgramHarness.h"
+#include "support/ProgramPages.h"
 #include "support/SimClient.h"
 
 #include <algorithm>
@@ -35,8 +36,6 @@ constexpr DWORD PROBE_PERIOD_MS = 100;
 constexpr DWORD PROBE_TIMEOUT_MS = 5000;
 constexpr DWORD START_TIMEOUT_MS = 60000;
 constexpr int AFX_IDW_STATUS_BAR = 0xE801;
-constexpr int VIEW_ID = 0xE900;
-constexpr int PAGE_GROUP_IDS[] = {1087, 1084};
 
 std::string Text(UINT nId)
 {
@@ -104,33 +103,10 @@ private:
         std::printf("failed: %s: %s\n", strWhat.c_str(), m_program.LastError().c_str());
         return false;
     }
-    std::string ActivePageCaption()
-    {
-        HWND hView = ::GetDlgItem(m_hFrame, VIEW_ID);
-        for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
-             hPage = ::GetWindow(hPage, GW_HWNDNEXT))
-        {
-            for (int iGroupId : PAGE_GROUP_IDS)
-            {
-                HWND hGroup = ::GetDlgItem(hPage, iGroupId);
-                if (hGroup != nullptr && ::IsWindowVisible(hPage))
-                    return CProgramHarness::GetText(hGroup);
-            }
-        }
-        return std::string();
-    }
     bool ShowPage(UINT nCommand, UINT nCaptionId)
     {
         const std::string strCaption = Text(nCaptionId);
-        return m_program.WaitFor("the page " + strCaption, CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&]
-                                 {
-                                     if (ActivePageCaption() == strCaption)
-                                         return true;
-                                     m_program.PostCommand(m_hFrame, nCommand);
-                                     return false;
-                                 }) ||
-               Fail("the page " + strCaption);
+        return ShowModePage(m_program, m_hFrame, nCommand, strCaption) || Fail("the page " + strCaption);
     }
     bool CheckBothChannels()
     {

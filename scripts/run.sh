@@ -15,15 +15,7 @@ else
     echo "To look at it, run in another terminal: scripts/screenshot.sh shot.png (then open shot.png)."
 fi
 
-# True while a TQ5.exe of this session's Wine prefix runs (a restarted instance is a process of its own).
-program_runs() {
-    local pid
-    for pid in $(pgrep -x TQ5.exe); do
-        # A process may end between the listing and the reading.
-        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$build/wine/prefix" && return 0
-    done
-    return 1
-}
+source "$root/scripts/program-runs.sh"
 
 status=0
 "$root/cmake/wine-run.sh" "$build" "$build/src/TQ5.exe" "$@" || status=$?

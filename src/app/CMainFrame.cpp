@@ -74,6 +74,8 @@ ON_COMMAND_RANGE(ID_MODE_SENSOR_CONNECTION, ID_MODE_DIAGNOSTIC, OnModeCommand)
 ON_COMMAND(ID_FILE_EXIT, OnFileExit)
 ON_COMMAND(ID_FILE_SAVE_DIAGRAM, OnFileSaveDiagram)
 ON_COMMAND(ID_FILE_PRINT_REPORT, PrintCommand)
+ON_COMMAND(ID_FILE_SAVE_MEASURED_VALUES, SaveMeasuredValues)
+ON_MESSAGE(WM_CONVERT_FILE_NOTIFY, OnConvertFileNotify)
 ON_COMMAND(ID_VIEW_NAVIGATION_BAR, OnViewNavigationBar)
 ON_COMMAND(ID_VIEW_STATUS_BAR, OnViewStatusBar)
 ON_COMMAND(ID_VIEW_DIAGRAM_BAR, OnViewDiagramBar)
@@ -99,7 +101,6 @@ namespace
 const char* const BAR_STATE_SECTION = "AllViewState\\BarState\\ViewBar";
 const char* const MAKER_FOLDER = "Tervane";
 const char* const CUSTOM_LOGO_PATH = "\\AppData\\Local\\Tervane\\Custom_Print_Logo.bmp";
-constexpr UINT WM_CONVERT_FILE_NOTIFY = 182;
 constexpr UINT STATUS_PANE_TIMER_MS = 1000;
 
 const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_WEEKDAY, ID_INDICATOR_DATE, ID_INDICATOR_TIME};
@@ -239,6 +240,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         SetTimer(nPane, STATUS_PANE_TIMER_MS);
     if (!m_dlgTrace.Create(IDD_DLG_TRACE, this))
         return -1;
+    m_pConvertFile = std::make_unique<CThreadedConvertFile>(GetSafeHwnd(), WM_CONVERT_FILE_NOTIFY, this);
     return 0;
 }
 

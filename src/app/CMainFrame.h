@@ -33,7 +33,11 @@
 #include "shell/CViewBar.h"
 #include "shell/CViewBarDiagram.h"
 #include "shell/CViewBarNavi.h"
+#include "storage/CDiagnosticLog.h"
+#include "storage/CThreadedConvertFile.h"
+#include "framework/CFile.h"
 
+#include <atomic>
 #include <memory>
 
 class CAFormChannelA;
@@ -72,6 +76,8 @@ class CMainFrame : public CFrameWnd,
                    public CMeasureHost,
                    public CDiagramPaneHost,
                    public CDiagramOutput,
+                   public CMeasureDocumentation,
+                   public CConvertFileOwner,
                    public CCalibHost
 {
     DECLARE_DYNCREATE(CMainFrame)
@@ -249,22 +255,20 @@ public:
     void AttachMeasurementWindows(CWnd* pWnd, int iKind);
     // The recording step of each processed value pair: to the diagram while the measurement records.
     void RecordValuePair(double dValueA, double dValueB) override;
-    // The first pair of a measurement prepares its output.
-    void OnFirstValuePair();
     // The end of a stopped measurement: its last pair and redraw, the panel's end, a sensor lost
     // meanwhile, the values held for saving and the re-arm of the trigger.
     void OnMeasurementEnd() override;
     // Clears *pbFlag and the first-pair mark when the flag is 1 (the values of a measurement are let go).
     void FreeValueList(BYTE* pbFlag);
     void FreeValueList() override { FreeValueList(&m_bValuesAvailable); }
-    void OpenValueFiles(int iMode) override;
+    bool OpenValueFiles(int iMode) override;
     void SetDropLastPoint(bool bDrop) override { m_bDropLastPoint = bDrop ? 1 : 0; }
     bool IsDataReceived() override { return m_bDataReceived; }
     void ClearDataReceived() override { m_bDataReceived = false; }
     bool IsCloseWhileTriggerWaited() override { return m_bCloseIdleButtons; }
     void PostClose() override { PostMessage(WM_CLOSE); }
     void WriteDiagnosticLog(const SensorStruct& sSensor, const CString& strText) override;
-    CMeasureDocumentation& GetDocumentation() override { return *m_pMeasureDocumentation; }
+    CMeasureDocumentation& GetDocumentation() override { return *this; }
     CValuePipeline& GetPipeline() override { return m_pipeline; }
     // CMeasureHost
     const ChannelSettingsStruct* GetChannels() override { return m_pipeline.m_sChannel; }
@@ -297,6 +301,31 @@ public:
     void PrintCommand();
     void SaveDiagram();
     void RecordDiagramPlace();
+
+    // ---- Output files of a measurement and the file-pacing worker (CMainFrameStorage.cpp)
+    bool OpenAutoFile(CFile& file, BYTE& bOpen, const CString& strNameBase, LPCSTR lpszExtension, int iKind);
+    void CONVERTTOCSV_FirstCall(double dValueA, double dValueB);
+    afx_msg LRESULT OnConvertFileNotify(WPARAM wParam, LPARAM lParam);
+    void ConvertFileSlice();
+    void StopConvertFile();
+    void WriteValueRows();
+    void WriteResultLine(CFile& file);
+    void FinishOutputFiles();
+    void CloseOutputFile(CFile& file, BYTE& bOpen, bool bOneFileResult);
+    CString BuildCannotOpenMessage(const CString& strPath) const;
+    afx_msg void SaveMeasuredValues();
+    bool IsRecordingValues() const override { return m_bRecordingValues != 0; }
+    // CMeasureDocumentation: the documentation page's settings and the worker's state.
+    int GetAutoStorageValues() override;
+    int GetAutoStorageResults() override;
+    int GetAutoStorageDiagram() override;
+    int GetStorageSummary() override;
+    CString GetDiagramDirectory() override;
+    void BuildDiagramFileName() override;
+    CString GetDiagramFileName() override;
+    void SetStopTime(__time64_t tStop) override;
+    void EnableUncertaintyOption(bool bEnable, bool bAvailable) override;
+    bool IsFileWriterRunning() override { return m_pConvertFile && m_pConvertFile->IsRunning(); }
 
     // ---- CComPortHost: the frame's services to the sensor engine
     void Frame_Trace(const CString& strLine) override;
@@ -362,20 +391,17 @@ public:
     bool m_bClosePendingStream = false;
     bool m_bClosePendingPolled = false;
     bool m_bCloseIdleButtons = false;
-    bool m_bCloseLogged = false;
     // The values of the last measurement can be saved (from its end until the next start).
     BYTE m_bValuesAvailable = 0;
     // The output of a measurement is finished: no pair is recorded (from its end to the next start).
     BYTE m_bOutputFinished = 1;
-    // From the first recorded pair of a measurement until its end.
-    BYTE m_bRecordingValues = 1;
+    // From the first recorded pair of a measurement until its end (read by the file-pacing worker).
+    std::atomic<BYTE> m_bRecordingValues{1};
     BYTE m_bFirstPairSeen = 0;
     // The last measurement ended because its values stopped: its file leaves out the last row.
     BYTE m_bDropLastPoint = 0;
     // The window that had the focus when a floating pane gave it to the frame.
     HWND m_hFocusWnd = nullptr;
-    // The documentation settings and file output as the measurement sees them (none stored yet).
-    CMeasureDocumentation* m_pMeasureDocumentation = &CMeasureDocumentation::NoStorage();
     // Where the diagram bar was before its output, and the output's rectangles and files.
     int m_iDiagramDockBarId = AFX_IDW_DOCKBAR_BOTTOM;
     CRect m_rectDiagramFloat;
@@ -385,6 +411,26 @@ public:
     CRect m_rectDiagramOutput;
     int m_iPrintResolutionX = 0;
     CString m_strManualDiagramFile;
+    // The output files of a measurement (automatic or saved by hand) and the worker pacing them.
+    std::unique_ptr<CThreadedConvertFile> m_pConvertFile;
+    CFile m_fileValues;
+    CFile m_fileResults;
+    BYTE m_bValuesFileOpen = 0;
+    BYTE m_bResultsFileOpen = 0;
+    int m_iRowNumber = 0;
+    CString m_strManualValuesFile;
+    BYTE m_bManualSave = 0;
+    int m_iFileLanguage = LANGUAGE_GERMAN;
+    CString m_strFileLineEnd;
+    CString m_strFileSeparator;
+    CString m_strUnitSuffixA;
+    CString m_strUnitSuffixB;
+    int m_iColumnKind[3] = {0, 0, 0};
+    // Files finished within the end of the measurement: the panel's end step has run already.
+    bool m_bFinishingInline = false;
+    CDiagnosticLog m_diagnosticLog;
+    BYTE m_bLogStartBanner = 1;
+    BYTE m_bLogEndBanner = 0;
     double m_dStorageProgress = 100.0;
     double m_dStorageRate = 0.0;
     CStopwatch m_swStorage;

@@ -241,7 +241,13 @@ void CMainFrame::OnClose()
             return;
         }
     }
-    m_bCloseLogged = true;
+    if (m_pConvertFile)
+    {
+        m_pConvertFile->Stop();
+        m_pConvertFile.reset();
+    }
+    FreeValueList(&m_bValuesAvailable);
+    m_bLogEndBanner = 1;
     Frame_WriteDiagnosticLog(m_sSensor, "OnCloseApp()", CString());
     CFrameWnd::OnClose();
 }

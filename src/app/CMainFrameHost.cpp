@@ -100,7 +100,6 @@ void CMainFrame::Frame_KillTimer(UINT_PTR nIdEvent)
 }
 
 // No diagnostic log is kept: the entry is dropped.
-void CMainFrame::Frame_WriteDiagnosticLog(const SensorStruct&, const CString&, const CString&) {}
 
 // ---- CComPortHost: value pipeline and channel records --------------------------------------------------
 

@@ -92,14 +92,6 @@ void CMainFrame::Frame_OnMeasureStarting(bool bNewDiagram)
         m_sPointer.pDiagram->StartMeasureDiagram(bNewDiagram);
 }
 
-void CMainFrame::OpenValueFiles(int iMode)
-{
-    if (iMode != 0)
-        return;
-    FreeValueList(&m_bValuesAvailable);
-    m_bOutputFinished = 0;
-}
-
 void CMainFrame::FreeValueList(BYTE* pbFlag)
 {
     if (pbFlag == nullptr || *pbFlag != 1)
@@ -126,13 +118,7 @@ void CMainFrame::RecordValuePair(double dValueA, double dValueB)
         m_pipeline.m_iDurationSeconds <= dTime)
         m_pipeline.m_bDurationReached = 1;
     if (!m_bFirstPairSeen)
-        OnFirstValuePair();
-}
-
-void CMainFrame::OnFirstValuePair()
-{
-    m_bRecordingValues = 1;
-    m_bFirstPairSeen = 1;
+        CONVERTTOCSV_FirstCall(dValueA, dValueB);
 }
 
 void CMainFrame::OnMeasurementEnd()
@@ -151,8 +137,7 @@ void CMainFrame::OnMeasurementEnd()
     pDiagram->KillTimer(CAFormDiagram::TIMER_REDRAW);
     pDiagram->UpdateDiagram(true);
     pPanel->OnMeasureFinished();
-    CMeasureDocumentation& docs = GetDocumentation();
-    if (!docs.IsFileWriterRunning() && m_bMeasuredPortRemoved)
+    if (!IsFileWriterRunning() && m_bMeasuredPortRemoved)
     {
         pPanel->OnSensorDisconnected();
         COM_CheckConnection(0);
@@ -163,13 +148,20 @@ void CMainFrame::OnMeasurementEnd()
         FreeValueList(&m_bValuesAvailable);
     UpdateNaviTreeColors();
     m_bRecordingValues = 0;
-    // Without value files the output of the measurement is complete now.
-    if (docs.GetAutoStorageValues() == 0 && docs.GetAutoStorageResults() == 0)
+    // Without a worker the files are finished now; without files the output is complete.
+    if (!IsFileWriterRunning())
+    {
+        m_bFinishingInline = true;
+        if (m_bValuesFileOpen || m_bResultsFileOpen)
+            WriteValueRows();
+        m_bFinishingInline = false;
         m_bOutputFinished = 1;
-    const int iDiagrams = docs.GetAutoStorageDiagram();
+    }
+    const int iDiagrams = GetAutoStorageDiagram();
     if (iDiagrams == CMeasureDocumentation::DM_AUTO_INDEXED ||
         iDiagrams == CMeasureDocumentation::DM_CONSTANT_FILE_NAME)
         return;
-    if (docs.GetStorageSummary() == 0)
+    // A running worker re-arms the trigger when it ends.
+    if (!IsFileWriterRunning())
         pPanel->RearmTriggerAfterStorage();
 }

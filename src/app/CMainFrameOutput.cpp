@@ -5,6 +5,7 @@
 #include "framework/CFileDialog.h"
 #include "framework/CWinApp.h"
 #include "measurement/CAFormDiagram.h"
+#include "resources/resource_storage.h"
 #include "storage/CDiagramSizing.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/CReportLayout.h"
@@ -17,10 +18,6 @@
 
 namespace
 {
-// The documentation page's address and comment fields.
-constexpr int IDC_DOCU_ADDRESS = 1199;
-constexpr int IDC_DOCU_COMMENT = 1200;
-
 // The lines of the page's edit field, or of the stored text while the page has no such field.
 std::vector<CString> DocumentationLines(CWnd* pPage, int iControlId, const CString& strStored)
 {

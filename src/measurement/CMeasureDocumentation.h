@@ -1,7 +1,8 @@
 // The documentation settings and the file output as the operator panel and the diagram pane see them:
 // which results are stored automatically, the diagram's folder and file name, the stop time of a
-// measurement, the uncertainty option and the running file writer. The object of this class itself
-// reads as "no storage": nothing is stored, no folder, no file name, no writer.
+// measurement, the uncertainty option and the running file writer. The defaults read as "no storage":
+// nothing is stored, no folder, no file name, no writer. The main frame plays it for the documentation
+// page.
 // User-interface thread only.
 #pragma once
 
@@ -20,9 +21,6 @@ public:
     };
 
     virtual ~CMeasureDocumentation() = default;
-
-    // The object that stores nothing.
-    static CMeasureDocumentation& NoStorage();
 
     // iSelected of the automatic storage of measured values, pass/fail results and diagrams.
     virtual int GetAutoStorageValues() { return 0; }

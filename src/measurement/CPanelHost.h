@@ -35,7 +35,7 @@ public:
     // The values of the last measurement are no longer held.
     virtual void FreeValueList() = 0;
     // A measurement starts (mode 0): the value list freed and the output opened.
-    virtual void OpenValueFiles(int iMode) = 0;
+    virtual bool OpenValueFiles(int iMode) = 0;
     // The measurement ended because its values stopped: the last row of its file is left out.
     virtual void SetDropLastPoint(bool bDrop) = 0;
     // The connected sensor no longer answers (a running measurement is stopped when bStop).

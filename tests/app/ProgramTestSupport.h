@@ -5,6 +5,7 @@
 #include "measurement/MeasurementTexts.h"
 #include "protocol/Language.h"
 #include "support/ProgramHarness.h"
+#include "support/ProgramPages.h"
 #include "support/SimClient.h"
 
 #include <gtest/gtest.h>
@@ -20,28 +21,6 @@ inline std::string ProgramText(int iId, int iLanguageOffset)
     char szText[1024] = {};
     ::LoadStringA(nullptr, static_cast<UINT>(iId + iLanguageOffset), szText, sizeof(szText));
     return szText;
-}
-
-// The caption of the page in front: the group text of the visible page on the view.
-inline std::string ActivePageCaption(HWND hFrame)
-{
-    constexpr int VIEW_ID = 0xE900;
-    // The outer groups: most pages', the measure-configuration, connection, information and calibration
-    // pages'.
-    constexpr int PAGE_GROUP_IDS[] = {1087, 1084, 1078, 1058, 1086};
-    HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
-    for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
-         hPage = ::GetWindow(hPage, GW_HWNDNEXT))
-    {
-        if (!::IsWindowVisible(hPage))
-            continue;
-        for (int iGroupId : PAGE_GROUP_IDS)
-        {
-            if (HWND hGroup = ::GetDlgItem(hPage, iGroupId))
-                return CProgramHarness::GetText(hGroup);
-        }
-    }
-    return std::string();
 }
 
 class ProgramTest : public ::testing::Test
@@ -74,17 +53,9 @@ protected:
             m_strStartUpState = DescribeStartUp();
         return hFrame;
     }
-    // Posts the command until its page is in front: page switches are throttled to one per 50 ms.
     bool ShowPage(HWND hFrame, UINT nCommand, const std::string& strCaption)
     {
-        return m_program.WaitFor("the page \"" + strCaption + "\"", CProgramHarness::DEFAULT_TIMEOUT_MS,
-                                 [&]
-                                 {
-                                     if (ActivePageCaption(hFrame) == strCaption)
-                                         return true;
-                                     m_program.PostCommand(hFrame, nCommand);
-                                     return false;
-                                 });
+        return ShowModePage(m_program, hFrame, nCommand, strCaption);
     }
     std::string DescribeStartUp()
     {

@@ -166,7 +166,12 @@ TEST_F(MainFrameWindow, MenuItemsFollowTheLayoutTheBarsAndTheLanguage)
     EXPECT_EQ(static_cast<UINT>(MF_CHECKED),
               MenuStateAfterUpdate(3, hLanguage, ID_LANGUAGE_GERMAN) & (MF_GRAYED | MF_CHECKED));
     EXPECT_EQ(0u, MenuStateAfterUpdate(3, hLanguage, ID_LANGUAGE_ENGLISH) & (MF_GRAYED | MF_CHECKED));
-    EXPECT_TRUE(MenuStateAfterUpdate(3, hLanguage, ID_LANGUAGE_SPANISH) & MF_GRAYED);
+    // The resource menu's Spanish item is disabled; setting the menu texts removes it.
+    const UINT nSpanish = MenuStateAfterUpdate(3, hLanguage, ID_LANGUAGE_SPANISH);
+    ASSERT_NE(static_cast<UINT>(-1), nSpanish);
+    EXPECT_TRUE(nSpanish & MF_GRAYED);
+    EXPECT_TRUE(m_pFrame->UpdateMenuTexts(true));
+    EXPECT_EQ(static_cast<UINT>(-1), ::GetMenuState(hLanguage, ID_LANGUAGE_SPANISH, MF_BYCOMMAND));
     HMENU hFile = ::GetSubMenu(hMenu, 0);
     EXPECT_TRUE(MenuStateAfterUpdate(0, hFile, ID_FILE_SAVE_MEASURED_VALUES) & MF_GRAYED) << "no values held";
     m_pFrame->m_bValuesAvailable = 1;
@@ -603,4 +608,33 @@ TEST_F(MainFrameWindow, RegisteredWindowsAttachTheValuePipeline)
     adjust.DestroyWindow();
     m_pFrame->m_sPointer.pDlgMeasureDiagram = nullptr;
     m_pFrame->m_sPointer.pDlgMeasureAdjust = nullptr;
+}
+
+// The diagnostic log writes nothing while logging is off (the default) and the frame's entry otherwise,
+// with the start banner only in its first entry.
+TEST_F(MainFrameWindow, DiagnosticLogFollowsTheLoggingSwitch)
+{
+    CString strAppData;
+    ASSERT_TRUE(m_pFrame->GetLocalAppDataPath(m_hFrame, strAppData));
+    SensorStruct sSensor;
+    sSensor.ulSerialNo = 987001;
+    const CString strFile = CDiagnosticLog::FilePath(strAppData, sSensor.ulSerialNo);
+    ::DeleteFileA(strFile);
+    ASSERT_EQ(m_pFrame->m_iWriteLogFile, 1);
+    m_pFrame->Frame_WriteDiagnosticLog(sSensor, "OnCloseApp()", CString());
+    EXPECT_FALSE(CEnvironment::FileExists(strFile));
+    m_pFrame->m_iWriteLogFile = 0;
+    m_pFrame->Frame_WriteDiagnosticLog(sSensor, CString(), CString());
+    m_pFrame->m_bLogEndBanner = 1;
+    m_pFrame->Frame_WriteDiagnosticLog(sSensor, "OnCloseApp()", CString());
+    CFile file;
+    ASSERT_TRUE(file.Open(strFile, CFile::modeRead));
+    std::string strText(static_cast<size_t>(file.GetLength()), '\0');
+    file.Read(strText.data(), static_cast<UINT>(strText.size()));
+    file.Close();
+    ::DeleteFileA(strFile);
+    EXPECT_NE(strText.find("\"Sensor Verbunden\""), std::string::npos);
+    EXPECT_NE(strText.find("Anwendung wurde beendet"), std::string::npos);
+    EXPECT_NE(strText.find("Stator Serien Nr.: 987001   \"OnCloseApp()\""), std::string::npos);
+    EXPECT_EQ(strText.find("Anwendung wurde gestartet"), strText.rfind("Anwendung wurde gestartet"));
 }

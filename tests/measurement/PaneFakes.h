@@ -151,7 +151,11 @@ public:
     void OnMeasurementEnd() override { ++m_iMeasurementEnds; }
     CValuePipeline& GetPipeline() override { return m_pipeline; }
     void FreeValueList() override { ++m_iValueListsFreed; }
-    void OpenValueFiles(int) override { ++m_iFilesOpened; }
+    bool OpenValueFiles(int) override
+    {
+        ++m_iFilesOpened;
+        return true;
+    }
     void SetDropLastPoint(bool bDrop) override { m_bDropLastPoint = bDrop; }
     void HandleSensorLost(bool bStop) override { m_sensorsLost.push_back(bStop); }
     bool IsDataReceived() override { return m_bDataReceived; }

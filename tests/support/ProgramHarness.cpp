@@ -347,7 +347,7 @@ bool CProgramHarness::Start(const std::string& strArguments)
 {
     Kill();
     m_strLastError.clear();
-    std::string strCommandLine = "\"" + ProgramFile() + "\"";
+    std::string strCommandLine = "\"" + (m_strProgramPath.empty() ? ProgramFile() : m_strProgramPath) + "\"";
     if (!strArguments.empty())
         strCommandLine += " " + strArguments;
     STARTUPINFOA si = {};
@@ -387,6 +387,13 @@ bool CProgramHarness::Close(DWORD dwTimeoutMs)
         return Fail("no main frame of TQ5.exe to close");
     ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
     return WaitForExit(dwTimeoutMs);
+}
+
+void CProgramHarness::Release()
+{
+    if (m_hProcess != nullptr)
+        ::CloseHandle(m_hProcess);
+    m_hProcess = nullptr;
 }
 
 void CProgramHarness::Kill()

@@ -62,6 +62,8 @@ public:
     static std::string ProgramPath();
     // Starts TQ5.exe with the arguments; false when it could not be started.
     bool Start(const std::string& strArguments = std::string());
+    // Starts this program by Start instead of the build tree's TQ5.exe (a host of the same classes).
+    void SetProgramPath(const std::string& strPath) { m_strProgramPath = strPath; }
     bool IsRunning() const;
     DWORD ProcessId() const { return m_dwProcessId; }
     // Waits until the process has ended; its exit code in *pdwExitCode.
@@ -70,6 +72,8 @@ public:
     bool Close(DWORD dwTimeoutMs = DEFAULT_TIMEOUT_MS);
     // Ends the process at once (for a test that failed halfway).
     void Kill();
+    // Lets the process go on after this harness ends.
+    void Release();
     // Takes over another instance of the program (one this one started, as the restart does) once its
     // main frame exists; the instance followed so far is let go.
     bool AttachToOtherInstance(DWORD dwTimeoutMs = DEFAULT_TIMEOUT_MS);
@@ -147,5 +151,6 @@ private:
 
     HANDLE m_hProcess = nullptr;
     DWORD m_dwProcessId = 0;
+    std::string m_strProgramPath;
     std::string m_strLastError;
 };

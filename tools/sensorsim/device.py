@@ -103,6 +103,7 @@ class Stream:
         self.rate_byte, self.channels = rate_byte, channels
         self.period = rate_byte / 5000.0
         self.t0, self.counter, self.sent = t0, 0, 0
+        self.seq = 0  # number of the next record, skipped ones counted
         self.timer = None
 
     def describe(self):
@@ -123,6 +124,8 @@ class Sensor:
         self.parser = codec.FrameParser()
         self.faults = []
         self.stream = None
+        self.last_stream = None
+        self.streams = 0
         self.restart_timer = None
         self.expire_timer = None
         self.sources = {}
@@ -152,6 +155,7 @@ class Sensor:
         self.faults = []
         self.reset_sources()
         self.boot()
+        self.last_stream, self.streams = None, 0
         self.log.clear()
 
     def listen_rates(self):
@@ -183,8 +187,8 @@ class Sensor:
         offset = int.from_bytes(image[pos + 2:pos + 4], "big", signed=True)
         return (gain or 1.0), offset
 
-    def value(self, channel, t):
-        v = self.sources[channel].sample(t)
+    def value(self, channel, t, seq=None):
+        v = self.sources[channel].sample(t, seq)
         if self.control:
             v += self.cfg.control_delta[channel]
         return clamp16(v)
@@ -406,6 +410,7 @@ class Sensor:
     # -- stream ---------------------------------------------------------
     def start_stream(self, rate_byte, channels):
         self.stream = Stream(rate_byte, channels, self.loop.time())
+        self.streams += 1
         self.log.add("event", event="stream_start", **self.stream.describe())
         self.stream.timer = self.loop.call_later(STREAM_TICK, self._stream_tick)
 
@@ -416,6 +421,7 @@ class Sensor:
         self.stream = None
         if s.timer:
             s.timer.cancel()
+        self.last_stream = dict(s.describe(), reason=reason)
         self.log.add("event", event="stream_stop", reason=reason, records=s.sent)
 
     def _stream_tick(self):
@@ -435,8 +441,9 @@ class Sensor:
             self._stream_gap(s)
             out.append(s.counter)
             for ch in ("AB" if s.channels == "C" else s.channels):
-                out += self.value(ch, t).to_bytes(2, "big", signed=True)
+                out += self.value(ch, t, s.seq).to_bytes(2, "big", signed=True)
             s.counter = (s.counter + 1) & 0xFF
+            s.seq += 1
         if out:
             self.send(bytes(out))
         s.timer = self.loop.call_later(STREAM_TICK, self._stream_tick)
@@ -446,6 +453,7 @@ class Sensor:
             if x.kind == "stream_gap":
                 x.use()
                 s.counter = (s.counter + x.records) & 0xFF
+                s.seq += x.records
                 self.log.add("event", event="stream_gap", skipped=x.records)
         self.faults = [x for x in self.faults if not x.spent]
 
@@ -456,4 +464,5 @@ class Sensor:
                 "control": self.control, "restarting": self.restart_timer is not None,
                 "adjustment": self.adjustment(),
                 "stream": self.stream.describe() if self.stream else None,
+                "last_stream": self.last_stream, "streams": self.streams,
                 "faults": [x.describe() for x in self.faults]}

@@ -4,7 +4,7 @@ import math
 
 from blocks import as_int
 
-KINDS = ("constant", "ramp", "sine", "list")
+KINDS = ("constant", "ramp", "sine", "list", "sequence")
 
 
 def clamp16(v):
@@ -18,6 +18,8 @@ class Source:
     ramp: start + step * n, wrapped into min..max (n = samples taken)
     sine: offset + amplitude * sin(2 pi (t - t0) / period)
     list: values[n], repeated when repeat is true (default), else the last
+    sequence: the low or high 16 bits of a stream record's number (its place in the
+        stream, skipped records counted), or of n outside a stream, as a signed count
     """
 
     def __init__(self, desc, t0=0.0):
@@ -50,15 +52,21 @@ class Source:
             self.period = float(desc.pop("period", 1.0))
             if self.period <= 0:
                 raise ValueError("period must be positive")
+        elif self.kind == "sequence":
+            self.bits = desc.pop("bits", "low")
+            if self.bits not in ("low", "high"):
+                raise ValueError('bits must be "low" or "high"')
         else:
             self.values = [float(v) for v in desc.pop("values")]
             self.repeat = bool(desc.pop("repeat", True))
             if not self.values:
                 raise ValueError("values must not be empty")
 
-    def sample(self, t):
+    def sample(self, t, seq=None):
         n = self.n
         self.n += 1
+        if self.kind == "sequence":
+            return sequence_count(n if seq is None else seq, self.bits)
         if self.kind == "constant":
             v = self.value
         elif self.kind == "ramp":
@@ -72,6 +80,12 @@ class Source:
         else:
             v = self.values[min(n, len(self.values) - 1)]
         return clamp16(v)
+
+
+def sequence_count(seq, bits):
+    """The low or high 16 bits of seq as a signed 16-bit count."""
+    word = (seq >> 16 if bits == "high" else seq) & 0xFFFF
+    return word - 0x10000 if word >= 0x8000 else word
 
 
 DEFAULT_SOURCES = {

@@ -189,6 +189,34 @@ class SensorTest(unittest.TestCase):
         self.assertEqual(data[7:], bytes.fromhex("02 FFFE 03 FFFE 04 FFFE"))
         sim.write(b"\x02" * 10)
 
+    def test_sequence_values_and_records_per_stream(self):
+        sim = self.sim
+        sim.ctl("set_values", channel="A", source={"kind": "sequence", "bits": "low"})
+        sim.ctl("set_values", channel="B", source={"kind": "sequence", "bits": "high"})
+        self.assertEqual(sim.ctl("get_state")["streams"], 0)
+        sim.request(0x5A, data=bytes((3, 1, 0, 0, ord("C"))))  # 5000 records/s
+        data = sim.read(7 + 5 * 40000, 10.0)
+        recs = [data[i:i + 5] for i in range(7, len(data) - 4, 5)]
+        seq = [int.from_bytes(r[1:3], "big") | int.from_bytes(r[3:5], "big") << 16 for r in recs]
+        self.assertEqual(seq, list(range(len(recs))))  # across 32767 to 32768
+        sim.ctl("fault", kind="stream_gap", records=3)
+        gap = sim.read(5 * 1000, 1.0)
+        low = [int.from_bytes(gap[i + 1:i + 3], "big") for i in range(0, len(gap) - 4, 5)]
+        self.assertIn(4, [b - a for a, b in zip(low, low[1:])])  # three records skipped show
+        sim.write(b"\x02" * 10)
+        sim.wait_event("stream_stop")
+        sim.read(timeout=0.05)  # records already on the way
+        state = sim.ctl("get_state")
+        last = state["last_stream"]
+        self.assertEqual((state["streams"], last["reason"], last["channels"]), (1, "stop bytes", "C"))
+        stop = [e for e in sim.ctl("get_log")["log"] if e.get("event") == "stream_stop"]
+        self.assertEqual(last["records"], stop[0]["records"])
+        self.assertGreaterEqual(last["records"], len(recs) + len(gap) // 5)
+        sim.ctl("set_values", channel="A", source={"kind": "sequence", "bits": "high"})
+        self.assertEqual(sim.answer(0x41)[9:13], bytes(4))  # polled: the count of samples
+        sim.ctl("reset")
+        self.assertEqual((sim.ctl("get_state")["streams"], sim.ctl("get_state")["last_stream"]), (0, None))
+
     def test_control_signal_during_stream_and_refused_start(self):
         sim = self.sim
         sim.ctl("set_values", channel="A", source={"kind": "constant", "value": 100})
