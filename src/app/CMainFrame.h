@@ -21,6 +21,7 @@
 #include "protocol/CComPort.h"
 #include "protocol/CComPortHost.h"
 #include "protocol/Language.h"
+#include "sensorpages/CCalibHost.h"
 #include "sensorpages/CDlgStartUp.h"
 #include "app/CChannelBarGroup.h"
 #include "shell/CDlgTrace.h"
@@ -76,7 +77,8 @@ class CMainFrame : public CFrameWnd,
                    public CDiagramPaneHost,
                    public CDiagramOutput,
                    public CMeasureDocumentation,
-                   public CConvertFileOwner
+                   public CConvertFileOwner,
+                   public CCalibHost
 {
     DECLARE_DYNCREATE(CMainFrame)
 
@@ -190,6 +192,8 @@ public:
     void BeginWaitCursorOnce() override;
     void EndWaitCursorOnce() override;
     void FocusEditSelectAll(CWnd* pEdit) override;
+    bool IsWaitCursorOn() override { return m_bWaitCursor; }
+    void AddTraceLine(const CString& strLine) override { Frame_Trace(strLine); }
 
     // ---- Keys, device changes, closing
     BOOL PreTranslateMessage(MSG* pMsg) override;

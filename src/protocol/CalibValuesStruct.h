@@ -29,6 +29,6 @@ struct CalibValuesStruct
     BYTE bCtrlRead = 0;
     BYTE bIdle = 1;
     BYTE bReserved = 0;
-    // The channel takes part in the calibration (set by the zero-value dialog).
-    BYTE bSelected = 0;
+    // 1: the channel is calibrated without its built-in control signal (set by the zero-value dialog).
+    BYTE bNoBuiltInCtrl = 0;
 };

@@ -25,6 +25,30 @@
     X(IDS_COLUMN_SERIAL, 5135)                                                                               \
     X(IDS_INACTIVE, 5187)                                                                                    \
     X(IDS_COLUMN_ADDRESS, 5215)                                                                              \
+    X(IDS_RUN_USER_ADJUSTMENT, 5235)                                                                         \
+    X(IDS_DELETE_USER_ADJUSTMENT, 5236)                                                                      \
+    X(IDS_CONTINUE, 5238)                                                                                    \
+    X(IDS_DELETE_CALIB_QUESTION, 5239)                                                                       \
+    X(IDS_CALIB_WARRANTY, 5240)                                                                              \
+    X(IDS_UNLOAD_SENSOR, 5241)                                                                               \
+    X(IDS_LOAD_ADJUST_VALUE, 5242)                                                                           \
+    X(IDS_ADJUST_VALUE_NOTE, 5243)                                                                           \
+    X(IDS_UPPER_RANGE_VALUE, 5244)                                                                           \
+    X(IDS_ADJUST_VALUE, 5245)                                                                                \
+    X(IDS_WRONG_SCALE_VALUE, 5246)                                                                           \
+    X(IDS_RESTORE_FACTORY_NOTE, 5262)                                                                        \
+    X(IDS_YES, 5263)                                                                                         \
+    X(IDS_NO, 5264)                                                                                          \
+    X(IDS_BACK, 5265)                                                                                        \
+    X(IDS_ZERO_OUT_OF_TOLERANCE, 5266)                                                                       \
+    X(IDS_STORE_UNCERTAINTY, 5295)                                                                           \
+    X(IDS_UNCERTAINTY_OUT_OF_RANGE, 5297)                                                                    \
+    X(IDS_UNCERTAINTY_WARRANTY, 5298)                                                                        \
+    X(IDS_UNCERTAINTY_RESTORE_NOTE, 5299)                                                                    \
+    X(IDS_STORE_UNCERTAINTY_CAPTION, 5300)                                                                   \
+    X(IDS_RUN_FACTORY_ADJUSTMENT, 5314)                                                                      \
+    X(IDS_DELETE, 5327)                                                                                      \
+    X(IDS_DELETE_FACTORY_ADJUSTMENT, 5368)                                                                   \
     X(IDS_STARTUP_SEARCHING, 5302)                                                                           \
     X(IDS_STARTUP_NOT_FOUND, 5303)                                                                           \
     X(IDS_STARTUP_SEARCH_AGAIN, 5304)                                                                        \

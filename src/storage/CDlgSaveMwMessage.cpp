@@ -2,6 +2,9 @@
 
 #include "controls/ControlTexts.h"
 #include "resources/resource_storage.h"
+#include "sensorpages/CDlgSensorCalibration.h"
+#include "shell/CPageHost.h"
+#include "shell/ShellMessages.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/StorageTexts.h"
 
@@ -51,9 +54,15 @@ void CDlgSaveMwMessage::SetTexts()
     SetDlgItemText(IDOK, text(IDS_NOTE_CONTINUE));
 }
 
-// The check box always decides the note of the measured values, whichever selection showed the note.
+// The next calibration message opens where the note was; the check box always decides the note of the
+// measured values, whichever selection showed the note.
 void CDlgSaveMwMessage::OnOK()
 {
+    CPageHost* pHost = m_pDocumentation->GetPageHost();
+    CWnd* pPage =
+        pHost != nullptr ? pHost->GetRegisteredWindow(REGISTER_KIND_DLG_SENSOR_CALIBRATION) : nullptr;
+    if (auto* pCalibration = DYNAMIC_DOWNCAST(CDlgSensorCalibration, pPage))
+        GetWindowRect(pCalibration->m_rcMsgDlg);
     m_pDocumentation->SetMwNoteFlag(IsDlgButtonChecked(IDC_NOTE_DONT_SHOW) == BST_CHECKED ? 0 : 1);
     CDialog::OnOK();
 }

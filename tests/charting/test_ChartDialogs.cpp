@@ -2,7 +2,7 @@
 // and the moving-average and trend dialogs of the curve page's derived curves. Their modal loops are
 // answered by a script; message boxes and the font dialog by the framework's seams.
 #include "ChartPropertyFixture.h"
-#include "ModalScript.h"
+#include "support/ModalScript.h"
 
 #include "charting/CLabelDlg.h"
 #include "charting/CMovingAvgDlg.h"

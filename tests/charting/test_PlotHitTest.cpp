@@ -1,6 +1,6 @@
 // The chart's hit test: hover messages, selection of axes, curves and legend rows, axis marker lines,
 // double-clicks, point editing and the context menu request.
-#include "ModalScript.h"
+#include "support/ModalScript.h"
 #include "PlotTestWindow.h"
 
 #include <gtest/gtest.h>

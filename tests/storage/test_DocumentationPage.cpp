@@ -7,9 +7,12 @@
 #include "protocol/Language.h"
 #include "resources/resource.h"
 #include "resources/resource_storage.h"
+#include "sensorpages/CDlgSensorCalibration.h"
+#include "shell/ShellMessages.h"
 #include "storage/DocumentationStruct.h"
 #include "storage/StorageTexts.h"
 #include "support/FakePageHost.h"
+#include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +54,28 @@ protected:
     CFakeClock m_clock;
     CDlgDocumentation m_page;
 };
+
+// Continue on the storage note leaves its place to the calibration page's message dialogs.
+TEST_F(DocumentationPage, NoteContinuedLeavesItsPlaceForTheCalibrationMessages)
+{
+    CDlgSensorCalibration calibration; // only its placement rectangle is used
+    m_host.m_windows.emplace(REGISTER_KIND_DLG_SENSOR_CALIBRATION, &calibration);
+    CRect rcNote;
+    ModalScript script;
+    script.Then("Advice",
+                [&](HWND hNote)
+                {
+                    ::GetWindowRect(hNote, &rcNote);
+                    ::SendMessageA(hNote, WM_COMMAND, IDOK, 0);
+                });
+    auto* pAuto = static_cast<CComboBox*>(m_page.GetDlgItem(IDC_DOCU_MW_AUTO));
+    ASSERT_NE(nullptr, pAuto);
+    pAuto->SetCurSel(1);
+    m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DOCU_MW_AUTO, CBN_SELCHANGE), (LPARAM)pAuto->m_hWnd);
+    EXPECT_TRUE(script.Done());
+    EXPECT_FALSE(rcNote.IsRectEmpty());
+    EXPECT_EQ(rcNote, calibration.m_rcMsgDlg);
+}
 
 TEST_F(DocumentationPage, FirstStartTakesTheDefaults)
 {

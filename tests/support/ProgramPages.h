@@ -11,8 +11,8 @@ inline std::string ActivePageCaption(HWND hFrame)
 {
     constexpr int VIEW_ID = 0xE900;
     // The outer groups: most pages', the measure-configuration, connection, information, documentation
-    // pages'.
-    constexpr int PAGE_GROUP_IDS[] = {1087, 1084, 1078, 1058, 1082};
+    // and calibration pages'.
+    constexpr int PAGE_GROUP_IDS[] = {1087, 1084, 1078, 1058, 1082, 1086};
     HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
     for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
          hPage = ::GetWindow(hPage, GW_HWNDNEXT))
