@@ -10,6 +10,7 @@
 #include "protocol/Language.h"
 #include "resources/resource.h"
 #include "support/ProgramHarness.h"
+#include "support/ProgramPages.h"
 #include "support/SimClient.h"
 
 #include <cstdio>
@@ -27,30 +28,12 @@ constexpr double REFERENCE_SECONDS = 5.0;
 constexpr double SETTLE_SECONDS = 5.0;
 constexpr DWORD START_TIMEOUT_MS = 60000;
 constexpr int AFX_IDW_STATUS_BAR = 0xE801;
-constexpr int VIEW_ID = 0xE900;
-constexpr int PAGE_GROUP_ID = 1087;
 
 std::string Text(UINT nId)
 {
     char szText[1024] = {};
     ::LoadStringA(nullptr, nId + LANGUAGE_GERMAN, szText, sizeof(szText));
     return szText;
-}
-
-// The group text of the page in front.
-std::string ActivePageCaption(HWND hFrame)
-{
-    HWND hView = ::GetDlgItem(hFrame, VIEW_ID);
-    for (HWND hPage = hView ? ::GetWindow(hView, GW_CHILD) : nullptr; hPage;
-         hPage = ::GetWindow(hPage, GW_HWNDNEXT))
-    {
-        if (::IsWindowVisible(hPage))
-        {
-            if (HWND hGroup = ::GetDlgItem(hPage, PAGE_GROUP_ID))
-                return CProgramHarness::GetText(hGroup);
-        }
-    }
-    return std::string();
 }
 
 // The program started, its sensor connected and the operator panel in front; false with the reason printed.
@@ -62,15 +45,7 @@ bool StartIdleProgram(CProgramHarness& program)
     HWND hStatusBar = hFrame ? program.FindControl(hFrame, AFX_IDW_STATUS_BAR) : nullptr;
     if (hStatusBar == nullptr || !program.WaitForText(hStatusBar, Text(IDS_STATUS_READY), START_TIMEOUT_MS))
         return false;
-    const std::string strPanel = Text(IDS_PAGE_MEASURE_DIAGRAM);
-    return program.WaitFor("the operator panel", CProgramHarness::DEFAULT_TIMEOUT_MS,
-                           [&]
-                           {
-                               if (ActivePageCaption(hFrame) == strPanel)
-                                   return true;
-                               program.PostCommand(hFrame, ID_MODE_MEASURE_DIAGRAM);
-                               return false;
-                           }) &&
+    return ShowModePage(program, hFrame, ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM)) &&
            program.WaitForText(hStatusBar, Text(IDS_STATUS_READY));
 }
 
