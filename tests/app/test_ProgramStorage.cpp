@@ -171,6 +171,15 @@ protected:
         ASSERT_TRUE(m_program.Click(hStart)) << m_program.LastError();
         ASSERT_TRUE(m_program.WaitFor("the measurement running", 10000,
                                       [&] { return ::IsWindowEnabled(Control(IDC_PANEL_STOP)) != FALSE; }));
+        // Measured from the first value on its way: a streamed one or a polled one.
+        ASSERT_TRUE(m_program.WaitFor("the first value", 10000,
+                                      [&]
+                                      {
+                                          const std::string strLog = m_sim.GetLog();
+                                          return strLog.find("\"event\": \"stream_start\"") !=
+                                                     std::string::npos ||
+                                                 strLog.find("\"answer_to\": \"A\"") != std::string::npos;
+                                      }));
         // The length of the measurement, not a wait for the program.
         ::Sleep(dwMs);
         ASSERT_TRUE(m_program.Click(Control(IDC_PANEL_STOP))) << m_program.LastError();
