@@ -3,6 +3,7 @@
 #include "controls/ControlTexts.h"
 #include "resources/resource_storage.h"
 #include "sensorpages/CDlgSensorCalibration.h"
+#include "sensorpages/SensorPageTexts.h"
 #include "shell/CPageHost.h"
 #include "shell/ShellMessages.h"
 #include "storage/CDlgDocumentation.h"
@@ -51,7 +52,7 @@ void CDlgSaveMwMessage::SetTexts()
     SetDlgItemText(IDC_NOTE_TEXT_1, text(IDS_NOTE_TEXT_1));
     SetDlgItemText(IDC_NOTE_TEXT_2, text(IDS_NOTE_TEXT_2));
     SetDlgItemText(IDC_NOTE_DONT_SHOW, text(IDS_NOTE_DONT_SHOW));
-    SetDlgItemText(IDOK, text(IDS_NOTE_CONTINUE));
+    SetDlgItemText(IDOK, text(IDS_CONTINUE));
 }
 
 // The next calibration message opens where the note was; the check box always decides the note of the

@@ -35,7 +35,6 @@
     X(IDS_DOCU_STORAGE_ONE_FILE, 5230)                                                                       \
     X(IDS_DOCU_DIAGRAM_INDEXED, 5231)                                                                        \
     X(IDS_DOCU_DIAGRAM_SAME_NAME, 5232)                                                                      \
-    X(IDS_NOTE_CONTINUE, 5238)                                                                               \
     X(IDS_HEADER_MEASUREMENT_INFO, 5250)                                                                     \
     X(IDS_HEADER_START, 5251)                                                                                \
     X(IDS_HEADER_STOP, 5252)                                                                                 \
