@@ -548,7 +548,9 @@ void CDlgMeasureDiagram::OnWatchdog()
         m_pPanelHost->SetDropLastPoint(true);
         OnBtnMeasureStop();
     }
-    pEngine->COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
+    // A sensor found again may already be initialising: its reading goes on.
+    if (pEngine->COM_IsActionAllowed())
+        pEngine->COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
     m_pPanelHost->OnMeasurementEnd();
     PostCloseAfterWatchdog();
 }
@@ -574,9 +576,13 @@ void CDlgMeasureDiagram::OnMeasureFinished()
 {
     if (m_pPanelHost == nullptr || m_pPanelHost->GetDocumentation().IsFileWriterRunning())
         return;
-    CPanelRules::SetReady(*m_psMsureDgrm);
-    UpdateButtons();
     CComPort* pEngine = Engine();
+    // While a sensor found again is initialised, the end of its initialisation makes the panel ready.
+    if (pEngine != nullptr && !pEngine->COM_IsActionAllowed())
+        CPanelRules::SetDisconnected(*m_psMsureDgrm);
+    else
+        CPanelRules::SetReady(*m_psMsureDgrm);
+    UpdateButtons();
     if (m_bValuesMissing && pEngine != nullptr)
     {
         if (CPanelRules::IsRs485Interface(pEngine->m_sSensor, pEngine->m_strActivePortKey))
