@@ -351,13 +351,20 @@ void CDlgMeasureDiagram::OnBtnMeasureStop()
     }
 }
 
-// Once per measurement, when a pass/fail condition is set: the light shows the evaluation.
+// Once per measurement, when a pass/fail condition is set: the light shows the evaluation. A measurement
+// that received no value is not judged: the light stays grey.
 void CDlgMeasureDiagram::EvaluateLimits()
 {
     CDlgMeasureAdjust* pAdjust = AdjustPage();
     CComPort* pEngine = Engine();
     if (!m_bIONIOPending || pAdjust == nullptr || pEngine == nullptr || pAdjust->IsIONIOConditionOff(0))
         return;
+    const MeasuredValuesStruct& values = pEngine->m_sMeasuredValues;
+    if (values.dMaxA == MeasuredValuesStruct::NO_MAXIMUM && values.dMaxB == MeasuredValuesStruct::NO_MAXIMUM)
+    {
+        m_bIONIOPending = 0;
+        return;
+    }
     IONIOResultPair result;
     CValidation_IO_NIO validation;
     const CString* pstrLimit = pAdjust->m_strLimitText;

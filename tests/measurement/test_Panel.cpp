@@ -311,6 +311,13 @@ TEST_F(PanelTest, StopEvaluatesTheLimitsOnceAndWithoutConditionsTheLightStaysGre
     Click(m_panel.m_btnStop);
     EXPECT_EQ(CAFormLight::LIGHT_RED, m_pLight->m_iLightState);
     EXPECT_EQ(0, m_panel.m_bIONIOResult1);
+    EndMeasurement();
+
+    // Stopped before its first record: nothing to judge, the light stays grey.
+    Click(m_panel.m_btnStart);
+    Click(m_panel.m_btnStop);
+    EXPECT_EQ(CAFormLight::LIGHT_GREY, m_pLight->m_iLightState);
+    EXPECT_EQ(0, m_panel.m_bIONIOPending);
 }
 
 TEST_F(PanelTest, ProgramsRunAtStartAndAtAStopThatEndsAMeasurement)
