@@ -28,6 +28,7 @@
 #include "app/CQbxUsbTq5View.h"
 #include "shell/ShellMessages.h"
 #include "app/TreeCtrlStruct.h"
+#include "storage/CBmpFileReader.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/DocumentationStruct.h"
 
@@ -245,17 +246,19 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 }
 
 // The maker's folder keeps the temporary diagram bitmap and the logo of the printed report; a logo of
-// the user's own replaces the built-in one.
+// the user's own replaces the built-in one. The built-in logo's file is written again when it is missing
+// or cannot be read as the report reads it; the diagram's file is written anew for every printout.
 void CMainFrame::PrepareLogoFiles()
 {
     const CString strFolder = CreateLocalAppDataFolder(GetSafeHwnd(), MAKER_FOLDER);
     m_strTempDiagramBmp = strFolder + "\\TEMP_DIAGRAM.bmp";
     m_strLogoBmp = strFolder + "\\TEMP_TERVANE.bmp";
-    if (!FileExists(m_strLogoBmp))
+    if (!CBmpFileReader().Load(m_strLogoBmp))
     {
         CPictureBitmap logo(RGB(255, 255, 255));
-        if (logo.LoadBitmap(IDB_PRINT_LOGO))
-            SaveBitmapToFile(this, m_strLogoBmp, static_cast<HBITMAP>(logo.m_hObject));
+        if (!logo.LoadBitmap(IDB_PRINT_LOGO) ||
+            !SaveBitmapToFile(this, m_strLogoBmp, static_cast<HBITMAP>(logo.m_hObject)))
+            Frame_Trace("--> CMainFrame: the logo file " + m_strLogoBmp + " cannot be written");
     }
     char szProfile[101] = {};
     const DWORD dwLength = ::GetEnvironmentVariableA("USERPROFILE", szProfile, sizeof(szProfile));

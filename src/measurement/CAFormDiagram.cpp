@@ -318,12 +318,16 @@ void CAFormDiagram::StopMeasureDiagram()
     AfxMessageBox(strBefore + " '" + strDirectory + "' " + strAfter, MB_OK);
 }
 
-// The values shown once more, the ready message, the focus on Start and no more wait cursor.
+// The values shown once more, the ready message and the focus on Start (not after the sensor's port was
+// removed), and no more wait cursor.
 void CAFormDiagram::EndOfMeasurement()
 {
     m_pPaneHost->GetPipeline().ProcessMeasuredValues(CValuePipeline::REASON_TARE);
-    m_pPaneHost->ShowStatusMessage(IDS_STATUS_READY);
-    m_pPaneHost->FocusPanelStart();
+    if (!m_pPaneHost->IsMeasuredPortRemoved())
+    {
+        m_pPaneHost->ShowStatusMessage(IDS_STATUS_READY);
+        m_pPaneHost->FocusPanelStart();
+    }
     m_pPaneHost->EndWaitCursorOnce();
 }
 

@@ -351,13 +351,20 @@ void CDlgMeasureDiagram::OnBtnMeasureStop()
     }
 }
 
-// Once per measurement, when a pass/fail condition is set: the light shows the evaluation.
+// Once per measurement, when a pass/fail condition is set: the light shows the evaluation. A measurement
+// that received no value is not judged: the light stays grey.
 void CDlgMeasureDiagram::EvaluateLimits()
 {
     CDlgMeasureAdjust* pAdjust = AdjustPage();
     CComPort* pEngine = Engine();
     if (!m_bIONIOPending || pAdjust == nullptr || pEngine == nullptr || pAdjust->IsIONIOConditionOff(0))
         return;
+    const MeasuredValuesStruct& values = pEngine->m_sMeasuredValues;
+    if (values.dMaxA == MeasuredValuesStruct::NO_MAXIMUM && values.dMaxB == MeasuredValuesStruct::NO_MAXIMUM)
+    {
+        m_bIONIOPending = 0;
+        return;
+    }
     IONIOResultPair result;
     CValidation_IO_NIO validation;
     const CString* pstrLimit = pAdjust->m_strLimitText;
@@ -548,7 +555,9 @@ void CDlgMeasureDiagram::OnWatchdog()
         m_pPanelHost->SetDropLastPoint(true);
         OnBtnMeasureStop();
     }
-    pEngine->COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
+    // A sensor found again may already be initialising: its reading goes on.
+    if (pEngine->COM_IsActionAllowed())
+        pEngine->COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
     m_pPanelHost->OnMeasurementEnd();
     PostCloseAfterWatchdog();
 }
@@ -574,9 +583,13 @@ void CDlgMeasureDiagram::OnMeasureFinished()
 {
     if (m_pPanelHost == nullptr || m_pPanelHost->GetDocumentation().IsFileWriterRunning())
         return;
-    CPanelRules::SetReady(*m_psMsureDgrm);
-    UpdateButtons();
     CComPort* pEngine = Engine();
+    // While a sensor found again is initialised, the end of its initialisation makes the panel ready.
+    if (pEngine != nullptr && !pEngine->COM_IsActionAllowed())
+        CPanelRules::SetDisconnected(*m_psMsureDgrm);
+    else
+        CPanelRules::SetReady(*m_psMsureDgrm);
+    UpdateButtons();
     if (m_bValuesMissing && pEngine != nullptr)
     {
         if (CPanelRules::IsRs485Interface(pEngine->m_sSensor, pEngine->m_strActivePortKey))

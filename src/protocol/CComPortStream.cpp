@@ -516,7 +516,7 @@ void CComPort::COM_ResetMeasuredValues()
     m.dShownTareA = shown(m.dTareA);
     m.dShownTareB = shown(m.dTareB);
     m.dMinA = m.dMinB = m.dShownMinA = m.dShownMinB = 1e99;
-    m.dMaxA = m.dMaxB = m.dShownMaxA = m.dShownMaxB = -1e99;
+    m.dMaxA = m.dMaxB = m.dShownMaxA = m.dShownMaxB = MeasuredValuesStruct::NO_MAXIMUM;
     COM_UpdateScaleFactors();
 }
 

@@ -6,6 +6,9 @@
 
 struct MeasuredValuesStruct
 {
+    // The maxima from the reset of a measurement until its first value.
+    static constexpr double NO_MAXIMUM = -1e99;
+
     int iValueA = 0;
     int iValueB = 0;
     int iPrevA = 0;

@@ -7,8 +7,10 @@
 #include "framework/CWinApp.h"
 #include "shell/CDateTimeText.h"
 #include "shell/CEnvironment.h"
+#include "storage/CBmpFileReader.h"
 #include "storage/CPage.h"
 #include "storage/CReportLayout.h"
+#include "storage/StorageTexts.h"
 
 const char* const CReportPrinter::PAPER_NOTE =
     "Im folgenden Druckerdialog wählen sie bitte DINA4 und Querformat !";
@@ -54,6 +56,8 @@ CReportPrinter::Result CReportPrinter::Print(CWnd* pOwner, ReportContent content
     CPrintDialog dlg(FALSE, PRINT_DIALOG_FLAGS, pOwner);
     if (dlg.DoModal() != IDOK)
         return CANCELLED;
+    if (!CBmpFileReader().Load(content.strLogoFile))
+        ReportUnreadableLogo(content.strLogoFile, iLanguageOffset);
     CDC dc;
     if (!dc.Attach(dlg.GetPrinterDC()))
     {
@@ -189,6 +193,16 @@ void CReportPrinter::DrawDiagram(CPage& page, const CReportLayout& layout, const
     const CRect rc = layout.GetDiagramRect();
     if (!page.DrawBitmapFile(rc.top, rc.left, rc.bottom, rc.right, strFile))
         AddError("the turned diagram " + strFile + " cannot be read");
+}
+
+// The report is printed all the same, with the logo's cell left empty.
+void CReportPrinter::ReportUnreadableLogo(const CString& strFile, int iLanguageOffset)
+{
+    CString strFormat;
+    strFormat.LoadString(IDS_REPORT_LOGO_UNREADABLE + static_cast<UINT>(iLanguageOffset));
+    CString strText;
+    strText.Format(strFormat, strFile.GetString());
+    AfxMessageBox(strText, MB_OK | MB_ICONWARNING);
 }
 
 void CReportPrinter::AddError(const CString& strError)

@@ -39,7 +39,8 @@ public:
     static const char* const PAPER_NOTE;
     static const char* const DOCUMENT_NAME;
 
-    // The note, the dialog owned by pOwner, the page; the date and time texts of now in the language.
+    // The note, the dialog owned by pOwner, the page; the date and time texts of now in the language. A logo
+    // that cannot be read is named in a message before the page is printed without it.
     Result Print(CWnd* pOwner, ReportContent content, int iLanguageOffset);
     // Draws the report on the page's context; the diagram file is turned and written back first (with
     // pPaletteWnd's palette). An unreadable diagram or logo leaves its area empty.
@@ -57,6 +58,8 @@ private:
     void DrawFrame(CDC& dc, const CReportLayout& layout);
     void DrawTexts(CDC& dc, const CReportLayout& layout, const ReportContent& content);
     void DrawDiagram(CPage& page, const CReportLayout& layout, const CString& strFile, CWnd* pPaletteWnd);
+    // A message naming the logo file that cannot be read, in the language of the offset.
+    void ReportUnreadableLogo(const CString& strFile, int iLanguageOffset);
     void AddError(const CString& strError);
     void AddSystemError(LPCSTR lpszCall);
 };

@@ -58,6 +58,7 @@
     X(IDS_IONIO_TEST_1, 5481)                                                                                \
     X(IDS_IONIO_TEST_2, 5482)                                                                                \
     X(IDS_STORAGE_SETTINGS_INCOMPLETE, 5490)                                                                 \
-    X(IDS_DOCU_SEPARATORS_EQUAL, 5491)
+    X(IDS_DOCU_SEPARATORS_EQUAL, 5491)                                                                       \
+    X(IDS_REPORT_LOGO_UNREADABLE, 5492)
 
 STORAGE_TEXTS(DECLARE_TEXT_ID)

@@ -17,6 +17,7 @@
 #include "sensorpages/CDlgDiagnostic.h"
 #include "sensorpages/CDlgSensorConnection.h"
 #include "shell/ShellMessages.h"
+#include "storage/CBmpFileReader.h"
 #include "storage/CDlgDocumentation.h"
 #include "storage/DocumentationStruct.h"
 #include "support/PumpUntil.h"
@@ -24,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,6 +37,19 @@ std::string Text(UINT nId, int iLanguageOffset = 0)
     CString str;
     str.LoadString(nId + static_cast<UINT>(iLanguageOffset));
     return str.GetString();
+}
+
+std::vector<BYTE> ReadBytes(const std::string& strPath)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    return std::vector<BYTE>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool WriteBytes(const std::string& strPath, const std::vector<BYTE>& bytes)
+{
+    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return file.good();
 }
 
 // Holds Ctrl and Shift down for the keyboard state of this thread.
@@ -501,6 +516,47 @@ TEST_F(MainFrameWindow, TheWindowIsNotMadeSmallerThan800By700)
     const CRect rcWork = CEnvironment::GetWorkArea();
     EXPECT_EQ(std::min<LONG>(800, rcWork.Width()), info.ptMinTrackSize.x);
     EXPECT_EQ(std::min<LONG>(700, rcWork.Height()), info.ptMinTrackSize.y);
+}
+
+// The built-in logo's file in the maker's folder, cut short or with a broken header, is written again when
+// the frame is created; the report reads it whole afterwards.
+TEST_F(MainFrameWindow, ADamagedLogoFileIsWrittenAgainWhenTheFrameIsCreated)
+{
+    const CString strFolder =
+        m_pFrame->m_strTempDiagramBmp.Left(m_pFrame->m_strTempDiagramBmp.ReverseFind('\\'));
+    const std::string strLogo = (strFolder + "\\TEMP_TERVANE.bmp").GetString();
+    const std::vector<BYTE> sound = ReadBytes(strLogo);
+    ASSERT_GT(sound.size(), 54u);
+    ASSERT_TRUE(CBmpFileReader().Load(strLogo.c_str()));
+    auto withBytes = [&](size_t nAt, std::vector<BYTE> bytes)
+    {
+        std::vector<BYTE> damaged = sound;
+        std::copy(bytes.begin(), bytes.end(), damaged.begin() + static_cast<std::ptrdiff_t>(nAt));
+        return damaged;
+    };
+    const struct
+    {
+        const char* pszDamage;
+        std::vector<BYTE> bytes;
+    } cases[] = {{"cut to half", std::vector<BYTE>(sound.begin(), sound.begin() + sound.size() / 2)},
+                 {"cut within the header", std::vector<BYTE>(sound.begin(), sound.begin() + 20)},
+                 {"empty", {}},
+                 {"no BM mark", withBytes(0, {'X', 'Y'})},
+                 {"absurd header size", withBytes(14, {0xFF, 0xFF, 0xFF, 0x7F})},
+                 {"bit count 7", withBytes(28, {7, 0})}};
+    m_pFrame->DestroyWindow();
+    for (const auto& damage : cases)
+    {
+        SCOPED_TRACE(damage.pszDamage);
+        ASSERT_TRUE(WriteBytes(strLogo, damage.bytes));
+        ASSERT_FALSE(CBmpFileReader().Load(strLogo.c_str()));
+        m_pFrame = new CMainFrame;
+        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
+        m_hFrame = m_pFrame->GetSafeHwnd();
+        EXPECT_TRUE(CBmpFileReader().Load(strLogo.c_str()));
+        EXPECT_EQ(sound.size(), ReadBytes(strLogo).size());
+        m_pFrame->DestroyWindow();
+    }
 }
 
 // The operator panel, the settings page, the diagnostic page and the start-up dialog play their roles

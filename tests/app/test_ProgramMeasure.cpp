@@ -425,6 +425,15 @@ protected:
         ASSERT_TRUE(m_sim.ClearLog());
         ASSERT_TRUE(ClickEnabled(IDC_PANEL_START)) << m_program.LastError();
         ASSERT_TRUE(WaitForLog("the stream start", "\"event\": \"stream_start\"")) << m_program.LastError();
+        // A tenth of a second of records at 200/s, so that the measurement has values to judge.
+        ASSERT_TRUE(m_program.WaitFor(
+            "records streamed", CProgramHarness::DEFAULT_TIMEOUT_MS,
+            [&]
+            {
+                const std::string strStream = CSimClient::FindValue(m_sim.GetState(), "stream");
+                return std::atoi(CSimClient::FindValue(strStream, "records").c_str()) >= 20;
+            }))
+            << m_program.LastError();
         ASSERT_TRUE(ClickEnabled(IDC_PANEL_STOP)) << m_program.LastError();
         ASSERT_TRUE(m_program.WaitForText(m_hStatusBar, Text(IDS_STATUS_READY))) << m_program.LastError();
     }

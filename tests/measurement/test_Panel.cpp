@@ -266,6 +266,23 @@ TEST_F(PanelTest, Rs485SensorThatStopsAnsweringEndsThePolling)
     EXPECT_EQ(Text(IDS_NO_VALUES_RECEIVED), std::string(boxes.Calls()[0].strText));
 }
 
+// The sensor is lost while measuring and found again: its initialisation has begun when the lost
+// measurement's watchdog ends it. The reading goes on, and Start waits for its end.
+TEST_F(PanelTest, AMeasurementEndedDuringTheSensorsInitialisationLeavesStartToItsEnd)
+{
+    Connect();
+    Click(m_panel.m_btnStart);
+    Record(5000);
+    ASSERT_TRUE(port.COM_ZMCOMConfgStartInit());
+    ScriptedMessageBoxes boxes;
+    EndMeasurement();
+    EXPECT_EQ(ZM_START_INIT, port.COM_GetZMCOMConfgFlow());
+    EXPECT_EQ("00000", Buttons());
+    port.COM_SetZMCOMConfgFlow(ZM_STOP_MEASURE);
+    Connect();
+    EXPECT_EQ('1', Buttons()[0]);
+}
+
 TEST_F(PanelTest, StopEvaluatesTheLimitsOnceAndWithoutConditionsTheLightStaysGrey)
 {
     Connect();
@@ -294,6 +311,13 @@ TEST_F(PanelTest, StopEvaluatesTheLimitsOnceAndWithoutConditionsTheLightStaysGre
     Click(m_panel.m_btnStop);
     EXPECT_EQ(CAFormLight::LIGHT_RED, m_pLight->m_iLightState);
     EXPECT_EQ(0, m_panel.m_bIONIOResult1);
+    EndMeasurement();
+
+    // Stopped before its first record: nothing to judge, the light stays grey.
+    Click(m_panel.m_btnStart);
+    Click(m_panel.m_btnStop);
+    EXPECT_EQ(CAFormLight::LIGHT_GREY, m_pLight->m_iLightState);
+    EXPECT_EQ(0, m_panel.m_bIONIOPending);
 }
 
 TEST_F(PanelTest, ProgramsRunAtStartAndAtAStopThatEndsAMeasurement)

@@ -8,6 +8,7 @@
 #include "storage/CPrintRegion.h"
 #include "storage/CReportLayout.h"
 #include "storage/CReportPrinter.h"
+#include "storage/StorageTexts.h"
 #include "storage/TableLayout.h"
 
 #include "BuildTreeFiles.h"
@@ -329,6 +330,39 @@ TEST(TestPrinter, TheReportIsOnePageNamedMessenWithTheSameGeometryOnBothPrinters
         EXPECT_TRUE(::CopyFileA(strPort, strKept + ".ps", FALSE));
         EXPECT_TRUE(expect.Write(strKept + ".expect"));
     }
+}
+
+// A logo file of random bytes is named in a message in the interface language after the print dialog;
+// the report is printed all the same, without the logo.
+TEST(TestPrinter, AnUnreadableLogoIsNamedInAMessageAndTheReportIsPrintedWithoutIt)
+{
+    ReportContent content;
+    content.strLogoFile = BuildTreePath("tests/storage_report_damaged_logo.bmp");
+    std::vector<BYTE> junk(4000);
+    for (size_t i = 0; i < junk.size(); ++i)
+        junk[i] = static_cast<BYTE>(i * 7919 % 251);
+    junk[0] = 'B';
+    junk[1] = 'M';
+    ASSERT_TRUE(WriteBytes(content.strLogoFile, junk));
+    content.strDiagramFile = WritePicture("diagram", 300, 200, RGB(255, 0, 0), RGB(0, 0, 255));
+    const CString strPort = PrinterFile("port300.ps");
+    ::DeleteFileA(strPort);
+    ScriptedMessageBoxes boxes;
+    PrintDialogAnswer answer("TQ5 Test 300", true);
+    CReportPrinter report;
+    EXPECT_EQ(CReportPrinter::PRINTED, report.Print(nullptr, content, 1000));
+    ASSERT_EQ(2u, boxes.Calls().size());
+    CString strFormat;
+    strFormat.LoadString(IDS_REPORT_LOGO_UNREADABLE + 1000);
+    CString strExpected;
+    strExpected.Format(strFormat, content.strLogoFile.GetString());
+    EXPECT_STREQ(strExpected, boxes.Calls()[1].strText);
+    EXPECT_NE(-1, boxes.Calls()[1].strText.Find("storage_report_damaged_logo.bmp"));
+    EXPECT_EQ(0, boxes.Calls()[1].strText.Find("The print logo"));
+    EXPECT_NE(-1, report.m_strError.Find("the logo")) << report.m_strError.GetString();
+    const std::string strPostScript = WaitForPostScript(strPort);
+    EXPECT_EQ(Occurrences(strPostScript, "%%Page: "), 1u);
+    ::DeleteFileA(content.strLogoFile);
 }
 
 TEST(TestPrinter, ACancelledPrintDialogPrintsNothing)
