@@ -29,13 +29,6 @@ constexpr double SETTLE_SECONDS = 5.0;
 constexpr DWORD START_TIMEOUT_MS = 60000;
 constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 
-std::string Text(UINT nId)
-{
-    char szText[1024] = {};
-    ::LoadStringA(nullptr, nId + LANGUAGE_GERMAN, szText, sizeof(szText));
-    return szText;
-}
-
 // The program started, its sensor connected and the operator panel in front; false with the reason printed.
 bool StartIdleProgram(CProgramHarness& program)
 {
@@ -43,10 +36,12 @@ bool StartIdleProgram(CProgramHarness& program)
         return false;
     HWND hFrame = program.WaitForWindow(CProgramHarness::MainFrame(), START_TIMEOUT_MS);
     HWND hStatusBar = hFrame ? program.FindControl(hFrame, AFX_IDW_STATUS_BAR) : nullptr;
-    if (hStatusBar == nullptr || !program.WaitForText(hStatusBar, Text(IDS_STATUS_READY), START_TIMEOUT_MS))
+    if (hStatusBar == nullptr ||
+        !program.WaitForText(hStatusBar, ProgramText(IDS_STATUS_READY, LANGUAGE_GERMAN), START_TIMEOUT_MS))
         return false;
-    return ShowModePage(program, hFrame, ID_MODE_MEASURE_DIAGRAM, Text(IDS_PAGE_MEASURE_DIAGRAM)) &&
-           program.WaitForText(hStatusBar, Text(IDS_STATUS_READY));
+    return ShowModePage(program, hFrame, ID_MODE_MEASURE_DIAGRAM,
+                        ProgramText(IDS_PAGE_MEASURE_DIAGRAM, LANGUAGE_GERMAN)) &&
+           program.WaitForText(hStatusBar, ProgramText(IDS_STATUS_READY, LANGUAGE_GERMAN));
 }
 
 struct CIdleCost

@@ -37,13 +37,6 @@ constexpr DWORD PROBE_TIMEOUT_MS = 5000;
 constexpr DWORD START_TIMEOUT_MS = 60000;
 constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 
-std::string Text(UINT nId)
-{
-    char szText[1024] = {};
-    ::LoadStringA(nullptr, nId + LANGUAGE_GERMAN, szText, sizeof(szText));
-    return szText;
-}
-
 // The sensor: the top rate for one channel, or for both, offered at 230400 baud; a ramp on each channel.
 bool ConfigureSensor(CSimClient& sim, int iChannels)
 {
@@ -67,12 +60,14 @@ public:
         m_hFrame = m_program.WaitForWindow(CProgramHarness::MainFrame(), START_TIMEOUT_MS);
         HWND hStatusBar = m_hFrame ? m_program.FindControl(m_hFrame, AFX_IDW_STATUS_BAR) : nullptr;
         if (hStatusBar == nullptr ||
-            !m_program.WaitForText(hStatusBar, Text(IDS_STATUS_READY), START_TIMEOUT_MS))
+            !m_program.WaitForText(hStatusBar, ProgramText(IDS_STATUS_READY, LANGUAGE_GERMAN),
+                                   START_TIMEOUT_MS))
             return Fail("the sensor was not connected");
         if (iChannels == 2 && !CheckBothChannels())
             return false;
         return ShowPage(ID_MODE_MEASURE_DIAGRAM, IDS_PAGE_MEASURE_DIAGRAM) &&
-               (m_program.WaitForText(hStatusBar, Text(IDS_STATUS_READY)) || Fail("the panel is not ready"));
+               (m_program.WaitForText(hStatusBar, ProgramText(IDS_STATUS_READY, LANGUAGE_GERMAN)) ||
+                Fail("the panel is not ready"));
     }
     bool Click(int iId)
     {
@@ -105,7 +100,7 @@ private:
     }
     bool ShowPage(UINT nCommand, UINT nCaptionId)
     {
-        const std::string strCaption = Text(nCaptionId);
+        const std::string strCaption = ProgramText(nCaptionId, LANGUAGE_GERMAN);
         return ShowModePage(m_program, m_hFrame, nCommand, strCaption) || Fail("the page " + strCaption);
     }
     bool CheckBothChannels()

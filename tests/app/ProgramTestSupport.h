@@ -15,14 +15,6 @@ constexpr DWORD START_TIMEOUT_MS = 60000;
 
 constexpr int AFX_IDW_STATUS_BAR = 0xE801;
 
-// A text of the program's string table in a language.
-inline std::string ProgramText(int iId, int iLanguageOffset)
-{
-    char szText[1024] = {};
-    ::LoadStringA(nullptr, static_cast<UINT>(iId + iLanguageOffset), szText, sizeof(szText));
-    return szText;
-}
-
 class ProgramTest : public ::testing::Test
 {
 protected:

@@ -1,10 +1,19 @@
-// The operating-mode page in front of the running program's main frame, found by its caption, and a page
-// brought to the front by its menu command: for the program tests, the benchmarks and the soak driver.
+// The program's texts in a language, the operating-mode page in front of the running program's main frame,
+// found by its caption, and a page brought to the front by its menu command: for the program tests, the
+// benchmarks and the soak driver.
 #pragma once
 
 #include "support/ProgramHarness.h"
 
 #include <string>
+
+// A text of the program's string table in a language (its offset: LANGUAGE_GERMAN, ...).
+inline std::string ProgramText(int iId, int iLanguageOffset)
+{
+    char szText[1024] = {};
+    ::LoadStringA(nullptr, static_cast<UINT>(iId + iLanguageOffset), szText, sizeof(szText));
+    return szText;
+}
 
 // The caption of the page in front: the group text of the visible page on the view.
 inline std::string ActivePageCaption(HWND hFrame)
