@@ -11,6 +11,7 @@ namespace
 constexpr DWORD BASE_COMM_MASK = EV_CTS | EV_DSR | EV_BREAK | EV_ERR | EV_RING;
 constexpr DWORD LINE_ERRORS = CE_FRAME | CE_OVERRUN | CE_RXPARITY | CE_RXOVER;
 constexpr DWORD OUTPUT_DRAIN_MS = 5000;
+constexpr DWORD OUTPUT_POLL_MS = 5;
 constexpr DWORD COMPLETION_WAIT_MS = 1000;
 constexpr unsigned int LINE_ERRORS_BEFORE_PAUSE = 10;
 constexpr DWORD LINE_ERROR_PAUSE_MS = 100;
@@ -186,24 +187,23 @@ unsigned int CComm2::GetOutputQueueCount()
     return stat.cbOutQue;
 }
 
-// Waits in rounds of at most 5 s; a round whose wait fails ends it (the queue does not drain). The comm
-// mask is this wait's alone: the receive loop does not wait on comm events.
+// Polls the output queue until it is empty; gives up when it has not shrunk for OUTPUT_DRAIN_MS or the port
+// is aborted. No comm-event wait: Wine may report such a wait ended while it is still pending and complete
+// it later, writing the event word into a stack frame that has returned.
 void CComm2::WaitOutputEmpty()
 {
     CSingleLock lock(&m_csWrite, TRUE);
-    bool bWaited = true;
-    while (bWaited && GetOutputQueueCount() > 0)
+    unsigned int uiQueued = GetOutputQueueCount();
+    ULONGLONG ullLastProgress = GetTickCount64();
+    while (uiQueued > 0 && WaitForSingleObject(m_abortEvent, OUTPUT_POLL_MS) == WAIT_TIMEOUT)
     {
-        DWORD dwOldMask = 0;
-        GetCommMask(m_hPort, &dwOldMask);
-        SetCommMask(m_hPort, EV_TXEMPTY);
-        m_olWrite.Offset = 0;
-        m_olWrite.OffsetHigh = 0;
-        DWORD dwEvent = 0;
-        DWORD dwCount = 0;
-        if (!WaitCommEvent(m_hPort, &dwEvent, &m_olWrite))
-            bWaited = WaitOverlapped(m_olWrite, m_ahWriteWait, dwCount, OUTPUT_DRAIN_MS);
-        SetCommMask(m_hPort, dwOldMask);
+        const unsigned int uiNow = GetOutputQueueCount();
+        const ULONGLONG ullNow = GetTickCount64();
+        if (uiNow < uiQueued)
+            ullLastProgress = ullNow;
+        else if (ullNow - ullLastProgress >= OUTPUT_DRAIN_MS)
+            return;
+        uiQueued = uiNow;
     }
 }
 
