@@ -97,6 +97,7 @@ void CPortUsbBase::Deliver(unsigned char* pBytes, unsigned int uiCount)
 
 void CPortUsbBase::WaitReadCancelled()
 {
+    // A cancellation that outlasts this wait completes later into m_abReadBuffer, which is still there.
     CancelIo(m_hPort);
     WaitForSingleObject(m_readEvent, COMPLETION_WAIT_MS);
 }
@@ -104,7 +105,10 @@ void CPortUsbBase::WaitReadCancelled()
 DWORD CPortUsbBase::ReaderLoop()
 {
     const unsigned int uiSize = m_uiRxBufferSize;
-    std::vector<unsigned char> abBuffer(uiSize + 4);
+    // Grows only: a read of an earlier reader may still be pending on it.
+    if (m_abReadBuffer.size() < uiSize + 4)
+        m_abReadBuffer.resize(uiSize + 4);
+    unsigned char* pBuffer = m_abReadBuffer.data();
     HANDLE ahWait[3] = {m_stopPair.GetRequestEvent(), m_readEvent, m_updatePair.GetRequestEvent()};
     for (;;)
     {
@@ -112,9 +116,9 @@ DWORD CPortUsbBase::ReaderLoop()
         m_olRead.Offset = 0;
         m_olRead.OffsetHigh = 0;
         DWORD dwRead = 0;
-        if (ReadFile(m_hPort, abBuffer.data(), uiSize, &dwRead, &m_olRead))
+        if (ReadFile(m_hPort, pBuffer, uiSize, &dwRead, &m_olRead))
         {
-            OnReceived(abBuffer.data(), dwRead);
+            OnReceived(pBuffer, dwRead);
             // A device that completes every read at once must still see a stop request.
             if (m_stopPair.PollRequest())
                 return 0;
@@ -138,7 +142,7 @@ DWORD CPortUsbBase::ReaderLoop()
                     OnReadError(dwError);
                     return dwError;
                 }
-                OnReceived(abBuffer.data(), dwRead);
+                OnReceived(pBuffer, dwRead);
             }
             else if (dwWait == WAIT_OBJECT_0 + 2)
                 m_updatePair.Acknowledge();

@@ -4,6 +4,7 @@
 #include "ports/CPort.h"
 
 #include <memory>
+#include <vector>
 
 class CRxRingBuffer;
 
@@ -37,4 +38,9 @@ protected:
     COMMTIMEOUTS m_timeouts;
     DWORD m_dwLoopWait = INFINITE;
     std::unique_ptr<CRxRingBuffer> m_pRing;
+
+private:
+    // The reader's buffer lives as long as the port: a read whose cancellation outlasts the reader's wait
+    // still completes into memory of its own.
+    std::vector<unsigned char> m_abReadBuffer;
 };
