@@ -35,6 +35,8 @@ struct SoakFigures
     LONG lTraceChars;
     // The kernel handles by object type, as "Event 40, File 3, ...".
     char szHandleTypes[512];
+    // The names of the File handles, each ended by '|' ("(no name)" where the platform gives none).
+    char szFileNames[4096];
 };
 
 inline std::string SoakObjectName(DWORD dwProcessId, const char* pszWhat)

@@ -486,34 +486,62 @@ struct Counts
 {
     SoakFigures figures;
     long long llThreads;
+    // The kernel handles of each probe, as "80 80 79 80 80".
+    std::string strProbes;
 };
 
-// The least of five probes: handles and threads that live for a moment (serial waits) are not counted.
+constexpr size_t PROBES = 5;
+constexpr int MOST_PROBES = 12;
+
+long long Median(std::vector<long long> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The median of five probes that found the program holding its port (after a replug it may search once
+// more a few seconds after it connected, with the port closed meanwhile), at most twelve probes: a
+// handle or thread that lives for a moment (serial waits) is not counted, an object kept from one cycle
+// to the next is. False when the probe does not answer or never finds the port held.
 bool Count(COperator& op, int iPid, Counts& counts)
 {
+    std::string strPort = CSimClient::FindValue(op.SimState(), "tty") + "|";
+    std::replace(strPort.begin(), strPort.end(), '/', '\\');
     counts = {};
-    for (int i = 0; i < 5; ++i)
+    std::vector<SoakFigures> probes;
+    std::vector<long long> kernel;
+    std::vector<long long> gdi;
+    std::vector<long long> windows;
+    std::vector<long long> threads;
+    for (int i = 0; i < MOST_PROBES && probes.size() < PROBES; ++i)
     {
         SoakFigures figures = {};
         if (!AskHost(op.m_program.ProcessId(), figures))
             return false;
-        const long long llThreads = StatusValue(iPid, "Threads");
-        if (i == 0 || figures.lKernelHandles < counts.figures.lKernelHandles)
-            counts.figures.lKernelHandles = figures.lKernelHandles;
-        if (i == 0 || figures.lGdiObjects < counts.figures.lGdiObjects)
-            counts.figures.lGdiObjects = figures.lGdiObjects;
-        if (i == 0 || figures.lWindows < counts.figures.lWindows)
-            counts.figures.lWindows = figures.lWindows;
-        if (i == 0 || llThreads < counts.llThreads)
-            counts.llThreads = llThreads;
-        counts.figures.lProbeMs = figures.lProbeMs;
-        counts.figures.lTraceChars = figures.lTraceChars;
-        if (i == 0 || figures.lKernelHandles <= counts.figures.lKernelHandles)
-            std::memcpy(counts.figures.szHandleTypes, figures.szHandleTypes, sizeof(figures.szHandleTypes));
-        counts.figures.lHighestHandle = std::max(counts.figures.lHighestHandle, figures.lHighestHandle);
-        counts.figures.lHandleLimit = figures.lHandleLimit;
+        const bool bHeld = std::string(figures.szFileNames).find(strPort) != std::string::npos;
+        counts.strProbes +=
+            (i ? " " : "") + std::to_string(figures.lKernelHandles) + (bHeld ? "" : " (port closed)");
+        if (bHeld)
+        {
+            probes.push_back(figures);
+            threads.push_back(StatusValue(iPid, "Threads"));
+            kernel.push_back(figures.lKernelHandles);
+            gdi.push_back(figures.lGdiObjects);
+            windows.push_back(figures.lWindows);
+        }
         ::Sleep(200);
     }
+    if (probes.empty())
+        return false;
+    // The types and file names of a probe that found the median of kernel handles.
+    const long long llKernel = Median(kernel);
+    counts.figures = *std::find_if(probes.begin(), probes.end(),
+                                   [&](const SoakFigures& f) { return f.lKernelHandles == llKernel; });
+    counts.figures.lGdiObjects = static_cast<LONG>(Median(gdi));
+    counts.figures.lWindows = static_cast<LONG>(Median(windows));
+    counts.llThreads = Median(threads);
+    for (const SoakFigures& figures : probes)
+        counts.figures.lHighestHandle = std::max(counts.figures.lHighestHandle, figures.lHighestHandle);
     return true;
 }
 
@@ -523,6 +551,25 @@ std::string Describe(const Counts& c)
            std::to_string(c.figures.lHighestHandle) + " of " + std::to_string(c.figures.lHandleLimit) +
            " probed), GDI " + std::to_string(c.figures.lGdiObjects) + ", windows " +
            std::to_string(c.figures.lWindows) + ", threads " + std::to_string(c.llThreads);
+}
+
+// The names of a '|'-ended list that are not in the other list as often (each name counted).
+std::string NamesNotIn(const std::string& strList, const std::string& strOther)
+{
+    std::vector<std::string> others;
+    for (size_t i = 0, end; (end = strOther.find('|', i)) != std::string::npos; i = end + 1)
+        others.push_back(strOther.substr(i, end - i));
+    std::string strMissing;
+    for (size_t i = 0, end; (end = strList.find('|', i)) != std::string::npos; i = end + 1)
+    {
+        const std::string strName = strList.substr(i, end - i);
+        const auto found = std::find(others.begin(), others.end(), strName);
+        if (found == others.end())
+            strMissing += (strMissing.empty() ? "" : ", ") + strName;
+        else
+            others.erase(found);
+    }
+    return strMissing.empty() ? "none" : strMissing;
 }
 
 // The loss as the program reports it: a message box (its text read and answered) or the status.
@@ -606,17 +653,24 @@ int RunUnplug(int iCycles)
         {
             Counts counts = {};
             if (!Count(op, iPid, counts))
-                return op.Fail("the host's probe did not answer"), 1;
-            Note("cycle " + std::to_string(iCycle) + ": " + Describe(counts) + " (probe " +
-                 std::to_string(counts.figures.lProbeMs) + " ms); trace " +
+                return op.Fail("the host's probe did not answer, or never found the port held"), 1;
+            Note("cycle " + std::to_string(iCycle) + ": " + Describe(counts) + " (kernel handles by probe " +
+                 counts.strProbes + "; probe " + std::to_string(counts.figures.lProbeMs) + " ms); trace " +
                  std::to_string(counts.figures.lTraceChars) +
                  " characters; handles: " + counts.figures.szHandleTypes);
             const long long llSum = counts.figures.lKernelHandles + counts.figures.lGdiObjects +
                                     counts.figures.lWindows + counts.llThreads;
             if (iCycle == iBaseCycle)
+            {
                 base = counts;
+                Note("file handles at cycle " + std::to_string(iCycle) + ": " + counts.figures.szFileNames);
+            }
             else if (iCycle > iBaseCycle && llSum != llPreviousSum)
                 iRises += llSum > llPreviousSum ? 1 : -1;
+            if (iCycle > iBaseCycle && counts.figures.lKernelHandles != base.figures.lKernelHandles)
+                Note("file handles since cycle " + std::to_string(iBaseCycle) + ": opened " +
+                     NamesNotIn(counts.figures.szFileNames, base.figures.szFileNames) + "; closed " +
+                     NamesNotIn(base.figures.szFileNames, counts.figures.szFileNames));
             if (iCycle >= iBaseCycle)
                 llPreviousSum = llSum;
             last = counts;

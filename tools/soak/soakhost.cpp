@@ -26,32 +26,67 @@ namespace
 constexpr ULONG_PTR HANDLE_LIMIT = 0x10000;
 constexpr DWORD POLL_MS = 500;
 
-// The type name of a kernel object, from NtQueryObject (ObjectTypeInformation, class 2).
-std::string HandleType(HANDLE h)
+// A UNICODE_STRING that NtQueryObject puts at the start of its answer (classes 1 and 2: the object's name
+// and its type's name): false when the query fails.
+bool QueryObjectString(HANDLE h, int iClass, std::string& str)
 {
     using QueryObject = LONG(NTAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
     static const auto pQuery = reinterpret_cast<QueryObject>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryObject")));
-    alignas(8) BYTE buffer[1024] = {};
-    if (pQuery == nullptr || pQuery(h, 2, buffer, sizeof(buffer), nullptr) < 0)
-        return "(no type)";
-    // The information starts with the type name as a UNICODE_STRING.
-    struct Name
+    alignas(8) BYTE buffer[2048] = {};
+    if (pQuery == nullptr || pQuery(h, iClass, buffer, sizeof(buffer) - 2, nullptr) < 0)
+        return false;
+    struct CountedString
     {
         USHORT Length;
         USHORT MaximumLength;
         PWSTR Buffer;
     };
-    const auto* pName = reinterpret_cast<const Name*>(buffer);
+    const auto* pString = reinterpret_cast<const CountedString*>(buffer);
+    str.clear();
+    for (USHORT i = 0; pString->Buffer && i < pString->Length / 2; ++i)
+        str += pString->Buffer[i] < 128 ? static_cast<char>(pString->Buffer[i]) : '?';
+    return true;
+}
+
+std::string HandleType(HANDLE h)
+{
     std::string str;
-    for (USHORT i = 0; pName->Buffer && i < pName->Length / 2; ++i)
-        str += static_cast<char>(pName->Buffer[i]);
+    if (!QueryObjectString(h, 2, str))
+        return "(no type)";
     return str.empty() ? "(unnamed)" : str;
 }
 
+// The path of a file object, or its object name where it has no path (a device, a pipe).
+std::string FileName(HANDLE h)
+{
+    char szPath[MAX_PATH * 2] = {};
+    const DWORD dwLength =
+        ::GetFinalPathNameByHandleA(h, szPath, sizeof(szPath), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (dwLength > 0 && dwLength < sizeof(szPath))
+        return szPath;
+    std::string str;
+    if (QueryObjectString(h, 1, str) && !str.empty())
+        return str;
+    // Nameless: its kind, and which standard handle it is.
+    const DWORD dwType = ::GetFileType(h);
+    std::string strKind = dwType == FILE_TYPE_CHAR   ? "(character device"
+                          : dwType == FILE_TYPE_PIPE ? "(pipe"
+                          : dwType == FILE_TYPE_DISK ? "(disk file"
+                                                     : "(unknown kind";
+    const char* const STANDARD[] = {"input", "output", "error"};
+    const DWORD STANDARD_IDS[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+    for (int i = 0; i < 3; ++i)
+    {
+        if (::GetStdHandle(STANDARD_IDS[i]) == h)
+            strKind += std::string(", standard ") + STANDARD[i];
+    }
+    return strKind + ")";
+}
+
 // Handles whose object type the platform does not name (Wine's own objects, which come and go with the
-// serial port's waits) are listed but not counted.
-LONG CountKernelHandles(LONG& lHighest, std::string& strTypes)
+// serial port's waits) are listed but not counted. File handles are named in strFiles.
+LONG CountKernelHandles(LONG& lHighest, std::string& strTypes, std::string& strFiles)
 {
     LONG lCount = 0;
     lHighest = 0;
@@ -64,6 +99,8 @@ LONG CountKernelHandles(LONG& lHighest, std::string& strTypes)
             lHighest = static_cast<LONG>(v);
             const std::string strType = HandleType(reinterpret_cast<HANDLE>(v));
             ++types[strType];
+            if (strType == "File")
+                strFiles += FileName(reinterpret_cast<HANDLE>(v)) + "|";
             lCount += strType != "(unnamed)";
         }
     }
@@ -227,8 +264,10 @@ private:
             const ULONGLONG ullStart = ::GetTickCount64();
             SoakFigures figures = {};
             std::string strTypes;
-            figures.lKernelHandles = CountKernelHandles(figures.lHighestHandle, strTypes);
+            std::string strFiles;
+            figures.lKernelHandles = CountKernelHandles(figures.lHighestHandle, strTypes, strFiles);
             strTypes.copy(figures.szHandleTypes, sizeof(figures.szHandleTypes) - 1);
+            strFiles.copy(figures.szFileNames, sizeof(figures.szFileNames) - 1);
             figures.lHandleLimit = static_cast<LONG>(HANDLE_LIMIT);
             figures.lGdiObjects = CountGdiObjects();
             figures.lWindows = CountOwnWindows();
