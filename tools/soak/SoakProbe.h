@@ -23,6 +23,8 @@ struct SoakFigures
     LONG lIrregularSteps;
     // The first irregular step: the index of its second point.
     LONG lFirstIrregular;
+    // One count of Y1 (the step seen most often); 0 when the curve does not resolve a count.
+    double dCurveUnit;
     // Milliseconds the probe took.
     LONG lProbeMs;
     // The menu bar's titles, each ended by '|', the popups' items and the owner-drawn ones among them

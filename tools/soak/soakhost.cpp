@@ -142,8 +142,8 @@ double UnitStep(const CurvePoints& points, int n)
     return best == seen.end() ? 0 : best->first;
 }
 
-// Y1's points and its steps that are not one count (nor the wrap from 32767 to -32768); the first point,
-// the start point of the curve, is not a record's.
+// Y1's points and its steps that are not one count (nor the wrap from 32767 to -32768); the last point,
+// which Stop adds, may repeat the last record's value.
 void CheckCurves(SoakFigures& figures)
 {
     auto* pFrame = dynamic_cast<CMainFrame*>(theApp.m_pMainWnd);
@@ -156,11 +156,13 @@ void CheckCurves(SoakFigures& figures)
     const int n = figures.lCurvePoints[0];
     const CurvePoints points = pStore->getCurve(0);
     const double dUnit = UnitStep(points, n);
+    figures.dCurveUnit = dUnit;
     figures.lFirstIrregular = -1;
-    for (int i = 2; i < n && dUnit != 0; ++i)
+    for (int i = 1; i < n && dUnit > 0; ++i)
     {
         const double dSteps = (points[i].y - points[i - 1].y) / dUnit;
-        if (std::fabs(dSteps - 1) > 1e-3 && std::fabs(dSteps + 65535) > 1e-3 &&
+        const bool bEndPoint = i + 1 == n && dSteps == 0;
+        if (std::fabs(dSteps - 1) > 1e-3 && std::fabs(dSteps + 65535) > 1e-3 && !bEndPoint &&
             figures.lIrregularSteps++ == 0)
             figures.lFirstIrregular = i;
     }
