@@ -297,6 +297,16 @@ public:
                Fail("the simulator refused the configuration");
     }
 
+    // The settings cleared, the diagnostic log switched on (as Ctrl+Shift+L does) and the simulated
+    // sensor's log file deleted.
+    static bool ClearSettingsLogOn()
+    {
+        ::DeleteFileA(LogFile().c_str());
+        return CProgramHarness::ClearSettings() && CProgramHarness::WriteInt("Language", "WriteLogFile", 0);
+    }
+    // The diagnostic log of the simulated sensor, named by its serial number (the simulator's default).
+    static std::string LogFile() { return CProgramHarness::MakerFolder() + "\\Sensors\\123456.txt"; }
+
     bool StartProgram(bool bClearSettings)
     {
         if (bClearSettings && !CProgramHarness::ClearSettings())
@@ -859,6 +869,61 @@ std::string NamesNotIn(const std::string& strList, const std::string& strOther)
     return strMissing.empty() ? "none" : strMissing;
 }
 
+// The entries of a sensor loss in the diagnostic log (their head lines end with the message), the first
+// one's head line, and the file's length, which falls when a file over 1 MB is started anew.
+struct LogState
+{
+    long long llBytes = 0;
+    int iLossEntries = 0;
+    std::string strFirstLoss;
+};
+
+// False while the file cannot be read (the program holds it without sharing while it writes an entry).
+bool ReadLogState(LogState& state)
+{
+    static const std::string LOSS_HEAD = "   \"Sensor getrennt\"\n";
+    const std::string strPath = COperator::LogFile();
+    std::string strText;
+    if (FILE* pFile = std::fopen(strPath.c_str(), "rb"))
+    {
+        char buffer[65536];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
+            strText.append(buffer, n);
+        std::fclose(pFile);
+    }
+    else if (::GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    state = {};
+    state.llBytes = static_cast<long long>(strText.size());
+    for (size_t n = strText.find(LOSS_HEAD); n != std::string::npos; n = strText.find(LOSS_HEAD, n + 1))
+    {
+        if (state.iLossEntries++ == 0)
+        {
+            const size_t nStart = strText.rfind('\n', n);
+            state.strFirstLoss = strText.substr(nStart + 1, n + LOSS_HEAD.size() - 2 - nStart);
+        }
+    }
+    return true;
+}
+
+// A new entry of the loss in the diagnostic log since the state before (after a file was started anew,
+// any loss entry in it); the state is brought up to date.
+bool WaitForLossLogEntry(COperator& op, LogState& before)
+{
+    LogState now = before;
+    const bool bLogged = op.m_program.WaitFor("the loss in the diagnostic log", 10000,
+                                              [&]
+                                              {
+                                                  if (!ReadLogState(now))
+                                                      return false;
+                                                  const int iBefore =
+                                                      now.llBytes < before.llBytes ? 0 : before.iLossEntries;
+                                                  return now.iLossEntries > iBefore;
+                                              });
+    before = now;
+    return bLogged;
+}
+
 // The loss as the program reports it: a message box (its text read and answered) or the status.
 bool WaitForLossReport(COperator& op, std::string& strReport)
 {
@@ -888,11 +953,15 @@ bool WaitForLossReport(COperator& op, std::string& strReport)
 int RunUnplug(int iCycles)
 {
     COperator op(true);
-    if (!op.ConnectSimulator() || !op.ConfigureSensor(3) || !op.StartProgram(true))
+    if (!COperator::ClearSettingsLogOn())
+        return op.Fail("the settings could not be cleared"), 1;
+    if (!op.ConnectSimulator() || !op.ConfigureSensor(3) || !op.StartProgram(false))
         return 1;
     const int iPid = FindLinuxProcess("soakhost.exe");
     if (iPid == 0)
         return op.Fail("the Linux process of the host was not found"), 1;
+    LogState log;
+    int iLogged = 0;
     // A long run compares with cycle 10, after the start's own objects have settled; a short one with
     // cycle 1.
     const int iBaseCycle = iCycles >= 20 ? 10 : 1;
@@ -918,6 +987,7 @@ int RunUnplug(int iCycles)
         ++iReports;
         if (strFirstReport.empty())
             strFirstReport = strReport;
+        iLogged += WaitForLossLogEntry(op, log);
         if (!op.m_sim.Replug() || !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVICEARRIVAL, "COM5") ||
             !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVNODES_CHANGED))
             return op.Fail("replug of cycle " + std::to_string(iCycle)), 1;
@@ -969,6 +1039,9 @@ int RunUnplug(int iCycles)
     Note("the loss as reported: " + strFirstReport);
     Figure("cycles with a report of the loss", std::to_string(iReports), std::to_string(iCycles),
            iReports == iCycles);
+    Note("the loss in the diagnostic log: " + (log.strFirstLoss.empty() ? "none" : log.strFirstLoss));
+    Figure("cycles with a log entry of the loss", std::to_string(iLogged), std::to_string(iCycles),
+           iLogged == iCycles);
     Figure("starts refused by a message box", std::to_string(op.m_iRefusedStarts), "0",
            op.m_iRefusedStarts == 0);
     Figure("cycles reconnected", std::to_string(iReconnects), std::to_string(iCycles),
@@ -989,7 +1062,6 @@ int RunUnplug(int iCycles)
            base.llThreads == last.llThreads);
     Figure("rises less falls of the counts after cycle " + std::to_string(iBaseCycle), std::to_string(iRises),
            "<= 0", iRises <= 0);
-    Note("diagnostic-log entry of the loss: waiting for the storage layer (not built)");
     return g_iFailures == 0 ? 0 : 1;
 }
 
