@@ -6,8 +6,9 @@
 //   soakdriver unplug CYCLES             unplug and replug during streams
 //   soakdriver garbage ROUNDS SEED       random bytes before every answer while measurements start and stop
 //   soakdriver records SEED              damaged settings records: the program starts and measures
-//   soakdriver bitmaps SEED              a damaged logo file of the program's and of the user's; printing
-//   soakdriver language                  the program in the session's locale, measuring (screenshot)
+//   soakdriver appended SEED             damaged files the program appends to: it starts, measures, keeps
+//   them soakdriver bitmaps SEED              a damaged logo file of the program's and of the user's;
+//   printing soakdriver language                  the program in the session's locale, measuring (screenshot)
 //   soakdriver operate SECONDS           starts a measurement in the running TQ5.exe and waits
 //   soakdriver finish                    stops it and closes the program
 #include "SoakProbe.h"
@@ -1185,7 +1186,110 @@ int RunRecords(unsigned uSeed)
                 op.m_program.Kill();
         }
     }
-    Note("the measured-value files and the diagnostic log: waiting for the storage layer (not built)");
+    return g_iFailures == 0 ? 0 : 1;
+}
+
+// ---- Damaged files the program appends to ------------------------------------------------------------
+
+// A measurement started and stopped in the running program, and its file in the one-file mode written.
+bool MeasureOnce(COperator& op, const std::string& strFolder)
+{
+    std::string strFile;
+    if (!op.StartMeasurement())
+        return false;
+    ::Sleep(500);
+    return op.StopMeasurement() &&
+           (WaitForValueFile(op, strFolder, strFile) || op.Fail("the file not written"));
+}
+
+// The damaged version of good content: cut to half, random bytes of its size, or of another version (the
+// CSV with TABs and LF line ends, as another program or version writes it; the log with another version
+// in its head lines and CR LF line ends).
+std::vector<BYTE> Damaged(const std::vector<BYTE>& good, const std::string& strKind, bool bLog)
+{
+    std::vector<BYTE> bad(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
+    if (strKind == "random bytes")
+    {
+        bad.resize(good.size());
+        for (BYTE& b : bad)
+            b = static_cast<BYTE>(std::rand());
+    }
+    else if (strKind == "another version")
+    {
+        std::string strText(good.begin(), good.end());
+        std::string strOther;
+        for (size_t i = 0; i < strText.size(); ++i)
+        {
+            if (bLog && strText.compare(i, 14, "Version: 2.05 ") == 0)
+                strOther += "Version: 1.98 ", i += 13;
+            else if (bLog && strText[i] == '\n')
+                strOther += "\r\n";
+            else if (!bLog && strText[i] == ';')
+                strOther += '\t';
+            else if (!bLog && strText[i] == '\r')
+                continue;
+            else
+                strOther += strText[i];
+        }
+        bad.assign(strOther.begin(), strOther.end());
+    }
+    return bad;
+}
+
+// The one-file CSV that measurements append to and the diagnostic log, each cut short, of random bytes and
+// of another version: with each the program starts, measures (which appends to the CSV and, with logging
+// on, to the log) and closes, and the file keeps every byte it had.
+int RunAppended(unsigned uSeed)
+{
+    COperator op(true);
+    const std::string strFolder = std::string(STORAGE_FOLDER) + "\\appended";
+    if (!EmptyFolder(STORAGE_FOLDER) || !EmptyFolder(strFolder) || !COperator::ClearSettingsLogOn())
+        return op.Fail("the folder " + strFolder + " or the settings"), 1;
+    // A first run writes both files; storage and logging stay on in the stored settings.
+    if (!op.ConnectSimulator() || !op.ConfigureSensor(6) || !op.StartProgram(false) ||
+        !op.ChooseValueStorage(IDS_DOCU_STORAGE_ONE_FILE, strFolder) || !MeasureOnce(op, strFolder) ||
+        !op.m_program.Close())
+        return op.Fail("a first run to write the files"), 1;
+    const std::string strCsv = strFolder + "\\TAB.csv";
+    const std::string strLog = COperator::LogFile();
+    const std::vector<BYTE> goodCsv = ReadFileBytes(strCsv);
+    const std::vector<BYTE> goodLog = ReadFileBytes(strLog);
+    Figure("files written by a first run",
+           std::to_string(goodCsv.size()) + " + " + std::to_string(goodLog.size()) + " bytes", "both",
+           !goodCsv.empty() && !goodLog.empty());
+    if (goodCsv.empty() || goodLog.empty())
+        return 1;
+    Note("CSV " + strCsv + ", log " + strLog);
+    std::srand(uSeed);
+    for (const bool bLog : {false, true})
+    {
+        const std::string strFile = bLog ? strLog : strCsv;
+        // What a run appends: a measurement to the CSV; its connection and end to the log.
+        const std::vector<std::string> marks =
+            bLog ? std::vector<std::string>{"\"Sensor Verbunden\"", "\"OnCloseApp()\""}
+                 : std::vector<std::string>{"\n#;", Text(IDS_HEADER_STOP, op.m_iLanguage)};
+        for (const char* pszKind : {"cut short", "random bytes", "another version"})
+        {
+            const std::vector<BYTE> bad = Damaged(bLog ? goodLog : goodCsv, pszKind, bLog);
+            const bool bRuns = WriteFileBytes(strFile, bad) && op.StartProgram(false) &&
+                               MeasureOnce(op, strFolder) && op.m_program.Close();
+            if (!bRuns)
+                op.m_program.Kill();
+            const std::vector<BYTE> after = ReadFileBytes(strFile);
+            const bool bKept =
+                after.size() >= bad.size() && std::equal(bad.begin(), bad.end(), after.begin());
+            const std::string strAppended(after.begin() + static_cast<long>(bKept ? bad.size() : 0),
+                                          after.end());
+            bool bAppended = bKept;
+            for (const std::string& strMark : marks)
+                bAppended = bAppended && strAppended.find(strMark) != std::string::npos;
+            Figure(std::string(bLog ? "diagnostic log, " : "one-file CSV, ") + pszKind,
+                   std::string(bRuns ? "runs" : "failed") + ", " + (bKept ? "kept" : "changed") + " " +
+                       std::to_string(bad.size()) + " B, +" +
+                       std::to_string(after.size() - std::min(after.size(), bad.size())) + " B",
+                   "runs, a prefix, appended", bRuns && bKept && bAppended);
+        }
+    }
     return g_iFailures == 0 ? 0 : 1;
 }
 
@@ -1370,6 +1474,8 @@ int main(int argc, char** argv)
         return RunGarbage(std::atoi(argv[2]), static_cast<unsigned>(std::atoi(argv[3])));
     if (strMode == "records" && argc == 3)
         return RunRecords(static_cast<unsigned>(std::atoi(argv[2])));
+    if (strMode == "appended" && argc == 3)
+        return RunAppended(static_cast<unsigned>(std::atoi(argv[2])));
     if (strMode == "bitmaps" && argc == 3)
         return RunBitmaps(static_cast<unsigned>(std::atoi(argv[2])));
     if (strMode == "language" && argc == 3)
