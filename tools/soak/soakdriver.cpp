@@ -6,21 +6,21 @@
 //   soakdriver unplug CYCLES             unplug and replug during streams
 //   soakdriver garbage ROUNDS SEED       random bytes before every answer while measurements start and stop
 //   soakdriver records SEED              damaged settings records: the program starts and measures
-//   soakdriver appended SEED             damaged files the program appends to: it starts, measures, keeps
-//   them soakdriver bitmaps SEED              a damaged logo file of the program's and of the user's;
-//   printing soakdriver language                  the program in the session's locale, measuring (screenshot)
+//   soakdriver appended SEED             damaged files the program appends to: kept, appended to
+//   soakdriver bitmaps SEED              a damaged logo file of the program's and of the user's; printing
+//   soakdriver language                  the program in the session's locale, measuring (screenshot)
 //   soakdriver operate SECONDS           starts a measurement in the running TQ5.exe and waits
 //   soakdriver finish                    stops it and closes the program
 #include "SoakProbe.h"
 
-#include "measurement/MeasurementTexts.h"
-#include "storage/StorageTexts.h"
 #include "controls/ControlTexts.h"
+#include "measurement/MeasurementTexts.h"
 #include "protocol/Language.h"
 #include "resources/resource.h"
 #include "resources/resource_adjust.h"
 #include "resources/resource_panel.h"
 #include "resources/resource_storage.h"
+#include "storage/StorageTexts.h"
 #include "support/ProgramHarness.h"
 #include "support/ProgramPages.h"
 #include "support/SimClient.h"
@@ -237,9 +237,10 @@ long long StatusValue(int iPid, const std::string& strKey)
 
 // ---- The probe of the soak host ----------------------------------------------------------------------
 
-bool AskHost(DWORD dwProcessId, SoakFigures& figures)
+// pszAsk "ask": every figure; "askcurves": the diagram's curves only.
+bool AskHost(DWORD dwProcessId, SoakFigures& figures, const char* pszAsk = "ask")
 {
-    HANDLE hAsk = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, SoakObjectName(dwProcessId, "ask").c_str());
+    HANDLE hAsk = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, SoakObjectName(dwProcessId, pszAsk).c_str());
     HANDLE hTold = ::OpenEventA(SYNCHRONIZE, FALSE, SoakObjectName(dwProcessId, "told").c_str());
     HANDLE hMapping =
         ::OpenFileMappingA(FILE_MAP_READ, FALSE, SoakObjectName(dwProcessId, "figures").c_str());
@@ -283,7 +284,7 @@ public:
     bool ConnectSimulator() { return m_sim.Connect() || Fail("the simulator is not reachable"); }
 
     // Sequence sources on both channels, the rate code and 230400 baud (which offers the top rates); both
-    // channels in N·m with three decimals, so that a value as the files write it shows every count.
+    // channels in newton metres with three decimals, so that a value as the files write it shows every count.
     bool ConfigureSensor(int iRateCode)
     {
         return (m_sim.Reset() && m_sim.SetValues('A', R"({"kind": "sequence", "bits": "low"})") &&
@@ -514,7 +515,7 @@ struct CpuSample
     long long llServer;
 };
 
-// A value field ("-12,345 N·m") as an integer in units of its last decimal; false when it is none.
+// A value field ("-12,345" and the unit) as an integer in units of its last decimal; false when it is none.
 bool ParseFixed(const std::string& strField, long long& llValue)
 {
     std::string strDigits;
@@ -735,7 +736,7 @@ int RunStream(int iSeconds, int iChannels, bool bTimingGoals)
     const std::string strLast = CSimClient::FindValue(op.SimState(), "last_stream");
     const long long llRecords = std::atoll(CSimClient::FindValue(strLast, "records").c_str());
     SoakFigures figures = {};
-    if (!AskHost(op.m_program.ProcessId(), figures))
+    if (!AskHost(op.m_program.ProcessId(), figures, "askcurves"))
         return op.Fail("the host's probe did not answer"), 1;
 
     const double dWall = last.dSeconds - first.dSeconds;
@@ -1485,7 +1486,7 @@ int main(int argc, char** argv)
     if (strMode == "finish" && argc == 2)
         return RunFinish();
     std::fprintf(stderr, "usage: soakdriver stream SECONDS CHANNELS [--no-timing-goals] | unplug CYCLES | "
-                         "garbage ROUNDS SEED | language SHOTNAME |"
-                         " operate SECONDS | finish\n");
+                         "garbage ROUNDS SEED | records SEED | appended SEED | bitmaps SEED | "
+                         "language SHOTNAME | operate SECONDS | finish\n");
     return 2;
 }

@@ -231,13 +231,14 @@ public:
     {
         const DWORD dwId = ::GetCurrentProcessId();
         m_hAsk = ::CreateEventA(nullptr, FALSE, FALSE, SoakObjectName(dwId, "ask").c_str());
+        m_hAskCurves = ::CreateEventA(nullptr, FALSE, FALSE, SoakObjectName(dwId, "askcurves").c_str());
         m_hTold = ::CreateEventA(nullptr, FALSE, FALSE, SoakObjectName(dwId, "told").c_str());
         m_hMapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                           sizeof(SoakFigures), SoakObjectName(dwId, "figures").c_str());
         m_pFigures = m_hMapping ? static_cast<SoakFigures*>(::MapViewOfFile(m_hMapping, FILE_MAP_ALL_ACCESS,
                                                                             0, 0, sizeof(SoakFigures)))
                                 : nullptr;
-        if (m_hAsk && m_hTold && m_pFigures)
+        if (m_hAsk && m_hAskCurves && m_hTold && m_pFigures)
             m_thread = std::thread([this] { Serve(); });
     }
     ~CSoakProbe()
@@ -247,7 +248,7 @@ public:
             m_thread.join();
         if (m_pFigures)
             ::UnmapViewOfFile(m_pFigures);
-        for (HANDLE h : {m_hAsk, m_hTold, m_hMapping})
+        for (HANDLE h : {m_hAsk, m_hAskCurves, m_hTold, m_hMapping})
         {
             if (h)
                 ::CloseHandle(h);
@@ -261,28 +262,38 @@ private:
     {
         while (!m_bEnd)
         {
-            if (::WaitForSingleObject(m_hAsk, POLL_MS) != WAIT_OBJECT_0)
+            const HANDLE asks[] = {m_hAsk, m_hAskCurves};
+            const DWORD dwAsked = ::WaitForMultipleObjects(2, asks, FALSE, POLL_MS);
+            if (dwAsked != WAIT_OBJECT_0 && dwAsked != WAIT_OBJECT_0 + 1)
                 continue;
             const ULONGLONG ullStart = ::GetTickCount64();
             SoakFigures figures = {};
-            std::string strTypes;
-            std::string strFiles;
-            figures.lKernelHandles = CountKernelHandles(figures.lHighestHandle, strTypes, strFiles);
-            strTypes.copy(figures.szHandleTypes, sizeof(figures.szHandleTypes) - 1);
-            strFiles.copy(figures.szFileNames, sizeof(figures.szFileNames) - 1);
-            figures.lHandleLimit = static_cast<LONG>(HANDLE_LIMIT);
-            figures.lGdiObjects = CountGdiObjects();
-            figures.lWindows = CountOwnWindows();
+            if (dwAsked == WAIT_OBJECT_0)
+                CountObjects(figures);
             CheckCurves(figures);
-            ReadMenu(figures);
-            ReadTraceLength(figures);
             figures.lProbeMs = static_cast<LONG>(::GetTickCount64() - ullStart);
             *m_pFigures = figures;
             ::SetEvent(m_hTold);
         }
     }
 
+    // The process's objects, its menu and its trace window.
+    static void CountObjects(SoakFigures& figures)
+    {
+        std::string strTypes;
+        std::string strFiles;
+        figures.lKernelHandles = CountKernelHandles(figures.lHighestHandle, strTypes, strFiles);
+        strTypes.copy(figures.szHandleTypes, sizeof(figures.szHandleTypes) - 1);
+        strFiles.copy(figures.szFileNames, sizeof(figures.szFileNames) - 1);
+        figures.lHandleLimit = static_cast<LONG>(HANDLE_LIMIT);
+        figures.lGdiObjects = CountGdiObjects();
+        figures.lWindows = CountOwnWindows();
+        ReadMenu(figures);
+        ReadTraceLength(figures);
+    }
+
     HANDLE m_hAsk = nullptr;
+    HANDLE m_hAskCurves = nullptr;
     HANDLE m_hTold = nullptr;
     HANDLE m_hMapping = nullptr;
     SoakFigures* m_pFigures = nullptr;
