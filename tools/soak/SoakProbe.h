@@ -1,6 +1,6 @@
 // The figures the soak host publishes about itself, and the names under which the soak driver asks for
-// them: the driver raises the ask event of the host's process id, the host fills the shared block and
-// raises the told event.
+// them: the driver raises the ask event of the host's process id (or the askcurves event, for the curve
+// figures only), the host fills the shared block and raises the told event.
 #pragma once
 
 #include "framework/AfxWin32.h"
@@ -23,6 +23,8 @@ struct SoakFigures
     LONG lIrregularSteps;
     // The first irregular step: the index of its second point.
     LONG lFirstIrregular;
+    // One count of Y1 (the step seen most often); 0 when the curve does not resolve a count.
+    double dCurveUnit;
     // Milliseconds the probe took.
     LONG lProbeMs;
     // The menu bar's titles, each ended by '|', the popups' items and the owner-drawn ones among them
@@ -35,6 +37,8 @@ struct SoakFigures
     LONG lTraceChars;
     // The kernel handles by object type, as "Event 40, File 3, ...".
     char szHandleTypes[512];
+    // The names of the File handles, each ended by '|' (where the platform gives no name: its kind).
+    char szFileNames[4096];
 };
 
 inline std::string SoakObjectName(DWORD dwProcessId, const char* pszWhat)

@@ -6,17 +6,21 @@
 //   soakdriver unplug CYCLES             unplug and replug during streams
 //   soakdriver garbage ROUNDS SEED       random bytes before every answer while measurements start and stop
 //   soakdriver records SEED              damaged settings records: the program starts and measures
+//   soakdriver appended SEED             damaged files the program appends to: kept, appended to
 //   soakdriver bitmaps SEED              a damaged logo file of the program's and of the user's; printing
 //   soakdriver language                  the program in the session's locale, measuring (screenshot)
 //   soakdriver operate SECONDS           starts a measurement in the running TQ5.exe and waits
 //   soakdriver finish                    stops it and closes the program
 #include "SoakProbe.h"
 
+#include "controls/ControlTexts.h"
 #include "measurement/MeasurementTexts.h"
 #include "protocol/Language.h"
 #include "resources/resource.h"
 #include "resources/resource_adjust.h"
 #include "resources/resource_panel.h"
+#include "resources/resource_storage.h"
+#include "storage/StorageTexts.h"
 #include "support/ProgramHarness.h"
 #include "support/ProgramPages.h"
 #include "support/SimClient.h"
@@ -28,6 +32,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <future>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -41,6 +47,12 @@ constexpr DWORD PROBE_P99_GOAL_MS = 100;
 constexpr double BYTES_PER_PAIR = 32;
 // Room above the curve store's pairs for the allocator and the store's block steps.
 constexpr double MEMORY_SLACK_BYTES = 16.0 * 1024 * 1024;
+// The goal for the measured-value file of a 10-minute stream (3 M rows), from Stop until it is written.
+constexpr double FILE_WRITE_GOAL_S = 15;
+// The edit inside a path browse control.
+constexpr int BROWSE_EDIT_ID = 12345;
+// The folder of the measured-value files of the soak runs.
+const char* const STORAGE_FOLDER = "C:\\tq5storage\\soak";
 
 int g_iFailures = 0;
 
@@ -78,6 +90,69 @@ std::string ModuleFolder()
     ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
     std::string str(szPath);
     return str.substr(0, str.find_last_of('\\'));
+}
+
+// ---- Files -------------------------------------------------------------------------------------------
+
+std::vector<BYTE> ReadFileBytes(const std::string& strPath)
+{
+    std::vector<BYTE> bytes;
+    if (FILE* pFile = std::fopen(strPath.c_str(), "rb"))
+    {
+        BYTE buffer[65536];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        std::fclose(pFile);
+    }
+    return bytes;
+}
+
+std::string ReadFileText(const std::string& strPath)
+{
+    const std::vector<BYTE> bytes = ReadFileBytes(strPath);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+bool WriteFileBytes(const std::string& strPath, const std::vector<BYTE>& bytes)
+{
+    FILE* pFile = std::fopen(strPath.c_str(), "wb");
+    if (pFile == nullptr)
+        return false;
+    const bool bWritten = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
+    return std::fclose(pFile) == 0 && bWritten;
+}
+
+// The files of a folder that match the pattern (e.g. "TAB*.csv"), as full paths in name order.
+std::vector<std::string> FilesOf(const std::string& strFolder, const std::string& strPattern)
+{
+    std::vector<std::string> files;
+    WIN32_FIND_DATAA data = {};
+    HANDLE hFind = ::FindFirstFileA((strFolder + "\\" + strPattern).c_str(), &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return files;
+    do
+    {
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            files.push_back(strFolder + "\\" + data.cFileName);
+    } while (::FindNextFileA(hFind, &data));
+    ::FindClose(hFind);
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The folder made with the folders above it, and emptied of files.
+bool EmptyFolder(const std::string& strFolder)
+{
+    for (size_t n = strFolder.find('\\', 3);; n = strFolder.find('\\', n + 1))
+    {
+        ::CreateDirectoryA(strFolder.substr(0, n).c_str(), nullptr);
+        if (n == std::string::npos)
+            break;
+    }
+    for (const std::string& strFile : FilesOf(strFolder, "*"))
+        ::DeleteFileA(strFile.c_str());
+    const DWORD dwAttributes = ::GetFileAttributesA(strFolder.c_str());
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 // ---- /proc of the Linux processes behind the Wine processes ------------------------------------------
@@ -162,9 +237,10 @@ long long StatusValue(int iPid, const std::string& strKey)
 
 // ---- The probe of the soak host ----------------------------------------------------------------------
 
-bool AskHost(DWORD dwProcessId, SoakFigures& figures)
+// pszAsk "ask": every figure; "askcurves": the diagram's curves only.
+bool AskHost(DWORD dwProcessId, SoakFigures& figures, const char* pszAsk = "ask")
 {
-    HANDLE hAsk = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, SoakObjectName(dwProcessId, "ask").c_str());
+    HANDLE hAsk = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, SoakObjectName(dwProcessId, pszAsk).c_str());
     HANDLE hTold = ::OpenEventA(SYNCHRONIZE, FALSE, SoakObjectName(dwProcessId, "told").c_str());
     HANDLE hMapping =
         ::OpenFileMappingA(FILE_MAP_READ, FALSE, SoakObjectName(dwProcessId, "figures").c_str());
@@ -207,19 +283,31 @@ public:
 
     bool ConnectSimulator() { return m_sim.Connect() || Fail("the simulator is not reachable"); }
 
-    // Sequence sources on both channels, the rate code and 230400 baud (which offers the top rates).
+    // Sequence sources on both channels, the rate code and 230400 baud (which offers the top rates); both
+    // channels in newton metres with three decimals, so that a value as the files write it shows every count.
     bool ConfigureSensor(int iRateCode)
     {
         return (m_sim.Reset() && m_sim.SetValues('A', R"({"kind": "sequence", "bits": "low"})") &&
                 m_sim.SetValues('B', R"({"kind": "sequence", "bits": "high"})") &&
                 m_sim.Command(
                     R"({"cmd": "set_block", "block": "stator_software_config", "fields": {"rate_code": )" +
-                    std::to_string(iRateCode) + "}}") &&
+                    std::to_string(iRateCode) +
+                    R"(, "unit_index_a": 1, "decimals_a": 3, "unit_index_b": 1, "decimals_b": 3}})") &&
                 m_sim.Command(
                     R"({"cmd": "set_block", "block": "stator_operation", "fields": {"baud_code": 16}})") &&
                 m_sim.SetRateMode("230400")) ||
                Fail("the simulator refused the configuration");
     }
+
+    // The settings cleared, the diagnostic log switched on (as Ctrl+Shift+L does) and the simulated
+    // sensor's log file deleted.
+    static bool ClearSettingsLogOn()
+    {
+        ::DeleteFileA(LogFile().c_str());
+        return CProgramHarness::ClearSettings() && CProgramHarness::WriteInt("Language", "WriteLogFile", 0);
+    }
+    // The diagnostic log of the simulated sensor, named by its serial number (the simulator's default).
+    static std::string LogFile() { return CProgramHarness::MakerFolder() + "\\Sensors\\123456.txt"; }
 
     bool StartProgram(bool bClearSettings)
     {
@@ -290,6 +378,39 @@ public:
                 return false;
         }
         return true;
+    }
+
+    // A control of the documentation page.
+    HWND DocuControl(int iId)
+    {
+        HWND hGroup = Control(IDC_DOCU_GROUP);
+        return hGroup ? m_program.FindControl(::GetParent(hGroup), iId) : nullptr;
+    }
+
+    // Automatic storage of measured values chosen on the documentation page (its mode's text id), into
+    // strFolder; the storage note that the choice brings up is answered with Continue.
+    bool ChooseValueStorage(int iModeTextId, const std::string& strFolder)
+    {
+        if (!ShowPage(ID_MODE_DOCUMENTATION, IDS_TREE_DOCUMENTATION))
+            return false;
+        HWND hBrowse = DocuControl(IDC_DOCU_MW_DIR);
+        HWND hCombo = DocuControl(IDC_DOCU_MW_AUTO);
+        if (hBrowse == nullptr || hCombo == nullptr ||
+            !m_program.SetEditText(::GetDlgItem(hBrowse, BROWSE_EDIT_ID), strFolder))
+            return Fail("the target directory of the measured values");
+        const std::string strMode = Text(iModeTextId, m_iLanguage);
+        auto choice =
+            std::async(std::launch::async, [&] { return m_program.SelectComboItem(hCombo, strMode); });
+        if (choice.wait_for(std::chrono::milliseconds(300)) != std::future_status::ready)
+        {
+            HWND hNote = m_program.WaitForMessageBox();
+            if (hNote == nullptr || !m_program.AnswerMessageBox(hNote, IDOK))
+            {
+                choice.get();
+                return Fail("the storage note");
+            }
+        }
+        return choice.get() || Fail("the storage mode \"" + strMode + "\"");
     }
 
     std::string SimState() { return m_sim.GetState(); }
@@ -394,14 +515,186 @@ struct CpuSample
     long long llServer;
 };
 
+// A value field ("-12,345" and the unit) as an integer in units of its last decimal; false when it is none.
+bool ParseFixed(const std::string& strField, long long& llValue)
+{
+    std::string strDigits;
+    for (char ch : strField.substr(0, strField.find(' ')))
+    {
+        if ((ch >= '0' && ch <= '9') || (ch == '-' && strDigits.empty()))
+            strDigits += ch;
+        else if (ch != ',' && ch != '.')
+            return false;
+    }
+    if (strDigits.empty() || strDigits == "-")
+        return false;
+    llValue = std::atoll(strDigits.c_str());
+    return true;
+}
+
+// What the measured-value file of a stream holds. Its rows are the lines between the column header ("#"
+// and the separator) and the empty line before the end-of-storage text: one per point of the diagram,
+// the records and the end point that Stop adds. Channel A carries the low 16 bits of the record number,
+// so each record's value is one count above the one before (or wraps from 32767 to -32768 counts); the
+// end point repeats the last record's value or is the next one.
+struct ValueFile
+{
+    long long llRows = 0;
+    // Rows whose running number is not their index, or whose value field cannot be read.
+    long long llMalformed = 0;
+    // Record rows whose channel A value is not one count above the row before: a record lost or doubled.
+    long long llIrregular = 0;
+    long long llFirstIrregular = -1;
+    // Rows where channel B (the high 16 bits) changed although channel A did not pass from -1 to 0.
+    long long llBadHighWords = 0;
+    // One count of channel A in units of the file's last decimal (0: the file does not resolve a count).
+    long long llUnit = 0;
+    std::string strFirstRow;
+    std::string strLastRow;
+    bool bEndText = false;
+};
+
+// The step seen most often between the first rows: one count.
+long long UnitStep(const std::vector<long long>& values)
+{
+    std::map<long long, int> seen;
+    for (size_t i = 1; i < std::min<size_t>(values.size(), 1000); ++i)
+        ++seen[values[i] - values[i - 1]];
+    const auto best = std::max_element(seen.begin(), seen.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return best == seen.end() ? 0 : best->first;
+}
+
+ValueFile CheckValueFile(const std::string& strText, const std::string& strEndText)
+{
+    ValueFile file;
+    std::vector<long long> a;
+    std::vector<long long> b;
+    size_t nLine = 0;
+    bool bRows = false;
+    char cSeparator = ';';
+    for (size_t nEnd; nLine < strText.size(); nLine = nEnd + 1)
+    {
+        nEnd = strText.find('\n', nLine);
+        if (nEnd == std::string::npos)
+            nEnd = strText.size();
+        std::string strLine = strText.substr(nLine, nEnd - nLine);
+        if (!strLine.empty() && strLine.back() == '\r')
+            strLine.pop_back();
+        if (!bRows)
+        {
+            bRows = strLine.size() >= 2 && strLine[0] == '#';
+            cSeparator = bRows ? strLine[1] : cSeparator;
+            continue;
+        }
+        if (strLine.empty())
+            break;
+        std::vector<std::string> fields;
+        for (size_t i = 0, end; (end = strLine.find(cSeparator, i)) != std::string::npos; i = end + 1)
+            fields.push_back(strLine.substr(i, end - i));
+        long long llA = 0;
+        long long llB = 0;
+        if (fields.size() < 2 || fields[0] != std::to_string(file.llRows) || !ParseFixed(fields[1], llA) ||
+            (fields.size() >= 3 && !ParseFixed(fields[2], llB)))
+            ++file.llMalformed;
+        a.push_back(llA);
+        b.push_back(llB);
+        ++file.llRows;
+        (file.llRows == 1 ? file.strFirstRow : file.strLastRow) = strLine;
+    }
+    file.bEndText = strText.find(strEndText, nLine) != std::string::npos;
+    const long long llUnit = UnitStep(a);
+    file.llUnit = llUnit;
+    for (size_t i = 1; i < a.size() && llUnit > 0; ++i)
+    {
+        const long long llSteps = (a[i] - a[i - 1]) / llUnit;
+        const bool bWrap = a[i] - a[i - 1] == -65535 * llUnit;
+        const bool bEndPoint = i + 1 == a.size() && a[i] == a[i - 1];
+        if (!(llSteps == 1 && (a[i] - a[i - 1]) % llUnit == 0) && !bWrap && !bEndPoint &&
+            file.llIrregular++ == 0)
+            file.llFirstIrregular = static_cast<long long>(i);
+        // The high word counts up where the low word passes from -1 to 0.
+        const bool bCarry = a[i] == 0 && a[i - 1] == -llUnit;
+        file.llBadHighWords += b[i] != b[i - 1] && !bCarry;
+    }
+    return file;
+}
+
+// The one measured-value file of the folder, once the program has closed it (it holds it without sharing
+// while it writes) with its end-of-storage text; false after 120 s.
+bool WaitForValueFile(COperator& op, const std::string& strFolder, std::string& strFile)
+{
+    const std::string strEndText = Text(IDS_HEADER_STOP, op.m_iLanguage);
+    return op.m_program.WaitFor(
+        "the measured-value file written", 120000,
+        [&]
+        {
+            const std::vector<std::string> files = FilesOf(strFolder, "TAB*.csv");
+            if (files.size() != 1)
+                return false;
+            strFile = files[0];
+            HANDLE hFile = ::CreateFileA(strFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr);
+            if (hFile == INVALID_HANDLE_VALUE)
+                return false;
+            // The end of the file: the end-of-storage text follows the rows.
+            char szTail[512] = {};
+            DWORD dwRead = 0;
+            LARGE_INTEGER size = {};
+            const bool bRead =
+                ::GetFileSizeEx(hFile, &size) && size.QuadPart > 0 &&
+                ::SetFilePointer(hFile, -static_cast<LONG>(std::min<LONGLONG>(size.QuadPart, 511)), nullptr,
+                                 FILE_END) != INVALID_SET_FILE_POINTER &&
+                ::ReadFile(hFile, szTail, sizeof(szTail) - 1, &dwRead, nullptr);
+            ::CloseHandle(hFile);
+            return bRead && std::string(szTail, dwRead).find(strEndText) != std::string::npos;
+        });
+}
+
+// The figures of the measured-value file of a stream; the file is deleted afterwards (a 10-minute stream
+// at 5000 records/s writes 3 M rows).
+void ReportValueFile(COperator& op, const std::string& strFile, bool bWritten, long long llRecords,
+                     double dWriteSeconds, bool bTimingGoals)
+{
+    Figure("measured-value file written after Stop", bWritten ? Format("%.1f s", dWriteSeconds) : "no",
+           "<= " + Format("%.0f s", FILE_WRITE_GOAL_S),
+           bWritten && (!bTimingGoals || dWriteSeconds <= FILE_WRITE_GOAL_S));
+    if (!bWritten)
+        return;
+    const std::string strText = ReadFileText(strFile);
+    const ValueFile file = CheckValueFile(strText, Text(IDS_HEADER_STOP, op.m_iLanguage));
+    Note("measured-value file: " + strFile + ", " + Format("%.1f MiB", strText.size() / 1048576.0) +
+         "; its rows are the lines between the column header and the end text");
+    Note("first row \"" + file.strFirstRow + "\", last row \"" + file.strLastRow + "\"");
+    Figure("one count of channel A in the file", std::to_string(file.llUnit) + " last-decimal units",
+           "> 0 (resolved)", file.llUnit > 0);
+    Figure("file rows - records sent", std::to_string(file.llRows - llRecords), "1 (the end point)",
+           file.llRows - llRecords == 1);
+    Figure("rows malformed or misnumbered", std::to_string(file.llMalformed), "0", file.llMalformed == 0);
+    Figure("rows lost or doubled (channel A steps)", std::to_string(file.llIrregular), "0",
+           file.llIrregular == 0);
+    if (file.llIrregular > 0)
+        Note("first irregular row: " + std::to_string(file.llFirstIrregular));
+    Figure("rows with channel B changed without a carry from A", std::to_string(file.llBadHighWords), "0",
+           file.llBadHighWords == 0);
+    Figure("end-of-storage text after the rows", file.bEndText ? "yes" : "no", "yes", file.bEndText);
+    ::DeleteFileA(strFile.c_str());
+}
+
 // bTimingGoals false: CPU, answer times and memory are printed but not judged (the short run of ctest).
 int RunStream(int iSeconds, int iChannels, bool bTimingGoals)
 {
     COperator op(true);
     const int iRateCode = iChannels == 2 ? 1 : 0;
+    const std::string strFolder = std::string(STORAGE_FOLDER) + "\\stream";
+    if (!EmptyFolder(strFolder))
+        return op.Fail("the folder " + strFolder + " could not be made"), 1;
     if (!op.ConnectSimulator() || !op.ConfigureSensor(iRateCode) || !op.StartProgram(true))
         return 1;
     if (iChannels == 2 && !op.SelectBothChannels())
+        return 1;
+    // Each measurement into a file of its own index, as the operator sets it on the documentation page.
+    if (!op.ChooseValueStorage(IDS_DOCU_STORAGE_OWN_INDEX, strFolder))
         return 1;
     const int iPid = FindLinuxProcess("soakhost.exe");
     const int iServerPid = WineserverProcess();
@@ -434,12 +727,16 @@ int RunStream(int iSeconds, int iChannels, bool bTimingGoals)
     }
     const CpuSample last{::GetTickCount64() / 1000.0, CpuTicks(iPid), CpuTicks(iServerPid)};
     const long long llRssEnd = StatusValue(iPid, "VmRSS");
+    const ULONGLONG ullStop = ::GetTickCount64();
     if (!op.StopMeasurement())
         return 1;
+    std::string strValueFile;
+    const bool bWritten = WaitForValueFile(op, strFolder, strValueFile);
+    const double dWriteSeconds = (::GetTickCount64() - ullStop) / 1000.0;
     const std::string strLast = CSimClient::FindValue(op.SimState(), "last_stream");
     const long long llRecords = std::atoll(CSimClient::FindValue(strLast, "records").c_str());
     SoakFigures figures = {};
-    if (!AskHost(op.m_program.ProcessId(), figures))
+    if (!AskHost(op.m_program.ProcessId(), figures, "askcurves"))
         return op.Fail("the host's probe did not answer"), 1;
 
     const double dWall = last.dSeconds - first.dSeconds;
@@ -458,6 +755,8 @@ int RunStream(int iSeconds, int iChannels, bool bTimingGoals)
            CSimClient::FindValue(strLast, "reason") == "stop bytes");
     Figure("diagram points Y1 - records", std::to_string(figures.lCurvePoints[0] - llRecords), "0 or 1",
            figures.lCurvePoints[0] - llRecords == 0 || figures.lCurvePoints[0] - llRecords == 1);
+    Figure("one count of Y1 in the diagram", Format("%g", figures.dCurveUnit), "> 0 (resolved)",
+           figures.dCurveUnit > 0);
     Figure("records lost or doubled (Y1 steps)", std::to_string(figures.lIrregularSteps), "0",
            figures.lIrregularSteps == 0);
     if (figures.lIrregularSteps > 0)
@@ -474,9 +773,9 @@ int RunStream(int iSeconds, int iChannels, bool bTimingGoals)
     Figure("memory growth, MiB", Format("%.1f", dGrowth / 1048576.0),
            "<= " + Format("%.1f", dAllowed / 1048576.0) + " (32 B/pair)",
            !bTimingGoals || dGrowth <= dAllowed);
+    ReportValueFile(op, strValueFile, bWritten, llRecords, dWriteSeconds, bTimingGoals);
     if (!bTimingGoals)
-        Note("CPU, answer times and memory not judged in this short run");
-    Note("measured-value file rows and its write time: waiting for the storage layer (not built)");
+        Note("CPU, answer times, memory and the file's write time not judged in this short run");
     return g_iFailures == 0 ? 0 : 1;
 }
 
@@ -486,34 +785,62 @@ struct Counts
 {
     SoakFigures figures;
     long long llThreads;
+    // The kernel handles of each probe, as "80 80 79 80 80".
+    std::string strProbes;
 };
 
-// The least of five probes: handles and threads that live for a moment (serial waits) are not counted.
+constexpr size_t PROBES = 5;
+constexpr int MOST_PROBES = 12;
+
+long long Median(std::vector<long long> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The median of five probes that found the program holding its port (after a replug it may search once
+// more a few seconds after it connected, with the port closed meanwhile), at most twelve probes: a
+// handle or thread that lives for a moment (serial waits) is not counted, an object kept from one cycle
+// to the next is. False when the probe does not answer or never finds the port held.
 bool Count(COperator& op, int iPid, Counts& counts)
 {
+    std::string strPort = CSimClient::FindValue(op.SimState(), "tty") + "|";
+    std::replace(strPort.begin(), strPort.end(), '/', '\\');
     counts = {};
-    for (int i = 0; i < 5; ++i)
+    std::vector<SoakFigures> probes;
+    std::vector<long long> kernel;
+    std::vector<long long> gdi;
+    std::vector<long long> windows;
+    std::vector<long long> threads;
+    for (int i = 0; i < MOST_PROBES && probes.size() < PROBES; ++i)
     {
         SoakFigures figures = {};
         if (!AskHost(op.m_program.ProcessId(), figures))
             return false;
-        const long long llThreads = StatusValue(iPid, "Threads");
-        if (i == 0 || figures.lKernelHandles < counts.figures.lKernelHandles)
-            counts.figures.lKernelHandles = figures.lKernelHandles;
-        if (i == 0 || figures.lGdiObjects < counts.figures.lGdiObjects)
-            counts.figures.lGdiObjects = figures.lGdiObjects;
-        if (i == 0 || figures.lWindows < counts.figures.lWindows)
-            counts.figures.lWindows = figures.lWindows;
-        if (i == 0 || llThreads < counts.llThreads)
-            counts.llThreads = llThreads;
-        counts.figures.lProbeMs = figures.lProbeMs;
-        counts.figures.lTraceChars = figures.lTraceChars;
-        if (i == 0 || figures.lKernelHandles <= counts.figures.lKernelHandles)
-            std::memcpy(counts.figures.szHandleTypes, figures.szHandleTypes, sizeof(figures.szHandleTypes));
-        counts.figures.lHighestHandle = std::max(counts.figures.lHighestHandle, figures.lHighestHandle);
-        counts.figures.lHandleLimit = figures.lHandleLimit;
+        const bool bHeld = std::string(figures.szFileNames).find(strPort) != std::string::npos;
+        counts.strProbes +=
+            (i ? " " : "") + std::to_string(figures.lKernelHandles) + (bHeld ? "" : " (port closed)");
+        if (bHeld)
+        {
+            probes.push_back(figures);
+            threads.push_back(StatusValue(iPid, "Threads"));
+            kernel.push_back(figures.lKernelHandles);
+            gdi.push_back(figures.lGdiObjects);
+            windows.push_back(figures.lWindows);
+        }
         ::Sleep(200);
     }
+    if (probes.empty())
+        return false;
+    // The types and file names of a probe that found the median of kernel handles.
+    const long long llKernel = Median(kernel);
+    counts.figures = *std::find_if(probes.begin(), probes.end(),
+                                   [&](const SoakFigures& f) { return f.lKernelHandles == llKernel; });
+    counts.figures.lGdiObjects = static_cast<LONG>(Median(gdi));
+    counts.figures.lWindows = static_cast<LONG>(Median(windows));
+    counts.llThreads = Median(threads);
+    for (const SoakFigures& figures : probes)
+        counts.figures.lHighestHandle = std::max(counts.figures.lHighestHandle, figures.lHighestHandle);
     return true;
 }
 
@@ -523,6 +850,80 @@ std::string Describe(const Counts& c)
            std::to_string(c.figures.lHighestHandle) + " of " + std::to_string(c.figures.lHandleLimit) +
            " probed), GDI " + std::to_string(c.figures.lGdiObjects) + ", windows " +
            std::to_string(c.figures.lWindows) + ", threads " + std::to_string(c.llThreads);
+}
+
+// The names of a '|'-ended list that are not in the other list as often (each name counted).
+std::string NamesNotIn(const std::string& strList, const std::string& strOther)
+{
+    std::vector<std::string> others;
+    for (size_t i = 0, end; (end = strOther.find('|', i)) != std::string::npos; i = end + 1)
+        others.push_back(strOther.substr(i, end - i));
+    std::string strMissing;
+    for (size_t i = 0, end; (end = strList.find('|', i)) != std::string::npos; i = end + 1)
+    {
+        const std::string strName = strList.substr(i, end - i);
+        const auto found = std::find(others.begin(), others.end(), strName);
+        if (found == others.end())
+            strMissing += (strMissing.empty() ? "" : ", ") + strName;
+        else
+            others.erase(found);
+    }
+    return strMissing.empty() ? "none" : strMissing;
+}
+
+// The entries of a sensor loss in the diagnostic log (their head lines end with the message), the first
+// one's head line, and the file's length, which falls when a file over 1 MB is started anew.
+struct LogState
+{
+    long long llBytes = 0;
+    int iLossEntries = 0;
+    std::string strFirstLoss;
+};
+
+// False while the file cannot be read (the program holds it without sharing while it writes an entry).
+bool ReadLogState(LogState& state)
+{
+    static const std::string LOSS_HEAD = "   \"Sensor getrennt\"\n";
+    const std::string strPath = COperator::LogFile();
+    std::string strText;
+    if (FILE* pFile = std::fopen(strPath.c_str(), "rb"))
+    {
+        char buffer[65536];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
+            strText.append(buffer, n);
+        std::fclose(pFile);
+    }
+    else if (::GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    state = {};
+    state.llBytes = static_cast<long long>(strText.size());
+    for (size_t n = strText.find(LOSS_HEAD); n != std::string::npos; n = strText.find(LOSS_HEAD, n + 1))
+    {
+        if (state.iLossEntries++ == 0)
+        {
+            const size_t nStart = strText.rfind('\n', n);
+            state.strFirstLoss = strText.substr(nStart + 1, n + LOSS_HEAD.size() - 2 - nStart);
+        }
+    }
+    return true;
+}
+
+// A new entry of the loss in the diagnostic log since the state before (after a file was started anew,
+// any loss entry in it); the state is brought up to date.
+bool WaitForLossLogEntry(COperator& op, LogState& before)
+{
+    LogState now = before;
+    const bool bLogged = op.m_program.WaitFor("the loss in the diagnostic log", 10000,
+                                              [&]
+                                              {
+                                                  if (!ReadLogState(now))
+                                                      return false;
+                                                  const int iBefore =
+                                                      now.llBytes < before.llBytes ? 0 : before.iLossEntries;
+                                                  return now.iLossEntries > iBefore;
+                                              });
+    before = now;
+    return bLogged;
 }
 
 // The loss as the program reports it: a message box (its text read and answered) or the status.
@@ -554,11 +955,15 @@ bool WaitForLossReport(COperator& op, std::string& strReport)
 int RunUnplug(int iCycles)
 {
     COperator op(true);
-    if (!op.ConnectSimulator() || !op.ConfigureSensor(3) || !op.StartProgram(true))
+    if (!COperator::ClearSettingsLogOn())
+        return op.Fail("the settings could not be cleared"), 1;
+    if (!op.ConnectSimulator() || !op.ConfigureSensor(3) || !op.StartProgram(false))
         return 1;
     const int iPid = FindLinuxProcess("soakhost.exe");
     if (iPid == 0)
         return op.Fail("the Linux process of the host was not found"), 1;
+    LogState log;
+    int iLogged = 0;
     // A long run compares with cycle 10, after the start's own objects have settled; a short one with
     // cycle 1.
     const int iBaseCycle = iCycles >= 20 ? 10 : 1;
@@ -584,6 +989,7 @@ int RunUnplug(int iCycles)
         ++iReports;
         if (strFirstReport.empty())
             strFirstReport = strReport;
+        iLogged += WaitForLossLogEntry(op, log);
         if (!op.m_sim.Replug() || !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVICEARRIVAL, "COM5") ||
             !op.m_program.SendDeviceChange(op.m_hFrame, DBT_DEVNODES_CHANGED))
             return op.Fail("replug of cycle " + std::to_string(iCycle)), 1;
@@ -606,17 +1012,24 @@ int RunUnplug(int iCycles)
         {
             Counts counts = {};
             if (!Count(op, iPid, counts))
-                return op.Fail("the host's probe did not answer"), 1;
-            Note("cycle " + std::to_string(iCycle) + ": " + Describe(counts) + " (probe " +
-                 std::to_string(counts.figures.lProbeMs) + " ms); trace " +
+                return op.Fail("the host's probe did not answer, or never found the port held"), 1;
+            Note("cycle " + std::to_string(iCycle) + ": " + Describe(counts) + " (kernel handles by probe " +
+                 counts.strProbes + "; probe " + std::to_string(counts.figures.lProbeMs) + " ms); trace " +
                  std::to_string(counts.figures.lTraceChars) +
                  " characters; handles: " + counts.figures.szHandleTypes);
             const long long llSum = counts.figures.lKernelHandles + counts.figures.lGdiObjects +
                                     counts.figures.lWindows + counts.llThreads;
             if (iCycle == iBaseCycle)
+            {
                 base = counts;
+                Note("file handles at cycle " + std::to_string(iCycle) + ": " + counts.figures.szFileNames);
+            }
             else if (iCycle > iBaseCycle && llSum != llPreviousSum)
                 iRises += llSum > llPreviousSum ? 1 : -1;
+            if (iCycle > iBaseCycle && counts.figures.lKernelHandles != base.figures.lKernelHandles)
+                Note("file handles since cycle " + std::to_string(iBaseCycle) + ": opened " +
+                     NamesNotIn(counts.figures.szFileNames, base.figures.szFileNames) + "; closed " +
+                     NamesNotIn(base.figures.szFileNames, counts.figures.szFileNames));
             if (iCycle >= iBaseCycle)
                 llPreviousSum = llSum;
             last = counts;
@@ -628,6 +1041,9 @@ int RunUnplug(int iCycles)
     Note("the loss as reported: " + strFirstReport);
     Figure("cycles with a report of the loss", std::to_string(iReports), std::to_string(iCycles),
            iReports == iCycles);
+    Note("the loss in the diagnostic log: " + (log.strFirstLoss.empty() ? "none" : log.strFirstLoss));
+    Figure("cycles with a log entry of the loss", std::to_string(iLogged), std::to_string(iCycles),
+           iLogged == iCycles);
     Figure("starts refused by a message box", std::to_string(op.m_iRefusedStarts), "0",
            op.m_iRefusedStarts == 0);
     Figure("cycles reconnected", std::to_string(iReconnects), std::to_string(iCycles),
@@ -648,7 +1064,6 @@ int RunUnplug(int iCycles)
            base.llThreads == last.llThreads);
     Figure("rises less falls of the counts after cycle " + std::to_string(iBaseCycle), std::to_string(iRises),
            "<= 0", iRises <= 0);
-    Note("diagnostic-log entry of the loss: waiting for the storage layer (not built)");
     return g_iFailures == 0 ? 0 : 1;
 }
 
@@ -772,33 +1187,114 @@ int RunRecords(unsigned uSeed)
                 op.m_program.Kill();
         }
     }
-    Note("the measured-value files and the diagnostic log: waiting for the storage layer (not built)");
+    return g_iFailures == 0 ? 0 : 1;
+}
+
+// ---- Damaged files the program appends to ------------------------------------------------------------
+
+// A measurement started and stopped in the running program, and its file in the one-file mode written.
+bool MeasureOnce(COperator& op, const std::string& strFolder)
+{
+    std::string strFile;
+    if (!op.StartMeasurement())
+        return false;
+    ::Sleep(500);
+    return op.StopMeasurement() &&
+           (WaitForValueFile(op, strFolder, strFile) || op.Fail("the file not written"));
+}
+
+// The damaged version of good content: cut to half, random bytes of its size, or of another version (the
+// CSV with TABs and LF line ends, as another program or version writes it; the log with another version
+// in its head lines and CR LF line ends).
+std::vector<BYTE> Damaged(const std::vector<BYTE>& good, const std::string& strKind, bool bLog)
+{
+    std::vector<BYTE> bad(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
+    if (strKind == "random bytes")
+    {
+        bad.resize(good.size());
+        for (BYTE& b : bad)
+            b = static_cast<BYTE>(std::rand());
+    }
+    else if (strKind == "another version")
+    {
+        std::string strText(good.begin(), good.end());
+        std::string strOther;
+        for (size_t i = 0; i < strText.size(); ++i)
+        {
+            if (bLog && strText.compare(i, 14, "Version: 2.05 ") == 0)
+                strOther += "Version: 1.98 ", i += 13;
+            else if (bLog && strText[i] == '\n')
+                strOther += "\r\n";
+            else if (!bLog && strText[i] == ';')
+                strOther += '\t';
+            else if (!bLog && strText[i] == '\r')
+                continue;
+            else
+                strOther += strText[i];
+        }
+        bad.assign(strOther.begin(), strOther.end());
+    }
+    return bad;
+}
+
+// The one-file CSV that measurements append to and the diagnostic log, each cut short, of random bytes and
+// of another version: with each the program starts, measures (which appends to the CSV and, with logging
+// on, to the log) and closes, and the file keeps every byte it had.
+int RunAppended(unsigned uSeed)
+{
+    COperator op(true);
+    const std::string strFolder = std::string(STORAGE_FOLDER) + "\\appended";
+    if (!EmptyFolder(STORAGE_FOLDER) || !EmptyFolder(strFolder) || !COperator::ClearSettingsLogOn())
+        return op.Fail("the folder " + strFolder + " or the settings"), 1;
+    // A first run writes both files; storage and logging stay on in the stored settings.
+    if (!op.ConnectSimulator() || !op.ConfigureSensor(6) || !op.StartProgram(false) ||
+        !op.ChooseValueStorage(IDS_DOCU_STORAGE_ONE_FILE, strFolder) || !MeasureOnce(op, strFolder) ||
+        !op.m_program.Close())
+        return op.Fail("a first run to write the files"), 1;
+    const std::string strCsv = strFolder + "\\TAB.csv";
+    const std::string strLog = COperator::LogFile();
+    const std::vector<BYTE> goodCsv = ReadFileBytes(strCsv);
+    const std::vector<BYTE> goodLog = ReadFileBytes(strLog);
+    Figure("files written by a first run",
+           std::to_string(goodCsv.size()) + " + " + std::to_string(goodLog.size()) + " bytes", "both",
+           !goodCsv.empty() && !goodLog.empty());
+    if (goodCsv.empty() || goodLog.empty())
+        return 1;
+    Note("CSV " + strCsv + ", log " + strLog);
+    std::srand(uSeed);
+    for (const bool bLog : {false, true})
+    {
+        const std::string strFile = bLog ? strLog : strCsv;
+        // What a run appends: a measurement to the CSV; its connection and end to the log.
+        const std::vector<std::string> marks =
+            bLog ? std::vector<std::string>{"\"Sensor Verbunden\"", "\"OnCloseApp()\""}
+                 : std::vector<std::string>{"\n#;", Text(IDS_HEADER_STOP, op.m_iLanguage)};
+        for (const char* pszKind : {"cut short", "random bytes", "another version"})
+        {
+            const std::vector<BYTE> bad = Damaged(bLog ? goodLog : goodCsv, pszKind, bLog);
+            const bool bRuns = WriteFileBytes(strFile, bad) && op.StartProgram(false) &&
+                               MeasureOnce(op, strFolder) && op.m_program.Close();
+            if (!bRuns)
+                op.m_program.Kill();
+            const std::vector<BYTE> after = ReadFileBytes(strFile);
+            const bool bKept =
+                after.size() >= bad.size() && std::equal(bad.begin(), bad.end(), after.begin());
+            const std::string strAppended(after.begin() + static_cast<long>(bKept ? bad.size() : 0),
+                                          after.end());
+            bool bAppended = bKept;
+            for (const std::string& strMark : marks)
+                bAppended = bAppended && strAppended.find(strMark) != std::string::npos;
+            Figure(std::string(bLog ? "diagnostic log, " : "one-file CSV, ") + pszKind,
+                   std::string(bRuns ? "runs" : "failed") + ", " + (bKept ? "kept" : "changed") + " " +
+                       std::to_string(bad.size()) + " B, +" +
+                       std::to_string(after.size() - std::min(after.size(), bad.size())) + " B",
+                   "runs, a prefix, appended", bRuns && bKept && bAppended);
+        }
+    }
     return g_iFailures == 0 ? 0 : 1;
 }
 
 // ---- Damaged bitmaps: the user's print logo and the program's own logo file -----------------------------
-
-std::vector<BYTE> ReadFileBytes(const std::string& strPath)
-{
-    std::vector<BYTE> bytes;
-    if (FILE* pFile = std::fopen(strPath.c_str(), "rb"))
-    {
-        BYTE buffer[65536];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
-            bytes.insert(bytes.end(), buffer, buffer + n);
-        std::fclose(pFile);
-    }
-    return bytes;
-}
-
-bool WriteFileBytes(const std::string& strPath, const std::vector<BYTE>& bytes)
-{
-    FILE* pFile = std::fopen(strPath.c_str(), "wb");
-    if (pFile == nullptr)
-        return false;
-    const bool bWritten = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
-    return std::fclose(pFile) == 0 && bWritten;
-}
 
 // The report printed on the default test printer: the note answered, the print dialog confirmed; the
 // message boxes that come meanwhile are collected (answered with OK). True once the printer file changed.
@@ -979,6 +1475,8 @@ int main(int argc, char** argv)
         return RunGarbage(std::atoi(argv[2]), static_cast<unsigned>(std::atoi(argv[3])));
     if (strMode == "records" && argc == 3)
         return RunRecords(static_cast<unsigned>(std::atoi(argv[2])));
+    if (strMode == "appended" && argc == 3)
+        return RunAppended(static_cast<unsigned>(std::atoi(argv[2])));
     if (strMode == "bitmaps" && argc == 3)
         return RunBitmaps(static_cast<unsigned>(std::atoi(argv[2])));
     if (strMode == "language" && argc == 3)
@@ -988,7 +1486,7 @@ int main(int argc, char** argv)
     if (strMode == "finish" && argc == 2)
         return RunFinish();
     std::fprintf(stderr, "usage: soakdriver stream SECONDS CHANNELS [--no-timing-goals] | unplug CYCLES | "
-                         "garbage ROUNDS SEED | language SHOTNAME |"
-                         " operate SECONDS | finish\n");
+                         "garbage ROUNDS SEED | records SEED | appended SEED | bitmaps SEED | "
+                         "language SHOTNAME | operate SECONDS | finish\n");
     return 2;
 }

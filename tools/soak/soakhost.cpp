@@ -26,32 +26,67 @@ namespace
 constexpr ULONG_PTR HANDLE_LIMIT = 0x10000;
 constexpr DWORD POLL_MS = 500;
 
-// The type name of a kernel object, from NtQueryObject (ObjectTypeInformation, class 2).
-std::string HandleType(HANDLE h)
+// A UNICODE_STRING that NtQueryObject puts at the start of its answer (classes 1 and 2: the object's name
+// and its type's name): false when the query fails.
+bool QueryObjectString(HANDLE h, int iClass, std::string& str)
 {
     using QueryObject = LONG(NTAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
     static const auto pQuery = reinterpret_cast<QueryObject>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryObject")));
-    alignas(8) BYTE buffer[1024] = {};
-    if (pQuery == nullptr || pQuery(h, 2, buffer, sizeof(buffer), nullptr) < 0)
-        return "(no type)";
-    // The information starts with the type name as a UNICODE_STRING.
-    struct Name
+    alignas(8) BYTE buffer[2048] = {};
+    if (pQuery == nullptr || pQuery(h, iClass, buffer, sizeof(buffer) - 2, nullptr) < 0)
+        return false;
+    struct CountedString
     {
         USHORT Length;
         USHORT MaximumLength;
         PWSTR Buffer;
     };
-    const auto* pName = reinterpret_cast<const Name*>(buffer);
+    const auto* pString = reinterpret_cast<const CountedString*>(buffer);
+    str.clear();
+    for (USHORT i = 0; pString->Buffer && i < pString->Length / 2; ++i)
+        str += pString->Buffer[i] < 128 ? static_cast<char>(pString->Buffer[i]) : '?';
+    return true;
+}
+
+std::string HandleType(HANDLE h)
+{
     std::string str;
-    for (USHORT i = 0; pName->Buffer && i < pName->Length / 2; ++i)
-        str += static_cast<char>(pName->Buffer[i]);
+    if (!QueryObjectString(h, 2, str))
+        return "(no type)";
     return str.empty() ? "(unnamed)" : str;
 }
 
+// The path of a file object, or its object name where it has no path (a device, a pipe).
+std::string FileName(HANDLE h)
+{
+    char szPath[MAX_PATH * 2] = {};
+    const DWORD dwLength =
+        ::GetFinalPathNameByHandleA(h, szPath, sizeof(szPath), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (dwLength > 0 && dwLength < sizeof(szPath))
+        return szPath;
+    std::string str;
+    if (QueryObjectString(h, 1, str) && !str.empty())
+        return str;
+    // Nameless: its kind, and which standard handle it is.
+    const DWORD dwType = ::GetFileType(h);
+    std::string strKind = dwType == FILE_TYPE_CHAR   ? "(character device"
+                          : dwType == FILE_TYPE_PIPE ? "(pipe"
+                          : dwType == FILE_TYPE_DISK ? "(disk file"
+                                                     : "(unknown kind";
+    const char* const STANDARD[] = {"input", "output", "error"};
+    const DWORD STANDARD_IDS[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+    for (int i = 0; i < 3; ++i)
+    {
+        if (::GetStdHandle(STANDARD_IDS[i]) == h)
+            strKind += std::string(", standard ") + STANDARD[i];
+    }
+    return strKind + ")";
+}
+
 // Handles whose object type the platform does not name (Wine's own objects, which come and go with the
-// serial port's waits) are listed but not counted.
-LONG CountKernelHandles(LONG& lHighest, std::string& strTypes)
+// serial port's waits) are listed but not counted. File handles are named in strFiles.
+LONG CountKernelHandles(LONG& lHighest, std::string& strTypes, std::string& strFiles)
 {
     LONG lCount = 0;
     lHighest = 0;
@@ -64,6 +99,8 @@ LONG CountKernelHandles(LONG& lHighest, std::string& strTypes)
             lHighest = static_cast<LONG>(v);
             const std::string strType = HandleType(reinterpret_cast<HANDLE>(v));
             ++types[strType];
+            if (strType == "File")
+                strFiles += FileName(reinterpret_cast<HANDLE>(v)) + "|";
             lCount += strType != "(unnamed)";
         }
     }
@@ -105,8 +142,8 @@ double UnitStep(const CurvePoints& points, int n)
     return best == seen.end() ? 0 : best->first;
 }
 
-// Y1's points and its steps that are not one count (nor the wrap from 32767 to -32768); the first point,
-// the start point of the curve, is not a record's.
+// Y1's points and its steps that are not one count (nor the wrap from 32767 to -32768); the last point,
+// which Stop adds, may repeat the last record's value.
 void CheckCurves(SoakFigures& figures)
 {
     auto* pFrame = dynamic_cast<CMainFrame*>(theApp.m_pMainWnd);
@@ -119,11 +156,13 @@ void CheckCurves(SoakFigures& figures)
     const int n = figures.lCurvePoints[0];
     const CurvePoints points = pStore->getCurve(0);
     const double dUnit = UnitStep(points, n);
+    figures.dCurveUnit = dUnit;
     figures.lFirstIrregular = -1;
-    for (int i = 2; i < n && dUnit != 0; ++i)
+    for (int i = 1; i < n && dUnit > 0; ++i)
     {
         const double dSteps = (points[i].y - points[i - 1].y) / dUnit;
-        if (std::fabs(dSteps - 1) > 1e-3 && std::fabs(dSteps + 65535) > 1e-3 &&
+        const bool bEndPoint = i + 1 == n && dSteps == 0;
+        if (std::fabs(dSteps - 1) > 1e-3 && std::fabs(dSteps + 65535) > 1e-3 && !bEndPoint &&
             figures.lIrregularSteps++ == 0)
             figures.lFirstIrregular = i;
     }
@@ -192,13 +231,14 @@ public:
     {
         const DWORD dwId = ::GetCurrentProcessId();
         m_hAsk = ::CreateEventA(nullptr, FALSE, FALSE, SoakObjectName(dwId, "ask").c_str());
+        m_hAskCurves = ::CreateEventA(nullptr, FALSE, FALSE, SoakObjectName(dwId, "askcurves").c_str());
         m_hTold = ::CreateEventA(nullptr, FALSE, FALSE, SoakObjectName(dwId, "told").c_str());
         m_hMapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                           sizeof(SoakFigures), SoakObjectName(dwId, "figures").c_str());
         m_pFigures = m_hMapping ? static_cast<SoakFigures*>(::MapViewOfFile(m_hMapping, FILE_MAP_ALL_ACCESS,
                                                                             0, 0, sizeof(SoakFigures)))
                                 : nullptr;
-        if (m_hAsk && m_hTold && m_pFigures)
+        if (m_hAsk && m_hAskCurves && m_hTold && m_pFigures)
             m_thread = std::thread([this] { Serve(); });
     }
     ~CSoakProbe()
@@ -208,7 +248,7 @@ public:
             m_thread.join();
         if (m_pFigures)
             ::UnmapViewOfFile(m_pFigures);
-        for (HANDLE h : {m_hAsk, m_hTold, m_hMapping})
+        for (HANDLE h : {m_hAsk, m_hAskCurves, m_hTold, m_hMapping})
         {
             if (h)
                 ::CloseHandle(h);
@@ -222,26 +262,38 @@ private:
     {
         while (!m_bEnd)
         {
-            if (::WaitForSingleObject(m_hAsk, POLL_MS) != WAIT_OBJECT_0)
+            const HANDLE asks[] = {m_hAsk, m_hAskCurves};
+            const DWORD dwAsked = ::WaitForMultipleObjects(2, asks, FALSE, POLL_MS);
+            if (dwAsked != WAIT_OBJECT_0 && dwAsked != WAIT_OBJECT_0 + 1)
                 continue;
             const ULONGLONG ullStart = ::GetTickCount64();
             SoakFigures figures = {};
-            std::string strTypes;
-            figures.lKernelHandles = CountKernelHandles(figures.lHighestHandle, strTypes);
-            strTypes.copy(figures.szHandleTypes, sizeof(figures.szHandleTypes) - 1);
-            figures.lHandleLimit = static_cast<LONG>(HANDLE_LIMIT);
-            figures.lGdiObjects = CountGdiObjects();
-            figures.lWindows = CountOwnWindows();
+            if (dwAsked == WAIT_OBJECT_0)
+                CountObjects(figures);
             CheckCurves(figures);
-            ReadMenu(figures);
-            ReadTraceLength(figures);
             figures.lProbeMs = static_cast<LONG>(::GetTickCount64() - ullStart);
             *m_pFigures = figures;
             ::SetEvent(m_hTold);
         }
     }
 
+    // The process's objects, its menu and its trace window.
+    static void CountObjects(SoakFigures& figures)
+    {
+        std::string strTypes;
+        std::string strFiles;
+        figures.lKernelHandles = CountKernelHandles(figures.lHighestHandle, strTypes, strFiles);
+        strTypes.copy(figures.szHandleTypes, sizeof(figures.szHandleTypes) - 1);
+        strFiles.copy(figures.szFileNames, sizeof(figures.szFileNames) - 1);
+        figures.lHandleLimit = static_cast<LONG>(HANDLE_LIMIT);
+        figures.lGdiObjects = CountGdiObjects();
+        figures.lWindows = CountOwnWindows();
+        ReadMenu(figures);
+        ReadTraceLength(figures);
+    }
+
     HANDLE m_hAsk = nullptr;
+    HANDLE m_hAskCurves = nullptr;
     HANDLE m_hTold = nullptr;
     HANDLE m_hMapping = nullptr;
     SoakFigures* m_pFigures = nullptr;
