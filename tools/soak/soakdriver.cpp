@@ -77,13 +77,6 @@ std::string Format(const char* pszFormat, double d)
     return sz;
 }
 
-std::string Text(int iId, int iLanguage)
-{
-    char sz[1024] = {};
-    ::LoadStringA(nullptr, static_cast<UINT>(iId + iLanguage), sz, sizeof(sz));
-    return sz;
-}
-
 std::string ModuleFolder()
 {
     char szPath[MAX_PATH] = {};
@@ -342,7 +335,7 @@ public:
                 const std::string strStatus = CProgramHarness::GetText(m_hStatusBar);
                 for (int iLanguage : {LANGUAGE_GERMAN, LANGUAGE_ENGLISH, LANGUAGE_FRENCH})
                 {
-                    if (strStatus == Text(iId, iLanguage))
+                    if (strStatus == ProgramText(iId, iLanguage))
                         return (m_iLanguage = iLanguage), true;
                 }
                 return false;
@@ -351,7 +344,7 @@ public:
 
     bool ShowPage(UINT nCommand, int iCaptionId)
     {
-        return ShowModePage(m_program, m_hFrame, nCommand, Text(iCaptionId, m_iLanguage)) ||
+        return ShowModePage(m_program, m_hFrame, nCommand, ProgramText(iCaptionId, m_iLanguage)) ||
                Fail("the page did not come");
     }
 
@@ -398,7 +391,7 @@ public:
         if (hBrowse == nullptr || hCombo == nullptr ||
             !m_program.SetEditText(::GetDlgItem(hBrowse, BROWSE_EDIT_ID), strFolder))
             return Fail("the target directory of the measured values");
-        const std::string strMode = Text(iModeTextId, m_iLanguage);
+        const std::string strMode = ProgramText(iModeTextId, m_iLanguage);
         auto choice =
             std::async(std::launch::async, [&] { return m_program.SelectComboItem(hCombo, strMode); });
         if (choice.wait_for(std::chrono::milliseconds(300)) != std::future_status::ready)
@@ -624,7 +617,7 @@ ValueFile CheckValueFile(const std::string& strText, const std::string& strEndTe
 // while it writes) with its end-of-storage text; false after 120 s.
 bool WaitForValueFile(COperator& op, const std::string& strFolder, std::string& strFile)
 {
-    const std::string strEndText = Text(IDS_HEADER_STOP, op.m_iLanguage);
+    const std::string strEndText = ProgramText(IDS_HEADER_STOP, op.m_iLanguage);
     return op.m_program.WaitFor(
         "the measured-value file written", 120000,
         [&]
@@ -662,7 +655,7 @@ void ReportValueFile(COperator& op, const std::string& strFile, bool bWritten, l
     if (!bWritten)
         return;
     const std::string strText = ReadFileText(strFile);
-    const ValueFile file = CheckValueFile(strText, Text(IDS_HEADER_STOP, op.m_iLanguage));
+    const ValueFile file = CheckValueFile(strText, ProgramText(IDS_HEADER_STOP, op.m_iLanguage));
     Note("measured-value file: " + strFile + ", " + Format("%.1f MiB", strText.size() / 1048576.0) +
          "; its rows are the lines between the column header and the end text");
     Note("first row \"" + file.strFirstRow + "\", last row \"" + file.strLastRow + "\"");
@@ -943,7 +936,7 @@ bool WaitForLossReport(COperator& op, std::string& strReport)
                                         }
                                     }
                                     const std::string strStatus = CProgramHarness::GetText(op.m_hStatusBar);
-                                    if (strStatus == Text(IDS_STATUS_DISCONNECTED, op.m_iLanguage))
+                                    if (strStatus == ProgramText(IDS_STATUS_DISCONNECTED, op.m_iLanguage))
                                     {
                                         strReport = "status \"" + strStatus + "\"";
                                         return true;
@@ -1268,7 +1261,7 @@ int RunAppended(unsigned uSeed)
         // What a run appends: a measurement to the CSV; its connection and end to the log.
         const std::vector<std::string> marks =
             bLog ? std::vector<std::string>{"\"Sensor Verbunden\"", "\"OnCloseApp()\""}
-                 : std::vector<std::string>{"\n#;", Text(IDS_HEADER_STOP, op.m_iLanguage)};
+                 : std::vector<std::string>{"\n#;", ProgramText(IDS_HEADER_STOP, op.m_iLanguage)};
         for (const char* pszKind : {"cut short", "random bytes", "another version"})
         {
             const std::vector<BYTE> bad = Damaged(bLog ? goodLog : goodCsv, pszKind, bLog);
@@ -1389,11 +1382,11 @@ int RunLanguage(const std::string& strShot)
     const std::string strCaption = ActivePageCaption(op.m_hFrame);
     Figure("page caption", "\"" + strCaption + "\"",
            "string " + std::to_string(IDS_PAGE_MEASURE_DIAGRAM + iLanguage),
-           strCaption == Text(IDS_PAGE_MEASURE_DIAGRAM, iLanguage));
+           strCaption == ProgramText(IDS_PAGE_MEASURE_DIAGRAM, iLanguage));
     const std::string strStatus = CProgramHarness::GetText(op.m_hStatusBar);
     Figure("status while measuring", "\"" + strStatus + "\"",
            "string " + std::to_string(IDS_STATUS_MEASURING + iLanguage),
-           strStatus == Text(IDS_STATUS_MEASURING, iLanguage));
+           strStatus == ProgramText(IDS_STATUS_MEASURING, iLanguage));
     // The menu bar's titles (File, Operating mode, View, Language, Help) and the Spanish command, as the
     // host reads them from its own owner-drawn menu.
     SoakFigures figures = {};
@@ -1401,7 +1394,7 @@ int RunLanguage(const std::string& strShot)
         return op.Fail("the host's probe did not answer"), 1;
     std::string strExpected;
     for (int iId : {5045, 5050, 5059, 5068, 5073})
-        strExpected += Text(iId, iLanguage) + "|";
+        strExpected += ProgramText(iId, iLanguage) + "|";
     const std::string strTitles(figures.szMenuTitles);
     Figure("menu titles", strTitles, "strings 5045.. + offset", strTitles == strExpected);
     Figure("owner-drawn popup menu items",
@@ -1419,7 +1412,7 @@ int RunLanguage(const std::string& strShot)
         const std::string strReady = CProgramHarness::GetText(op.m_hStatusBar);
         Figure("status after Stop", "\"" + strReady + "\"",
                "string " + std::to_string(IDS_STATUS_READY + iLanguage),
-               strReady == Text(IDS_STATUS_READY, iLanguage));
+               strReady == ProgramText(IDS_STATUS_READY, iLanguage));
     }
     op.m_program.Close();
     return g_iFailures == 0 ? 0 : 1;
