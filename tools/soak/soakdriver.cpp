@@ -410,11 +410,18 @@ public:
     std::string StreamOf(const std::string& strState) { return CSimClient::FindValue(strState, "stream"); }
     int Streams() { return std::atoi(CSimClient::FindValue(SimState(), "streams").c_str()); }
 
+    // A message box or other dialog of the program, not the start-up dialog (its control 1254); or null.
+    HWND FindMessageBox()
+    {
+        HWND hBox = m_program.FindWindow(CProgramHarness::Dialog());
+        return hBox && ::GetDlgItem(hBox, 1254) == nullptr ? hBox : nullptr;
+    }
+
     // A message box of the program (not the start-up dialog): its text, answered with OK; empty when none.
     std::string AnswerMessageBox()
     {
-        HWND hBox = m_program.FindWindow(CProgramHarness::Dialog());
-        if (hBox == nullptr || ::GetDlgItem(hBox, 1254) != nullptr)
+        HWND hBox = FindMessageBox();
+        if (hBox == nullptr)
             return std::string();
         std::string strText = m_program.MessageBoxText(hBox);
         if (strText.empty())
@@ -925,15 +932,12 @@ bool WaitForLossReport(COperator& op, std::string& strReport)
     return op.m_program.WaitFor("the report of the loss", START_TIMEOUT_MS,
                                 [&]
                                 {
-                                    if (HWND hBox = op.m_program.FindWindow(CProgramHarness::Dialog()))
+                                    if (HWND hBox = op.FindMessageBox())
                                     {
-                                        if (::GetDlgItem(hBox, 1254) == nullptr)
-                                        {
-                                            strReport =
-                                                "message box \"" + op.m_program.MessageBoxText(hBox) + "\"";
-                                            op.m_program.AnswerMessageBox(hBox, IDOK);
-                                            return true;
-                                        }
+                                        strReport =
+                                            "message box \"" + op.m_program.MessageBoxText(hBox) + "\"";
+                                        op.m_program.AnswerMessageBox(hBox, IDOK);
+                                        return true;
                                     }
                                     const std::string strStatus = CProgramHarness::GetText(op.m_hStatusBar);
                                     if (strStatus == ProgramText(IDS_STATUS_DISCONNECTED, op.m_iLanguage))
@@ -1093,8 +1097,7 @@ int RunGarbage(int iRounds, unsigned uSeed)
                 op.m_program.Click(hStart);
             else if (::IsWindowEnabled(hStop))
                 op.m_program.Click(hStop);
-            if (HWND hBox = op.m_program.FindWindow(CProgramHarness::Dialog());
-                hBox && ::GetDlgItem(hBox, 1254) == nullptr)
+            if (HWND hBox = op.FindMessageBox())
                 op.m_program.AnswerMessageBox(hBox, IDOK);
             dwSlowest = std::max(dwSlowest, op.ProbeAnswerMs());
             ::Sleep(100);
@@ -1103,8 +1106,7 @@ int RunGarbage(int iRounds, unsigned uSeed)
     }
     for (int i = 0; i < 5; ++i)
     {
-        if (HWND hBox = op.m_program.FindWindow(CProgramHarness::Dialog());
-            hBox && ::GetDlgItem(hBox, 1254) == nullptr)
+        if (HWND hBox = op.FindMessageBox())
             op.m_program.AnswerMessageBox(hBox, IDOK);
         ::Sleep(200);
     }
