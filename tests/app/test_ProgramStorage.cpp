@@ -3,6 +3,7 @@
 // field by field with what the simulator sent; both storage modes, a target folder that cannot be made,
 // and the settings record after a clean exit.
 #include "ProgramTestSupport.h"
+#include "support/FolderFiles.h"
 
 #include "controls/ControlTexts.h"
 #include "measurement/MeasurementTexts.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <future>
 #include <sstream>
 #include <vector>
@@ -55,41 +55,10 @@ std::vector<std::string> SplitFields(const std::string& strLine, char cSeparator
     return fields;
 }
 
-std::string ReadFile(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The files of a folder whose names start with strPrefix, in name order.
-std::vector<std::string> FilesOf(const std::string& strFolder, const std::string& strPrefix)
-{
-    std::vector<std::string> files;
-    WIN32_FIND_DATAA data = {};
-    HANDLE hFind = ::FindFirstFileA((strFolder + "\\" + strPrefix + "*.csv").c_str(), &data);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return files;
-    do
-        files.push_back(strFolder + "\\" + data.cFileName);
-    while (::FindNextFileA(hFind, &data));
-    ::FindClose(hFind);
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 void RemoveFolder(const std::string& strFolder)
 {
-    WIN32_FIND_DATAA data = {};
-    HANDLE hFind = ::FindFirstFileA((strFolder + "\\*").c_str(), &data);
-    if (hFind != INVALID_HANDLE_VALUE)
-    {
-        do
-            ::DeleteFileA((strFolder + "\\" + data.cFileName).c_str());
-        while (::FindNextFileA(hFind, &data));
-        ::FindClose(hFind);
-    }
+    for (const std::string& strFile : FolderFiles(strFolder, "*"))
+        ::DeleteFileA(strFile.c_str());
     ::RemoveDirectoryA(strFolder.c_str());
 }
 
@@ -283,12 +252,12 @@ TEST_F(ProgramStorageTest, OwnIndexFilesHoldTheStreamedValuesTheHeaderAndTheResu
     EXPECT_TRUE(m_program.SaveScreenshot(m_hFrame, "documentation_page")) << m_program.LastError();
     const __time64_t tBefore = _time64(nullptr);
     ASSERT_NO_FATAL_FAILURE(Measure());
-    const std::vector<std::string> values = FilesOf(m_strFolder, "TAB");
-    const std::vector<std::string> results = FilesOf(m_strFolder, "ERG");
+    const std::vector<std::string> values = FolderFiles(m_strFolder, "TAB*.csv");
+    const std::vector<std::string> results = FolderFiles(m_strFolder, "ERG*.csv");
     ASSERT_EQ(values.size(), 1u);
     ASSERT_EQ(results.size(), 1u);
 
-    const std::vector<std::string> lines = SplitLines(ReadFile(values[0]), "\r\n");
+    const std::vector<std::string> lines = SplitLines(ReadWholeFile(values[0]), "\r\n");
     ASSERT_GT(lines.size(), 30u);
     EXPECT_EQ(lines[0], std::string(55, '-'));
     const auto has = [&](const std::string& strLine)
@@ -323,10 +292,10 @@ TEST_F(ProgramStorageTest, OwnIndexFilesHoldTheStreamedValuesTheHeaderAndTheResu
     EXPECT_TRUE(stop[3] == "(00:00:01)" || stop[3] == "(00:00:02)") << stop[3];
 
     // The result file: its header ends with the two result lines, then the verdict line and the end text.
-    const std::vector<std::string> result = SplitLines(ReadFile(results[0]), "\r\n");
+    const std::vector<std::string> result = SplitLines(ReadWholeFile(results[0]), "\r\n");
     const auto first =
         std::find(result.begin(), result.end(), "Datum;Zeit;Prüfung 1;;;Prüfung 2;;;Allgemein;");
-    ASSERT_NE(first, result.end()) << ReadFile(results[0]);
+    ASSERT_NE(first, result.end()) << ReadWholeFile(results[0]);
     ASSERT_LT(first + 2, result.end());
     EXPECT_EQ(*(first + 1), "(Stop - Event);;Maximalwert;Einheit;IO/NIO;Maximalwert;Einheit;IO/NIO;IO/NIO;");
     const std::vector<std::string> verdict = SplitFields(*(first + 2), ';');
@@ -353,7 +322,7 @@ TEST_F(ProgramStorageTest, OneFileModeAppendsEachMeasurementNumberedFromZero)
     ASSERT_NO_FATAL_FAILURE(SetCondition("0", "1")); // fails
     ASSERT_NO_FATAL_FAILURE(Measure());
     ASSERT_TRUE(CEnvironment::FileExists((m_strFolder + "\\TAB.csv").c_str()));
-    const std::vector<std::string> lines = SplitLines(ReadFile(m_strFolder + "\\TAB.csv"), "\r\n");
+    const std::vector<std::string> lines = SplitLines(ReadWholeFile(m_strFolder + "\\TAB.csv"), "\r\n");
     int nSections = 0;
     for (size_t nLine = 0; nLine < lines.size(); ++nLine)
     {
@@ -368,7 +337,7 @@ TEST_F(ProgramStorageTest, OneFileModeAppendsEachMeasurementNumberedFromZero)
     EXPECT_EQ(nSections, 2);
     // The result file: header once (the second start is the operator's too, so it has its own), two
     // verdict lines each ended by a single LF.
-    const std::string strResults = ReadFile(m_strFolder + "\\ERG.csv");
+    const std::string strResults = ReadWholeFile(m_strFolder + "\\ERG.csv");
     std::vector<std::string> verdicts;
     for (const std::string& strLine : SplitLines(strResults, "\n"))
     {
@@ -411,7 +380,7 @@ TEST_F(ProgramStorageTest, FileHeldByAnotherProgramIsReportedAndKeepsItsContents
     ASSERT_NO_FATAL_FAILURE(MeasureAfterMessage(Text(IDS_FILE_CANNOT_OPEN) + " '" + strFile + "' " +
                                                 Text(IDS_FILE_CANNOT_OPEN_END)));
     ::CloseHandle(hHeld);
-    EXPECT_EQ(ReadFile(strFile), "keep\r\n");
+    EXPECT_EQ(ReadWholeFile(strFile), "keep\r\n");
 }
 
 // Run under a German, an English and a French user locale by the tests app_csv_*, whose script then reads
@@ -434,7 +403,7 @@ TEST_F(ProgramStorageTest, CsvFileInTheSeparatorsOfTheLanguageAndTheLocale)
     EXPECT_EQ(CProgramHarness::GetText(DocuControl(IDC_DOCU_COLUMN_SEP)), strColumn);
     ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_OWN_INDEX, strFolder));
     ASSERT_NO_FATAL_FAILURE(Measure());
-    EXPECT_EQ(FilesOf(strFolder, "TAB").size(), 1u);
+    EXPECT_EQ(FolderFiles(strFolder, "TAB*.csv").size(), 1u);
 }
 
 // A manual save: the header of the measurement's start, its rows, the end text and, with a condition set,
@@ -452,7 +421,7 @@ TEST_F(ProgramStorageTest, ManualSaveWritesTheMeasurementAndRefusesAnUndeletable
     EXPECT_TRUE(m_program.WaitFor("the saved file", 15000,
                                   [&]
                                   {
-                                      strText = ReadFile(strFile);
+                                      strText = ReadWholeFile(strFile);
                                       return strText.size() > 4 &&
                                              strText.substr(strText.size() - 4) == ";IO;";
                                   }))
@@ -482,7 +451,7 @@ TEST_F(ProgramStorageTest, ManualSaveWritesTheMeasurementAndRefusesAnUndeletable
               Text(IDS_FILE_CANNOT_OPEN) + " '" + strFile + "' " + Text(IDS_FILE_CANNOT_OPEN_END));
     EXPECT_TRUE(m_program.AnswerMessageBox(hBox, IDOK)) << m_program.LastError();
     ::CloseHandle(hHeld);
-    EXPECT_EQ(ReadFile(strFile), strText);
+    EXPECT_EQ(ReadWholeFile(strFile), strText);
 }
 
 // After a clean exit the record is stored with valid check words; a record of 59 bytes gives the defaults.
@@ -528,7 +497,7 @@ TEST_F(ProgramStorageTest, PolledMeasurementWritesItsRows)
     ASSERT_TRUE(ShowDocumentation()) << m_program.LastError();
     ASSERT_NO_FATAL_FAILURE(ChooseStorage(IDC_DOCU_MW_AUTO, IDS_DOCU_STORAGE_ONE_FILE, m_strFolder));
     ASSERT_NO_FATAL_FAILURE(Measure(2000));
-    const std::vector<std::string> lines = SplitLines(ReadFile(m_strFolder + "\\TAB.csv"), "\r\n");
+    const std::vector<std::string> lines = SplitLines(ReadWholeFile(m_strFolder + "\\TAB.csv"), "\r\n");
     const auto column = std::find(lines.begin(), lines.end(), "#;Kanal A (N\xB7m);");
     ASSERT_NE(column, lines.end());
     size_t nLine = static_cast<size_t>(column - lines.begin()) + 1;

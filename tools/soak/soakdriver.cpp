@@ -22,6 +22,7 @@
 #include "resources/resource_storage.h"
 #include "storage/StorageTexts.h"
 #include "support/ProgramHarness.h"
+#include "support/FolderFiles.h"
 #include "support/ProgramPages.h"
 #include "support/SimClient.h"
 #include "support/WaitUntil.h"
@@ -100,12 +101,6 @@ std::vector<BYTE> ReadFileBytes(const std::string& strPath)
     return bytes;
 }
 
-std::string ReadFileText(const std::string& strPath)
-{
-    const std::vector<BYTE> bytes = ReadFileBytes(strPath);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 bool WriteFileBytes(const std::string& strPath, const std::vector<BYTE>& bytes)
 {
     FILE* pFile = std::fopen(strPath.c_str(), "wb");
@@ -113,24 +108,6 @@ bool WriteFileBytes(const std::string& strPath, const std::vector<BYTE>& bytes)
         return false;
     const bool bWritten = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
     return std::fclose(pFile) == 0 && bWritten;
-}
-
-// The files of a folder that match the pattern (e.g. "TAB*.csv"), as full paths in name order.
-std::vector<std::string> FilesOf(const std::string& strFolder, const std::string& strPattern)
-{
-    std::vector<std::string> files;
-    WIN32_FIND_DATAA data = {};
-    HANDLE hFind = ::FindFirstFileA((strFolder + "\\" + strPattern).c_str(), &data);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return files;
-    do
-    {
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-            files.push_back(strFolder + "\\" + data.cFileName);
-    } while (::FindNextFileA(hFind, &data));
-    ::FindClose(hFind);
-    std::sort(files.begin(), files.end());
-    return files;
 }
 
 // The folder made with the folders above it, and emptied of files.
@@ -142,7 +119,7 @@ bool EmptyFolder(const std::string& strFolder)
         if (n == std::string::npos)
             break;
     }
-    for (const std::string& strFile : FilesOf(strFolder, "*"))
+    for (const std::string& strFile : FolderFiles(strFolder, "*"))
         ::DeleteFileA(strFile.c_str());
     const DWORD dwAttributes = ::GetFileAttributesA(strFolder.c_str());
     return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -629,7 +606,7 @@ bool WaitForValueFile(COperator& op, const std::string& strFolder, std::string& 
         "the measured-value file written", 120000,
         [&]
         {
-            const std::vector<std::string> files = FilesOf(strFolder, "TAB*.csv");
+            const std::vector<std::string> files = FolderFiles(strFolder, "TAB*.csv");
             if (files.size() != 1)
                 return false;
             strFile = files[0];
@@ -661,7 +638,7 @@ void ReportValueFile(COperator& op, const std::string& strFile, bool bWritten, l
            bWritten && (!bTimingGoals || dWriteSeconds <= FILE_WRITE_GOAL_S));
     if (!bWritten)
         return;
-    const std::string strText = ReadFileText(strFile);
+    const std::string strText = ReadWholeFile(strFile);
     const ValueFile file = CheckValueFile(strText, ProgramText(IDS_HEADER_STOP, op.m_iLanguage));
     Note("measured-value file: " + strFile + ", " + Format("%.1f MiB", strText.size() / 1048576.0) +
          "; its rows are the lines between the column header and the end text");
