@@ -9,17 +9,25 @@
 #include <string>
 #include <vector>
 
+// The file's bytes into strText; false when it cannot be opened.
+inline bool ReadWholeFile(const std::string& strPath, std::string& strText)
+{
+    strText.clear();
+    FILE* pFile = std::fopen(strPath.c_str(), "rb");
+    if (pFile == nullptr)
+        return false;
+    char buffer[65536];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
+        strText.append(buffer, n);
+    std::fclose(pFile);
+    return true;
+}
+
 // The file's bytes as a string; empty when it cannot be read.
 inline std::string ReadWholeFile(const std::string& strPath)
 {
     std::string strText;
-    if (FILE* pFile = std::fopen(strPath.c_str(), "rb"))
-    {
-        char buffer[65536];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
-            strText.append(buffer, n);
-        std::fclose(pFile);
-    }
+    ReadWholeFile(strPath, strText);
     return strText;
 }
 

@@ -90,15 +90,8 @@ std::string ModuleFolder()
 
 std::vector<BYTE> ReadFileBytes(const std::string& strPath)
 {
-    std::vector<BYTE> bytes;
-    if (FILE* pFile = std::fopen(strPath.c_str(), "rb"))
-    {
-        BYTE buffer[65536];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
-            bytes.insert(bytes.end(), buffer, buffer + n);
-        std::fclose(pFile);
-    }
-    return bytes;
+    const std::string strText = ReadWholeFile(strPath);
+    return std::vector<BYTE>(strText.begin(), strText.end());
 }
 
 bool WriteFileBytes(const std::string& strPath, const std::vector<BYTE>& bytes)
@@ -863,14 +856,7 @@ bool ReadLogState(LogState& state)
     static const std::string LOSS_HEAD = "   \"Sensor getrennt\"\n";
     const std::string strPath = COperator::LogFile();
     std::string strText;
-    if (FILE* pFile = std::fopen(strPath.c_str(), "rb"))
-    {
-        char buffer[65536];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
-            strText.append(buffer, n);
-        std::fclose(pFile);
-    }
-    else if (::GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (!ReadWholeFile(strPath, strText) && ::GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES)
         return false;
     state = {};
     state.llBytes = static_cast<long long>(strText.size());
